@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Solution.h"
+
+#include <string>
+
+// écrit une solution en lignes d'opérations, en choisissant l'ordre d'écriture :
+// intermédiaires les plus petits (du plus simple) ou les plus grands (du plus tordu) ;
+// somme et maximum reçoivent les deux clés de tri de l'écriture choisie
+std::string EcrireCalcul(const GroupeTermes& groupe, int32_t valeurFinale, int32_t& somme, int32_t& maximum,
+                         bool simple);
+
+// nombre d'opérations qu'il faut pour écrire un groupe
+int NbOperationsGroupe(const GroupeTermes& groupe);

@@ -1,0 +1,104 @@
+#include "EnregistrementSolution.h"
+
+#include "EcritureCalcul.h"
+
+namespace {
+
+bool MemesCles(const plq_utl& a, const plq_utl& b)
+{
+    return NbPlaquesMasque(a.MasquePlaques) == NbPlaquesMasque(b.MasquePlaques) &&
+           a.PlusGrandIntermediaire == b.PlusGrandIntermediaire && a.SommeResultats == b.SommeResultats;
+}
+
+// les entrées de mêmes clés forment une suite contiguë autour du point d'insertion :
+// un doublon s'y trouve forcément, même quand la dichotomie ne l'a pas visité
+bool DoublonParmiMemesCles(const TListeSolutions& liste, const plq_utl& n, int32_t insertion)
+{
+    for (int32_t i = insertion - 1; i >= 0 && MemesCles(n, *liste.Objet(i)); --i)
+        if (MemeSolution(n, liste.Objet(i)))
+            return true;
+    for (int32_t i = insertion; i < liste.Count() && MemesCles(n, *liste.Objet(i)); ++i)
+        if (MemeSolution(n, liste.Objet(i)))
+            return true;
+    return false;
+}
+
+void Compter(DonneesRecherche& d, uint32_t masque)
+{
+    ++d.NbSolutions;
+    ++d.NbSolutionsPlaques[static_cast<size_t>(NbPlaquesMasque(masque))];
+}
+
+}  // namespace
+
+void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premiere, uint32_t masque, int op,
+                         const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit)
+{
+    const int32_t r = Appliquer(op, plusGrand.Valeur, plusPetit.Valeur);
+    auto n = std::make_unique<plq_utl>(masque, etat, op, plusGrand, plusPetit);
+    std::string texte =
+        EcrireCalcul(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, d.OrdreSolutions == 1);
+    TListeSolutions& liste = d.ListeSolutions;
+
+    if (premiere) {
+        liste.Ajouter(std::move(texte), std::move(n));
+        Compter(d, masque);
+        return;
+    }
+
+    // l'inventaire compte les calculs faits, doublons compris
+    if (d.ModeTousComptes && r > 100 && r < 1000 && !ContientResultat(etat, r)) {
+        const auto k = static_cast<size_t>(NbPlaquesMasque(masque) - 1);
+        auto& table = d.TableSolutionsComptes;
+        ++table[static_cast<size_t>(r - 100)][0];
+        ++table[static_cast<size_t>(r - 100)][k];
+        ++table[0][0];
+        ++table[0][k];
+    }
+
+    const int32_t c = liste.Count();
+    if (c == 0) {
+        liste.Ajouter(std::move(texte), std::move(n));
+        Compter(d, masque);
+        return;
+    }
+
+    // dichotomie : la nouvelle va après toute entrée qu'elle ne précède pas
+    int32_t bas = 0, haut = c - 1, milieu = (bas + haut) / 2;
+    bool avant = false;
+    for (;;) {
+        if (MemeSolution(*n, liste.Objet(milieu)))
+            return;
+        avant = AvantDans(*n, *liste.Objet(milieu), d.OrdreSolutions, texte < liste.Texte(milieu));
+        if (avant) {
+            haut = milieu;
+        } else {
+            bas = milieu;
+            if (haut - bas == 1) {
+                bas = haut;
+                milieu = -1;
+            }
+        }
+        const bool fini = bas == haut && milieu == bas;
+        milieu = (bas + haut) / 2;
+        if (fini)
+            break;
+    }
+    const int32_t insertion = avant ? milieu : milieu + 1;
+    if (DoublonParmiMemesCles(liste, *n, insertion))
+        return;
+    liste.Inserer(insertion, std::move(texte), std::move(n));
+    Compter(d, masque);
+}
+
+int32_t PositionSolutionJoueur(const DonneesRecherche& d)
+{
+    if (!d.EtatJoueur || d.EtatJoueur->NbOperations == 0)
+        return -1;
+    const EtatCalcul& joueur = *d.EtatJoueur;
+    const plq_utl calcul(MasquePlaquesEtat(joueur, d.RangPlaque), joueur, joueur.Noeud(joueur.DernierDispo));
+    for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+        if (MemeSolution(calcul, d.ListeSolutions.Objet(i)))
+            return i;
+    return -1;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// le moteur en ligne de commande ; rend le code de sortie (0 bon, 1 fichier non écrit, 2 arguments)
+int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
