@@ -67,9 +67,10 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
     int32_t bas = 0, haut = c - 1, milieu = (bas + haut) / 2;
     bool avant = false;
     for (;;) {
-        if (MemeSolution(*n, liste.Objet(milieu)))
+        const TListeSolutions::Entree& visitee = liste[milieu];
+        if (MemeSolution(*n, visitee.Objet.get()))
             return;
-        avant = AvantDans(*n, *liste.Objet(milieu), d.OrdreSolutions, texte < liste.Texte(milieu));
+        avant = AvantDans(*n, *visitee.Objet, d.OrdreSolutions, texte < visitee.Texte);
         if (avant) {
             haut = milieu;
         } else {

@@ -5,18 +5,18 @@
 
 bool ConvertirEntier(const std::string& texte, int32_t& valeur)
 {
-    size_t debut = 0;
-    while (debut < texte.size() && std::isspace(static_cast<unsigned char>(texte[debut])))
-        ++debut;
-    if (debut < texte.size() && texte[debut] == '+')
-        ++debut;
-    const char* premier = texte.data() + debut;
-    const char* dernier = texte.data() + texte.size();
-    if (premier == dernier || *premier == '+')
+    size_t i = 0;
+    while (i < texte.size() && std::isspace(static_cast<unsigned char>(texte[i])))
+        ++i;
+    const bool plus = i < texte.size() && texte[i] == '+';
+    if (plus)
+        ++i;
+    if (i == texte.size() || (plus && texte[i] == '-'))
         return false;
     int32_t lu = 0;
-    const auto [fin, erreur] = std::from_chars(premier, dernier, lu);
-    if (erreur != std::errc() || fin != dernier)
+    const char* fin = texte.data() + texte.size();
+    const auto [arret, erreur] = std::from_chars(texte.data() + i, fin, lu);
+    if (erreur != std::errc() || arret != fin)
         return false;
     valeur = lu;
     return true;

@@ -15,13 +15,13 @@ size_t TListeSolutions::BlocDe(int32_t i) const
 TListeSolutions::Entree& TListeSolutions::EntreeA(int32_t i)
 {
     const size_t b = BlocDe(i);
-    return blocs_[b][static_cast<size_t>(i - debuts_[b])];
+    return *blocs_[b][static_cast<size_t>(i - debuts_[b])];
 }
 
 const TListeSolutions::Entree& TListeSolutions::EntreeA(int32_t i) const
 {
     const size_t b = BlocDe(i);
-    return blocs_[b][static_cast<size_t>(i - debuts_[b])];
+    return *blocs_[b][static_cast<size_t>(i - debuts_[b])];
 }
 
 void TListeSolutions::Ajouter(std::string texte, std::unique_ptr<plq_utl> objet)
@@ -42,13 +42,15 @@ void TListeSolutions::Inserer(int32_t i, std::string texte, std::unique_ptr<plq_
     size_t b = i == nb_ ? blocs_.size() - 1 : BlocDe(i);
     auto& bloc = blocs_[b];
     const auto position = static_cast<size_t>(i - debuts_[b]);
-    bloc.insert(bloc.begin() + static_cast<std::ptrdiff_t>(position), Entree{std::move(texte), std::move(objet)});
+    auto entree = std::make_unique<Entree>(Entree{std::move(texte), std::move(objet)});
+    bloc.insert(bloc.begin() + static_cast<std::ptrdiff_t>(position), entree.get());
+    entree.release();
     ++nb_;
     for (size_t k = b + 1; k < debuts_.size(); ++k)
         ++debuts_[k];
     if (bloc.size() >= TailleBloc) {
         // bloc plein : sa seconde moitié devient un bloc à part
-        std::vector<Entree> moitie;
+        std::vector<Entree*> moitie;
         moitie.reserve(TailleBloc);
         const auto milieu = bloc.begin() + static_cast<std::ptrdiff_t>(TailleBloc / 2);
         std::move(milieu, bloc.end(), std::back_inserter(moitie));
@@ -61,6 +63,9 @@ void TListeSolutions::Inserer(int32_t i, std::string texte, std::unique_ptr<plq_
 
 void TListeSolutions::Vider()
 {
+    for (auto& bloc : blocs_)
+        for (Entree* e : bloc)
+            delete e;
     blocs_.clear();
     debuts_.clear();
     nb_ = 0;

@@ -18,6 +18,7 @@ public:
     int32_t Count() const { return nb_; }
     bool Vide() const { return nb_ == 0; }
 
+    const Entree& operator[](int32_t i) const { return EntreeA(i); }
     const std::string& Texte(int32_t i) const { return EntreeA(i).Texte; }
     void DefinirTexte(int32_t i, std::string texte) { EntreeA(i).Texte = std::move(texte); }
     plq_utl* Objet(int32_t i) const { return EntreeA(i).Objet.get(); }
@@ -26,14 +27,34 @@ public:
     void Inserer(int32_t i, std::string texte, std::unique_ptr<plq_utl> objet);
     void Vider();
 
+    TListeSolutions() = default;
+    ~TListeSolutions() { Vider(); }
+    TListeSolutions(const TListeSolutions&) = delete;
+    TListeSolutions& operator=(const TListeSolutions&) = delete;
+    TListeSolutions(TListeSolutions&& autre) noexcept { *this = std::move(autre); }
+    TListeSolutions& operator=(TListeSolutions&& autre) noexcept
+    {
+        if (this != &autre) {
+            Vider();
+            blocs_ = std::move(autre.blocs_);
+            debuts_ = std::move(autre.debuts_);
+            nb_ = autre.nb_;
+            autre.blocs_.clear();
+            autre.debuts_.clear();
+            autre.nb_ = 0;
+        }
+        return *this;
+    }
+
 private:
-    static constexpr size_t TailleBloc = 256;
+    static constexpr size_t TailleBloc = 512;
 
     Entree& EntreeA(int32_t i);
     const Entree& EntreeA(int32_t i) const;
     size_t BlocDe(int32_t i) const;
 
-    std::vector<std::vector<Entree>> blocs_;
+    // pointeurs nus possédés par la liste : un bloc se décale d'un seul memmove
+    std::vector<std::vector<Entree*>> blocs_;
     std::vector<int32_t> debuts_;  // indice de la première entrée de chaque bloc
     int32_t nb_ = 0;
 };

@@ -5,60 +5,102 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
-int ClePlusGrandTerme(const EtatCalcul& etat, const NoeudCalcul& r, int op)
+namespace {
+
+template <int Op>
+int Cle(const EtatCalcul& etat, const NoeudCalcul& r)
 {
-    if (!MemeFamille(r.Operation, op))
+    if (!MemeFamille(r.Operation, Op))
         return -1;
-    if (r.Operation != op)
+    if (r.Operation != Op)
         return r.Operation == OpSoustraction || r.Operation == OpDivision ? 11 : -1;
     auto cle = [&](int8_t rang) {
         const NoeudCalcul& x = etat.Noeud(rang);
-        return x.EstResultat ? ClePlusGrandTerme(etat, x, op) : static_cast<int>(x.Rang);
+        return x.EstResultat ? Cle<Op>(etat, x) : static_cast<int>(x.Rang);
     };
-    if (op == OpSoustraction || op == OpDivision)
+    if constexpr (Op == OpSoustraction || Op == OpDivision)
         return cle(r.Droite);
-    return std::max(cle(r.Droite), cle(r.Gauche));
+    else
+        return std::max(cle(r.Droite), cle(r.Gauche));
 }
 
-bool OrdreCanoniqueAccepte(const EtatCalcul& etat, int op, const NoeudCalcul& a, const NoeudCalcul& b)
+template <int Op>
+bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& b)
 {
     const int n = a.EstResultat + b.EstResultat;
     if (n == 0)
         return true;
-    const bool inverse = op == OpSoustraction || op == OpDivision;
-    const int directe = op == OpSoustraction ? OpAddition : OpMultiplication;  // « + » pour « - », « * » pour « / »
+    constexpr bool inverse = Op == OpSoustraction || Op == OpDivision;
+    constexpr int directe = Op == OpSoustraction ? OpAddition : OpMultiplication;  // « + » pour « - », « * » pour « / »
 
     if (n == 1) {
         const NoeudCalcul& r = a.EstResultat ? a : b;
         const NoeudCalcul& t = a.EstResultat ? b : a;
         // une plaque n'est jamais diminuée de toute une chaîne de la même famille
-        const NoeudCalcul& petit = b.Valeur < a.Valeur ? b : a;
-        if (inverse && &petit == &r && MemeFamille(r.Operation, op))
-            return false;
-        return ClePlusGrandTerme(etat, r, op) < t.Rang;
+        if constexpr (inverse) {
+            const NoeudCalcul& petit = b.Valeur < a.Valeur ? b : a;
+            if (&petit == &r && MemeFamille(r.Operation, Op))
+                return false;
+        }
+        return Cle<Op>(etat, r) < t.Rang;
     }
 
     const NoeudCalcul& lg = a.Valeur > b.Valeur ? a : b;
     const NoeudCalcul& sg = &lg == &a ? b : a;
-    if (inverse && lg.Operation == directe && !MemeFamille(sg.Operation, op))
-        return true;
-    // une chaîne de résultats de l'autre famille s'allonge par la gauche, par RangMin décroissant
-    if (!inverse && !MemeFamille(a.Operation, op) && b.Operation == op && ClePlusGrandTerme(etat, b, op) == -1)
-        return true;
-    // les résultats de l'autre famille retranchés l'un après l'autre, par RangMin croissant
-    if (inverse && lg.Operation == op && !MemeFamille(sg.Operation, op)) {
-        const NoeudCalcul& retire = etat.Noeud(lg.Droite);
-        if (retire.EstResultat && !MemeFamille(retire.Operation, op) && sg.RangMin > retire.RangMin)
+    if constexpr (inverse) {
+        if (lg.Operation == directe && !MemeFamille(sg.Operation, Op))
+            return true;
+        // les résultats de l'autre famille retranchés l'un après l'autre, par RangMin croissant
+        if (lg.Operation == Op && !MemeFamille(sg.Operation, Op)) {
+            const NoeudCalcul& retire = etat.Noeud(lg.Droite);
+            if (retire.EstResultat && !MemeFamille(retire.Operation, Op) && sg.RangMin > retire.RangMin)
+                return true;
+        }
+    } else {
+        // une chaîne de résultats de l'autre famille s'allonge par la gauche, par RangMin décroissant
+        if (!MemeFamille(a.Operation, Op) && b.Operation == Op && Cle<Op>(etat, b) == -1)
             return true;
     }
-    return !MemeFamille(a.Operation, op) && !MemeFamille(b.Operation, op);
+    return !MemeFamille(a.Operation, Op) && !MemeFamille(b.Operation, Op);
+}
+
+}  // namespace
+
+int ClePlusGrandTerme(const EtatCalcul& etat, const NoeudCalcul& r, int op)
+{
+    switch (op) {
+    case OpAddition: return Cle<OpAddition>(etat, r);
+    case OpSoustraction: return Cle<OpSoustraction>(etat, r);
+    case OpMultiplication: return Cle<OpMultiplication>(etat, r);
+    default: return Cle<OpDivision>(etat, r);
+    }
+}
+
+bool OrdreCanoniqueAccepte(const EtatCalcul& etat, int op, const NoeudCalcul& a, const NoeudCalcul& b)
+{
+    switch (op) {
+    case OpAddition: return Canonique<OpAddition>(etat, a, b);
+    case OpSoustraction: return Canonique<OpSoustraction>(etat, a, b);
+    case OpMultiplication: return Canonique<OpMultiplication>(etat, a, b);
+    default: return Canonique<OpDivision>(etat, a, b);
+    }
 }
 
 namespace {
 
 // base de progression de chaque paire de cases au premier niveau : 4 fois son numéro
 constexpr int BaseProgression(int i, int j) { return 4 * (5 * i - i * (i - 1) / 2 + (j - i - 1)); }
+
+// une paire de nombres disponibles de l'état parcouru
+struct Paire {
+    const NoeudCalcul& A;  // le premier dans la liste
+    const NoeudCalcul& B;
+    const NoeudCalcul& L;  // le plus grand (à égalité, A)
+    const NoeudCalcul& Sm;
+    int ResultatsRestants;  // résultats non consommés de l'état, hors A et B
+};
 
 class Recherche {
 public:
@@ -74,11 +116,15 @@ public:
     void Rechercher(const EtatCalcul& s);
 
 private:
-    void Examiner(const EtatCalcul& s, uint32_t masqueS, int op, const NoeudCalcul& a, const NoeudCalcul& b,
-                  int resultatsRestants, EtatCalcul& enfant, bool& enfantCree);
-    bool AvantJoueur(const EtatCalcul& s, int32_t r, const NoeudCalcul& a, const NoeudCalcul& b) const;
-    void NouveauMeilleur(const EtatCalcul& s, uint32_t masque, int op, const NoeudCalcul& l, const NoeudCalcul& sm,
-                         int32_t r);
+    // l'enfant n'est construit qu'au premier calcul prolongé de l'état
+    using Enfant = std::optional<EtatCalcul>;
+
+    template <int Op>
+    void Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant);
+    void Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r);
+    uint32_t Masque(const EtatCalcul& s, const Paire& p) const;
+    bool AvantJoueur(const EtatCalcul& s, const Paire& p, int32_t r) const;
+    void NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r);
 
     DonneesRecherche& d_;
     const Progression& progression_;
@@ -87,12 +133,22 @@ private:
     int plaquesJoueur_ = 0;
 };
 
-bool Recherche::AvantJoueur(const EtatCalcul& s, int32_t r, const NoeudCalcul& a, const NoeudCalcul& b) const
+uint32_t Recherche::Masque(const EtatCalcul& s, const Paire& p) const
+{
+    uint32_t masque = MasquePlaquesEtat(s, d_.RangPlaque);
+    if (!p.A.EstResultat)
+        masque |= 1u << d_.PlaqueDeRang[static_cast<size_t>(p.A.Rang)];
+    if (!p.B.EstResultat)
+        masque |= 1u << d_.PlaqueDeRang[static_cast<size_t>(p.B.Rang)];
+    return masque;
+}
+
+bool Recherche::AvantJoueur(const EtatCalcul& s, const Paire& p, int32_t r) const
 {
     const long long distance = std::llabs(static_cast<long long>(r) - d_.But);
     if (distance != distanceJoueur_)
         return distance < distanceJoueur_;
-    const int plaques = 6 - s.NbPlaquesLibres + (a.EstResultat ? 0 : 1) + (b.EstResultat ? 0 : 1);
+    const int plaques = 6 - s.NbPlaquesLibres + (p.A.EstResultat ? 0 : 1) + (p.B.EstResultat ? 0 : 1);
     if (plaques != plaquesJoueur_)
         return plaques < plaquesJoueur_;
     int32_t plusGrand = 0, somme = r;
@@ -105,96 +161,120 @@ bool Recherche::AvantJoueur(const EtatCalcul& s, int32_t r, const NoeudCalcul& a
     return somme < d_.SommeJoueur;
 }
 
-void Recherche::NouveauMeilleur(const EtatCalcul& s, uint32_t masque, int op, const NoeudCalcul& l,
-                                const NoeudCalcul& sm, int32_t r)
+void Recherche::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r)
 {
     d_.TempsPremiereSolution = HorlogeMs() - d_.DebutChrono;
     d_.MeilleurResultat = d_.MeilleurBas = d_.MeilleurHaut = r;
     d_.ViderSolutions();
-    EnregistrerSolution(d_, s, true, masque, op, l, sm);
+    EnregistrerSolution(d_, s, true, Masque(s, p), op, p.L, p.Sm);
 }
 
-void Recherche::Examiner(const EtatCalcul& s, uint32_t masqueS, int op, const NoeudCalcul& a,
-                         const NoeudCalcul& b, int resultatsRestants, EtatCalcul& enfant, bool& enfantCree)
+// un calcul examiné : compte atteint, meilleure approche, ou valeur de l'inventaire
+void Recherche::Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r)
 {
-    const NoeudCalcul& l = b.Valeur > a.Valeur ? b : a;
-    const NoeudCalcul& sm = &l == &a ? b : a;
-    if (op == OpDivision && l.Valeur % sm.Valeur != 0)
-        return;
-    if (op == OpSoustraction && l.Valeur == sm.Valeur)
-        return;
-    const int32_t r = Appliquer(op, l.Valeur, sm.Valeur);
-    if (r == d_.But && resultatsRestants != 0)
-        return;
-    if (r == l.Valeur || r == sm.Valeur)
-        return;
-    if (!OrdreCanoniqueAccepte(s, op, a, b))
-        return;
-
-    uint32_t masque = masqueS;
-    if (!a.EstResultat)
-        masque |= 1u << d_.PlaqueDeRang[static_cast<size_t>(a.Rang)];
-    if (!b.EstResultat)
-        masque |= 1u << d_.PlaqueDeRang[static_cast<size_t>(b.Rang)];
-
     if (r == d_.But) {
         if (!d_.ButAtteint) {
             d_.ButAtteint = true;
-            NouveauMeilleur(s, masque, op, l, sm, r);
+            NouveauMeilleur(s, p, op, r);
         } else {
-            EnregistrerSolution(d_, s, false, masque, op, l, sm);
+            EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
         }
+        return;
+    }
+    if (p.ResultatsRestants != 0)
+        return;
+    if (d_.ModeTousComptes) {
+        if (r > 100 && r < 1000)
+            EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
+        return;
+    }
+    const long long ecart = std::llabs(static_cast<long long>(r) - d_.But);
+    const long long meilleurEcart = std::llabs(static_cast<long long>(d_.MeilleurResultat) - d_.But);
+    if (ecart == meilleurEcart) {
+        // les deux côtés du compte à la même distance restent connus tous les deux
+        d_.MeilleurBas = std::min(d_.MeilleurBas, r);
+        d_.MeilleurHaut = std::max(d_.MeilleurHaut, r);
+        EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
+    } else if (ecart < meilleurEcart) {
+        NouveauMeilleur(s, p, op, r);
+    }
+}
+
+template <int Op>
+void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
+{
+    const int32_t l = p.L.Valeur;
+    const int32_t sm = p.Sm.Valeur;
+    int32_t r;
+    // pas de zéro, pas de fraction, pas d'opération dont le résultat égale un opérande
+    if constexpr (Op == OpAddition) {
+        r = l + sm;
+    } else if constexpr (Op == OpSoustraction) {
+        if (l == sm || l == 2 * sm)
+            return;
+        r = l - sm;
+    } else if constexpr (Op == OpMultiplication) {
+        if (sm == 1)
+            return;
+        r = l * sm;
     } else {
-        if (resultatsRestants == 0) {
-            if (!d_.ModeTousComptes) {
-                const long long ecart = std::llabs(static_cast<long long>(r) - d_.But);
-                const long long meilleurEcart = std::llabs(static_cast<long long>(d_.MeilleurResultat) - d_.But);
-                if (ecart == meilleurEcart) {
-                    d_.MeilleurBas = std::min(d_.MeilleurBas, r);
-                    d_.MeilleurHaut = std::max(d_.MeilleurHaut, r);
-                    EnregistrerSolution(d_, s, false, masque, op, l, sm);
-                } else if (ecart < meilleurEcart) {
-                    NouveauMeilleur(s, masque, op, l, sm, r);
-                }
-            } else if (r > 100 && r < 1000) {
-                EnregistrerSolution(d_, s, false, masque, op, l, sm);
-            }
-        }
-        // l'enfant n'est utile que s'il reste au moins deux nombres à combiner
-        if (s.NbDispo > 2) {
-            if (!enfantCree) {
-                enfant = Deriver(s, op, l.Rang, sm.Rang);
-                enfantCree = true;
-            } else {
-                Reappliquer(enfant, op, l.Rang, sm.Rang);
-            }
-            Rechercher(enfant);
-        }
+        if (sm == 1 || l % sm != 0)
+            return;
+        r = l / sm;
+        if (r == sm)
+            return;
+    }
+    if (r == d_.But && p.ResultatsRestants != 0)
+        return;
+    if (!Canonique<Op>(s, p.A, p.B))
+        return;
+
+    Retenir(s, p, Op, r);
+    // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
+    if (r != d_.But && s.NbDispo > 2) {
+        if (!enfant)
+            enfant.emplace(Deriver(s, Op, p.L.Rang, p.Sm.Rang));
+        else
+            Reappliquer(*enfant, Op, p.L.Rang, p.Sm.Rang);
+        Rechercher(*enfant);
     }
 
     ++d_.NbPossibilites;
     ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations)];
-    if (joueur_ && AvantJoueur(s, r, a, b))
+    if (joueur_ && AvantJoueur(s, p, r))
         ++d_.NbMeilleursQueJoueur;
 }
 
 void Recherche::Rechercher(const EtatCalcul& s)
 {
+    if (s.NbDispo == 2) {
+        // dernière paire : rien d'autre d'ouvert, aucun enfant à prolonger
+        const NoeudCalcul& a = s.Noeud(s.PremierDispo);
+        const NoeudCalcul& b = s.Noeud(s.DernierDispo);
+        if (a.EstResultat && b.EstResultat && a.RangMin > b.RangMin)
+            return;
+        const bool aPlusGrand = a.Valeur >= b.Valeur;
+        const Paire p{a, b, aPlusGrand ? a : b, aPlusGrand ? b : a, 0};
+        Enfant inutile;
+        Examiner<OpAddition>(s, p, inutile);
+        Examiner<OpSoustraction>(s, p, inutile);
+        Examiner<OpMultiplication>(s, p, inutile);
+        Examiner<OpDivision>(s, p, inutile);
+        return;
+    }
+
     int8_t dispo[6];
     int nbDispo = 0;
     for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
         dispo[nbDispo++] = k;
-    const uint32_t masqueS = MasquePlaquesEtat(s, d_.RangPlaque);
     const int resultatsDispo = s.NbDispo - s.NbPlaquesLibres;
     const bool progression = d_.ModeTousComptes && s.NbOperations == 0 && progression_;
 
-    EtatCalcul enfant;
-    bool enfantCree = false;
+    Enfant enfant;
     for (int ia = 0; ia + 1 < nbDispo; ++ia) {
         const NoeudCalcul& a = s.Noeud(dispo[ia]);
         for (int ib = ia + 1; ib < nbDispo; ++ib) {
             const NoeudCalcul& b = s.Noeud(dispo[ib]);
-            const int restants = resultatsDispo - a.EstResultat - b.EstResultat;
             // de deux résultats, celui fait le premier doit tenir la plus petite feuille
             bool admis = !(a.EstResultat && b.EstResultat) || a.RangMin < b.RangMin;
             // pas de nouvelle étape sous un sous-calcul ouvert qui ne tient que des plaques plus hautes
@@ -204,12 +284,18 @@ void Recherche::Rechercher(const EtatCalcul& s)
                 if (k != ia && k != ib && x.EstResultat && x.RangMin > m)
                     admis = false;
             }
-            for (int op = OpAddition; op <= OpDivision; ++op) {
-                if (admis)
-                    Examiner(s, masqueS, op, a, b, restants, enfant, enfantCree);
-                if (progression)
-                    progression_(BaseProgression(a.Rang, b.Rang) + op);
+            if (admis) {
+                const bool aPlusGrand = a.Valeur >= b.Valeur;
+                const Paire p{a, b, aPlusGrand ? a : b, aPlusGrand ? b : a,
+                              resultatsDispo - a.EstResultat - b.EstResultat};
+                Examiner<OpAddition>(s, p, enfant);
+                Examiner<OpSoustraction>(s, p, enfant);
+                Examiner<OpMultiplication>(s, p, enfant);
+                Examiner<OpDivision>(s, p, enfant);
             }
+            if (progression)
+                for (int op = OpAddition; op <= OpDivision; ++op)
+                    progression_(BaseProgression(a.Rang, b.Rang) + op);
         }
     }
 }

@@ -1,10 +1,11 @@
 #include "Solution.h"
 
+#include <array>
 #include <bit>
 
 namespace {
 
-void Aplatir(const EtatCalcul& etat, const NoeudCalcul& x, uint8_t famille, uint8_t inverse, std::vector<Terme>& termes)
+void Aplatir(const EtatCalcul& etat, const NoeudCalcul& x, uint8_t famille, uint8_t inverse, TermesChaine& termes)
 {
     if (!x.EstResultat) {
         termes.push_back(Terme{x.Valeur, inverse, nullptr});
@@ -33,7 +34,6 @@ std::unique_ptr<GroupeTermes> FormeCanonique(const EtatCalcul& etat, int op, con
 {
     auto groupe = std::make_unique<GroupeTermes>();
     groupe->Famille = FamilleOperation[op];
-    groupe->Termes.reserve(6);
     Aplatir(etat, plusGrand, groupe->Famille, 0, groupe->Termes);
     Aplatir(etat, plusPetit, groupe->Famille, InverseOperation[op], groupe->Termes);
     return groupe;
@@ -87,7 +87,17 @@ bool MemeSolution(const plq_utl& a, const plq_utl* b)
     return MemeGroupe(*a.Arbre, *b->Arbre);
 }
 
-int NbPlaquesMasque(uint32_t masque) { return std::popcount(masque); }
+int NbPlaquesMasque(uint32_t masque)
+{
+    // six bits au plus : une table vaut mieux qu'un appel de bibliothèque sans instruction dédiée
+    static constexpr auto Table = [] {
+        std::array<uint8_t, 64> table{};
+        for (uint32_t m = 0; m < 64; ++m)
+            table[m] = static_cast<uint8_t>(std::popcount(m));
+        return table;
+    }();
+    return Table[masque & 63u];
+}
 
 bool AvantDans(const plq_utl& nouvelle, const plq_utl& listee, int ordre, bool texteAvant)
 {

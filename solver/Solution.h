@@ -4,7 +4,8 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <array>
+#include <cstddef>
 
 struct GroupeTermes;
 
@@ -15,10 +16,26 @@ struct Terme {
     std::unique_ptr<GroupeTermes> SousGroupe;
 };
 
+// les termes d'une chaîne, six au plus (une par plaque) : rangés sur place, sans allocation
+class TermesChaine {
+public:
+    size_t size() const { return nb_; }
+    bool empty() const { return nb_ == 0; }
+    const Terme& operator[](size_t i) const { return termes_[i]; }
+    Terme& operator[](size_t i) { return termes_[i]; }
+    const Terme* begin() const { return termes_.data(); }
+    const Terme* end() const { return termes_.data() + nb_; }
+    void push_back(Terme t) { termes_[nb_++] = std::move(t); }
+
+private:
+    std::array<Terme, 6> termes_;
+    size_t nb_ = 0;
+};
+
 // une chaîne d'opérations d'une même famille : les réordonnancements s'y confondent
 struct GroupeTermes {
     uint8_t Famille = 0;  // 0 additive, 1 multiplicative
-    std::vector<Terme> Termes;
+    TermesChaine Termes;
 };
 
 // forme canonique de « plusGrand op plusPetit », les opérandes étant des nœuds de l'état

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ExecutionRecherche.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+// un jeu résolu, prêt à être examiné
+inline DonneesRecherche Resoudre(const SixEntiers& plaques, int32_t but, int ordre = 1)
+{
+    DonneesRecherche d;
+    d.Plaques = plaques;
+    d.But = but;
+    d.OrdreSolutions = static_cast<uint8_t>(ordre);
+    ExecuterRecherche(d);
+    return d;
+}
+
+inline std::vector<std::string> Textes(const DonneesRecherche& d)
+{
+    std::vector<std::string> textes;
+    for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+        textes.push_back(d.ListeSolutions.Texte(i));
+    return textes;
+}
+
+// état racine classé des six plaques
+inline EtatCalcul Racine(DonneesRecherche& d)
+{
+    d.ClasserPlaques(ModeClassement::Classe);
+    return NouvelEtat(CreerFeuillesClassees(d.Plaques, d.PlaqueDeRang));
+}
+
+// case du nœud disponible de valeur v (la première)
+inline int CaseDe(const EtatCalcul& e, int32_t v)
+{
+    for (int8_t k = e.PremierDispo; k != AucunNoeud; k = e.Noeud(k).Suivant)
+        if (e.Noeud(k).Valeur == v)
+            return k;
+    return -1;
+}
+
+// applique « a op b » sur les nœuds disponibles de valeurs a et b (a le plus grand)
+inline EtatCalcul Jouer(const EtatCalcul& e, int32_t a, int op, int32_t b)
+{
+    const int ca = CaseDe(e, a);
+    int cb = CaseDe(e, b);
+    if (cb == ca)
+        for (int8_t k = e.Noeud(ca).Suivant; k != AucunNoeud; k = e.Noeud(k).Suivant)
+            if (e.Noeud(k).Valeur == b) {
+                cb = k;
+                break;
+            }
+    return Deriver(e, op, ca, cb);
+}

@@ -1,0 +1,191 @@
+// inventaire de tous les comptes : comptes de référence, invariants, atteignabilité, tableau et export
+#include "Outils.h"
+#include "TableTousComptes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <unordered_set>
+
+namespace {
+
+// valeurs atteignables par force brute, indépendamment du moteur : pour chaque sous-ensemble
+// de plaques, toutes les valeurs entières positives que ses plaques peuvent former
+std::set<int32_t> Atteignables(const SixEntiers& plaques)
+{
+    std::array<std::unordered_set<int64_t>, 64> valeurs;
+    for (int i = 0; i < 6; ++i)
+        valeurs[1u << i].insert(plaques[static_cast<size_t>(i)]);
+    for (unsigned masque = 1; masque < 64; ++masque) {
+        if ((masque & (masque - 1)) == 0)
+            continue;
+        // chaque découpage en deux parties non vides, une seule fois
+        for (unsigned a = (masque - 1) & masque; a > 0; a = (a - 1) & masque) {
+            const unsigned b = masque ^ a;
+            if (a < b)
+                continue;
+            for (int64_t x : valeurs[a])
+                for (int64_t y : valeurs[b]) {
+                    valeurs[masque].insert(x + y);
+                    valeurs[masque].insert(x * y);
+                    if (x != y)
+                        valeurs[masque].insert(x > y ? x - y : y - x);
+                    if (x % y == 0)
+                        valeurs[masque].insert(x / y);
+                    if (y % x == 0)
+                        valeurs[masque].insert(y / x);
+                }
+        }
+    }
+    std::set<int32_t> comptes;
+    for (const auto& v : valeurs)
+        for (int64_t x : v)
+            if (x > 100 && x < 1000)
+                comptes.insert(static_cast<int32_t>(x));
+    return comptes;
+}
+
+DonneesRecherche Inventorier(const SixEntiers& plaques, std::vector<int>* progression = nullptr)
+{
+    DonneesRecherche d;
+    d.Plaques = plaques;
+    d.But = 432;
+    CrochetsRecherche crochets;
+    if (progression)
+        crochets.ProgressionTousComptes = [progression](int p) { progression->push_back(p); };
+    ExecuterRechercheTousComptes(d, crochets);
+    return d;
+}
+
+}  // namespace
+
+TEST(Inventaire, ComptesDeReferenceEtInvariants)
+{
+    std::vector<int> progression;
+    const DonneesRecherche d = Inventorier({3, 7, 8, 25, 50, 100}, &progression);
+    EXPECT_EQ(d.ListeSolutions.Count(), 15596);
+    EXPECT_EQ(d.NbPossibilites, 82971);
+    EXPECT_EQ(d.TableSolutionsComptes[0], (std::array<int32_t, 6>{15551, 13, 147, 1026, 4464, 9901}));
+    std::vector<int> attendu(60);
+    std::iota(attendu.begin(), attendu.end(), 0);
+    EXPECT_EQ(progression, attendu);
+
+    // le compte du jeu est rendu, le mode inventaire levé, l'ordre laissé au plus simple
+    EXPECT_EQ(d.But, 432);
+    EXPECT_FALSE(d.ModeTousComptes);
+    EXPECT_EQ(d.OrdreSolutions, 1);
+    EXPECT_EQ(d.MeilleurResultat, Aucun);
+    EXPECT_EQ(d.LibellePlaques, "3-7-8-25-50-100.");
+
+    std::array<int32_t, 6> sommes{};
+    for (size_t v = 1; v < 900; ++v) {
+        const auto& ligne = d.TableSolutionsComptes[v];
+        EXPECT_EQ(ligne[0], ligne[1] + ligne[2] + ligne[3] + ligne[4] + ligne[5]) << v + 100;
+        for (size_t c = 0; c < 6; ++c)
+            sommes[c] += ligne[c];
+    }
+    EXPECT_EQ(sommes, d.TableSolutionsComptes[0]);
+}
+
+TEST(Inventaire, RienAuDessusDeCent)
+{
+    const DonneesRecherche d = Inventorier({1, 1, 2, 2, 3, 3});
+    for (const auto& ligne : d.TableSolutionsComptes)
+        for (int32_t n : ligne)
+            ASSERT_EQ(n, 0);
+}
+
+// l'inventaire trouve exactement les comptes qu'une force brute sait former
+TEST(Inventaire, TrouveExactementLesComptesAtteignables)
+{
+#ifdef VARNEL_TESTS_ALLEGES
+    const int tirages = 15;
+#else
+    const int tirages = 250;
+#endif
+    std::mt19937 alea(2026);
+    for (int t = 0; t < tirages; ++t) {
+        std::array<int, 24> reserve;
+        std::iota(reserve.begin(), reserve.end(), 0);
+        std::shuffle(reserve.begin(), reserve.end(), alea);
+        SixEntiers plaques;
+        for (size_t i = 0; i < 6; ++i)
+            plaques[i] = ReservePlaques[static_cast<size_t>(reserve[i])];
+        const DonneesRecherche d = Inventorier(plaques);
+        std::set<int32_t> trouves;
+        for (int32_t v = 101; v <= 999; ++v)
+            if (d.TableSolutionsComptes[static_cast<size_t>(v - 100)][0] > 0)
+                trouves.insert(v);
+        ASSERT_EQ(trouves, Atteignables(plaques)) << d.LibellePlaques;
+    }
+}
+
+TEST(Tableau, CellulesEtOrdres)
+{
+    EXPECT_EQ(TexteCompteur(0), "    0");
+    EXPECT_EQ(TexteCompteur(12), "   12");
+    EXPECT_EQ(TexteCompteur(123456), "123456");
+    EXPECT_EQ(TexteCompte(101), " 101");
+    EXPECT_EQ(LigneEnTete(), (LigneGrille{" C\\P", " Tot", " 2 p.", " 3 p.", " 4 p.", " 5 p.", " 6 p."}));
+
+    TableComptes table{};
+    table[1][0] = 5;    // 101
+    table[2][0] = 9;    // 102
+    table[3][0] = 5;    // 103 : même total que 101, passe devant
+    table[899][0] = 1;  // 999
+    const auto places = PlacesParNombreDeSolutions(table);
+    EXPECT_EQ(places[2], 1);
+    EXPECT_EQ(places[3], 2);
+    EXPECT_EQ(places[1], 3);
+    EXPECT_EQ(places[899], 4);
+    EXPECT_EQ(places[898], 5);  // les comptes sans solution : le plus grand d'abord
+    std::vector<int32_t> tri(places.begin() + 1, places.end());
+    std::sort(tri.begin(), tri.end());
+    for (size_t i = 0; i < tri.size(); ++i)
+        ASSERT_EQ(tri[i], static_cast<int32_t>(i) + 1);
+
+    const GrilleComptes parSolutions = GrilleTousComptes(table, TriComptes::ParNombreDeSolutions);
+    EXPECT_EQ(parSolutions[1][0], " Tot");
+    EXPECT_EQ(parSolutions[2][0], " 102");
+    EXPECT_EQ(parSolutions[3][0], " 103");
+    const GrilleComptes parCompte = GrilleTousComptes(table, TriComptes::ParCompte);
+    EXPECT_EQ(parCompte[2][0], " 101");
+    EXPECT_EQ(parCompte[900][0], " 999");
+}
+
+TEST(Tableau, FichierExport)
+{
+    const DonneesRecherche d = Inventorier({3, 7, 8, 25, 50, 100});
+    const GrilleComptes grille = GrilleTousComptes(d.TableSolutionsComptes, TriComptes::ParCompte);
+    EXPECT_EQ(LigneExport(grille[1]), " Tot| 15551|    13|   147|  1026|  4464|  9901|");
+    EXPECT_EQ(std::string(EnteteExport).size(), 48u);
+    EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParCompte), "1-4-4-9-25-75.cpt.txt");
+    EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParNombreDeSolutions), "1-4-4-9-25-75.sol.txt");
+
+    const auto dossier = std::filesystem::temp_directory_path() / "varnel-export-test";
+    std::filesystem::create_directories(dossier);
+    const auto chemin = dossier / NomFichierExport(d.LibellePlaques, TriComptes::ParCompte);
+    ASSERT_TRUE(EcrireFichierExport(chemin.string(), grille));
+    std::ifstream fichier(chemin, std::ios::binary);
+    const std::string contenu((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
+    size_t lignes = 0;
+    for (size_t i = 0; i < contenu.size(); ++i) {
+        if (contenu[i] == '\n') {
+            ASSERT_GT(i, 0u);
+            ASSERT_EQ(contenu[i - 1], '\r');
+            ++lignes;
+        } else if (contenu[i] != '\r') {
+            ASSERT_GE(static_cast<unsigned char>(contenu[i]), 32) << i;
+        }
+    }
+    EXPECT_EQ(lignes, 902u);
+    EXPECT_EQ(contenu.substr(0, 50), std::string(EnteteExport) + "\r\n");
+    EXPECT_NE(contenu.find("\r\n 101|"), std::string::npos);
+
+    // un fichier qu'on ne peut pas créer est signalé
+    EXPECT_FALSE(EcrireFichierExport((dossier / "absent" / "x.txt").string(), grille));
+    std::filesystem::remove_all(dossier);
+}

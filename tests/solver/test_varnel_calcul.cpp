@@ -1,0 +1,141 @@
+// l'outil varnel-calcul : sorties, erreurs d'arguments, export, robustesse
+#include "VarnelCalcul.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace {
+
+struct Resultat {
+    int code;
+    std::string sortie, erreurs;
+};
+
+Resultat Lancer(const std::vector<std::string>& arguments)
+{
+    std::ostringstream sortie, erreurs;
+    const int code = ExecuterVarnelCalcul(arguments, sortie, erreurs);
+    return {code, sortie.str(), erreurs.str()};
+}
+
+// se place dans un dossier temporaire le temps d'un test
+class DossierCourant {
+public:
+    explicit DossierCourant(const std::string& nom)
+        : ancien_(std::filesystem::current_path()), dossier_(std::filesystem::temp_directory_path() / nom)
+    {
+        std::filesystem::remove_all(dossier_);
+        std::filesystem::create_directories(dossier_);
+        std::filesystem::current_path(dossier_);
+    }
+    ~DossierCourant()
+    {
+        std::filesystem::current_path(ancien_);
+        std::filesystem::permissions(dossier_, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(dossier_);
+    }
+    const std::filesystem::path& Chemin() const { return dossier_; }
+
+private:
+    std::filesystem::path ancien_, dossier_;
+};
+
+}  // namespace
+
+TEST(VarnelCalcul, ResolutionDetaillee)
+{
+    const Resultat r = Lancer({"--details", "25", "50", "75", "100", "3", "6", "952"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.erreurs.empty());
+    EXPECT_EQ(r.sortie.rfind("2 bon(s) compte(s), 99746 calculs en ", 0), 0u);
+    for (const char* ligne : {"\nNbPossibilites=99746\n", "\nNbPossibilitesEtape=48,880,7770,33488,57560\n",
+                              "\nNbSolutions=2\n", "\nNbSolutionsPlaques=0,0,0,0,2\n", "\nMeilleurResultat=952\n",
+                              "\nButAtteint=1\n", "\nLibellePlaques=3-6-25-50-75-100.\n", "\n#0 masque=63 somme=",
+                              "\n#1 masque=63 "})
+        EXPECT_NE(r.sortie.find(ligne), std::string::npos) << ligne;
+
+    // sans détails : le compte rendu, puis chaque solution suivie d'une ligne vide
+    const Resultat simple = Lancer({"100", "7", "1", "3", "9", "8", "101"});
+    EXPECT_NE(simple.sortie.find(" ms.\n100+1=101\n\n"), std::string::npos);
+    EXPECT_EQ(simple.sortie.find("NbPossibilites"), std::string::npos);
+}
+
+TEST(VarnelCalcul, ErreursDArguments)
+{
+    struct Cas {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const Cas cas[] = {
+        {{"1", "2", "3"}, "Nombre incorrect d'arguments."},
+        {{"25", "50", "75", "100", "3", "6", "1000"}, "Résultat à trouver incorrect (de 101 à 999)."},
+        {{"25", "50", "12", "100", "3", "6", "952"}, "Plaque incorrecte (de 1 à 10, 25, 50, 75 ou 100)."},
+        {{"25", "50", "x", "100", "3", "6", "952"}, "Argument \"x\" incorrect."},
+        {{"--ordre", "3", "25", "50", "75", "100", "3", "6", "952"}, "Ordre incorrect (1 ou 2)."},
+        {{"--ordre"}, "Ordre incorrect (1 ou 2)."},
+        {{"--tous", "--tri", "valeur", "1", "2", "3", "4", "5", "6"}, "Tri incorrect (compte ou solutions)."},
+        {{"--tous", "1", "2", "3", "4", "5", "6", "7"}, "Nombre incorrect d'arguments."},
+        {{"--vite", "1", "2", "3", "4", "5", "6", "7"}, "Option inconnue : --vite"},
+        {{"--export", "1", "2", "3", "4", "5", "6", "700"}, "Les options --tri et --export ne valent qu'avec --tous."},
+    };
+    for (const Cas& c : cas) {
+        const Resultat r = Lancer(c.arguments);
+        EXPECT_EQ(r.code, 2) << c.message;
+        EXPECT_EQ(r.erreurs.rfind(c.message + "\nSyntaxe : ", 0), 0u) << r.erreurs;
+        EXPECT_TRUE(r.sortie.empty());
+    }
+    const Resultat aide = Lancer({"--help"});
+    EXPECT_EQ(aide.code, 0);
+    EXPECT_NE(aide.sortie.find("varnel-calcul --tous"), std::string::npos);
+}
+
+TEST(VarnelCalcul, InventaireSurLaSortieEtEnFichier)
+{
+    const Resultat r = Lancer({"--tous", "--details", "--tri", "solutions", "3", "7", "8", "25", "50", "100"});
+    ASSERT_EQ(r.code, 0);
+    EXPECT_EQ(r.sortie.rfind("Entrees=15596\nNbPossibilites=82971\n  C\\P| Tot. |", 0), 0u);
+    EXPECT_NE(r.sortie.find("\r\n Tot| 15551|    13|   147|  1026|  4464|  9901|\r\n"), std::string::npos);
+    EXPECT_NE(r.sortie.find("\nProgression=0,1,2,"), std::string::npos);
+    EXPECT_NE(r.sortie.find(",58,59\n"), std::string::npos);
+
+    DossierCourant dossier("varnel-calcul-export");
+    const Resultat e = Lancer({"--tous", "--export", "100", "50", "25", "8", "7", "3"});
+    EXPECT_EQ(e.code, 0);
+    std::ifstream fichier("3-7-8-25-50-100.cpt.txt", std::ios::binary);
+    ASSERT_TRUE(fichier.good());
+    std::string ligne;
+    std::getline(fichier, ligne);
+    EXPECT_EQ(ligne, "  C\\P| Tot. | 2 p. | 3 p. | 4 p. | 5 p. | 6 p. |\r");
+
+    // dossier en lecture seule : le fichier ne peut être créé, c'est dit et le code vaut 1
+    if (::getuid() != 0) {
+        std::filesystem::permissions(dossier.Chemin(), std::filesystem::perms::owner_read |
+                                                           std::filesystem::perms::owner_exec);
+        const Resultat refus = Lancer({"--tous", "--export", "--tri", "solutions", "3", "7", "8", "25", "50", "100"});
+        EXPECT_EQ(refus.code, 1);
+        EXPECT_EQ(refus.erreurs, "Impossible de créer le fichier \"3-7-8-25-50-100.sol.txt\"\n");
+    }
+}
+
+TEST(VarnelCalcul, NePlanteSurAucuneListeDArguments)
+{
+    const std::vector<std::string> morceaux = {"--tous", "--details", "--export", "--ordre", "--tri", "1", "2",
+                                               "compte", "25", "100", "999", "101", "0", "-1", "",
+                                               "é", "--", "7", "abc", "2147483647", "--help"};
+    std::mt19937 alea(99);
+    DossierCourant dossier("varnel-calcul-robustesse");
+    for (int essai = 0; essai < 300; ++essai) {
+        std::vector<std::string> arguments(alea() % 10);
+        for (auto& a : arguments)
+            a = morceaux[alea() % morceaux.size()];
+        const Resultat r = Lancer(arguments);
+        EXPECT_TRUE(r.code == 0 || r.code == 2) << ::testing::PrintToString(arguments);
+        EXPECT_EQ(r.code == 2, !r.erreurs.empty());
+    }
+}
