@@ -1,0 +1,10 @@
+#include "BoiteMessage.h"
+
+#include <QMessageBox>
+
+void AfficherMessage(QWidget* parent, const QString& titre, const QString& texte)
+{
+    QMessageBox boite(QMessageBox::Warning, titre, texte, QMessageBox::Ok, parent);
+    boite.setObjectName(QStringLiteral("BoiteMessage"));
+    boite.exec();
+}

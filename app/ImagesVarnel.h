@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QStringList>
+#include <QVector>
+
+class QPainter;
+
+// une liste d'images de même taille, rendues une fois depuis leurs SVG
+class ListeImages {
+public:
+    ListeImages(QSize taille, const QStringList& fichiers);
+
+    void dessiner(QPainter& peintre, int x, int y, int index) const;
+    const QPixmap& image(int index) const { return images_.at(index); }
+    int count() const { return static_cast<int>(images_.size()); }
+    QSize taille() const { return taille_; }
+
+private:
+    QSize taille_;
+    QVector<QPixmap> images_;
+};
+
+QPixmap ImageSvg(const QString& chemin, QSize taille);
+
+// figures, signes et plaques de la fenêtre principale : 29 images de 32 × 32
+const ListeImages& ImageList();
+// chiffres jaunes à sept segments de l'afficheur du compte : 10 images de 16 × 32
+const ListeImages& ImageListDigits();
+
+inline constexpr int ImageChiffre0 = 0;
+inline constexpr int ImagePlus = 10;
+inline constexpr int ImageMoins = 11;
+inline constexpr int ImageFois = 12;
+inline constexpr int ImageDivise = 13;
+inline constexpr int ImageEgal = 14;
+
+// indice de l'image d'une plaque dans ImageList
+int ImagePlaque(int valeur);
+
+// glyphe de barre d'outils (16 × 16) avec son état inactif dessiné à part
+QIcon IconeOutil(const QString& nom);
+// glyphe de 32 × 32 à deux états, pour les signes et les plaques des boîtes de dialogue
+QIcon IconeDeuxEtats(const QString& normal, const QString& inactif, QSize taille);
+QIcon IconeProgramme();

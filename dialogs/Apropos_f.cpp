@@ -1,0 +1,99 @@
+#include "Apropos_f.h"
+
+#include "ImagesVarnel.h"
+#include "Ouverture.h"
+#include "ui_Apropos_f.h"
+
+#include <QMouseEvent>
+
+TfrmAPropos* frmAPropos = nullptr;
+
+// « Par l'équipe du Varnel, 2026 », chaque caractère rangé un cran plus haut
+const QString CreditBrouille = QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137");
+
+QString& LigneCredit()
+{
+    static QString credit = CreditBrouille;
+    return credit;
+}
+
+namespace {
+
+QFont Police(const QString& famille, int pixels, bool gras = false)
+{
+    QFont police(famille);
+    police.setPixelSize(pixels);
+    police.setBold(gras);
+    return police;
+}
+
+}  // namespace
+
+TfrmAPropos::TfrmAPropos(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      ui(std::make_unique<Ui::TfrmAPropos>())
+{
+    frmAPropos = this;
+    ui->setupUi(this);
+    setFixedSize(247, 134);
+    ui->LabelTitre->setFont(Police(QStringLiteral("Comic Sans MS"), 24, true));
+    ui->LabelVersion->setFont(Police(QStringLiteral("Comic Sans MS"), 16));
+    ui->Label->setFont(Police(QStringLiteral("MS Sans Serif"), 11));
+    ui->LabelURL->setFont(Police(QStringLiteral("MS Sans Serif"), 11));
+    ui->LabelEmail->setFont(Police(QStringLiteral("MS Sans Serif"), 11));
+    ui->BitBtnVu->setFont(Police(QStringLiteral("Comic Sans MS"), 19));
+    ui->Image->setPixmap(ImageSvg(QStringLiteral(":/images/apropos.svg"), QSize(32, 32)));
+    ui->BitBtnVu->setIcon(QIcon(ImageSvg(QStringLiteral(":/images/vu.svg"), QSize(32, 16))));
+    ui->BitBtnVu->setIconSize(QSize(32, 16));
+    // Entrée et Échap ferment la boîte par « Vu »
+    connect(ui->BitBtnVu, &QPushButton::clicked, this, &QDialog::accept);
+    ui->LabelURL->installEventFilter(this);
+    ui->LabelEmail->installEventFilter(this);
+}
+
+TfrmAPropos::~TfrmAPropos()
+{
+    if (frmAPropos == this)
+        frmAPropos = nullptr;
+}
+
+void TfrmAPropos::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    FormShow();
+}
+
+void TfrmAPropos::FormShow()
+{
+    if (parentWidget())
+        move(parentWidget()->pos() + QPoint(35, 136));
+    // décodée une seule fois : les affichages suivants la trouvent déjà claire
+    QString& credit = LigneCredit();
+    if (!credit.isEmpty() && credit.at(0) != QLatin1Char('P'))
+        for (QChar& c : credit)
+            c = QChar(static_cast<char16_t>(c.unicode() - 1));
+    ui->Label->setText(credit);
+}
+
+bool TfrmAPropos::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+        if (objet == ui->LabelURL) {
+            LabelURLClick();
+            return true;
+        }
+        if (objet == ui->LabelEmail) {
+            LabelEmailClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objet, evenement);
+}
+
+void TfrmAPropos::LabelURLClick() { OuvrirAvecLeBureau(QUrl(ui->LabelURL->text())); }
+
+void TfrmAPropos::LabelEmailClick()
+{
+    OuvrirAvecLeBureau(QUrl(QStringLiteral("mailto:") + ui->LabelEmail->text() + QStringLiteral("?subject=Le varnel")));
+}

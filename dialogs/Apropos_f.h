@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TfrmAPropos;
+}
+
+// le texte brouillé tel qu'il est rangé dans le programme (chaque caractère décalé d'un cran)
+extern const QString CreditBrouille;
+// la ligne de remerciement, qui vit autant que le programme ; claire après le premier affichage
+QString& LigneCredit();
+
+// la boîte « À propos... »
+class TfrmAPropos : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAPropos(QWidget* parent = nullptr);
+    ~TfrmAPropos() override;
+
+    void LabelURLClick();
+    void LabelEmailClick();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void FormShow();
+
+    std::unique_ptr<Ui::TfrmAPropos> ui;
+};
+
+// la boîte ouverte
+extern TfrmAPropos* frmAPropos;

@@ -1,0 +1,5 @@
+#include "Ressources.h"
+
+#include <QtCore/QtGlobal>
+
+void InitialiserRessources() { Q_INIT_RESOURCE(varnel); }

@@ -1,0 +1,4 @@
+#pragma once
+
+// les images compilées dans une bibliothèque statique doivent être enregistrées explicitement
+void InitialiserRessources();
