@@ -1,6 +1,8 @@
 #include "Main_f.h"
 
 #include "Apropos_f.h"
+#include "Calcul_f.h"
+#include "Pavnum_f.h"
 #include "BoiteMessage.h"
 #include "ExecutionRecherche.h"
 #include "ImagesVarnel.h"
@@ -116,6 +118,9 @@ void TfrmMain::relierCommandes()
     ui->PaintBoxBut->Peindre = [this](QPainter& p) { PaintBoxButPaint(p); };
     ui->PaintBoxBandePlaques->Peindre = [this](QPainter& p) { PaintBoxBandePlaquesPaint(p); };
 
+    connect(ui->RubriqueCompteTireAuSort, &QAction::triggered, this, &TfrmMain::RubriqueCompteTireAuSortClick);
+    connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
+    connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
     connect(ui->RubriqueDuSimpleAuTordu, &QAction::triggered, this, &TfrmMain::RubriqueDuSimpleAuTorduClick);
     connect(ui->RubriqueDuTorduAuSimple, &QAction::triggered, this, &TfrmMain::RubriqueDuTorduAuSimpleClick);
     for (QAction* rubrique : {ui->RubriqueUtilisant2Plaques, ui->RubriqueUtilisant3Plaques, ui->RubriqueUtilisant4Plaques,
@@ -493,6 +498,129 @@ void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
     }
     AfficherMessage(this, QStringLiteral("Affichage d'une solution"),
                     QStringLiteral("Il n'y a pas de solutions utilisant %1 plaques.").arg(n));
+}
+
+// ----- tirage au sort -----
+
+void TfrmMain::CouperCommandesJeu()
+{
+    ui->RubriqueCompteTireAuSort->setEnabled(false);
+    ui->RubriqueComptePropose->setEnabled(false);
+    ActiverMenuSolutions(false);
+    ActiverRubriquesUtilisant(false);
+    SpeedButtonCalc->setEnabled(false);
+    LeverSpeedButtonInfo();
+}
+
+void TfrmMain::RubriqueCompteTireAuSortClick()
+{
+    if (!ui->RubriqueCompteTireAuSort->isEnabled())
+        return;
+    CouperCommandesJeu();
+    DonneesRecherche& d = Donnees();
+    d.OrdreSolutions = 0;
+    ReinitialiserJeu();
+    d.ClasserPlaques(ModeClassement::Identite);
+    // chaque roue part à son heure et ralentit à sa façon
+    for (uint32_t i = 0; i < 3; ++i) {
+        RouleauChiffre& rouleau = Animation.Rouleaux[i];
+        rouleau.Delai = Aleatoire() % 300 + 1000 * i;
+        rouleau.Croissance = Aleatoire() % 50 + 110;
+        rouleau.Periode = Aleatoire() % 100 + 50;
+    }
+    Animation.TempsAnimation = 0;
+    TimerAnimation.start();
+    OrigineJeu = 1;
+    StatsAEnregistrer = true;
+}
+
+void TfrmMain::TimerAnimationTimer()
+{
+    DonneesRecherche& d = Donnees();
+    Animation.TempsAnimation += 50;
+    const uint32_t temps = Animation.TempsAnimation;
+
+    // une plaque apparaît à chaque seconde pleine
+    if (temps >= 1000 && temps <= 6000 && temps % 1000 == 0) {
+        const auto k = static_cast<size_t>(temps / 1000 - 1);
+        ReserveUtilisee[static_cast<size_t>(IndiceReserve[k])] = true;
+        PlaqueCachee[k] = false;
+        ui->PaintBoxBandePlaques->repaint();
+    }
+    // la plaque suivante, encore cachée, change à chaque pas parmi celles qui restent dans la réserve
+    const uint32_t s = temps / 1000;
+    if (s < 6) {
+        size_t indice = 0;
+        do {
+            indice = Aleatoire() % 24;
+            IndiceReserve[s] = static_cast<int>(indice);
+            d.Plaques[s] = ReservePlaques[indice];
+        } while (ReserveUtilisee[indice]);
+    }
+    // les trois roues du compte
+    bool toutesArretees = true;
+    for (int i = 0; i < 3; ++i) {
+        RouleauChiffre& rouleau = Animation.Rouleaux[static_cast<size_t>(i)];
+        if (RouleauArrete(rouleau))
+            continue;
+        toutesArretees = false;
+        if (rouleau.Periode + rouleau.Delai > temps)
+            continue;
+        rouleau.Periode = rouleau.Periode * rouleau.Croissance / 100;
+        d.But = AvancerChiffre(d.But, i);
+        ui->PaintBoxBut->repaint();
+    }
+    if (!toutesArretees || temps <= 6000)
+        return;
+
+    TimerAnimation.stop();
+    ui->RubriqueCompteTireAuSort->setEnabled(true);
+    ui->RubriqueComptePropose->setEnabled(true);
+    ActiverMenuSolutions(true);
+    SpeedButtonCalc->setEnabled(true);
+    RepeindreFenetre();
+    OuvrirSaisieCalcul();
+}
+
+void TfrmMain::OuvrirSaisieCalcul()
+{
+    TfrmSaisieCalcul saisie(Donnees(), [this] { RepeindreFenetre(); }, this);
+    saisie.exec();
+}
+
+// ----- compte proposé -----
+
+void TfrmMain::RubriqueCompteProposeClick()
+{
+    if (!ui->RubriqueComptePropose->isEnabled())
+        return;
+    CouperCommandesJeu();
+    DonneesRecherche& d = Donnees();
+    d.OrdreSolutions = 0;
+    LienJeuPropose lien{d.Plaques,
+                        PlaqueCachee,
+                        d.But,
+                        [this] { ui->PaintBoxBandePlaques->repaint(); },
+                        [this] { ui->PaintBoxBut->repaint(); },
+                        [this] {
+                            ActiverMenuSolutions(true);
+                            SpeedButtonCalc->setEnabled(true);
+                        }};
+    int resultat = QDialog::Rejected;
+    {
+        TfrmPaveNumerique pave(lien, this);
+        ReinitialiserJeu();
+        d.ClasserPlaques(ModeClassement::Identite);
+        resultat = pave.exec();
+    }
+    if (resultat != QDialog::Accepted)
+        ReinitialiserJeu();  // tout ce qui a été saisi disparaît
+    else
+        OuvrirSaisieCalcul();
+    ui->RubriqueCompteTireAuSort->setEnabled(true);
+    ui->RubriqueComptePropose->setEnabled(true);
+    OrigineJeu = 2;
+    StatsAEnregistrer = true;
 }
 
 // ----- autres fenêtres -----

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnimationTirage.h"
 #include "DonneesRecherche.h"
 #include "FichierIni.h"
 
@@ -45,6 +46,7 @@ public:
     std::array<int, 6> IndiceReserve{};
     // graine imposée au lieu de l'heure (tests)
     std::optional<unsigned> GraineImposee;
+    EtatAnimation Animation;
 
     void ReinitialiserJeu();
     void ExecuterRecherche();
@@ -59,6 +61,9 @@ public:
     QTimer TimerAnimation;
 
 public slots:
+    void RubriqueCompteTireAuSortClick();
+    void TimerAnimationTimer();
+    void RubriqueCompteProposeClick();
     void RubriqueDuSimpleAuTorduClick();
     void RubriqueDuTorduAuSimpleClick();
     void SpeedButtonCalcClick();
@@ -102,6 +107,9 @@ private:
     void DesactiverSolutions();
     void LeverSpeedButtonInfo();
     void AllerALaSolution(int32_t indice);
+    void CouperCommandesJeu();
+    void OuvrirSaisieCalcul();
+    uint32_t Aleatoire() { return generateur_(); }
 
     std::unique_ptr<Ui::TfrmMain> ui;
     DonneesRecherche DonneesRecherche_;
