@@ -255,12 +255,8 @@ void TfrmSaisieCalcul::Terminer(int resultat)
 
 void TfrmSaisieCalcul::closeEvent(QCloseEvent* evenement)
 {
-    // la case de fermeture vaut « annuler » sans effacer le calcul ; toute autre demande est refusée
+    // la case de fermeture vaut « annuler », sans effacer le calcul ni prendre le temps
     if (!resultatPose_) {
-        if (!evenement->spontaneous()) {
-            evenement->ignore();
-            return;
-        }
         resultatPose_ = true;
         setResult(QDialog::Rejected);
     }

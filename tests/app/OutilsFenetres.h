@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <functional>
 
@@ -13,8 +14,9 @@
 // est fermé ; au bout du délai, on abandonne sans bloquer les tests
 class GardienModal : public QObject {
 public:
-    explicit GardienModal(std::function<void(QWidget*)> action, int delaiMs = 5000)
-        : action_(std::move(action)), delai_(delaiMs)
+    // titre : ne traiter que la fenêtre de ce titre (vide : la première venue)
+    explicit GardienModal(std::function<void(QWidget*)> action, int delaiMs = 5000, QString titre = {})
+        : action_(std::move(action)), delai_(delaiMs), titre_(std::move(titre))
     {
         chrono_.start();
         minuterie_.setInterval(5);
@@ -29,7 +31,7 @@ private:
     void Surveiller()
     {
         QWidget* modale = QApplication::activeModalWidget();
-        if (modale && modale != deja_) {
+        if (modale && modale != deja_ && (titre_.isEmpty() || modale->windowTitle() == titre_)) {
             deja_ = modale;
             vu_ = true;
             minuterie_.stop();
@@ -49,12 +51,20 @@ private:
 
     std::function<void(QWidget*)> action_;
     int delai_;
+    QString titre_;
     QElapsedTimer chrono_;
     QTimer minuterie_;
     QWidget* deja_ = nullptr;
     bool vu_ = false;
     bool fini_ = false;
 };
+
+// ferme une fenêtre comme le ferait sa case de fermeture
+inline void FermerParLaCase(QWidget* fenetre)
+{
+    if (fenetre->windowHandle())
+        fenetre->windowHandle()->close();
+}
 
 // une boîte de message lue puis fermée par OK
 struct MessageLu {
