@@ -2,6 +2,7 @@
 
 #include "ImagesVarnel.h"
 #include "Ouverture.h"
+#include "Polices.h"
 #include "ui_Apropos_f.h"
 
 #include <QMouseEvent>
@@ -17,18 +18,6 @@ QString& LigneCredit()
     return credit;
 }
 
-namespace {
-
-QFont Police(const QString& famille, int pixels, bool gras = false)
-{
-    QFont police(famille);
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
-
-}  // namespace
-
 TfrmAPropos::TfrmAPropos(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       ui(std::make_unique<Ui::TfrmAPropos>())
@@ -36,12 +25,12 @@ TfrmAPropos::TfrmAPropos(QWidget* parent)
     frmAPropos = this;
     ui->setupUi(this);
     setFixedSize(247, 134);
-    ui->LabelTitre->setFont(Police(QStringLiteral("Comic Sans MS"), 24, true));
-    ui->LabelVersion->setFont(Police(QStringLiteral("Comic Sans MS"), 16));
-    ui->Label->setFont(Police(QStringLiteral("MS Sans Serif"), 11));
-    ui->LabelURL->setFont(Police(QStringLiteral("MS Sans Serif"), 11));
-    ui->LabelEmail->setFont(Police(QStringLiteral("MS Sans Serif"), 11));
-    ui->BitBtnVu->setFont(Police(QStringLiteral("Comic Sans MS"), 19));
+    ui->LabelTitre->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 24, true));
+    ui->LabelVersion->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
+    ui->Label->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
+    ui->LabelURL->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
+    ui->LabelEmail->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
+    ui->BitBtnVu->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 19));
     ui->Image->setPixmap(ImageSvg(QStringLiteral(":/images/apropos.svg"), QSize(32, 32)));
     ui->BitBtnVu->setIcon(QIcon(ImageSvg(QStringLiteral(":/images/vu.svg"), QSize(32, 16))));
     ui->BitBtnVu->setIconSize(QSize(32, 16));

@@ -4,6 +4,7 @@
 #include "EtatCalcul.h"
 #include "Horloge.h"
 #include "ImagesVarnel.h"
+#include "Polices.h"
 #include "ui_Calcul_f.h"
 
 #include <QCloseEvent>
@@ -24,14 +25,6 @@ QIcon FacePlaque(int32_t valeur)
                           QStringLiteral(":/images/liste/plaque-%1-inactif.svg").arg(valeur), QSize(32, 32));
 }
 
-QFont Police(int pixels, bool gras)
-{
-    QFont police(QStringLiteral("Comic Sans MS"));
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
-
 long long Distance(int32_t valeur, int32_t but) { return std::llabs(static_cast<long long>(valeur) - but); }
 
 }  // namespace
@@ -43,7 +36,7 @@ TfrmSaisieCalcul::TfrmSaisieCalcul(DonneesRecherche& donnees, std::function<void
     frmSaisieCalcul = this;
     ui->setupUi(this);
     setFixedSize(200, 244);
-    setFont(Police(19, true));
+    setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 19, true));
     nombres_ = {ui->BitBtn1, ui->BitBtn2, ui->BitBtn3, ui->BitBtn4, ui->BitBtn5, ui->BitBtn6};
     signes_ = {ui->BitBtnPlus, ui->BitBtnMoins, ui->BitBtnMult, ui->BitBtnDiv};
     for (int i = 0; i < 6; ++i) {
@@ -65,7 +58,7 @@ TfrmSaisieCalcul::TfrmSaisieCalcul(DonneesRecherche& donnees, std::function<void
         b->setIconSize(QSize(32, 32));
         connect(b, &QPushButton::clicked, this, [this, op] { BitBtnSigneClick(op); });
     }
-    ui->ButtonEffacer->setFont(Police(16, false));
+    ui->ButtonEffacer->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
     ui->ButtonEffacer->setStyleSheet(QStringLiteral("color: black;"));
     for (QPushButton* b : {ui->ButtonOk, ui->ButtonAnnuler})
         b->setStyleSheet(QStringLiteral("color: black;"));

@@ -1,5 +1,6 @@
 #include "Pavnum_f.h"
 
+#include "Polices.h"
 #include "ui_Pavnum_f.h"
 
 #include <QKeyEvent>
@@ -21,8 +22,7 @@ TfrmPaveNumerique::TfrmPaveNumerique(LienJeuPropose lien, QWidget* parent)
     setFixedSize(119, 230);
     boutons_ = {ui->Button0, ui->Button1, ui->Button2,  ui->Button3,  ui->Button4,  ui->Button5,  ui->Button6, ui->Button7,
                 ui->Button8, ui->Button9, ui->Button10, ui->Button25, ui->Button50, ui->Button75, ui->Button100};
-    QFont police(QStringLiteral("Comic Sans MS"));
-    police.setPixelSize(16);
+    const QFont police = PolicePixels(QStringLiteral("Comic Sans MS"), 16);
     for (int etiquette = 0; etiquette <= 14; ++etiquette) {
         QPushButton* bouton = Bouton(etiquette);
         bouton->setProperty("Tag", etiquette);
