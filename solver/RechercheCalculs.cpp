@@ -106,6 +106,7 @@ class Recherche {
 public:
     Recherche(DonneesRecherche& d, const Progression& progression) : d_(d), progression_(progression)
     {
+        meilleurEcart_ = Ecart(d.MeilleurResultat);
         if (d.EtatJoueur) {
             joueur_ = true;
             distanceJoueur_ = std::llabs(static_cast<long long>(d.MeilleurJoueur) - d.But);
@@ -128,6 +129,18 @@ private:
 
     DonneesRecherche& d_;
     const Progression& progression_;
+    long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - d_.But); }
+    // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors inventaire)
+    bool ARetenir(const Paire& p, int32_t r) const
+    {
+        if (r == d_.But)
+            return true;
+        if (p.ResultatsRestants != 0)
+            return false;
+        return d_.ModeTousComptes ? r > 100 && r < 1000 : Ecart(r) <= meilleurEcart_;
+    }
+
+    long long meilleurEcart_ = 0;
     bool joueur_ = false;
     long long distanceJoueur_ = 0;
     int plaquesJoueur_ = 0;
@@ -165,6 +178,7 @@ void Recherche::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int
 {
     d_.TempsPremiereSolution = HorlogeMs() - d_.DebutChrono;
     d_.MeilleurResultat = d_.MeilleurBas = d_.MeilleurHaut = r;
+    meilleurEcart_ = Ecart(r);
     d_.ViderSolutions();
     EnregistrerSolution(d_, s, true, Masque(s, p), op, p.L, p.Sm);
 }
@@ -188,14 +202,13 @@ void Recherche::Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r)
             EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
         return;
     }
-    const long long ecart = std::llabs(static_cast<long long>(r) - d_.But);
-    const long long meilleurEcart = std::llabs(static_cast<long long>(d_.MeilleurResultat) - d_.But);
-    if (ecart == meilleurEcart) {
+    const long long ecart = Ecart(r);
+    if (ecart == meilleurEcart_) {
         // les deux côtés du compte à la même distance restent connus tous les deux
         d_.MeilleurBas = std::min(d_.MeilleurBas, r);
         d_.MeilleurHaut = std::max(d_.MeilleurHaut, r);
         EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
-    } else if (ecart < meilleurEcart) {
+    } else if (ecart < meilleurEcart_) {
         NouveauMeilleur(s, p, op, r);
     }
 }
@@ -229,7 +242,8 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
     if (!Canonique<Op>(s, p.A, p.B))
         return;
 
-    Retenir(s, p, Op, r);
+    if (ARetenir(p, r))
+        Retenir(s, p, Op, r);
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
     if (r != d_.But && s.NbDispo > 2) {
         if (!enfant)
