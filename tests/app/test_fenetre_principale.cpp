@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
@@ -346,6 +347,23 @@ private slots:
                                                  "https://www.example.org/varnel/",
                                                  "mailto:varnel@example.org?subject=Le varnel",
                                                  "https://www.example.org/varnel/"}));
+    }
+
+    void textesDeQtEnFrancais()
+    {
+        QMessageBox boite(QMessageBox::Warning, "t", "x", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(boite.button(QMessageBox::Yes)->text().remove('&'), QString("Oui"));
+        QCOMPARE(boite.button(QMessageBox::No)->text().remove('&'), QString("Non"));
+        Fenetre f;
+        QCOMPARE(f.w.windowTitle(), QString("Le varnel"));
+        QCOMPARE(QApplication::applicationName(), QString("Le varnel"));
+        QVERIFY(!f.w.windowIcon().isNull());
+        QCOMPARE(f.w.findChild<QWidget*>("ZoneClient")->size(), QSize(317, 350));
+        QCOMPARE(f.Action("RubriqueSolutionsTousComptes")->text(), QString("Toutes pour les comptes     "));
+        QCOMPARE(f.Action("RubriqueAide")->text(), QString("&Aide "));
+        QCOMPARE(f.Action("RubriqueAPropos")->shortcut(), QKeySequence("Shift+F1"));
+        QCOMPARE(f.Bouton("SpeedButtonCalc")->toolTip(),
+                 QString("Calculer toutes les solutions (de la plus simple à la plus tordue)"));
     }
 
 private:
