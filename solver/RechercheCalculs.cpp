@@ -122,6 +122,10 @@ private:
 
     template <int Op>
     void Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant);
+    template <int Op>
+    void ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere, Enfant& enfant);
+    void DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, Enfant& enfant);
+    void Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant);
     void Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r);
     uint32_t Masque(const EtatCalcul& s, const Paire& p) const;
     bool AvantJoueur(const EtatCalcul& s, const Paire& p, int32_t r) const;
@@ -213,30 +217,36 @@ void Recherche::Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r)
     }
 }
 
+// pas de zéro, pas de fraction, pas d'opération dont le résultat égale un opérande
 template <int Op>
-void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
+bool Calculer(int32_t l, int32_t sm, int32_t& r)
 {
-    const int32_t l = p.L.Valeur;
-    const int32_t sm = p.Sm.Valeur;
-    int32_t r;
-    // pas de zéro, pas de fraction, pas d'opération dont le résultat égale un opérande
     if constexpr (Op == OpAddition) {
         r = l + sm;
     } else if constexpr (Op == OpSoustraction) {
         if (l == sm || l == 2 * sm)
-            return;
+            return false;
         r = l - sm;
     } else if constexpr (Op == OpMultiplication) {
         if (sm == 1)
-            return;
+            return false;
         r = l * sm;
     } else {
         if (sm == 1 || l % sm != 0)
-            return;
+            return false;
         r = l / sm;
         if (r == sm)
-            return;
+            return false;
     }
+    return true;
+}
+
+template <int Op>
+void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
+{
+    int32_t r;
+    if (!Calculer<Op>(p.L.Valeur, p.Sm.Valeur, r))
+        return;
     if (r == d_.But && p.ResultatsRestants != 0)
         return;
     if (!Canonique<Op>(s, p.A, p.B))
@@ -246,17 +256,74 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
         Retenir(s, p, Op, r);
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
     if (r != d_.But && s.NbDispo > 2) {
-        if (!enfant)
-            enfant.emplace(Deriver(s, Op, p.L.Rang, p.Sm.Rang));
-        else
-            Reappliquer(*enfant, Op, p.L.Rang, p.Sm.Rang);
-        Rechercher(*enfant);
+        if (s.NbDispo == 3 && !joueur_) {
+            DernierePaire(s, p, Op, r, enfant);
+        } else {
+            Prolonger(s, p, Op, enfant);
+            Rechercher(*enfant);
+        }
     }
 
     ++d_.NbPossibilites;
     ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations)];
     if (joueur_ && AvantJoueur(s, p, r))
         ++d_.NbMeilleursQueJoueur;
+}
+
+void Recherche::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant)
+{
+    if (!enfant)
+        enfant.emplace(Deriver(s, op, p.L.Rang, p.Sm.Rang));
+    else
+        Reappliquer(*enfant, op, p.L.Rang, p.Sm.Rang);
+}
+
+// la dernière paire de l'enfant (le nombre restant de s et le nouveau résultat), examinée sans
+// construire l'enfant : ses nœuds sont ceux de s, le résultat excepté ; l'enfant n'est fait que
+// pour retenir un calcul
+void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, Enfant& enfant)
+{
+    const NoeudCalcul* reste = nullptr;
+    for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
+        if (k != p.A.Rang && k != p.B.Rang)
+            reste = &s.Noeud(k);
+    NoeudCalcul resultat;
+    resultat.Valeur = r;
+    resultat.Rang = static_cast<int8_t>(s.DerniereCase() + 1);
+    resultat.RangMin = std::min(p.A.RangMin, p.B.RangMin);
+    resultat.EstResultat = 1;
+    resultat.Operation = static_cast<int8_t>(op);
+    resultat.Gauche = p.L.Rang;
+    resultat.Droite = p.Sm.Rang;
+    if (reste->EstResultat && reste->RangMin > resultat.RangMin)
+        return;
+    const bool restePlusGrand = reste->Valeur >= r;
+    const Paire derniere{*reste, resultat, restePlusGrand ? *reste : resultat, restePlusGrand ? resultat : *reste, 0};
+    ExaminerDerniere<OpAddition>(s, p, op, derniere, enfant);
+    ExaminerDerniere<OpSoustraction>(s, p, op, derniere, enfant);
+    ExaminerDerniere<OpMultiplication>(s, p, op, derniere, enfant);
+    ExaminerDerniere<OpDivision>(s, p, op, derniere, enfant);
+}
+
+template <int Op>
+void Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere, Enfant& enfant)
+{
+    int32_t r;
+    if (!Calculer<Op>(derniere.L.Valeur, derniere.Sm.Valeur, r))
+        return;
+    // les clés ne lisent que les opérandes du résultat, qui sont des nœuds de s
+    if (!Canonique<Op>(s, derniere.A, derniere.B))
+        return;
+    if (ARetenir(derniere, r)) {
+        Prolonger(s, p, op, enfant);
+        const EtatCalcul& e = *enfant;
+        const NoeudCalcul& a = e.Noeud(derniere.A.Rang);
+        const NoeudCalcul& b = e.Noeud(derniere.B.Rang);
+        const bool aPlusGrand = a.Valeur >= b.Valeur;
+        Retenir(e, Paire{a, b, aPlusGrand ? a : b, aPlusGrand ? b : a, 0}, Op, r);
+    }
+    ++d_.NbPossibilites;
+    ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations + 1)];
 }
 
 void Recherche::Rechercher(const EtatCalcul& s)
