@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -128,7 +129,8 @@ private:
     void Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant);
     void Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r);
     uint32_t Masque(const EtatCalcul& s, const Paire& p) const;
-    bool AvantJoueur(const EtatCalcul& s, const Paire& p, int32_t r) const;
+    // le calcul de valeur r, fait de tant de plaques, de tels résultats, passe-t-il devant celui du joueur ?
+    bool AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const;
     void NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r);
 
     DonneesRecherche& d_;
@@ -160,23 +162,30 @@ uint32_t Recherche::Masque(const EtatCalcul& s, const Paire& p) const
     return masque;
 }
 
-bool Recherche::AvantJoueur(const EtatCalcul& s, const Paire& p, int32_t r) const
+bool Recherche::AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const
 {
-    const long long distance = std::llabs(static_cast<long long>(r) - d_.But);
+    const long long distance = Ecart(r);
     if (distance != distanceJoueur_)
         return distance < distanceJoueur_;
-    const int plaques = 6 - s.NbPlaquesLibres + (p.A.EstResultat ? 0 : 1) + (p.B.EstResultat ? 0 : 1);
     if (plaques != plaquesJoueur_)
         return plaques < plaquesJoueur_;
-    int32_t plusGrand = 0, somme = r;
-    for (int k = 6; k <= s.DerniereCase(); ++k) {
-        plusGrand = std::max(plusGrand, s.Noeud(k).Valeur);
-        somme += s.Noeud(k).Valeur;
-    }
     if (plusGrand != d_.MaxJoueur)
         return plusGrand < d_.MaxJoueur;
     return somme < d_.SommeJoueur;
 }
+
+// le plus grand résultat de s et la somme de ses résultats
+std::pair<int32_t, int32_t> ResultatsDe(const EtatCalcul& s)
+{
+    int32_t plusGrand = 0, somme = 0;
+    for (int k = 6; k <= s.DerniereCase(); ++k) {
+        plusGrand = std::max(plusGrand, s.Noeud(k).Valeur);
+        somme += s.Noeud(k).Valeur;
+    }
+    return {plusGrand, somme};
+}
+
+int Plaques(const NoeudCalcul& a, const NoeudCalcul& b) { return (a.EstResultat ? 0 : 1) + (b.EstResultat ? 0 : 1); }
 
 void Recherche::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r)
 {
@@ -256,7 +265,7 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
         Retenir(s, p, Op, r);
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
     if (r != d_.But && s.NbDispo > 2) {
-        if (s.NbDispo == 3 && !joueur_) {
+        if (s.NbDispo == 3) {
             DernierePaire(s, p, Op, r, enfant);
         } else {
             Prolonger(s, p, Op, enfant);
@@ -266,8 +275,11 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
 
     ++d_.NbPossibilites;
     ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations)];
-    if (joueur_ && AvantJoueur(s, p, r))
-        ++d_.NbMeilleursQueJoueur;
+    if (joueur_) {
+        const auto [plusGrand, somme] = ResultatsDe(s);
+        if (AvantJoueur(r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B), plusGrand, somme + r))
+            ++d_.NbMeilleursQueJoueur;
+    }
 }
 
 void Recherche::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant)
@@ -324,6 +336,14 @@ void Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, co
     }
     ++d_.NbPossibilites;
     ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations + 1)];
+    if (joueur_) {
+        // l'enfant : les résultats de s et le nouveau, les plaques de s moins celles de la paire
+        const int32_t premier = derniere.B.Valeur;
+        const auto [plusGrand, somme] = ResultatsDe(s);
+        const int plaques = 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B);
+        if (AvantJoueur(r, plaques, std::max(plusGrand, premier), somme + premier + r))
+            ++d_.NbMeilleursQueJoueur;
+    }
 }
 
 void Recherche::Rechercher(const EtatCalcul& s)
