@@ -34,6 +34,30 @@ void Resolution(benchmark::State& etat)
 }
 BENCHMARK(Resolution)->ArgsProduct({{0, 1, 2, 3}, {1, 2}})->Unit(benchmark::kMillisecond);
 
+// une partie réelle : le joueur a saisi un calcul, que chaque calcul examiné est comparé au sien
+void ResolutionAvecJoueur(benchmark::State& etat)
+{
+    DonneesRecherche d;
+    d.Plaques = {25, 50, 75, 100, 3, 6};
+    d.But = 952;
+    d.OrdreSolutions = 1;
+    d.ClasserPlaques(ModeClassement::Classe);
+    EtatCalcul joueur = NouvelEtat(CreerFeuillesClassees(d.Plaques, d.PlaqueDeRang));
+    joueur = Deriver(joueur, OpMultiplication, 5, 4);  // 100 * 75
+    joueur = Deriver(joueur, OpDivision, 6, 3);        // 7500 / 50
+    d.EtatJoueur = joueur;
+    d.MeilleurJoueur = 150;
+    d.SommeJoueur = SommeResultats(joueur);
+    d.MaxJoueur = PlusGrandResultatAnterieur(joueur);
+    for (auto _ : etat) {
+        ExecuterRecherche(d);
+        benchmark::DoNotOptimize(d.NbMeilleursQueJoueur);
+    }
+    etat.counters["calculs"] = d.NbPossibilites;
+    etat.counters["devant_le_joueur"] = d.NbMeilleursQueJoueur;
+}
+BENCHMARK(ResolutionAvecJoueur)->Unit(benchmark::kMillisecond);
+
 void Inventaire(benchmark::State& etat)
 {
     static constexpr SixEntiers Plaques[] = {{3, 7, 8, 25, 50, 100}, {1, 4, 4, 9, 25, 75}, {5, 6, 7, 8, 9, 10}};
