@@ -34,7 +34,7 @@ void Resolution(benchmark::State& etat)
 }
 BENCHMARK(Resolution)->ArgsProduct({{0, 1, 2, 3}, {1, 2}})->Unit(benchmark::kMillisecond);
 
-// une partie réelle : le joueur a saisi un calcul, que chaque calcul examiné est comparé au sien
+// une partie réelle : le joueur a saisi un calcul, auquel chaque calcul examiné est comparé
 void ResolutionAvecJoueur(benchmark::State& etat)
 {
     DonneesRecherche d;
