@@ -123,8 +123,7 @@ void TfrmMain::relierCommandes()
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
     connect(ui->RubriqueDuSimpleAuTordu, &QAction::triggered, this, &TfrmMain::RubriqueDuSimpleAuTorduClick);
     connect(ui->RubriqueDuTorduAuSimple, &QAction::triggered, this, &TfrmMain::RubriqueDuTorduAuSimpleClick);
-    for (QAction* rubrique : {ui->RubriqueUtilisant2Plaques, ui->RubriqueUtilisant3Plaques, ui->RubriqueUtilisant4Plaques,
-                              ui->RubriqueUtilisant5Plaques, ui->RubriqueUtilisant6Plaques})
+    for (QAction* rubrique : RubriquesUtilisant())
         connect(rubrique, &QAction::triggered, this, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
     connect(ui->RubriqueSolutionsTousComptes, &QAction::triggered, this, &TfrmMain::RubriqueSolutionsTousComptesClick);
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
@@ -388,10 +387,21 @@ void TfrmMain::ActiverMenuSolutions(bool actif)
     ui->RubriqueSolutionsTousComptes->setEnabled(actif);
 }
 
+std::array<QAction*, 5> TfrmMain::RubriquesUtilisant() const
+{
+    return {ui->RubriqueUtilisant2Plaques, ui->RubriqueUtilisant3Plaques, ui->RubriqueUtilisant4Plaques,
+            ui->RubriqueUtilisant5Plaques, ui->RubriqueUtilisant6Plaques};
+}
+
+void TfrmMain::ActiverRubriquesCompte(bool actif)
+{
+    ui->RubriqueCompteTireAuSort->setEnabled(actif);
+    ui->RubriqueComptePropose->setEnabled(actif);
+}
+
 void TfrmMain::ActiverRubriquesUtilisant(bool actif)
 {
-    for (QAction* rubrique : {ui->RubriqueUtilisant2Plaques, ui->RubriqueUtilisant3Plaques, ui->RubriqueUtilisant4Plaques,
-                              ui->RubriqueUtilisant5Plaques, ui->RubriqueUtilisant6Plaques})
+    for (QAction* rubrique : RubriquesUtilisant())
         rubrique->setEnabled(actif);
 }
 
@@ -504,8 +514,7 @@ void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
 
 void TfrmMain::CouperCommandesJeu()
 {
-    ui->RubriqueCompteTireAuSort->setEnabled(false);
-    ui->RubriqueComptePropose->setEnabled(false);
+    ActiverRubriquesCompte(false);
     ActiverMenuSolutions(false);
     ActiverRubriquesUtilisant(false);
     SpeedButtonCalc->setEnabled(false);
@@ -574,8 +583,7 @@ void TfrmMain::TimerAnimationTimer()
         return;
 
     TimerAnimation.stop();
-    ui->RubriqueCompteTireAuSort->setEnabled(true);
-    ui->RubriqueComptePropose->setEnabled(true);
+    ActiverRubriquesCompte(true);
     ActiverMenuSolutions(true);
     SpeedButtonCalc->setEnabled(true);
     RepeindreFenetre();
@@ -617,8 +625,7 @@ void TfrmMain::RubriqueCompteProposeClick()
         ReinitialiserJeu();  // tout ce qui a été saisi disparaît
     else
         OuvrirSaisieCalcul();
-    ui->RubriqueCompteTireAuSort->setEnabled(true);
-    ui->RubriqueComptePropose->setEnabled(true);
+    ActiverRubriquesCompte(true);
     OrigineJeu = 2;
     StatsAEnregistrer = true;
 }

@@ -5,7 +5,6 @@
 #include "FichierIni.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -104,6 +103,8 @@ private:
     // les commandes de solutions, coupées au début d'un jeu ou d'une recherche
     void ActiverMenuSolutions(bool actif);
     void ActiverRubriquesUtilisant(bool actif);
+    void ActiverRubriquesCompte(bool actif);
+    std::array<QAction*, 5> RubriquesUtilisant() const;
     void DesactiverSolutions();
     void LeverSpeedButtonInfo();
     void AllerALaSolution(int32_t indice);

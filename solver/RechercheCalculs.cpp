@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
-#include <utility>
 
 namespace {
 
@@ -103,6 +102,18 @@ struct Paire {
     int ResultatsRestants;  // résultats non consommés de l'état, hors A et B
 };
 
+Paire FormerPaire(const NoeudCalcul& a, const NoeudCalcul& b, int restants)
+{
+    const bool aPlusGrand = a.Valeur >= b.Valeur;
+    return Paire{a, b, aPlusGrand ? a : b, aPlusGrand ? b : a, restants};
+}
+
+// le plus grand des résultats d'un état et leur somme, pour le classement du joueur
+struct ResultatsEtat {
+    int32_t PlusGrand = 0;
+    int32_t Somme = 0;
+};
+
 class Recherche {
 public:
     Recherche(DonneesRecherche& d, const Progression& progression) : d_(d), progression_(progression)
@@ -124,7 +135,8 @@ private:
     template <int Op>
     void Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant);
     template <int Op>
-    void ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere, Enfant& enfant);
+    void ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
+                          const ResultatsEtat& resultats, Enfant& enfant);
     void DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, Enfant& enfant);
     void Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant);
     void Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r);
@@ -175,14 +187,14 @@ bool Recherche::AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t s
 }
 
 // le plus grand résultat de s et la somme de ses résultats
-std::pair<int32_t, int32_t> ResultatsDe(const EtatCalcul& s)
+ResultatsEtat ResultatsDe(const EtatCalcul& s)
 {
-    int32_t plusGrand = 0, somme = 0;
+    ResultatsEtat resultats;
     for (int k = 6; k <= s.DerniereCase(); ++k) {
-        plusGrand = std::max(plusGrand, s.Noeud(k).Valeur);
-        somme += s.Noeud(k).Valeur;
+        resultats.PlusGrand = std::max(resultats.PlusGrand, s.Noeud(k).Valeur);
+        resultats.Somme += s.Noeud(k).Valeur;
     }
-    return {plusGrand, somme};
+    return resultats;
 }
 
 int Plaques(const NoeudCalcul& a, const NoeudCalcul& b) { return (a.EstResultat ? 0 : 1) + (b.EstResultat ? 0 : 1); }
@@ -276,8 +288,8 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
     ++d_.NbPossibilites;
     ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations)];
     if (joueur_) {
-        const auto [plusGrand, somme] = ResultatsDe(s);
-        if (AvantJoueur(r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B), plusGrand, somme + r))
+        const ResultatsEtat resultats = ResultatsDe(s);
+        if (AvantJoueur(r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B), resultats.PlusGrand, resultats.Somme + r))
             ++d_.NbMeilleursQueJoueur;
     }
 }
@@ -309,16 +321,23 @@ void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32
     resultat.Droite = p.Sm.Rang;
     if (reste->EstResultat && reste->RangMin > resultat.RangMin)
         return;
-    const bool restePlusGrand = reste->Valeur >= r;
-    const Paire derniere{*reste, resultat, restePlusGrand ? *reste : resultat, restePlusGrand ? resultat : *reste, 0};
-    ExaminerDerniere<OpAddition>(s, p, op, derniere, enfant);
-    ExaminerDerniere<OpSoustraction>(s, p, op, derniere, enfant);
-    ExaminerDerniere<OpMultiplication>(s, p, op, derniere, enfant);
-    ExaminerDerniere<OpDivision>(s, p, op, derniere, enfant);
+    const Paire derniere = FormerPaire(*reste, resultat, 0);
+    // les résultats de l'enfant : ceux de s et le nouveau
+    ResultatsEtat resultats;
+    if (joueur_) {
+        resultats = ResultatsDe(s);
+        resultats.PlusGrand = std::max(resultats.PlusGrand, r);
+        resultats.Somme += r;
+    }
+    ExaminerDerniere<OpAddition>(s, p, op, derniere, resultats, enfant);
+    ExaminerDerniere<OpSoustraction>(s, p, op, derniere, resultats, enfant);
+    ExaminerDerniere<OpMultiplication>(s, p, op, derniere, resultats, enfant);
+    ExaminerDerniere<OpDivision>(s, p, op, derniere, resultats, enfant);
 }
 
 template <int Op>
-void Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere, Enfant& enfant)
+void Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
+                                 const ResultatsEtat& resultats, Enfant& enfant)
 {
     int32_t r;
     if (!Calculer<Op>(derniere.L.Valeur, derniere.Sm.Valeur, r))
@@ -329,41 +348,20 @@ void Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, co
     if (ARetenir(derniere, r)) {
         Prolonger(s, p, op, enfant);
         const EtatCalcul& e = *enfant;
-        const NoeudCalcul& a = e.Noeud(derniere.A.Rang);
-        const NoeudCalcul& b = e.Noeud(derniere.B.Rang);
-        const bool aPlusGrand = a.Valeur >= b.Valeur;
-        Retenir(e, Paire{a, b, aPlusGrand ? a : b, aPlusGrand ? b : a, 0}, Op, r);
+        Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
     }
     ++d_.NbPossibilites;
     ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations + 1)];
     if (joueur_) {
-        // l'enfant : les résultats de s et le nouveau, les plaques de s moins celles de la paire
-        const int32_t premier = derniere.B.Valeur;
-        const auto [plusGrand, somme] = ResultatsDe(s);
+        // l'enfant a les plaques de s moins celles de la paire
         const int plaques = 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B);
-        if (AvantJoueur(r, plaques, std::max(plusGrand, premier), somme + premier + r))
+        if (AvantJoueur(r, plaques, resultats.PlusGrand, resultats.Somme + r))
             ++d_.NbMeilleursQueJoueur;
     }
 }
 
 void Recherche::Rechercher(const EtatCalcul& s)
 {
-    if (s.NbDispo == 2) {
-        // dernière paire : rien d'autre d'ouvert, aucun enfant à prolonger
-        const NoeudCalcul& a = s.Noeud(s.PremierDispo);
-        const NoeudCalcul& b = s.Noeud(s.DernierDispo);
-        if (a.EstResultat && b.EstResultat && a.RangMin > b.RangMin)
-            return;
-        const bool aPlusGrand = a.Valeur >= b.Valeur;
-        const Paire p{a, b, aPlusGrand ? a : b, aPlusGrand ? b : a, 0};
-        Enfant inutile;
-        Examiner<OpAddition>(s, p, inutile);
-        Examiner<OpSoustraction>(s, p, inutile);
-        Examiner<OpMultiplication>(s, p, inutile);
-        Examiner<OpDivision>(s, p, inutile);
-        return;
-    }
-
     int8_t dispo[6];
     int nbDispo = 0;
     for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
@@ -386,9 +384,7 @@ void Recherche::Rechercher(const EtatCalcul& s)
                     admis = false;
             }
             if (admis) {
-                const bool aPlusGrand = a.Valeur >= b.Valeur;
-                const Paire p{a, b, aPlusGrand ? a : b, aPlusGrand ? b : a,
-                              resultatsDispo - a.EstResultat - b.EstResultat};
+                const Paire p = FormerPaire(a, b, resultatsDispo - a.EstResultat - b.EstResultat);
                 Examiner<OpAddition>(s, p, enfant);
                 Examiner<OpSoustraction>(s, p, enfant);
                 Examiner<OpMultiplication>(s, p, enfant);
