@@ -5,6 +5,7 @@
 #include "Pavnum_f.h"
 #include "BoiteMessage.h"
 #include "ExecutionRecherche.h"
+#include "Horloge.h"
 #include "ImagesVarnel.h"
 #include "LigneCommande.h"
 #include "Ouverture.h"
@@ -20,8 +21,6 @@
 #include <QToolButton>
 
 #include <chrono>
-
-TfrmMain* frmMain = nullptr;
 
 namespace {
 
@@ -40,17 +39,22 @@ QToolButton* BoutonOutil(QWidget* parent, const char* nom, const QString& glyphe
     return bouton;
 }
 
+unsigned GraineDeLHeure()
+{
+    return static_cast<unsigned>(std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
+}
+
 }  // namespace
 
 TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()), arguments_(std::move(arguments))
 {
-    frmMain = this;
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     creerBarreOutils();
     creerBarreEtat();
+    relierPeinture();
     relierCommandes();
     // zone cliente de 317 × 350 sous la barre de menus, bordure fixe
     setFixedSize(317, ui->MainMenu->sizeHint().height() + 350);
@@ -58,12 +62,7 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
     FormCreate();
 }
 
-TfrmMain::~TfrmMain()
-{
-    FormDestroy();
-    if (frmMain == this)
-        frmMain = nullptr;
-}
+TfrmMain::~TfrmMain() { FormDestroy(); }
 
 void TfrmMain::creerBarreOutils()
 {
@@ -83,18 +82,14 @@ void TfrmMain::creerBarreOutils()
     SpeedButtonInfo->setCheckable(true);
     SpeedButtonStats->setCheckable(true);
 
-    for (QToolButton* b : {BitBtnPrmSol, BitBtnSolPrc, BitBtnSolSvt, BitBtnDrnSol}) {
+    for (QToolButton* b : {BitBtnPrmSol, BitBtnSolPrc, BitBtnSolSvt, BitBtnDrnSol})
         barre->addWidget(b);
-        b->setEnabled(false);
-    }
     auto* separation = new QWidget(barre);
     separation->setObjectName(QStringLiteral("ToolButtonSep2"));
     separation->setFixedSize(8, 24);
     barre->addWidget(separation);
     for (QToolButton* b : {SpeedButtonCalc, SpeedButtonInfo, SpeedButtonStats})
         barre->addWidget(b);
-    SpeedButtonCalc->setEnabled(false);
-    SpeedButtonInfo->setEnabled(false);
 }
 
 void TfrmMain::creerBarreEtat()
@@ -112,20 +107,38 @@ void TfrmMain::creerBarreEtat()
     barre->addWidget(PanneauStatut1);
 }
 
-void TfrmMain::relierCommandes()
+void TfrmMain::relierPeinture()
 {
     ui->ZoneClient->Peindre = [this](QPainter& p) { FormPaint(p); };
     ui->PaintBoxBut->Peindre = [this](QPainter& p) { PaintBoxButPaint(p); };
     ui->PaintBoxBandePlaques->Peindre = [this](QPainter& p) { PaintBoxBandePlaquesPaint(p); };
+}
 
+// un menu désactivé ne coupe pas les raccourcis de ses rubriques : la garde est ici, une fois
+void TfrmMain::relierSolutions(QAction* rubrique, void (TfrmMain::*gestionnaire)())
+{
+    connect(rubrique, &QAction::triggered, this, [this, gestionnaire] {
+        if (SolutionsPermises())
+            (this->*gestionnaire)();
+    });
+}
+
+void TfrmMain::relierCommandes()
+{
     connect(ui->RubriqueCompteTireAuSort, &QAction::triggered, this, &TfrmMain::RubriqueCompteTireAuSortClick);
+    const std::array<QAction*, 5> avec = RubriquesTireAuSortAvec();
+    for (int n = 0; n < 5; ++n)
+        connect(avec[static_cast<size_t>(n)], &QAction::triggered, this, [this, n] { RubriqueTireAuSortAvecClick(n); });
     connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
-    connect(ui->RubriqueDuSimpleAuTordu, &QAction::triggered, this, &TfrmMain::RubriqueDuSimpleAuTorduClick);
-    connect(ui->RubriqueDuTorduAuSimple, &QAction::triggered, this, &TfrmMain::RubriqueDuTorduAuSimpleClick);
+    relierSolutions(ui->RubriqueDuSimpleAuTordu, &TfrmMain::RubriqueDuSimpleAuTorduClick);
+    relierSolutions(ui->RubriqueDuTorduAuSimple, &TfrmMain::RubriqueDuTorduAuSimpleClick);
+    relierSolutions(ui->RubriqueSolutionsTousComptes, &TfrmMain::RubriqueSolutionsTousComptesClick);
     for (QAction* rubrique : RubriquesUtilisant())
-        connect(rubrique, &QAction::triggered, this, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
-    connect(ui->RubriqueSolutionsTousComptes, &QAction::triggered, this, &TfrmMain::RubriqueSolutionsTousComptesClick);
+        connect(rubrique, &QAction::triggered, this, [this, rubrique] {
+            if (SolutionsPermises())
+                RubriqueUtilisant2PlaquesClick(rubrique);
+        });
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
     connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
@@ -137,6 +150,8 @@ void TfrmMain::relierCommandes()
     connect(BitBtnDrnSol, &QToolButton::clicked, this, &TfrmMain::BitBtnDrnSolClick);
 
     TimerAnimation.setInterval(50);
+    minuterieSaisie_.setInterval(200);
+    connect(&minuterieSaisie_, &QTimer::timeout, this, &TfrmMain::AfficherTempsSaisie);
 }
 
 // ----- cycle de vie -----
@@ -159,6 +174,7 @@ void TfrmMain::FormCreate()
     d.ListeSolutions.Vider();
     FichierIni = std::make_unique<TFichierIni>(QCoreApplication::applicationDirPath() + QStringLiteral("/varnel.ini"));
     StatsAEnregistrer = false;
+    ChangerPhase(PhaseJeu::AucunJeu);
 }
 
 void TfrmMain::showEvent(QShowEvent* evenement)
@@ -221,20 +237,16 @@ void TfrmMain::FormDestroy()
     FichierIni.reset();
 }
 
-void TfrmMain::ReinitialiserJeu()
+void TfrmMain::ReinitialiserJeu(PhaseJeu phase)
 {
-    generateur_.seed(GraineImposee ? *GraineImposee
-                                   : static_cast<unsigned>(std::chrono::system_clock::to_time_t(
-                                         std::chrono::system_clock::now())));
+    tirage_.Reinitialiser(graineImposee_ ? *graineImposee_ : GraineDeLHeure());
     DonneesRecherche& d = Donnees();
     d.SolutionCourante = 0;
     d.But = 0;
-    ReserveUtilisee.fill(false);
     PlaqueCachee.fill(true);
-    IndiceReserve.fill(0);
     d.Plaques.fill(0);
     d.ViderSolutions();
-    DesactiverSolutions();
+    ChangerPhase(phase);
     RepeindreFenetre();
 }
 
@@ -363,28 +375,17 @@ void TfrmMain::RepeindreFenetre()
     ui->ZoneClient->repaint();
 }
 
-void TfrmMain::MajBoutonsNavigation()
-{
-    const int32_t courante = Donnees().SolutionCourante;
-    const int32_t nombre = Donnees().ListeSolutions.Count();
-    BitBtnPrmSol->setEnabled(courante != 0);
-    BitBtnSolPrc->setEnabled(courante != 0);
-    BitBtnSolSvt->setEnabled(courante < nombre - 1);
-    BitBtnDrnSol->setEnabled(courante < nombre - 1);
-}
-
 QString TfrmMain::TexteStatut(int panneau) const
 {
     return panneau == 0 ? PanneauStatut0->text() : PanneauStatut1->text();
 }
 
-// ----- recherche et parcours des solutions -----
+// ----- activation des commandes -----
 
-void TfrmMain::ActiverMenuSolutions(bool actif)
+void TfrmMain::ChangerPhase(PhaseJeu phase)
 {
-    ui->MenuSolutions->setEnabled(actif);
-    // l'inventaire demande les six plaques d'un jeu posé, comme les deux ordres
-    ui->RubriqueSolutionsTousComptes->setEnabled(actif);
+    phase_ = phase;
+    MajCommandes();
 }
 
 std::array<QAction*, 5> TfrmMain::RubriquesUtilisant() const
@@ -393,41 +394,55 @@ std::array<QAction*, 5> TfrmMain::RubriquesUtilisant() const
             ui->RubriqueUtilisant5Plaques, ui->RubriqueUtilisant6Plaques};
 }
 
-void TfrmMain::ActiverRubriquesCompte(bool actif)
+std::array<QAction*, 5> TfrmMain::RubriquesTireAuSortAvec() const
 {
-    ui->RubriqueCompteTireAuSort->setEnabled(actif);
-    ui->RubriqueComptePropose->setEnabled(actif);
+    return {ui->RubriqueTireAuSortAvec0, ui->RubriqueTireAuSortAvec1, ui->RubriqueTireAuSortAvec2,
+            ui->RubriqueTireAuSortAvec3, ui->RubriqueTireAuSortAvec4};
 }
 
-void TfrmMain::ActiverRubriquesUtilisant(bool actif)
+void TfrmMain::MajCommandes()
 {
+    const EtatCommandes c = CommandesDeLaPhase(phase_);
+    ui->RubriqueCompteTireAuSort->setEnabled(c.Compte);
+    ui->MenuTireAuSortAvec->setEnabled(c.Compte);
+    for (QAction* rubrique : RubriquesTireAuSortAvec())
+        rubrique->setEnabled(c.Compte);
+    ui->RubriqueComptePropose->setEnabled(c.Compte);
+    ui->MenuSolutions->setEnabled(c.Solutions);
+    // l'inventaire demande les six plaques d'un jeu posé, comme les deux ordres
+    ui->RubriqueSolutionsTousComptes->setEnabled(c.Solutions);
+    SpeedButtonCalc->setEnabled(c.Solutions);
     for (QAction* rubrique : RubriquesUtilisant())
-        rubrique->setEnabled(actif);
-}
-
-void TfrmMain::LeverSpeedButtonInfo()
-{
-    if (SpeedButtonInfo->isChecked()) {
+        rubrique->setEnabled(c.Utilisant);
+    // la fenêtre d'informations se ferme avec son bouton, avant que le résultat ne change
+    if (!c.Informations && SpeedButtonInfo->isChecked()) {
         SpeedButtonInfo->setChecked(false);
         SpeedButtonInfoClick();
     }
-    SpeedButtonInfo->setEnabled(false);
+    SpeedButtonInfo->setEnabled(c.Informations);
+    MajBoutonsNavigation();
 }
 
-void TfrmMain::DesactiverSolutions()
+void TfrmMain::MajBoutonsNavigation()
 {
-    for (QToolButton* b : {BitBtnPrmSol, BitBtnSolPrc, BitBtnSolSvt, BitBtnDrnSol, SpeedButtonCalc})
-        b->setEnabled(false);
-    ActiverMenuSolutions(false);
-    LeverSpeedButtonInfo();
+    const EtatNavigation n = CommandesDeLaPhase(phase_).Navigation
+                                 ? NavigationDeLaSolution(Donnees().SolutionCourante, Donnees().ListeSolutions.Count())
+                                 : EtatNavigation{};
+    BitBtnPrmSol->setEnabled(n.VersLeDebut);
+    BitBtnSolPrc->setEnabled(n.VersLeDebut);
+    BitBtnSolSvt->setEnabled(n.VersLaFin);
+    BitBtnDrnSol->setEnabled(n.VersLaFin);
 }
+
+bool TfrmMain::SolutionsPermises() const { return ui->MenuSolutions->isEnabled(); }
+
+// ----- recherche et parcours des solutions -----
 
 void TfrmMain::ExecuterRecherche()
 {
     CrochetsRecherche crochets;
     crochets.AvantRecherche = [this] {
-        DesactiverSolutions();
-        ActiverRubriquesUtilisant(false);
+        ChangerPhase(PhaseJeu::RechercheEnCours);
         RepeindreFenetre();
     };
     crochets.Statut = [this](const std::string& texte) {
@@ -435,37 +450,25 @@ void TfrmMain::ExecuterRecherche()
         PanneauStatut0->repaint();
     };
     crochets.ApresRecherche = [this] {
+        ChangerPhase(PhaseJeu::Resolu);
         RepeindreFenetre();
-        ActiverMenuSolutions(true);
-        ActiverRubriquesUtilisant(true);
-        SpeedButtonCalc->setEnabled(true);
-        SpeedButtonInfo->setEnabled(true);
     };
     ::ExecuterRecherche(Donnees(), crochets);
 }
 
 void TfrmMain::RubriqueDuSimpleAuTorduClick()
 {
-    // un menu désactivé ne coupe pas les raccourcis de ses rubriques
-    if (!ui->MenuSolutions->isEnabled())
-        return;
     Donnees().OrdreSolutions = 1;
     ExecuterRecherche();
 }
 
 void TfrmMain::RubriqueDuTorduAuSimpleClick()
 {
-    if (!ui->MenuSolutions->isEnabled())
-        return;
     Donnees().OrdreSolutions = 2;
     ExecuterRecherche();
 }
 
-void TfrmMain::SpeedButtonCalcClick()
-{
-    if (ui->MenuSolutions->isEnabled())
-        ui->RubriqueDuSimpleAuTordu->trigger();
-}
+void TfrmMain::SpeedButtonCalcClick() { ui->RubriqueDuSimpleAuTordu->trigger(); }
 
 void TfrmMain::AllerALaSolution(int32_t indice)
 {
@@ -491,7 +494,7 @@ void TfrmMain::BitBtnDrnSolClick() { AllerALaSolution(std::max(0, Donnees().List
 
 void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
 {
-    if (!ui->MenuSolutions->isEnabled() || !rubrique || !rubrique->isEnabled())
+    if (!rubrique || !rubrique->isEnabled())
         return;
     // le nombre de plaques est le 18e caractère du nom de la rubrique
     bool ok = false;
@@ -512,32 +515,20 @@ void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
 
 // ----- tirage au sort -----
 
-void TfrmMain::CouperCommandesJeu()
-{
-    ActiverRubriquesCompte(false);
-    ActiverMenuSolutions(false);
-    ActiverRubriquesUtilisant(false);
-    SpeedButtonCalc->setEnabled(false);
-    LeverSpeedButtonInfo();
-}
+void TfrmMain::RubriqueCompteTireAuSortClick() { LancerTirage(std::nullopt); }
 
-void TfrmMain::RubriqueCompteTireAuSortClick()
+void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes) { LancerTirage(nbGrandes); }
+
+void TfrmMain::LancerTirage(std::optional<int> nbGrandes)
 {
     if (!ui->RubriqueCompteTireAuSort->isEnabled())
         return;
-    CouperCommandesJeu();
     DonneesRecherche& d = Donnees();
+    ChangerPhase(PhaseJeu::TirageEnCours);
     d.OrdreSolutions = 0;
-    ReinitialiserJeu();
+    ReinitialiserJeu(PhaseJeu::TirageEnCours);
     d.ClasserPlaques(ModeClassement::Identite);
-    // chaque roue part à son heure et ralentit à sa façon
-    for (uint32_t i = 0; i < 3; ++i) {
-        RouleauChiffre& rouleau = Animation.Rouleaux[i];
-        rouleau.Delai = Aleatoire() % 300 + 1000 * i;
-        rouleau.Croissance = Aleatoire() % 50 + 110;
-        rouleau.Periode = Aleatoire() % 100 + 50;
-    }
-    Animation.TempsAnimation = 0;
+    tirage_.Demarrer(nbGrandes);
     TimerAnimation.start();
     OrigineJeu = 1;
     StatsAEnregistrer = true;
@@ -546,46 +537,15 @@ void TfrmMain::RubriqueCompteTireAuSortClick()
 void TfrmMain::TimerAnimationTimer()
 {
     DonneesRecherche& d = Donnees();
-    Animation.TempsAnimation += 50;
-    const uint32_t temps = Animation.TempsAnimation;
-
-    // une plaque apparaît à chaque seconde pleine
-    if (temps >= 1000 && temps <= 6000 && temps % 1000 == 0) {
-        const auto k = static_cast<size_t>(temps / 1000 - 1);
-        ReserveUtilisee[static_cast<size_t>(IndiceReserve[k])] = true;
-        PlaqueCachee[k] = false;
+    const PasTirage pas = tirage_.Avancer(d.Plaques, PlaqueCachee, d.But);
+    if (pas.PlaqueRevelee)
         ui->PaintBoxBandePlaques->repaint();
-    }
-    // la plaque suivante, encore cachée, change à chaque pas parmi celles qui restent dans la réserve
-    const uint32_t s = temps / 1000;
-    if (s < 6) {
-        size_t indice = 0;
-        do {
-            indice = Aleatoire() % 24;
-            IndiceReserve[s] = static_cast<int>(indice);
-            d.Plaques[s] = ReservePlaques[indice];
-        } while (ReserveUtilisee[indice]);
-    }
-    // les trois roues du compte
-    bool toutesArretees = true;
-    for (int i = 0; i < 3; ++i) {
-        RouleauChiffre& rouleau = Animation.Rouleaux[static_cast<size_t>(i)];
-        if (RouleauArrete(rouleau))
-            continue;
-        toutesArretees = false;
-        if (rouleau.Periode + rouleau.Delai > temps)
-            continue;
-        rouleau.Periode = rouleau.Periode * rouleau.Croissance / 100;
-        d.But = AvancerChiffre(d.But, i);
+    if (pas.ButChange)
         ui->PaintBoxBut->repaint();
-    }
-    if (!toutesArretees || temps <= 6000)
+    if (!pas.Termine)
         return;
-
     TimerAnimation.stop();
-    ActiverRubriquesCompte(true);
-    ActiverMenuSolutions(true);
-    SpeedButtonCalc->setEnabled(true);
+    ChangerPhase(PhaseJeu::JeuPose);
     RepeindreFenetre();
     OuvrirSaisieCalcul();
 }
@@ -593,7 +553,19 @@ void TfrmMain::TimerAnimationTimer()
 void TfrmMain::OuvrirSaisieCalcul()
 {
     TfrmSaisieCalcul saisie(Donnees(), [this] { RepeindreFenetre(); }, this);
+    // la saisie commence : son temps part de zéro
+    PanneauStatut0->setText(QStringLiteral("Temps : 0 s"));
+    minuterieSaisie_.start();
     saisie.exec();
+    minuterieSaisie_.stop();
+    PanneauStatut0->clear();
+}
+
+// le temps du joueur, pris à la même horloge que TempsJoueur ; « Refaire » le fait repartir
+void TfrmMain::AfficherTempsSaisie()
+{
+    const int32_t secondes = (HorlogeMs() - Donnees().DebutChrono) / 1000;
+    PanneauStatut0->setText(QStringLiteral("Temps : %1 s").arg(std::max(0, secondes)));
 }
 
 // ----- compte proposé -----
@@ -602,22 +574,19 @@ void TfrmMain::RubriqueCompteProposeClick()
 {
     if (!ui->RubriqueComptePropose->isEnabled())
         return;
-    CouperCommandesJeu();
     DonneesRecherche& d = Donnees();
+    ChangerPhase(PhaseJeu::TirageEnCours);
     d.OrdreSolutions = 0;
     LienJeuPropose lien{d.Plaques,
                         PlaqueCachee,
                         d.But,
                         [this] { ui->PaintBoxBandePlaques->repaint(); },
                         [this] { ui->PaintBoxBut->repaint(); },
-                        [this] {
-                            ActiverMenuSolutions(true);
-                            SpeedButtonCalc->setEnabled(true);
-                        }};
+                        [this] { ChangerPhase(PhaseJeu::JeuPose); }};
     int resultat = QDialog::Rejected;
     {
         TfrmPaveNumerique pave(lien, this);
-        ReinitialiserJeu();
+        ReinitialiserJeu(PhaseJeu::TirageEnCours);
         d.ClasserPlaques(ModeClassement::Identite);
         resultat = pave.exec();
     }
@@ -625,7 +594,6 @@ void TfrmMain::RubriqueCompteProposeClick()
         ReinitialiserJeu();  // tout ce qui a été saisi disparaît
     else
         OuvrirSaisieCalcul();
-    ActiverRubriquesCompte(true);
     OrigineJeu = 2;
     StatsAEnregistrer = true;
 }
@@ -645,15 +613,11 @@ void TfrmMain::SpeedButtonStatsClick()
 void TfrmMain::RubriqueAProposClick()
 {
     TfrmAPropos boite(this);
-    frmAPropos = &boite;
     boite.exec();
-    frmAPropos = nullptr;
 }
 
 void TfrmMain::RubriqueSolutionsTousComptesClick()
 {
-    if (!ui->RubriqueSolutionsTousComptes->isEnabled())
-        return;
     // la fenêtre de l'inventaire de tous les comptes viendra se brancher ici
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "AnimationTirage.h"
+#include "CommandesJeu.h"
 #include "DonneesRecherche.h"
 #include "FichierIni.h"
+#include "TirageAuSort.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -11,7 +12,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <random>
 
 class QAction;
 class QLabel;
@@ -32,24 +32,17 @@ public:
 
     DonneesRecherche& Donnees() { return DonneesRecherche_; }
     const DonneesRecherche& Donnees() const { return DonneesRecherche_; }
+    PhaseJeu Phase() const { return phase_; }
+    const std::array<bool, 6>& PlaquesCachees() const { return PlaqueCachee; }
+    uint8_t Origine() const { return OrigineJeu; }
+    bool StatistiquesEnAttente() const { return StatsAEnregistrer; }
+    const TirageAuSort& Tirage() const { return tirage_; }
+    QTimer& MinuterieAnimation() { return TimerAnimation; }
+    // une graine fixe au lieu de l'heure, pour rejouer un tirage
+    void ImposerGraine(unsigned graine) { graineImposee_ = graine; }
 
-    // état du jeu propre à la fenêtre
-    std::array<bool, 6> PlaqueCachee{true, true, true, true, true, true};
-    bool StatsAEnregistrer = false;
-    uint8_t OrigineJeu = 0;  // 1 tiré au sort, 2 proposé, 0 sinon
-    bool PeintureEnCours = false;
-    std::unique_ptr<TFichierIni> FichierIni;
-
-    // réserve du tirage
-    std::array<bool, 24> ReserveUtilisee{};
-    std::array<int, 6> IndiceReserve{};
-    // graine imposée au lieu de l'heure (tests)
-    std::optional<unsigned> GraineImposee;
-    EtatAnimation Animation;
-
-    void ReinitialiserJeu();
+    void ReinitialiserJeu(PhaseJeu phase = PhaseJeu::AucunJeu);
     void ExecuterRecherche();
-    void MajBoutonsNavigation();
     void RepeindreFenetre();
 
     // géométrie partagée par le bandeau et les marques
@@ -57,10 +50,10 @@ public:
     int GaucheCase(int i) const;
 
     QString TexteStatut(int panneau) const;
-    QTimer TimerAnimation;
 
 public slots:
     void RubriqueCompteTireAuSortClick();
+    void RubriqueTireAuSortAvecClick(int nbGrandes);
     void TimerAnimationTimer();
     void RubriqueCompteProposeClick();
     void RubriqueDuSimpleAuTorduClick();
@@ -91,7 +84,9 @@ private:
 
     void creerBarreOutils();
     void creerBarreEtat();
+    void relierPeinture();
     void relierCommandes();
+    void relierSolutions(QAction* rubrique, void (TfrmMain::*gestionnaire)());
     void AjusterALaLargeur();
 
     void PaintBoxButPaint(QPainter& peintre);
@@ -99,25 +94,37 @@ private:
     void DessinerPlaque(QPainter& peintre, int i);
     void FormPaint(QPainter& peintre);
     void MajAffichageSolution();
+    void MajBoutonsNavigation();
 
-    // les commandes de solutions, coupées au début d'un jeu ou d'une recherche
-    void ActiverMenuSolutions(bool actif);
-    void ActiverRubriquesUtilisant(bool actif);
-    void ActiverRubriquesCompte(bool actif);
+    // l'activation de toutes les commandes du jeu, d'après la phase
+    void ChangerPhase(PhaseJeu phase);
+    void MajCommandes();
+    bool SolutionsPermises() const;
     std::array<QAction*, 5> RubriquesUtilisant() const;
-    void DesactiverSolutions();
-    void LeverSpeedButtonInfo();
+    std::array<QAction*, 5> RubriquesTireAuSortAvec() const;
+
+    void LancerTirage(std::optional<int> nbGrandes);
     void AllerALaSolution(int32_t indice);
-    void CouperCommandesJeu();
     void OuvrirSaisieCalcul();
-    uint32_t Aleatoire() { return generateur_(); }
+    void AfficherTempsSaisie();
 
     std::unique_ptr<Ui::TfrmMain> ui;
     DonneesRecherche DonneesRecherche_;
     QStringList arguments_;
     bool dejaMontree_ = false;
     int largeurAjustee_ = -1;
-    std::mt19937 generateur_;
+
+    // état du jeu propre à la fenêtre
+    PhaseJeu phase_ = PhaseJeu::AucunJeu;
+    std::array<bool, 6> PlaqueCachee{true, true, true, true, true, true};
+    bool StatsAEnregistrer = false;
+    uint8_t OrigineJeu = 0;  // 1 tiré au sort, 2 proposé, 0 sinon
+    bool PeintureEnCours = false;
+    std::unique_ptr<TFichierIni> FichierIni;
+    TirageAuSort tirage_;
+    std::optional<unsigned> graineImposee_;
+    QTimer TimerAnimation;
+    QTimer minuterieSaisie_;  // le temps du joueur, affiché pendant la saisie
 
     QToolButton* BitBtnPrmSol = nullptr;
     QToolButton* BitBtnSolPrc = nullptr;
@@ -128,8 +135,4 @@ private:
     QToolButton* SpeedButtonStats = nullptr;
     QLabel* PanneauStatut0 = nullptr;
     QLabel* PanneauStatut1 = nullptr;
-
 };
-
-// la fenêtre principale ouverte
-extern TfrmMain* frmMain;

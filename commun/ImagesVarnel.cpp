@@ -13,7 +13,7 @@ QPixmap ImageSvg(const QString& chemin, QSize taille)
     return image;
 }
 
-ListeImages::ListeImages(QSize taille, const QStringList& fichiers) : taille_(taille)
+ListeImages::ListeImages(QSize taille, const QStringList& fichiers)
 {
     for (const QString& f : fichiers)
         images_.push_back(ImageSvg(f, taille));

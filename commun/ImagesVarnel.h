@@ -16,10 +16,8 @@ public:
     void dessiner(QPainter& peintre, int x, int y, int index) const;
     const QPixmap& image(int index) const { return images_.at(index); }
     int count() const { return static_cast<int>(images_.size()); }
-    QSize taille() const { return taille_; }
 
 private:
-    QSize taille_;
     QVector<QPixmap> images_;
 };
 

@@ -7,7 +7,6 @@
 
 #include <QMouseEvent>
 
-TfrmAPropos* frmAPropos = nullptr;
 
 // « Par l'équipe du Varnel, 2026 », chaque caractère rangé un cran plus haut
 const QString CreditBrouille = QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137");
@@ -22,7 +21,6 @@ TfrmAPropos::TfrmAPropos(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       ui(std::make_unique<Ui::TfrmAPropos>())
 {
-    frmAPropos = this;
     ui->setupUi(this);
     setFixedSize(247, 134);
     ui->LabelTitre->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 24, true));
@@ -40,11 +38,7 @@ TfrmAPropos::TfrmAPropos(QWidget* parent)
     ui->LabelEmail->installEventFilter(this);
 }
 
-TfrmAPropos::~TfrmAPropos()
-{
-    if (frmAPropos == this)
-        frmAPropos = nullptr;
-}
+TfrmAPropos::~TfrmAPropos() = default;
 
 void TfrmAPropos::showEvent(QShowEvent* evenement)
 {

@@ -33,5 +33,3 @@ private:
     std::unique_ptr<Ui::TfrmAPropos> ui;
 };
 
-// la boîte ouverte
-extern TfrmAPropos* frmAPropos;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Plaques.h"
+#include "PropositionJeu.h"
 
 #include <QDialog>
 
@@ -24,21 +24,16 @@ struct LienJeuPropose {
     std::function<void()> ActiverSolutions;  // le compte est complet : le jeu peut être résolu
 };
 
-// le pavé numérique d'un compte proposé : six plaques dans les limites de la réserve, puis trois chiffres
+// le pavé numérique d'un compte proposé ; les règles sont celles de PropositionJeu
 class TfrmPaveNumerique : public QDialog {
     Q_OBJECT
 public:
     TfrmPaveNumerique(LienJeuPropose lien, QWidget* parent = nullptr);
     ~TfrmPaveNumerique() override;
 
-    int NbPlaquesSaisies = 0;
-    int NbChiffresSaisis = 0;
-    std::array<int, 15> UtilisationsBouton{};  // par étiquette 1 à 14
-
     void Button1Click(int etiquette);
-    void Button25Click(int etiquette);
     void ButtonRetourClick();
-    void MajBoutonsPave();
+    const PropositionJeu& Modele() const { return proposition_; }
     // le bouton d'une étiquette : 0 pour Button0, 1 à 10, puis 11 à 14 pour 25 à 100
     QPushButton* Bouton(int etiquette) const { return boutons_[static_cast<size_t>(etiquette)]; }
 
@@ -47,14 +42,14 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
+    void creerBoutons();
     void FormShow();
     bool FormKeyPress(QChar caractere);
-    static int EtiquetteDeValeur(int32_t valeur);
+    void Appliquer(const EffetPave& effet);
+    void MajBoutonsPave();
 
     std::unique_ptr<Ui::TfrmPaveNumerique> ui;
     LienJeuPropose lien_;
+    PropositionJeu proposition_;
     std::array<QPushButton*, 15> boutons_{};
 };
-
-// le pavé ouvert
-extern TfrmPaveNumerique* frmPaveNumerique;

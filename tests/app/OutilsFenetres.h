@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QShowEvent>
 #include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <functional>
 
@@ -64,6 +66,14 @@ inline void FermerParLaCase(QWidget* fenetre)
 {
     if (fenetre->windowHandle())
         fenetre->windowHandle()->close();
+}
+
+// l'événement que reçoit une fenêtre rendue après avoir été réduite
+inline void RendreApresReduction(QWidget* fenetre)
+{
+    QShowEvent rendue;
+    QSpontaneKeyEvent::setSpontaneous(&rendue);
+    QApplication::instance()->notify(fenetre, &rendue);
 }
 
 // une boîte de message lue puis fermée par OK

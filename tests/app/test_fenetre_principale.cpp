@@ -181,10 +181,10 @@ private slots:
                  qPrintable(texte));
         QVERIFY(f.w.TexteStatut(1).startsWith(compteur));
         QCOMPARE(f.w.Donnees().OrdreSolutions, 1);
-        QCOMPARE(f.w.OrigineJeu, 0);
-        QVERIFY(!f.w.StatsAEnregistrer);
+        QCOMPARE(f.w.Origine(), 0);
+        QVERIFY(!f.w.StatistiquesEnAttente());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        for (bool cachee : f.w.PlaqueCachee)
+        for (bool cachee : f.w.PlaquesCachees())
             QVERIFY(!cachee);
     }
 
@@ -225,7 +225,7 @@ private slots:
         QTRY_VERIFY(aucun.Fini());
         QVERIFY(!aucun.Vu());
         QCOMPARE(f.w.TexteStatut(0), statut);
-        for (bool cachee : f.w.PlaqueCachee)
+        for (bool cachee : f.w.PlaquesCachees())
             QVERIFY(cachee);
     }
 
@@ -340,7 +340,6 @@ private slots:
             QCOMPARE(credit, QString("Par l'équipe du Varnel, 2026"));
             QCOMPARE(credit.size(), 28);
             QCOMPARE(ecart, QPoint(35, 136));
-            QVERIFY(frmAPropos == nullptr);
         }
         QCOMPARE(CreditBrouille, QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137"));
         QCOMPARE(ouvertes_.mid(1), (QStringList{"mailto:varnel@example.org?subject=Le varnel",

@@ -5,7 +5,9 @@
 #include "ExecutionRecherche.h"
 #include "Main_f.h"
 #include "OutilsFenetres.h"
+#include "Horloge.h"
 #include "Pavnum_f.h"
+#include "TirageAuSort.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,7 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <set>
+#include <algorithm>
 
 namespace {
 
@@ -51,37 +53,42 @@ QString ActifsPave(TfrmPaveNumerique* pave)
 class TestJeu : public QObject {
     Q_OBJECT
 private slots:
-    // le tirage mené pas à pas avec une graine fixe, pour plusieurs graines
+    // le tirage mené pas à pas : commandes coupées, puis la saisie ouverte dans le pas même où le tirage finit
     void tirageAnimePasAPas()
     {
-        for (unsigned graine = 1; graine <= 25; ++graine) {
+        for (unsigned graine : {3u, 11u, 24u}) {
             Principale p;
-            p.w.GraineImposee = graine;
+            p.w.ImposerGraine(graine);
             p.w.RubriqueCompteTireAuSortClick();
-            QVERIFY(p.w.TimerAnimation.isActive());
-            p.w.TimerAnimation.stop();
+            QVERIFY(p.w.MinuterieAnimation().isActive());
+            p.w.MinuterieAnimation().stop();
             QVERIFY(!p.Actif("RubriqueCompteTireAuSort") && !p.Actif("RubriqueComptePropose"));
+            QVERIFY(!p.Actif("MenuTireAuSortAvec") && !p.Actif("RubriqueTireAuSortAvec3"));
             QVERIFY(!p.Actif("MenuSolutions") && !p.Actif("SpeedButtonCalc") && !p.Actif("SpeedButtonInfo"));
             QVERIFY(p.Actif("SpeedButtonStats") && p.Actif("RubriqueAPropos"));
-            QCOMPARE(p.w.OrigineJeu, 1);
-            QVERIFY(p.w.StatsAEnregistrer);
+            QCOMPARE(p.w.Origine(), 1);
+            QVERIFY(p.w.StatistiquesEnAttente());
             QCOMPARE(p.w.Donnees().OrdreSolutions, 0);
             QCOMPARE(p.w.Donnees().PlaqueDeRang, (SixEntiers{0, 1, 2, 3, 4, 5}));
-            for (int i = 0; i < 3; ++i) {
-                const RouleauChiffre& r = p.w.Animation.Rouleaux[static_cast<size_t>(i)];
-                QVERIFY(r.Delai >= 1000u * i && r.Delai < 1000u * i + 300);
-                QVERIFY(r.Croissance >= 110 && r.Croissance < 160);
-                QVERIFY(r.Periode >= 50 && r.Periode < 150);
-            }
 
-            bool saisieVue = false;
+            // le même tirage, mené à part, dit dans quel pas il finit
+            TirageAuSort reference;
+            reference.Reinitialiser(graine);
+            reference.Demarrer();
+            SixEntiers plaques{};
+            std::array<bool, 6> cachees{};
+            int32_t but = 0;
+            uint32_t finAttendue = 0;
+            while (finAttendue == 0)
+                if (reference.Avancer(plaques, cachees, but).Termine)
+                    finAttendue = reference.Animation().TempsAnimation;
+
             uint32_t tempsSaisie = 0;
             GardienModal gardien(
                 [&](QWidget* w) {
-                    saisieVue = true;
-                    tempsSaisie = p.w.Animation.TempsAnimation;
+                    tempsSaisie = p.w.Tirage().Animation().TempsAnimation;
                     // au moment de la saisie, tout est arrêté et les commandes rendues
-                    QVERIFY(!p.w.TimerAnimation.isActive());
+                    QVERIFY(!p.w.MinuterieAnimation().isActive());
                     QVERIFY(p.Actif("RubriqueCompteTireAuSort") && p.Actif("MenuSolutions"));
                     QVERIFY(p.Actif("SpeedButtonCalc") && !p.Actif("SpeedButtonInfo"));
                     QVERIFY(!p.Actif("RubriqueUtilisant2Plaques"));
@@ -89,70 +96,84 @@ private slots:
                     FermerParLaCase(w);
                 },
                 30000, TitreSaisie);
-
-            int32_t premierBut = -1;
-            uint32_t tempsPremierBut = 0;
-            int32_t ancienBut = 0;
-            for (int pas = 0; pas < 400 && !saisieVue; ++pas) {
-                const auto avant = p.w.Animation;
-                const bool toutesArreteesAvant = RouleauArrete(avant.Rouleaux[0]) && RouleauArrete(avant.Rouleaux[1]) &&
-                                                 RouleauArrete(avant.Rouleaux[2]);
+            for (int pas = 0; pas < 400 && !gardien.Vu(); ++pas) {
                 p.w.TimerAnimationTimer();
-                const uint32_t t = p.w.Animation.TempsAnimation;
-                QCOMPARE(t, avant.TempsAnimation + 50);
-                // la fin ne vient qu'après 6000, toutes les roues arrêtées
-                QCOMPARE(saisieVue, toutesArreteesAvant && t > 6000);
-                // une plaque de plus à chaque seconde pleine
-                for (int k = 0; k < 6; ++k)
-                    QCOMPARE(p.w.PlaqueCachee[static_cast<size_t>(k)], t < 1000u * (k + 1));
-                // la plaque suivante, encore cachée, vient d'une entrée libre de la réserve
-                if (t / 1000 < 6) {
-                    const auto s = static_cast<size_t>(t / 1000);
-                    const auto indice = static_cast<size_t>(p.w.IndiceReserve[s]);
-                    QVERIFY(!p.w.ReserveUtilisee[indice]);
-                    QCOMPARE(p.w.Donnees().Plaques[s], ReservePlaques[indice]);
-                }
-                const int32_t but = p.w.Donnees().But;
-                QVERIFY(but != 100 && but >= 0 && but <= 999);
-                if (but != ancienBut && premierBut < 0) {
-                    premierBut = but;
-                    tempsPremierBut = t;
-                }
-                // dizaines et unités ne bougent pas avant leur départ
-                if (t <= 1000)
-                    QCOMPARE(but % 100, 0);
-                if (t <= 2000)
-                    QCOMPARE(but % 10, 0);
-                ancienBut = but;
+                for (size_t k = 0; k < 6; ++k)
+                    QCOMPARE(p.w.PlaquesCachees()[k], p.w.Tirage().Animation().TempsAnimation < 1000 * (k + 1));
             }
-            QVERIFY(saisieVue);
             QTRY_VERIFY(gardien.Fini());
-            QVERIFY(tempsSaisie > 6000 && tempsSaisie < 12000);
-            QCOMPARE(premierBut, 200);
-            QVERIFY(tempsPremierBut <= 450);
-            const int32_t but = p.w.Donnees().But;
-            QVERIFY2(but >= 101 && but <= 999, qPrintable(QString::number(but)));
-            std::set<int> indices(p.w.IndiceReserve.begin(), p.w.IndiceReserve.end());
-            QCOMPARE(indices.size(), size_t(6));
-            for (size_t k = 0; k < 6; ++k)
-                QCOMPARE(p.w.Donnees().Plaques[k], ReservePlaques[static_cast<size_t>(p.w.IndiceReserve[k])]);
+            QCOMPARE(tempsSaisie, finAttendue);
+            QCOMPARE(p.w.Donnees().Plaques, plaques);
+            QCOMPARE(p.w.Donnees().But, but);
         }
+    }
+
+    // « Tiré au sort avec » : même tirage, avec le nombre de grandes plaques demandé
+    void tirageAvecGrandesPlaques()
+    {
+        for (int n : {0, 3, 4}) {
+            Principale p;
+            auto* rubrique = p.w.findChild<QAction*>(QStringLiteral("RubriqueTireAuSortAvec%1").arg(n));
+            QVERIFY(rubrique && p.Actif("MenuTireAuSortAvec"));
+            QCOMPARE(rubrique->text().left(2), QStringLiteral("&%1").arg(n));
+            rubrique->trigger();
+            QVERIFY(p.w.MinuterieAnimation().isActive());
+            p.w.MinuterieAnimation().stop();
+            GardienModal saisie([](QWidget* w) { FermerParLaCase(w); }, 30000, TitreSaisie);
+            while (!saisie.Vu() && p.w.Tirage().Animation().TempsAnimation < 20000)
+                p.w.TimerAnimationTimer();
+            QTRY_VERIFY(saisie.Fini());
+            QVERIFY(saisie.Vu());
+            const SixEntiers& plaques = p.w.Donnees().Plaques;
+            QCOMPARE(std::count_if(plaques.begin(), plaques.end(), [](int32_t v) { return v > 10; }), n);
+            QCOMPARE(p.w.Origine(), 1);
+            QVERIFY(p.w.StatistiquesEnAttente());
+        }
+    }
+
+    // pendant la saisie, le panneau 0 compte les secondes du joueur ; vide ensuite
+    void tempsAffichePendantLaSaisie()
+    {
+        int32_t maintenant = 50000;
+        DefinirHorloge([&] { return maintenant; });
+        Principale p;
+        QStringList vus;
+        GardienModal saisie(
+            [&](QWidget* w) {
+                vus << p.w.TexteStatut(0);
+                maintenant += 2400;
+                QTest::qWait(300);
+                vus << p.w.TexteStatut(0);
+                // « Refaire » fait repartir le temps affiché
+                w->findChild<QPushButton*>("ButtonEffacer")->click();
+                QTest::qWait(300);
+                vus << p.w.TexteStatut(0);
+                QTest::keyClick(w, Qt::Key_Escape);
+            },
+            5000, TitreSaisie);
+        GardienModal pave([](QWidget* w) { QTest::keyClicks(w, "123456789"); }, 5000, TitrePave);
+        p.w.findChild<QAction*>("RubriqueComptePropose")->trigger();
+        QTRY_VERIFY(saisie.Fini());
+        DefinirHorloge({});
+        QCOMPARE(vus, (QStringList{"Temps : 0 s", "Temps : 2 s", "Temps : 0 s"}));
+        QVERIFY(p.w.TexteStatut(0).isEmpty());
     }
 
     // la minuterie elle-même mène l'animation jusqu'à la saisie
     void tirageParLaMinuterie()
     {
         Principale p;
-        p.w.TimerAnimation.setInterval(1);
+        p.w.MinuterieAnimation().setInterval(1);
         GardienModal gardien([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, 20000, TitreSaisie);
         p.w.findChild<QAction*>("RubriqueCompteTireAuSort")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(gardien.Fini(), 20000);
         QVERIFY(gardien.Vu());
-        QVERIFY(!p.w.TimerAnimation.isActive());
+        QVERIFY(!p.w.MinuterieAnimation().isActive());
         QVERIFY(!p.w.Donnees().EtatJoueur);  // Annuler : le joueur n'a pas joué
         QCOMPARE(p.w.Donnees().MeilleurJoueur, Aucun);
     }
 
+    // les touches du pavé vont à leurs boutons, l'activation suit le modèle, le compte complet ouvre la saisie
     void paveNumerique()
     {
         Principale p;
@@ -167,42 +188,18 @@ private slots:
                 //                           0 1-9       10 25-100
                 QCOMPARE(ActifsPave(k), QString("0" "111111111" "1" "1111"));
                 QVERIFY(!w->findChild<QPushButton*>("ButtonRetour")->isEnabled());
-                QTest::keyClicks(w, "11");
-                QCOMPARE(ActifsPave(k), QString("0" "011111111" "1" "1111"));
-                QTest::keyClicks(w, "1");  // troisième 1 : rien
-                QCOMPARE(k->NbPlaquesSaisies, 2);
-                QTest::keyClicks(w, "v");
-                QCOMPARE(ActifsPave(k), QString("0" "011111111" "1" "0111"));
-                QTest::keyClicks(w, "xD");  // deux 10
-                QCOMPARE(p.w.Donnees().Plaques, (SixEntiers{1, 1, 25, 10, 10, 0}));
-                QCOMPARE(p.w.PlaqueCachee, (std::array<bool, 6>{false, false, false, false, false, true}));
-                QCOMPARE(ActifsPave(k), QString("0" "011111111" "0" "0111"));
-                QTest::keyClicks(w, "C");
-                // six plaques : seulement 1 à 9
+                QTest::keyClicks(w, "11vxDC");
+                QCOMPARE(p.w.Donnees().Plaques, (SixEntiers{1, 1, 25, 10, 10, 100}));
                 QCOMPARE(ActifsPave(k), QString("0" "111111111" "0" "0000"));
-                QCOMPARE(p.w.Donnees().But, 0);
-                // Retour enlève la sixième plaque et rend son bouton
                 QTest::keyClick(w, Qt::Key_Backspace);
-                QCOMPARE(p.w.Donnees().Plaques[5], 0);
-                QVERIFY(p.w.PlaqueCachee[5]);
+                QVERIFY(p.w.PlaquesCachees()[5]);
                 QCOMPARE(ActifsPave(k), QString("0" "011111111" "0" "0111"));
-                QTest::keyClicks(w, "s");  // 75
-                QTest::keyClicks(w, "1");
-                QCOMPARE(p.w.Donnees().But, 100);
-                QCOMPARE(ActifsPave(k), QString("1" "111111111" "0" "0000"));
-                QTest::keyClicks(w, "0");
-                QCOMPARE(p.w.Donnees().But, 100);
-                // 1 puis 0 : plus de 0, pour ne pas faire 100
-                QCOMPARE(ActifsPave(k), QString("0" "111111111" "0" "0000"));
-                // deux Retour effacent les chiffres, le troisième la sixième plaque
-                QTest::keyClick(w, Qt::Key_Backspace);
-                QCOMPARE(p.w.Donnees().But, 100);
-                QTest::keyClick(w, Qt::Key_Backspace);
-                QCOMPARE(p.w.Donnees().But, 0);
-                QCOMPARE(k->NbPlaquesSaisies, 6);
-                QTest::keyClick(w, Qt::Key_Backspace);
-                QCOMPARE(k->NbPlaquesSaisies, 5);
-                QTest::keyClicks(w, "s101");
+                // une fenêtre rendue après avoir été réduite garde ce qui a été saisi
+                RendreApresReduction(w);
+                QCOMPARE(k->Modele().NbPlaquesSaisies, 5);
+                QTest::keyClicks(w, "sLl");  // six plaques : L et l ne font plus rien
+                QCOMPARE(p.w.Donnees().Plaques[5], 75);
+                QTest::keyClicks(w, "101");
                 QVERIFY(!w->isVisible());
                 QCOMPARE(p.w.Donnees().But, 101);
                 QVERIFY(p.Actif("MenuSolutions") && p.Actif("SpeedButtonCalc"));
@@ -214,8 +211,8 @@ private slots:
         QTRY_VERIFY(saisie.Fini());
         QVERIFY(calculOuvert);
         QCOMPARE(p.w.Donnees().Plaques, (SixEntiers{1, 1, 25, 10, 10, 75}));
-        QCOMPARE(p.w.OrigineJeu, 2);
-        QVERIFY(p.w.StatsAEnregistrer);
+        QCOMPARE(p.w.Origine(), 2);
+        QVERIFY(p.w.StatistiquesEnAttente());
         QVERIFY(p.Actif("RubriqueCompteTireAuSort") && p.Actif("RubriqueComptePropose"));
         QVERIFY(p.Actif("MenuSolutions"));
         QVERIFY(!p.Actif("RubriqueUtilisant2Plaques"));
@@ -259,7 +256,7 @@ private slots:
             // tout ce qui a été saisi disparaît ; rien à résoudre
             QCOMPARE(p.w.Donnees().Plaques, (SixEntiers{0, 0, 0, 0, 0, 0}));
             QCOMPARE(p.w.Donnees().But, 0);
-            for (bool cachee : p.w.PlaqueCachee)
+            for (bool cachee : p.w.PlaquesCachees())
                 QVERIFY(cachee);
             QVERIFY(!p.Actif("MenuSolutions") && !p.Actif("SpeedButtonCalc"));
         }
@@ -273,11 +270,11 @@ private slots:
         unsigned graine = 0;
         for (unsigned g = 100; g < 200 && graine == 0; ++g) {
             Principale essai;
-            essai.w.GraineImposee = g;
+            essai.w.ImposerGraine(g);
             essai.w.RubriqueCompteTireAuSortClick();
-            essai.w.TimerAnimation.stop();
+            essai.w.MinuterieAnimation().stop();
             GardienModal fermer([](QWidget* w) { FermerParLaCase(w); }, 30000, TitreSaisie);
-            while (!fermer.Vu() && essai.w.Animation.TempsAnimation < 20000)
+            while (!fermer.Vu() && essai.w.Tirage().Animation().TempsAnimation < 20000)
                 essai.w.TimerAnimationTimer();
             QTRY_VERIFY(fermer.Fini());
             DonneesRecherche d;
@@ -291,7 +288,7 @@ private slots:
         QVERIFY(graine != 0);
 
         Principale p;
-        p.w.GraineImposee = graine;
+        p.w.ImposerGraine(graine);
         std::string rejoue;
         GardienModal saisie(
             [&](QWidget* w) {
@@ -313,7 +310,7 @@ private slots:
                     const int32_t b = std::stoi(ligne.substr(signe + 1));
                     auto cliquer = [&](int32_t v) {
                         for (int i = 0; i < 6; ++i)
-                            if (s->BoutonNombre(i)->isEnabled() && s->ValeurBouton[static_cast<size_t>(i)] == v) {
+                            if (s->BoutonNombre(i)->isEnabled() && s->Modele().Valeur(i) == v) {
                                 s->BoutonNombre(i)->click();
                                 return;
                             }
@@ -326,8 +323,8 @@ private slots:
             },
             30000, TitreSaisie);
         p.w.RubriqueCompteTireAuSortClick();
-        p.w.TimerAnimation.stop();
-        while (!saisie.Vu() && p.w.Animation.TempsAnimation < 20000)
+        p.w.MinuterieAnimation().stop();
+        while (!saisie.Vu() && p.w.Tirage().Animation().TempsAnimation < 20000)
             p.w.TimerAnimationTimer();
         QTRY_VERIFY(saisie.Fini());
         DonneesRecherche& d = p.w.Donnees();

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "DonneesRecherche.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// ce qu'a donné un clic sur un nombre
+enum class ReponseNombre {
+    Ignore,          // bouton inactif, ou pas le moment
+    Avance,          // premier nombre pris, ou opération faite
+    OperationInutile,  // le résultat égale l'un des deux nombres : refusée, rien ne change
+    Terminee,        // opération faite, et la saisie est finie (compte atteint ou six nombres fondus en un)
+};
+
+// la saisie du calcul du joueur : nombre, signe, nombre, et ainsi de suite ; le calcul est tenu dans le
+// modèle du moteur (EtatJoueur) pour la comparaison, son texte est l'entrée 0 de ListeSolutions
+class SaisieCalcul {
+public:
+    // horloge : millisecondes ; par défaut celle du programme
+    explicit SaisieCalcul(DonneesRecherche& donnees, std::function<int32_t()> horloge = {});
+
+    // tout est repris depuis les six plaques ; le chronomètre repart
+    void Recommencer();
+    // indice de bouton 0 à 5
+    ReponseNombre Nombre(int indice);
+    // 0 « + », 1 « - », 2 « * », 3 « / » ; faux quand ce n'est pas le moment d'un signe
+    bool Signe(int operateur);
+    // faux quand Ok n'est pas possible (aucun résultat unique en attente)
+    bool Valider();
+    // le joueur qui annule n'a pas joué
+    void Annuler();
+
+    bool NombreActif(int indice) const;
+    bool SignesActifs() const { return Etape == 1; }
+    bool OkActif() const { return okActif_; }
+    // le bouton montre un résultat (son nombre) au lieu de la face d'une plaque
+    bool EstResultat(int indice) const { return BoutonResultat[static_cast<size_t>(indice)]; }
+    int32_t Valeur(int indice) const { return ValeurBouton[static_cast<size_t>(indice)]; }
+
+    // état de la saisie ; indice de bouton 0 à 5
+    std::array<int32_t, 6> ValeurBouton{};
+    std::array<bool, 6> BoutonResultat{};
+    std::array<bool, 6> Pris{};
+    uint8_t Etape = 0;        // 0 premier nombre, 1 signe, 2 second nombre
+    uint8_t Operateur = 255;  // 255 : aucun
+    int32_t IndicePremier = -1, IndiceSecond = -1;
+    int32_t ValeurPremier = 0, ValeurSecond = 0;
+    std::array<int32_t, 6> NoeudBouton{};  // case du nœud de EtatJoueur que le bouton représente
+
+private:
+    bool SecondAdmissible(int32_t second) const;
+    void AjouterAuTexte(const std::string& morceau);
+    void EtapeSuivante() { Etape = static_cast<uint8_t>((Etape + 1) % 3); }
+    int32_t Maintenant() const;
+
+    DonneesRecherche& d_;
+    std::function<int32_t()> horloge_;
+    bool okActif_ = false;
+};

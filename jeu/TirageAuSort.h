@@ -1,0 +1,46 @@
+#pragma once
+
+#include "AnimationTirage.h"
+#include "Plaques.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+
+// ce qu'un pas de l'animation a changé, pour que la fenêtre ne repeigne que cela
+struct PasTirage {
+    bool PlaqueRevelee = false;
+    bool ButChange = false;
+    bool Termine = false;  // roues arrêtées et six plaques montrées : place à la saisie du calcul
+};
+
+// le tirage au sort d'un jeu : six plaques prises dans la réserve, un compte de trois roues
+class TirageAuSort {
+public:
+    // réserve rendue entière, générateur réensemencé (l'heure, ou une graine fixe pour les tests)
+    void Reinitialiser(unsigned graine);
+
+    // tire les paramètres des trois roues ; nbGrandes : nombre imposé de grandes plaques (25, 50, 75, 100)
+    // parmi les six, à des places tirées au sort ; sans lui, le tirage ordinaire
+    void Demarrer(std::optional<int> nbGrandes = std::nullopt);
+
+    // un pas de 50 ms : révélation, nouvelle plaque pour la case suivante, roues du compte
+    PasTirage Avancer(SixEntiers& plaques, std::array<bool, 6>& plaqueCachee, int32_t& but);
+
+    const EtatAnimation& Animation() const { return animation_; }
+    const std::array<bool, 24>& ReserveUtilisee() const { return reserveUtilisee_; }
+    const std::array<int, 6>& IndiceReserve() const { return indiceReserve_; }
+
+private:
+    uint32_t Aleatoire() { return generateur_(); }
+    bool GenreAccepte(size_t caseTiree, size_t indice) const;
+    bool RouesArretees() const;
+
+    std::mt19937 generateur_;
+    EtatAnimation animation_;
+    std::array<bool, 24> reserveUtilisee_{};
+    std::array<int, 6> indiceReserve_{};
+    // 0 toute plaque, 1 petite (1 à 10), 2 grande (25 à 100)
+    std::array<uint8_t, 6> genreCase_{};
+};
