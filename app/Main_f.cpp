@@ -115,11 +115,11 @@ void TfrmMain::relierPeinture()
 }
 
 // un menu désactivé ne coupe pas les raccourcis de ses rubriques : la garde est ici, une fois
-void TfrmMain::relierSolutions(QAction* rubrique, void (TfrmMain::*gestionnaire)())
+void TfrmMain::relierSolutions(QAction* rubrique, std::function<void()> gestionnaire)
 {
-    connect(rubrique, &QAction::triggered, this, [this, gestionnaire] {
+    connect(rubrique, &QAction::triggered, this, [this, gestionnaire = std::move(gestionnaire)] {
         if (SolutionsPermises())
-            (this->*gestionnaire)();
+            gestionnaire();
     });
 }
 
@@ -131,14 +131,11 @@ void TfrmMain::relierCommandes()
         connect(avec[static_cast<size_t>(n)], &QAction::triggered, this, [this, n] { RubriqueTireAuSortAvecClick(n); });
     connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
-    relierSolutions(ui->RubriqueDuSimpleAuTordu, &TfrmMain::RubriqueDuSimpleAuTorduClick);
-    relierSolutions(ui->RubriqueDuTorduAuSimple, &TfrmMain::RubriqueDuTorduAuSimpleClick);
-    relierSolutions(ui->RubriqueSolutionsTousComptes, &TfrmMain::RubriqueSolutionsTousComptesClick);
+    relierSolutions(ui->RubriqueDuSimpleAuTordu, [this] { RubriqueDuSimpleAuTorduClick(); });
+    relierSolutions(ui->RubriqueDuTorduAuSimple, [this] { RubriqueDuTorduAuSimpleClick(); });
+    relierSolutions(ui->RubriqueSolutionsTousComptes, [this] { RubriqueSolutionsTousComptesClick(); });
     for (QAction* rubrique : RubriquesUtilisant())
-        connect(rubrique, &QAction::triggered, this, [this, rubrique] {
-            if (SolutionsPermises())
-                RubriqueUtilisant2PlaquesClick(rubrique);
-        });
+        relierSolutions(rubrique, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
     connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -86,7 +87,7 @@ private:
     void creerBarreEtat();
     void relierPeinture();
     void relierCommandes();
-    void relierSolutions(QAction* rubrique, void (TfrmMain::*gestionnaire)());
+    void relierSolutions(QAction* rubrique, std::function<void()> gestionnaire);
     void AjusterALaLargeur();
 
     void PaintBoxButPaint(QPainter& peintre);
