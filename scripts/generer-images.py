@@ -3,8 +3,10 @@
 """Génère toutes les images SVG de « Le varnel » dans resources/images/.
 
 Lancement, depuis la racine du projet :
-    python3 scripts/generer-images.py
+    python3 scripts/generer-images.py [--sortie DOSSIER]
 
+Sans --sortie, les images sont écrites dans resources/images/ ; avec, dans DOSSIER
+(la vérification des tests compare ce dossier à resources/images/).
 Les fichiers sont entièrement recréés à chaque exécution, à l'identique.
 Aucun texte SVG n'est utilisé : chiffres et signes sont des tracés.
 Seuls des éléments compatibles SVG 1.2 Tiny (QtSvg) sont produits.
@@ -13,6 +15,7 @@ Seuls des éléments compatibles SVG 1.2 Tiny (QtSvg) sont produits.
 import math
 import os
 import re
+import sys
 
 RACINE = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir,
                       "resources", "images")
@@ -536,7 +539,19 @@ def image_vu():
 # Production de tous les fichiers
 # ---------------------------------------------------------------------------
 
+def lire_arguments(arguments):
+    """Dossier de sortie : resources/images/, ou celui de --sortie DOSSIER."""
+    if not arguments:
+        return RACINE
+    if len(arguments) == 2 and arguments[0] == "--sortie" and arguments[1]:
+        return arguments[1]
+    sys.stderr.write("Syntaxe : python3 scripts/generer-images.py [--sortie DOSSIER]\n")
+    sys.exit(2)
+
+
 def main():
+    global RACINE
+    RACINE = lire_arguments(sys.argv[1:])
     for c in "0123456789":
         ecrire("liste/chiffre-%s.svg" % c, image_manuscrite(c))
     for nom in ("plus", "moins", "fois", "divise", "egal"):

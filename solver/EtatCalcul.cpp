@@ -13,11 +13,9 @@ NoeudCalcul CreerFeuille(int32_t valeur, int rang)
 
 std::array<NoeudCalcul, 6> CreerFeuillesClassees(const SixEntiers& plaques, const SixEntiers& plaqueDeRang)
 {
-    NumerotationFeuilles numerotation;
-    numerotation.Reinitialiser();
     std::array<NoeudCalcul, 6> feuilles;
     for (int k = 0; k < 6; ++k)
-        feuilles[k] = CreerFeuille(plaques[plaqueDeRang[k]], numerotation.Suivant());
+        feuilles[k] = CreerFeuille(plaques[plaqueDeRang[k]], k);
     for (int k = 0; k < 6; ++k) {
         feuilles[k].Precedent = static_cast<int8_t>(k > 0 ? k - 1 : AucunNoeud);
         feuilles[k].Suivant = static_cast<int8_t>(k < 5 ? k + 1 : AucunNoeud);
@@ -25,10 +23,10 @@ std::array<NoeudCalcul, 6> CreerFeuillesClassees(const SixEntiers& plaques, cons
     return feuilles;
 }
 
-EtatCalcul NouvelEtat(const std::array<NoeudCalcul, 6>& feuilles, int premiere)
+EtatCalcul NouvelEtat(const std::array<NoeudCalcul, 6>& feuilles)
 {
     EtatCalcul etat;
-    int k = premiere;
+    int k = 0;
     for (int case_ = 0; case_ < 6 && k != AucunNoeud; ++case_) {
         etat.Noeuds[case_] = feuilles[k];
         k = feuilles[k].Suivant;

@@ -39,23 +39,13 @@ struct EtatCalcul {
     NoeudCalcul& Noeud(int rang) { return Noeuds[static_cast<std::size_t>(rang)]; }
 };
 
-// compteur de numérotation des feuilles : la feuille de rang k reçoit la case k
-class NumerotationFeuilles {
-public:
-    void Reinitialiser() { compteur_ = 0; }
-    int Suivant() { return compteur_++; }
-
-private:
-    int compteur_ = 0;
-};
-
 NoeudCalcul CreerFeuille(int32_t valeur, int rang);
 
 // les six feuilles par rang croissant (case k : Plaques[PlaqueDeRang[k]]), chaînées dans cet ordre
 std::array<NoeudCalcul, 6> CreerFeuillesClassees(const SixEntiers& plaques, const SixEntiers& plaqueDeRang);
 
 // état racine bâti sur six feuilles chaînées, en suivant le chaînage depuis la première
-EtatCalcul NouvelEtat(const std::array<NoeudCalcul, 6>& feuilles, int premiere = 0);
+EtatCalcul NouvelEtat(const std::array<NoeudCalcul, 6>& feuilles);
 
 // nouvel état : le parent avec l'opération « gauche op droite » appliquée (gauche = le plus grand)
 EtatCalcul Deriver(const EtatCalcul& parent, int op, int caseGauche, int caseDroite);

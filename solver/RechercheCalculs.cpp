@@ -66,30 +66,6 @@ bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& 
     return !MemeFamille(a.Operation, Op) && !MemeFamille(b.Operation, Op);
 }
 
-}  // namespace
-
-int ClePlusGrandTerme(const EtatCalcul& etat, const NoeudCalcul& r, int op)
-{
-    switch (op) {
-    case OpAddition: return Cle<OpAddition>(etat, r);
-    case OpSoustraction: return Cle<OpSoustraction>(etat, r);
-    case OpMultiplication: return Cle<OpMultiplication>(etat, r);
-    default: return Cle<OpDivision>(etat, r);
-    }
-}
-
-bool OrdreCanoniqueAccepte(const EtatCalcul& etat, int op, const NoeudCalcul& a, const NoeudCalcul& b)
-{
-    switch (op) {
-    case OpAddition: return Canonique<OpAddition>(etat, a, b);
-    case OpSoustraction: return Canonique<OpSoustraction>(etat, a, b);
-    case OpMultiplication: return Canonique<OpMultiplication>(etat, a, b);
-    default: return Canonique<OpDivision>(etat, a, b);
-    }
-}
-
-namespace {
-
 // base de progression de chaque paire de cases au premier niveau : 4 fois son numéro
 constexpr int BaseProgression(int i, int j) { return 4 * (5 * i - i * (i - 1) / 2 + (j - i - 1)); }
 

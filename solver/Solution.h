@@ -20,7 +20,6 @@ struct Terme {
 class TermesChaine {
 public:
     size_t size() const { return nb_; }
-    bool empty() const { return nb_ == 0; }
     const Terme& operator[](size_t i) const { return termes_[i]; }
     Terme& operator[](size_t i) { return termes_[i]; }
     const Terme* begin() const { return termes_.data(); }

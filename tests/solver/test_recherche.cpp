@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 TEST(Recherche, ComptesDeReference)
 {
     struct Cas {
@@ -52,17 +54,58 @@ TEST(Recherche, CompteAtteintAuPremierNiveauNonProlonge)
     EXPECT_EQ(TexteStatut(d).find(" bon(s) compte(s), "), std::to_string(d.ListeSolutions.Count()).size());
 }
 
-// corrections : les deux côtés à égale distance, les plaques égales, les comptes atteignables
-TEST(Recherche, CorrectionsDesDefauts)
+namespace {
+
+// valeur finale d'un texte de solution : le résultat de sa dernière ligne
+int32_t ValeurFinale(const std::string& texte)
 {
+    const size_t egal = texte.rfind('=');
+    return egal == std::string::npos ? 0 : std::stoi(texte.substr(egal + 1));
+}
+
+}  // namespace
+
+// compte manqué : les deux côtés à égale distance restent connus, même quand le dernier trouvé
+// est du côté du premier
+TEST(Recherche, MeilleuresApprochesDesDeuxCotes)
+{
+    struct Cas {
+        SixEntiers plaques;
+        int32_t but;
+        int32_t premier, bas, haut;
+        std::vector<int32_t> valeursListe;
+    };
+    const Cas cas[] = {
+        // 498 = ((3+2)*4*4+3)*6, 502 = (4+3)*3*(6*4)-2 ; 500 ne se forme pas
+        {{2, 3, 3, 4, 4, 6}, 500, 498, 498, 502, {}},
+        // 704 = ((5+4)*7+1)*(10+1), 702 = ((10+1)*7+1)*(5+4), 704 = (1+1)*10*(7*5)+4 ; 703 ne se forme pas
+        {{1, 1, 4, 5, 7, 10}, 703, 704, 702, 704, {704, 702, 704}},
+    };
+    for (const Cas& c : cas)
+        for (int ordre : {1, 2}) {
+            SCOPED_TRACE(c.but);
+            const DonneesRecherche d = Resoudre(c.plaques, c.but, ordre);
+            EXPECT_FALSE(d.ButAtteint);
+            EXPECT_EQ(d.MeilleurResultat, c.premier);
+            EXPECT_EQ(d.MeilleurBas, c.bas);
+            EXPECT_EQ(d.MeilleurHaut, c.haut);
+            std::multiset<int32_t> valeurs;
+            for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+                valeurs.insert(ValeurFinale(d.ListeSolutions.Texte(i)));
+            EXPECT_EQ(*valeurs.begin(), c.bas);
+            EXPECT_EQ(*valeurs.rbegin(), c.haut);
+            if (!c.valeursListe.empty()) {
+                EXPECT_EQ(valeurs, std::multiset<int32_t>(c.valeursListe.begin(), c.valeursListe.end()));
+            }
+        }
     const DonneesRecherche approche = Resoudre({2, 3, 3, 4, 4, 6}, 500);
-    EXPECT_FALSE(approche.ButAtteint);
-    EXPECT_EQ(approche.MeilleurResultat, 498);
-    EXPECT_EQ(approche.MeilleurBas, 498);
-    EXPECT_EQ(approche.MeilleurHaut, 502);
     EXPECT_EQ(approche.ListeSolutions.Count(), 3);
     EXPECT_EQ(TexteStatut(approche).substr(0, 11), "3 compte(s)");
+}
 
+// corrections : les plaques égales, les comptes atteignables
+TEST(Recherche, CorrectionsDesDefauts)
+{
     // le même calcul sur l'autre 5 reste, le doublon exact non
     const DonneesRecherche egales = Resoudre({4, 25, 5, 6, 5, 10}, 220, 1);
     EXPECT_EQ(egales.ListeSolutions.Count(), 95);
@@ -156,4 +199,39 @@ TEST(Recherche, ClassementDuJoueur)
     ExecuterRecherche(d);
     EXPECT_EQ(PositionSolutionJoueur(d), -1);
     EXPECT_GT(d.NbMeilleursQueJoueur, 0);
+}
+
+// à distance et plaques égales, le plus grand intermédiaire puis la somme des résultats départagent
+TEST(Recherche, ClassementDuJoueurParIntermediairesEtSomme)
+{
+    struct Cas {
+        const char* nom;
+        SixEntiers plaques;
+        int32_t but;
+        std::vector<std::tuple<int32_t, int, int32_t>> operations;
+        int32_t devant;
+    };
+    const Cas cas[] = {
+        // à trois plaques, seuls (3+7)+100 et (5*2)+100 font 110 (l'ordre (100+7)+3 n'est pas examiné) :
+        // leur intermédiaire 10 est plus petit que 107
+        {"(100+7)+3", {100, 7, 3, 5, 2, 9}, 110, {{100, OpAddition, 7}, {107, OpAddition, 3}}, 2},
+        {"(3+7)+100", {100, 7, 3, 5, 2, 9}, 110, {{7, OpAddition, 3}, {100, OpAddition, 10}}, 0},
+        // 107 ne se fait qu'à quatre plaques : 25*(7-3)+7 (somme 211) et 50*(9-7)+7 (somme 209),
+        // chacun de deux façons (l'un ou l'autre 7), tous de plus grand intermédiaire 100
+        {"25*(7-3)+7", {3, 7, 7, 9, 25, 50}, 107,
+         {{7, OpSoustraction, 3}, {25, OpMultiplication, 4}, {100, OpAddition, 7}}, 2},
+        {"50*(9-7)+7", {3, 7, 7, 9, 25, 50}, 107,
+         {{9, OpSoustraction, 7}, {50, OpMultiplication, 2}, {100, OpAddition, 7}}, 0},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DonneesRecherche d;
+        d.Plaques = c.plaques;
+        d.But = c.but;
+        d.OrdreSolutions = 1;
+        DonnerCalculJoueur(d, c.operations);
+        ExecuterRecherche(d);
+        EXPECT_EQ(d.NbMeilleursQueJoueur, c.devant);
+        EXPECT_GE(PositionSolutionJoueur(d), 0);
+    }
 }

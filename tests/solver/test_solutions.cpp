@@ -154,6 +154,13 @@ TEST(Ecriture, TextesEtCles)
         {"25+5", Jouer(r, 25, OpAddition, 5), "25+5=30\n", "25+5=30\n", 30, 0},
         {"(100-25)*(7-5)", Jouer(Jouer(Jouer(r, 100, OpSoustraction, 25), 7, OpSoustraction, 5), 75, OpMultiplication, 2),
          "100-25=75\n7-5=2\n75*2=150\n", "100-25=75\n7-5=2\n75*2=150\n", 227, 75},
+        // de deux sous-groupes, celui qui demande le plus d'opérations s'écrit le premier
+        {"(7+5+3)*(25-4)", Jouer(Jouer(Jouer(Jouer(r, 7, OpAddition, 5), 12, OpAddition, 3), 25, OpSoustraction, 4), 21,
+                                 OpMultiplication, 15),
+         "5+3=8\n8+7=15\n25-4=21\n21*15=315\n", "7+5=12\n12+3=15\n25-4=21\n21*15=315\n", 359, 21},
+        {"(100-25)*(3+4+7)", Jouer(Jouer(Jouer(Jouer(r, 100, OpSoustraction, 25), 4, OpAddition, 3), 7, OpAddition, 7),
+                                   75, OpMultiplication, 14),
+         "4+3=7\n7+7=14\n100-25=75\n75*14=1050\n", "7+4=11\n11+3=14\n100-25=75\n75*14=1050\n", 1146, 75},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
