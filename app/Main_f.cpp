@@ -1,5 +1,6 @@
 #include "Main_f.h"
 
+#include "Aide_f.h"
 #include "Apropos_f.h"
 #include "Calcul_f.h"
 #include "Pavnum_f.h"
@@ -620,6 +621,5 @@ void TfrmMain::RubriqueSolutionsTousComptesClick()
 
 void TfrmMain::RubriqueAideClick()
 {
-    const QDir dossier(QCoreApplication::applicationDirPath());
-    OuvrirAvecLeBureau(QUrl::fromLocalFile(dossier.absoluteFilePath(QStringLiteral("varnel.html"))));
+    OuvrirAide(this);
 }

@@ -1,5 +1,6 @@
 #include "Environnement.h"
 #include "Main_f.h"
+#include "OptionsProgramme.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -27,8 +28,16 @@ public:
 
 int main(int argc, char** argv)
 {
+    // avant l'application : ces réponses ne demandent aucun affichage
+    if (const int code = RepondreOptionInformation(argc, argv); code >= 0)
+        return code;
     ApplicationVarnel application(argc, argv);
     PreparerEnvironnement(application);
+    QApplication::setApplicationVersion(QStringLiteral(VARNEL_VERSION));
+    // le bureau rattache la fenêtre à son entrée de menu et à son icône
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Varnel"));
+    if (const int code = DiagnostiquerAide(); code >= 0)
+        return code;
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     TfrmMain fenetre(arguments);

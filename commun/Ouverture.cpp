@@ -4,22 +4,19 @@
 
 namespace {
 
-std::function<void(const QUrl&)>& Ouverture()
+bool OuvertureDuBureau(const QUrl& adresse) { return QDesktopServices::openUrl(adresse); }
+
+std::function<bool(const QUrl&)>& Ouverture()
 {
-    static std::function<void(const QUrl&)> ouverture = [](const QUrl& adresse) {
-        QDesktopServices::openUrl(adresse);
-    };
+    static std::function<bool(const QUrl&)> ouverture = OuvertureDuBureau;
     return ouverture;
 }
 
 }  // namespace
 
-void OuvrirAvecLeBureau(const QUrl& adresse) { Ouverture()(adresse); }
+bool OuvrirAvecLeBureau(const QUrl& adresse) { return Ouverture()(adresse); }
 
-void RemplacerOuverture(std::function<void(const QUrl&)> ouverture)
+void RemplacerOuverture(std::function<bool(const QUrl&)> ouverture)
 {
-    if (ouverture)
-        Ouverture() = std::move(ouverture);
-    else
-        Ouverture() = [](const QUrl& adresse) { QDesktopServices::openUrl(adresse); };
+    Ouverture() = ouverture ? std::move(ouverture) : OuvertureDuBureau;
 }

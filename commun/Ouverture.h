@@ -2,9 +2,23 @@
 
 #include <QUrl>
 
+#include <concepts>
 #include <functional>
 
 // le service « ouvrir » du bureau : document, adresse web ou « mailto: » ;
-// son résultat n'est pas examiné, et les tests peuvent le remplacer
-void OuvrirAvecLeBureau(const QUrl& adresse);
-void RemplacerOuverture(std::function<void(const QUrl&)> ouverture);
+// rend false quand le bureau n'a pas pu s'en charger (pas de navigateur, par exemple),
+// et les tests peuvent le remplacer
+bool OuvrirAvecLeBureau(const QUrl& adresse);
+void RemplacerOuverture(std::function<bool(const QUrl&)> ouverture);
+
+// un remplaçant qui ne rend rien est une ouverture toujours réussie
+template <typename Remplacant>
+    requires std::invocable<Remplacant&, const QUrl&> &&
+             std::same_as<std::invoke_result_t<Remplacant&, const QUrl&>, void>
+void RemplacerOuverture(Remplacant remplacant)
+{
+    RemplacerOuverture(std::function<bool(const QUrl&)>([r = std::move(remplacant)](const QUrl& adresse) mutable {
+        r(adresse);
+        return true;
+    }));
+}

@@ -5,7 +5,8 @@ RACINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CONSTRUCTION="${VARNEL_CONSTRUCTION:-$RACINE/build}"
 
 # compilateur, CMake, GoogleTest, Google Benchmark, Qt 6 et ses traductions, polices, affichage virtuel,
-# Python (générateur des images, vérifié par un test)
+# Python (générateur des images, vérifié par un test) ; validateurs des fichiers du bureau, outils du
+# paquet Debian et des pages de manuel
 PAQUETS=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -13,6 +14,7 @@ PAQUETS=(
     fonts-comic-neue fonts-liberation2 fonts-dejavu-core
     xvfb xauth
     python3
+    desktop-file-utils appstream dpkg-dev man-db
 )
 
 installer_paquets() {

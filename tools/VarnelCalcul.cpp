@@ -15,6 +15,7 @@ constexpr const char* SyntaxeTous =
 
 constexpr const char* Aide =
     "varnel-calcul : le moteur du Varnel en ligne de commande.\n"
+    "varnel-calcul --help écrit cette aide, varnel-calcul --version la version du programme.\n"
     "\n"
     "Résoudre un compte :\n"
     "  varnel-calcul [--ordre 1|2] [--details] Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat\n"

@@ -1,0 +1,72 @@
+#include "Aide_f.h"
+
+#include "BoiteMessage.h"
+#include "CheminAide.h"
+#include "Ouverture.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+TfrmAide::TfrmAide(const QString& page, QWidget* parent) : QDialog(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmAide"));
+    setWindowTitle(QStringLiteral("Aide du Varnel"));
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 6);
+    CreerNavigateur(page);
+    CreerBoutons();
+    Dimensionner();
+}
+
+void TfrmAide::CreerNavigateur(const QString& page)
+{
+    navigateur_ = new QTextBrowser(this);
+    navigateur_->setObjectName(QStringLiteral("Navigateur"));
+    // la police des fenêtres de jeu (11 pixels) est trop petite pour une page à lire
+    navigateur_->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    navigateur_->setOpenExternalLinks(true);
+    navigateur_->setSource(QUrl::fromLocalFile(page));
+    layout()->addWidget(navigateur_);
+}
+
+void TfrmAide::CreerBoutons()
+{
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    boutons->setContentsMargins(6, 0, 6, 0);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    layout()->addWidget(boutons);
+}
+
+void TfrmAide::Dimensionner()
+{
+    // une colonne de lecture, presque toute la hauteur de l'écran
+    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
+    const QRect libre = ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(qMin(820, libre.width() * 9 / 10), libre.height() * 85 / 100);
+}
+
+void OuvrirAide(QWidget* parent) { OuvrirAide(parent, QCoreApplication::applicationDirPath()); }
+
+void OuvrirAide(QWidget* parent, const QString& dossierProgramme)
+{
+    const QString page = CheminAide(dossierProgramme);
+    if (page.isEmpty()) {
+        const QStringList lieux = EmplacementsAide(dossierProgramme);
+        AfficherMessage(parent, QStringLiteral("Aide du Varnel"),
+                        QStringLiteral("La page d'aide « varnel.html » est introuvable. Elle est cherchée ici :\n")
+                            + lieux.join(QLatin1Char('\n')));
+        return;
+    }
+    if (OuvrirAvecLeBureau(QUrl::fromLocalFile(page)))
+        return;
+    auto* fenetre = parent ? parent->findChild<TfrmAide*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!fenetre)
+        fenetre = new TfrmAide(page, parent);
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+}

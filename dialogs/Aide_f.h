@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+// la fenêtre « Aide du Varnel » : la page d'aide lue par le programme lui-même, quand le bureau
+// ne sait pas l'ouvrir (système sans navigateur) ; ses liens internes y restent
+class TfrmAide : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAide(const QString& page, QWidget* parent = nullptr);
+
+    QTextBrowser* Navigateur() const { return navigateur_; }
+
+private:
+    void CreerNavigateur(const QString& page);
+    void CreerBoutons();
+    void Dimensionner();
+
+    QTextBrowser* navigateur_ = nullptr;
+};
+
+// la commande « Aide » : la page par le bureau, sinon dans la fenêtre d'aide (une seule, réutilisée) ;
+// une page introuvable est signalée ; la page est cherchée depuis le dossier du programme
+void OuvrirAide(QWidget* parent);
+void OuvrirAide(QWidget* parent, const QString& dossierProgramme);
