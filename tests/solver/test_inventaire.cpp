@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -165,7 +167,7 @@ TEST(Tableau, FichierExport)
     EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParCompte), "1-4-4-9-25-75.cpt.txt");
     EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParNombreDeSolutions), "1-4-4-9-25-75.sol.txt");
 
-    const auto dossier = std::filesystem::temp_directory_path() / "varnel-export-test";
+    const auto dossier = std::filesystem::temp_directory_path() / ("varnel-export-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(dossier);
     const auto chemin = dossier / NomFichierExport(d.LibellePlaques, TriComptes::ParCompte);
     ASSERT_TRUE(EcrireFichierExport(chemin.string(), grille));
