@@ -3,6 +3,7 @@
 #include "Apropos_f.h"
 #include "Calcul_f.h"
 #include "Pavnum_f.h"
+#include "Sltscpt_f.h"
 #include "BoiteMessage.h"
 #include "ExecutionRecherche.h"
 #include "ImagesVarnel.h"
@@ -650,11 +651,38 @@ void TfrmMain::RubriqueAProposClick()
     frmAPropos = nullptr;
 }
 
+void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
+{
+    CrochetsRecherche crochets;
+    crochets.AvantRecherche = [this] {
+        DesactiverSolutions();
+        ActiverRubriquesUtilisant(false);
+        RepeindreFenetre();
+    };
+    crochets.Statut = [this](const std::string& texte) {
+        PanneauStatut0->setText(QString::fromStdString(texte));
+        PanneauStatut0->repaint();
+    };
+    crochets.ApresRecherche = [this] {
+        RepeindreFenetre();
+        ActiverMenuSolutions(true);
+        ActiverRubriquesUtilisant(true);
+        SpeedButtonCalc->setEnabled(true);
+        SpeedButtonInfo->setEnabled(true);
+    };
+    crochets.ProgressionTousComptes = progression;
+    ::ExecuterRechercheTousComptes(Donnees(), crochets);
+    // le compte, mis à zéro le temps de l'inventaire, est rendu après les crochets
+    ui->PaintBoxBut->repaint();
+}
+
 void TfrmMain::RubriqueSolutionsTousComptesClick()
 {
     if (!ui->RubriqueSolutionsTousComptes->isEnabled())
         return;
-    // la fenêtre de l'inventaire de tous les comptes viendra se brancher ici
+    TfrmSolutionsTousComptes fenetre(
+        Donnees(), [this](const Progression& progression) { ExecuterRechercheTousComptes(progression); }, this);
+    fenetre.exec();
 }
 
 void TfrmMain::RubriqueAideClick()

@@ -3,6 +3,7 @@
 #include "AnimationTirage.h"
 #include "DonneesRecherche.h"
 #include "FichierIni.h"
+#include "RechercheCalculs.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -49,6 +50,8 @@ public:
 
     void ReinitialiserJeu();
     void ExecuterRecherche();
+    // l'inventaire de tous les comptes, avec les mêmes crochets que toute recherche
+    void ExecuterRechercheTousComptes(const Progression& progression);
     void MajBoutonsNavigation();
     void RepeindreFenetre();
 
