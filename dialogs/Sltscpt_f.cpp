@@ -38,7 +38,8 @@ TfrmSolutionsTousComptes::TfrmSolutionsTousComptes(DonneesRecherche& donnees, La
 
     RadioGroupTriBoutons = new QButtonGroup(this);
     RadioGroupTriBoutons->addButton(ui->RadioButtonCompte, static_cast<int>(TriComptes::ParCompte));
-    RadioGroupTriBoutons->addButton(ui->RadioButtonNombreDeSolutions, static_cast<int>(TriComptes::ParNombreDeSolutions));
+    RadioGroupTriBoutons->addButton(ui->RadioButtonNombreDeSolutions,
+                                    static_cast<int>(TriComptes::ParNombreDeSolutions));
     TexteBarreEtat = new QLabel(ui->StatusBar);
     TexteBarreEtat->setObjectName(QStringLiteral("TexteBarreEtat"));
     ui->StatusBar->addWidget(TexteBarreEtat, 1);
@@ -148,9 +149,11 @@ void TfrmSolutionsTousComptes::AfficherGrille(const GrilleComptes& lignes)
     grille->setUpdatesEnabled(false);
     for (int c = 0; c < NbColonnes; ++c)
         grille->horizontalHeaderItem(c)->setText(QString::fromStdString(lignes[0][static_cast<size_t>(c)]));
-    for (int r = 1; r < NbLignes; ++r)
+    for (int r = 1; r < NbLignes; ++r) {
+        const LigneGrille& ligne = lignes[static_cast<size_t>(r)];
         for (int c = 0; c < NbColonnes; ++c)
-            grille->item(r - 1, c)->setText(QString::fromStdString(lignes[static_cast<size_t>(r)][static_cast<size_t>(c)]));
+            grille->item(r - 1, c)->setText(QString::fromStdString(ligne[static_cast<size_t>(c)]));
+    }
     grille->setUpdatesEnabled(true);
     // la ligne choisie montre peut-être un autre compte : la barre d'état suit
     StringGridClick();

@@ -81,7 +81,8 @@ struct Inventaire {
         QTableWidget* grille = Grille();
         if (r == 0) {
             QHeaderView* enTete = grille->horizontalHeader();
-            QTest::mouseClick(enTete->viewport(), Qt::LeftButton, {}, QPoint(enTete->sectionViewportPosition(2) + 5, 8));
+            const QPoint point(enTete->sectionViewportPosition(2) + 5, 8);
+            QTest::mouseClick(enTete->viewport(), Qt::LeftButton, {}, point);
             return;
         }
         QTableWidgetItem* cellule = grille->item(r - 1, 2);
@@ -97,7 +98,10 @@ struct Inventaire {
                 lignes[static_cast<size_t>(r)][static_cast<size_t>(c)] = fenetre->Cellule(c, r).toStdString();
         return lignes;
     }
-    GrilleComptes Attendue(TriComptes tri) { return GrilleTousComptes(principale.Donnees().TableSolutionsComptes, tri); }
+    GrilleComptes Attendue(TriComptes tri)
+    {
+        return GrilleTousComptes(principale.Donnees().TableSolutionsComptes, tri);
+    }
 
     TfrmMain principale;
     std::unique_ptr<TfrmSolutionsTousComptes> fenetre;
@@ -157,7 +161,7 @@ private slots:
         QString titre, ligneTotaux;
         QSize taille;
         QPoint ecart;
-        bool modale = false, globale = false;
+        bool modale = false, globale = false, fermeeParEchap = false;
         GardienModal confirmation([](QWidget* b) { qobject_cast<QMessageBox*>(b)->button(QMessageBox::Yes)->click(); },
                                   5000, QStringLiteral("Avertissement"));
         GardienModal gardien(
@@ -171,6 +175,7 @@ private slots:
                 QTest::keyClick(f, Qt::Key_Return);
                 ligneTotaux = fenetre->Cellule(0, 1) + fenetre->Cellule(1, 1);
                 QTest::keyClick(f, Qt::Key_Escape);
+                fermeeParEchap = !f->isVisible();
             },
             5000, TitreFenetre);
         w.activateWindow();
@@ -181,7 +186,7 @@ private slots:
         QCOMPARE(titre, TitreFenetre);
         QCOMPARE(taille, QSize(345, 404));
         QCOMPARE(ecart, QPoint(325, 0));
-        QVERIFY(modale && globale);
+        QVERIFY(modale && globale && fermeeParEchap);
         QCOMPARE(ligneTotaux, QString(" Tot15551"));
         QVERIFY(frmSolutionsTousComptes == nullptr);
         QVERIFY(w.findChildren<TfrmSolutionsTousComptes*>().isEmpty());
@@ -292,8 +297,7 @@ private slots:
         QCOMPARE(parDefaut, QMessageBox::Yes);
         QCOMPARE(inv.principale.TexteStatut(0), statut);
         QCOMPARE(inv.principale.Donnees().ListeSolutions.Count(), 68);
-        QVERIFY(inv.fenetre->Cellule(1, 1).isEmpty());
-        QVERIFY(!inv.Controle("RadioGroupTri")->isEnabled() && !inv.Bouton("ButtonExporter")->isEnabled());
+        QVERIFY(inv.fenetre->Cellule(1, 1).isEmpty() && !inv.Bouton("ButtonExporter")->isEnabled());
 
         QVERIFY(inv.Rechercher(QMessageBox::Yes));
         inv.Trier(TriComptes::ParNombreDeSolutions);
@@ -320,19 +324,12 @@ private slots:
         QVERIFY(inv.Bouton("ButtonRechercher")->isEnabled());
         QVERIFY(inv.Controle("RadioGroupTri")->isEnabled() && inv.Bouton("ButtonExporter")->isEnabled());
         QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParCompte));
-        for (int c = 0; c < 7; ++c)
-            QCOMPARE(inv.fenetre->Cellule(c, 0),
-                     (QStringList{" C\\P", " Tot", " 2 p.", " 3 p.", " 4 p.", " 5 p.", " 6 p."}[c]));
-        QCOMPARE(inv.fenetre->Cellule(1, 1), QString("15551"));
+        QCOMPARE(inv.fenetre->Cellule(0, 0) + inv.fenetre->Cellule(6, 0), QString(" C\\P 6 p."));
         QCOMPARE(inv.fenetre->Cellule(2, 1), QString("   13"));
-        QCOMPARE(inv.fenetre->Cellule(0, 2), QString(" 101"));
-        QCOMPARE(inv.fenetre->Cellule(0, 900), QString(" 999"));
 
         inv.Trier(TriComptes::ParNombreDeSolutions);
         QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParNombreDeSolutions));
-        QCOMPARE(inv.fenetre->Cellule(0, 1), QString(" Tot"));
-        QCOMPARE(inv.fenetre->Cellule(0, 2), QString(" 150"));
-        QCOMPARE(inv.fenetre->Cellule(1, 2), QString("  122"));
+        QCOMPARE(inv.fenetre->Cellule(0, 2) + inv.fenetre->Cellule(1, 2), QString(" 150  122"));
 
         // seconde recherche sous « Nombre de solutions » : la grille reste dans cet ordre
         positions.clear();
@@ -354,8 +351,6 @@ private slots:
         QTest::newRow("ligne 2, comptes") << 0 << 2 << "  1° : compte 101 (" + Part("0", "28") + ")";
         QTest::newRow("dernière, comptes") << 0 << 900 << "899° : compte 999 (" + Part("0", "05") + ")";
         QTest::newRow("ligne 2, solutions") << 1 << 2 << "  1° : compte 150 (" + Part("0", "78") + ")";
-        QTest::newRow("totaux, solutions") << 1 << 1 << "";
-        QTest::newRow("en-tête, solutions") << 1 << 0 << "";
     }
 
     // la place dans l'ordre affiché, le compte et sa part, relus des cellules
