@@ -172,7 +172,7 @@ TEST(Tableau, FichierExport)
     EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParCompte), "1-4-4-9-25-75.cpt.txt");
     EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParNombreDeSolutions), "1-4-4-9-25-75.sol.txt");
 
-    const auto dossier = std::filesystem::temp_directory_path() / "varnel-export-test";
+    const auto dossier = DossierTemporaire("varnel-export-test");
     std::filesystem::remove_all(dossier);
     std::filesystem::create_directories(dossier);
     const auto chemin = dossier / NomFichierExport(d.LibellePlaques, TriComptes::ParCompte);
@@ -206,7 +206,7 @@ TEST(Tableau, ExportManqueLaisseLAncienFichier)
     const DonneesRecherche d = Inventorier({3, 7, 8, 25, 50, 100});
     const GrilleComptes parCompte = GrilleTousComptes(d.TableSolutionsComptes, TriComptes::ParCompte);
     const GrilleComptes parSolutions = GrilleTousComptes(d.TableSolutionsComptes, TriComptes::ParNombreDeSolutions);
-    const auto dossier = fs::temp_directory_path() / "varnel-export-manque";
+    const auto dossier = DossierTemporaire("varnel-export-manque");
     fs::remove_all(dossier);
     fs::create_directories(dossier);
     const auto chemin = dossier / "export.txt";

@@ -1,5 +1,6 @@
 // l'outil varnel-calcul : sorties, erreurs d'arguments, export, robustesse
 #include "LimiteEcriture.h"
+#include "Outils.h"
 #include "VarnelCalcul.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ Resultat Lancer(const std::vector<std::string>& arguments)
 class DossierCourant {
 public:
     explicit DossierCourant(const std::string& nom)
-        : ancien_(std::filesystem::current_path()), dossier_(std::filesystem::temp_directory_path() / nom)
+        : ancien_(std::filesystem::current_path()), dossier_(DossierTemporaire(nom))
     {
         std::filesystem::remove_all(dossier_);
         std::filesystem::create_directories(dossier_);
