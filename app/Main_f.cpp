@@ -4,6 +4,7 @@
 #include "Apropos_f.h"
 #include "Calcul_f.h"
 #include "Pavnum_f.h"
+#include "Sltscpt_f.h"
 #include "BoiteMessage.h"
 #include "ExecutionRecherche.h"
 #include "Horloge.h"
@@ -436,7 +437,8 @@ bool TfrmMain::SolutionsPermises() const { return ui->MenuSolutions->isEnabled()
 
 // ----- recherche et parcours des solutions -----
 
-void TfrmMain::ExecuterRecherche()
+// ce que la fenêtre fait autour de toute recherche, résolution ou inventaire
+CrochetsRecherche TfrmMain::CrochetsFenetre()
 {
     CrochetsRecherche crochets;
     crochets.AvantRecherche = [this] {
@@ -451,8 +453,10 @@ void TfrmMain::ExecuterRecherche()
         ChangerPhase(PhaseJeu::Resolu);
         RepeindreFenetre();
     };
-    ::ExecuterRecherche(Donnees(), crochets);
+    return crochets;
 }
+
+void TfrmMain::ExecuterRecherche() { ::ExecuterRecherche(Donnees(), CrochetsFenetre()); }
 
 void TfrmMain::RubriqueDuSimpleAuTorduClick()
 {
@@ -614,9 +618,20 @@ void TfrmMain::RubriqueAProposClick()
     boite.exec();
 }
 
+void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
+{
+    CrochetsRecherche crochets = CrochetsFenetre();
+    crochets.ProgressionTousComptes = progression;
+    ::ExecuterRechercheTousComptes(Donnees(), crochets);
+    // le compte, mis à zéro le temps de l'inventaire, est rendu après les crochets
+    ui->PaintBoxBut->repaint();
+}
+
 void TfrmMain::RubriqueSolutionsTousComptesClick()
 {
-    // la fenêtre de l'inventaire de tous les comptes viendra se brancher ici
+    TfrmSolutionsTousComptes fenetre(
+        Donnees(), [this](const Progression& progression) { ExecuterRechercheTousComptes(progression); }, this);
+    fenetre.exec();
 }
 
 void TfrmMain::RubriqueAideClick()

@@ -2,7 +2,9 @@
 
 #include "CommandesJeu.h"
 #include "DonneesRecherche.h"
+#include "ExecutionRecherche.h"
 #include "FichierIni.h"
+#include "RechercheCalculs.h"
 #include "TirageAuSort.h"
 
 #include <QMainWindow>
@@ -44,6 +46,8 @@ public:
 
     void ReinitialiserJeu(PhaseJeu phase = PhaseJeu::AucunJeu);
     void ExecuterRecherche();
+    // l'inventaire de tous les comptes, avec les mêmes crochets que toute recherche
+    void ExecuterRechercheTousComptes(const Progression& progression);
     void RepeindreFenetre();
 
     // géométrie partagée par le bandeau et les marques
@@ -99,6 +103,7 @@ private:
 
     // l'activation de toutes les commandes du jeu, d'après la phase
     void ChangerPhase(PhaseJeu phase);
+    CrochetsRecherche CrochetsFenetre();
     void MajCommandes();
     bool SolutionsPermises() const;
     std::array<QAction*, 5> RubriquesUtilisant() const;

@@ -1,9 +1,13 @@
 #include "TableTousComptes.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
 #include <numeric>
+#include <optional>
+#include <random>
 
 std::string TexteCompteur(int32_t n)
 {
@@ -95,13 +99,116 @@ std::string NomFichierExport(const std::string& libellePlaques, TriComptes tri)
     return libellePlaques + (tri == TriComptes::ParCompte ? "cpt.txt" : "sol.txt");
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// le renommage ne regarde que les droits du dossier : ceux du fichier sont vérifiés ici,
+// et un fichier sans aucun droit d'écriture n'est pas remplacé, même par l'administrateur
+bool FichierProtege(const fs::path& chemin)
+{
+    std::error_code erreur;
+    const fs::file_status etat = fs::status(chemin, erreur);
+    if (erreur || !fs::exists(etat))
+        return false;
+    if (!fs::is_regular_file(etat))
+        return true;
+    constexpr fs::perms ecriture = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((etat.permissions() & ecriture) == fs::perms::none)
+        return true;
+    // ouvert sans le vider : savoir si ce processus a le droit de l'écrire
+    std::FILE* fichier = std::fopen(chemin.c_str(), "ab");
+    if (!fichier)
+        return true;
+    std::fclose(fichier);
+    return false;
+}
+
+// fichier créé à côté de la cible, sous un nom qu'aucun autre export ne prend en même temps
+std::FILE* CreerProvisoire(const fs::path& cible, fs::path& provisoire)
+{
+    std::random_device hasard;
+    for (int essai = 0; essai < 16; ++essai) {
+        char suffixe[32];
+        std::snprintf(suffixe, sizeof suffixe, ".%08x.tmp", static_cast<unsigned>(hasard()));
+        provisoire = cible;
+        provisoire += suffixe;
+        if (std::FILE* fichier = std::fopen(provisoire.c_str(), "wbx"))
+            return fichier;
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 bool EcrireFichierExport(const std::string& chemin, const GrilleComptes& grille)
 {
-    std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
+    const fs::path cible(chemin);
+    if (FichierProtege(cible))
+        return false;
+    fs::path provisoire;
+    std::FILE* fichier = CreerProvisoire(cible, provisoire);
     if (!fichier)
         return false;
     const std::string texte = TexteExport(grille);
-    fichier.write(texte.data(), static_cast<std::streamsize>(texte.size()));
-    fichier.close();
-    return !fichier.fail();
+    bool ecrit = std::fwrite(texte.data(), 1, texte.size(), fichier) == texte.size();
+    ecrit = std::fflush(fichier) == 0 && ecrit;
+    ecrit = std::fclose(fichier) == 0 && ecrit;
+
+    std::error_code erreur;
+    if (ecrit) {
+        // l'export remplacé garde ses droits
+        const fs::file_status ancien = fs::status(cible, erreur);
+        if (!erreur && fs::exists(ancien))
+            fs::permissions(provisoire, ancien.permissions(), erreur);
+        fs::rename(provisoire, cible, erreur);
+        ecrit = !erreur;
+    }
+    if (!ecrit)
+        fs::remove(provisoire, erreur);
+    return ecrit;
+}
+
+namespace {
+
+// nombre relu d'une cellule : blancs en tête admis, rien d'autre que des chiffres ensuite
+std::optional<int64_t> NombreCellule(const std::string& texte)
+{
+    const size_t debut = texte.find_first_not_of(' ');
+    if (debut == std::string::npos)
+        return std::nullopt;
+    int64_t valeur = 0;
+    const char* fin = texte.data() + texte.size();
+    const auto [reste, erreur] = std::from_chars(texte.data() + debut, fin, valeur);
+    if (erreur != std::errc() || reste != fin || valeur < 0)
+        return std::nullopt;
+    return valeur;
+}
+
+}  // namespace
+
+std::string TexteSelection(int ligne, const std::string& celluleCompte, const std::string& celluleTotal,
+                           const std::string& celluleGrandTotal, const std::string& separateurDecimal)
+{
+    if (ligne <= 1)
+        return {};
+    const auto compte = NombreCellule(celluleCompte);
+    const auto total = NombreCellule(celluleTotal);
+    const auto grandTotal = NombreCellule(celluleGrandTotal);
+    if (!compte || !total || !grandTotal)
+        return {};
+    // sans aucune solution, chaque compte a une part nulle
+    const double part = *grandTotal == 0 ? 0.0 : static_cast<double>(*total) * 100.0 / static_cast<double>(*grandTotal);
+    // sans la locale du processus : le séparateur est celui qu'on donne
+    char nombre[64];
+    const auto resultat = std::to_chars(nombre, nombre + sizeof nombre, part, std::chars_format::fixed, 2);
+    std::string partTexte(nombre, resultat.ptr);
+    if (const size_t point = partTexte.find('.'); point != std::string::npos)
+        partTexte.replace(point, 1, separateurDecimal);
+
+    char tampon[96];
+    std::snprintf(tampon, sizeof tampon, "%3d° : compte %3.3d (", ligne - 1, static_cast<int>(*compte));
+    return tampon + partTexte + "%)";
 }

@@ -29,5 +29,12 @@ std::string LigneExport(const LigneGrille& cellules);
 std::string TexteExport(const GrilleComptes& grille);  // fins de ligne CR LF
 std::string NomFichierExport(const std::string& libellePlaques, TriComptes tri);
 
-// écrit le fichier ; faux si le fichier ne peut être créé ou écrit entièrement
+// écrit le fichier par un fichier provisoire du même dossier, renommé seulement quand tout est écrit :
+// un export manqué laisse l'ancien intact ; faux si le fichier ne peut être créé, écrit ou fermé,
+// ou s'il existe en lecture seule
 bool EcrireFichierExport(const std::string& chemin, const GrilleComptes& grille);
+
+// « 12° : compte 360 (0,85%) » : place de la ligne de grille dans l'ordre affiché, compte et part
+// du total, relus des textes des cellules ; vide pour l'en-tête, les totaux et une ligne encore vide
+std::string TexteSelection(int ligne, const std::string& celluleCompte, const std::string& celluleTotal,
+                           const std::string& celluleGrandTotal, const std::string& separateurDecimal);

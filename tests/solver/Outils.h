@@ -2,9 +2,18 @@
 
 #include "ExecutionRecherche.h"
 
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
+
+// dossier de travail d'un test, propre au processus : d'autres copies des tests peuvent tourner en même temps
+inline std::filesystem::path DossierTemporaire(const std::string& nom)
+{
+    return std::filesystem::temp_directory_path() / (nom + "-" + std::to_string(::getpid()));
+}
 
 // un jeu résolu, prêt à être examiné
 inline DonneesRecherche Resoudre(const SixEntiers& plaques, int32_t but, int ordre = 1)

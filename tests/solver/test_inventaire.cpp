@@ -1,10 +1,9 @@
 // inventaire de tous les comptes : comptes de référence, invariants, atteignabilité, tableau et export
+#include "LimiteEcriture.h"
 #include "Outils.h"
 #include "TableTousComptes.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -48,6 +47,12 @@ std::set<int32_t> Atteignables(const SixEntiers& plaques)
             if (x > 100 && x < 1000)
                 comptes.insert(static_cast<int32_t>(x));
     return comptes;
+}
+
+std::string Lire(const std::filesystem::path& chemin)
+{
+    std::ifstream fichier(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
 }
 
 DonneesRecherche Inventorier(const SixEntiers& plaques, std::vector<int>* progression = nullptr)
@@ -167,12 +172,12 @@ TEST(Tableau, FichierExport)
     EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParCompte), "1-4-4-9-25-75.cpt.txt");
     EXPECT_EQ(NomFichierExport("1-4-4-9-25-75.", TriComptes::ParNombreDeSolutions), "1-4-4-9-25-75.sol.txt");
 
-    const auto dossier = std::filesystem::temp_directory_path() / ("varnel-export-test-" + std::to_string(getpid()));
+    const auto dossier = DossierTemporaire("varnel-export-test");
+    std::filesystem::remove_all(dossier);
     std::filesystem::create_directories(dossier);
     const auto chemin = dossier / NomFichierExport(d.LibellePlaques, TriComptes::ParCompte);
     ASSERT_TRUE(EcrireFichierExport(chemin.string(), grille));
-    std::ifstream fichier(chemin, std::ios::binary);
-    const std::string contenu((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
+    const std::string contenu = Lire(chemin);
     size_t lignes = 0;
     for (size_t i = 0; i < contenu.size(); ++i) {
         if (contenu[i] == '\n') {
@@ -184,10 +189,66 @@ TEST(Tableau, FichierExport)
         }
     }
     EXPECT_EQ(lignes, 902u);
+    EXPECT_EQ(contenu, TexteExport(grille));
     EXPECT_EQ(contenu.substr(0, 50), std::string(EnteteExport) + "\r\n");
     EXPECT_NE(contenu.find("\r\n 101|"), std::string::npos);
 
     // un fichier qu'on ne peut pas créer est signalé
     EXPECT_FALSE(EcrireFichierExport((dossier / "absent" / "x.txt").string(), grille));
     std::filesystem::remove_all(dossier);
+}
+
+// un export manqué (fichier en lecture seule, disque plein à mi-chemin) laisse l'ancien intact,
+// sans fichier provisoire ; un export réussi remplace l'ancien en gardant ses droits
+TEST(Tableau, ExportManqueLaisseLAncienFichier)
+{
+    namespace fs = std::filesystem;
+    const DonneesRecherche d = Inventorier({3, 7, 8, 25, 50, 100});
+    const GrilleComptes parCompte = GrilleTousComptes(d.TableSolutionsComptes, TriComptes::ParCompte);
+    const GrilleComptes parSolutions = GrilleTousComptes(d.TableSolutionsComptes, TriComptes::ParNombreDeSolutions);
+    const auto dossier = DossierTemporaire("varnel-export-manque");
+    fs::remove_all(dossier);
+    fs::create_directories(dossier);
+    const auto chemin = dossier / "export.txt";
+    ASSERT_TRUE(EcrireFichierExport(chemin.string(), parCompte));
+    const std::string ancien = Lire(chemin);
+
+    fs::permissions(chemin, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(EcrireFichierExport(chemin.string(), parSolutions));
+    EXPECT_EQ(Lire(chemin), ancien);
+
+    fs::permissions(chemin, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    {
+        LimiteEcriture disquePlein(ancien.size() / 2);
+        EXPECT_FALSE(EcrireFichierExport(chemin.string(), parSolutions));
+    }
+    EXPECT_EQ(Lire(chemin), ancien);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1);
+
+    ASSERT_TRUE(EcrireFichierExport(chemin.string(), parSolutions));
+    EXPECT_EQ(Lire(chemin), TexteExport(parSolutions));
+    EXPECT_EQ(fs::status(chemin).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1);
+    fs::remove_all(dossier);
+}
+
+TEST(Tableau, TexteDeLaSelection)
+{
+    struct Cas {
+        int ligne;
+        std::string compte, total, grandTotal, separateur, attendu;
+    };
+    const Cas cas[] = {
+        {0, " C\\P", " Tot", " Tot", ".", ""},
+        {1, " Tot", "15551", "15551", ".", ""},
+        {2, " 101", "   43", "15551", ".", "  1° : compte 101 (0.28%)"},
+        {3, " 200", "  121", "15551", ",", "  2° : compte 200 (0,78%)"},
+        {900, " 999", "123456", "123456", ",", "899° : compte 999 (100,00%)"},
+        // aucune solution nulle part : pas de division par zéro
+        {2, " 101", "    0", "    0", ",", "  1° : compte 101 (0,00%)"},
+        // avant toute recherche, les cellules sont vides
+        {2, "", "", "", ",", ""},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(TexteSelection(c.ligne, c.compte, c.total, c.grandTotal, c.separateur), c.attendu) << c.ligne;
 }

@@ -1,4 +1,6 @@
 // l'outil varnel-calcul : sorties, erreurs d'arguments, export, robustesse
+#include "LimiteEcriture.h"
+#include "Outils.h"
 #include "VarnelCalcul.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +9,6 @@
 #include <fstream>
 #include <random>
 #include <sstream>
-
-#include <unistd.h>
 
 namespace {
 
@@ -28,7 +28,7 @@ Resultat Lancer(const std::vector<std::string>& arguments)
 class DossierCourant {
 public:
     explicit DossierCourant(const std::string& nom)
-        : ancien_(std::filesystem::current_path()), dossier_(std::filesystem::temp_directory_path() / (nom + "-" + std::to_string(getpid())))
+        : ancien_(std::filesystem::current_path()), dossier_(DossierTemporaire(nom))
     {
         std::filesystem::remove_all(dossier_);
         std::filesystem::create_directories(dossier_);
@@ -113,14 +113,23 @@ TEST(VarnelCalcul, InventaireSurLaSortieEtEnFichier)
     std::getline(fichier, ligne);
     EXPECT_EQ(ligne, "  C\\P| Tot. | 2 p. | 3 p. | 4 p. | 5 p. | 6 p. |\r");
 
-    // dossier en lecture seule : le fichier ne peut être créé, c'est dit et le code vaut 1
-    if (::getuid() != 0) {
-        std::filesystem::permissions(dossier.Chemin(), std::filesystem::perms::owner_read |
-                                                           std::filesystem::perms::owner_exec);
-        const Resultat refus = Lancer({"--tous", "--export", "--tri", "solutions", "3", "7", "8", "25", "50", "100"});
-        EXPECT_EQ(refus.code, 1);
-        EXPECT_EQ(refus.erreurs, "Impossible de créer le fichier \"3-7-8-25-50-100.sol.txt\"\n");
+    // fichier en lecture seule : il n'est pas remplacé, c'est dit et le code vaut 1
+    std::filesystem::copy_file("3-7-8-25-50-100.cpt.txt", "3-7-8-25-50-100.sol.txt");
+    std::filesystem::permissions("3-7-8-25-50-100.sol.txt", std::filesystem::perms::owner_read);
+    const Resultat refus = Lancer({"--tous", "--export", "--tri", "solutions", "3", "7", "8", "25", "50", "100"});
+    EXPECT_EQ(refus.code, 1);
+    EXPECT_EQ(refus.erreurs, "Impossible de créer le fichier \"3-7-8-25-50-100.sol.txt\"\n");
+
+    // disque plein à mi-chemin : même message, même code, l'ancien export intact
+    std::filesystem::permissions("3-7-8-25-50-100.sol.txt", std::filesystem::perms::owner_all);
+    const auto taille = std::filesystem::file_size("3-7-8-25-50-100.cpt.txt");
+    {
+        LimiteEcriture disquePlein(4096);
+        const Resultat plein = Lancer({"--tous", "--export", "--tri", "solutions", "3", "7", "8", "25", "50", "100"});
+        EXPECT_EQ(plein.code, 1);
+        EXPECT_EQ(plein.erreurs, "Impossible de créer le fichier \"3-7-8-25-50-100.sol.txt\"\n");
     }
+    EXPECT_EQ(std::filesystem::file_size("3-7-8-25-50-100.sol.txt"), taille);
 }
 
 TEST(VarnelCalcul, NePlanteSurAucuneListeDArguments)

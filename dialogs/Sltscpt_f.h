@@ -1,0 +1,60 @@
+#pragma once
+
+#include "DonneesRecherche.h"
+#include "RechercheCalculs.h"
+#include "TableTousComptes.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QButtonGroup;
+class QLabel;
+
+namespace Ui {
+class TfrmSolutionsTousComptes;
+}
+
+// l'inventaire par la même exécution que la fenêtre principale ; la progression fait avancer la barre
+using LancementInventaire = std::function<void(const Progression&)>;
+
+// les solutions de tous les comptes de 101 à 999 pour les six plaques du jeu : tableau, tri, export
+class TfrmSolutionsTousComptes : public QDialog {
+    Q_OBJECT
+public:
+    TfrmSolutionsTousComptes(DonneesRecherche& donnees, LancementInventaire lancer, QWidget* parent = nullptr);
+    ~TfrmSolutionsTousComptes() override;
+
+    void ButtonRechercherClick();
+    void RadioGroupTriClick();
+    void StringGridClick();
+    void ButtonExporterClick();
+
+    // texte de la cellule (colonne, ligne) : la ligne 0 est l'en-tête, la ligne 1 les totaux
+    QString Cellule(int colonne, int ligne) const;
+    // ligne courante de la grille, comptée de la même façon (0 quand aucune)
+    int LigneCourante() const;
+    QString TexteStatut() const;
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void FormShow();
+    void preparerGrille();
+    bool Confirmer();
+    TriComptes TriChoisi() const;
+    void AfficherGrille(const GrilleComptes& grille);
+    GrilleComptes GrilleAffichee() const;
+
+    std::unique_ptr<Ui::TfrmSolutionsTousComptes> ui;
+    DonneesRecherche& d_;
+    LancementInventaire lancer_;
+    QButtonGroup* RadioGroupTriBoutons = nullptr;
+    QLabel* TexteBarreEtat = nullptr;
+};
+
+// la fenêtre ouverte
+extern TfrmSolutionsTousComptes* frmSolutionsTousComptes;

@@ -1,0 +1,463 @@
+// fenêtre de l'inventaire de tous les comptes : ouverture, recherche, tri, sélection, export
+#include "Environnement.h"
+#include "LimiteEcriture.h"
+#include "Main_f.h"
+#include "Ouverture.h"
+#include "OutilsFenetres.h"
+#include "Sltscpt_f.h"
+#include "VarnelCalcul.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sstream>
+
+namespace {
+
+const QString TitreFenetre = QStringLiteral("Solutions des comptes de 101 à 999");
+const QStringList Jeu500 = {"3", "7", "8", "25", "50", "100", "500"};
+const char* const NomCompte = "3-7-8-25-50-100.cpt.txt";
+const char* const NomSolutions = "3-7-8-25-50-100.sol.txt";
+
+// la fenêtre principale résolue, et la fenêtre de l'inventaire montrée devant elle
+struct Inventaire {
+    explicit Inventaire(const QStringList& jeu = Jeu500) : principale(jeu)
+    {
+        principale.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&principale));
+        QTRY_VERIFY(!principale.TexteStatut(0).isEmpty());
+        fenetre = std::make_unique<TfrmSolutionsTousComptes>(
+            principale.Donnees(), [this](const Progression& p) { principale.ExecuterRechercheTousComptes(p); },
+            &principale);
+        fenetre->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenetre.get()));
+    }
+    template <typename T = QWidget>
+    T* Controle(const char* nom)
+    {
+        return fenetre->findChild<T*>(QLatin1String(nom));
+    }
+    QPushButton* Bouton(const char* nom) { return Controle<QPushButton>(nom); }
+    QTableWidget* Grille() { return Controle<QTableWidget>("StringGrid"); }
+
+    // « Rechercher », puis la réponse donnée à la boîte de confirmation
+    bool Rechercher(QMessageBox::StandardButton reponse)
+    {
+        GardienModal gardien(
+            [reponse](QWidget* w) {
+                if (auto* boite = qobject_cast<QMessageBox*>(w))
+                    boite->button(reponse)->click();
+            },
+            5000, QStringLiteral("Avertissement"));
+        Bouton("ButtonRechercher")->click();
+        return gardien.Vu();
+    }
+    void Trier(TriComptes tri)
+    {
+        Controle<QRadioButton>(tri == TriComptes::ParCompte ? "RadioButtonCompte" : "RadioButtonNombreDeSolutions")
+            ->click();
+    }
+    void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = Qt::AltModifier)
+    {
+        fenetre->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), fenetre.get());
+        QTest::keyClick(fenetre.get(), touche, modificateurs);
+    }
+    // un clic sur la ligne r de la grille (0 : l'en-tête)
+    void CliquerLigne(int r)
+    {
+        QTableWidget* grille = Grille();
+        if (r == 0) {
+            QHeaderView* enTete = grille->horizontalHeader();
+            const QPoint point(enTete->sectionViewportPosition(2) + 5, 8);
+            QTest::mouseClick(enTete->viewport(), Qt::LeftButton, {}, point);
+            return;
+        }
+        QTableWidgetItem* cellule = grille->item(r - 1, 2);
+        grille->scrollToItem(cellule);
+        QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, grille->visualItemRect(cellule).center());
+    }
+    // toute la grille, telle qu'affichée
+    GrilleComptes Affichee()
+    {
+        GrilleComptes lignes(901);
+        for (int r = 0; r < 901; ++r)
+            for (int c = 0; c < 7; ++c)
+                lignes[static_cast<size_t>(r)][static_cast<size_t>(c)] = fenetre->Cellule(c, r).toStdString();
+        return lignes;
+    }
+    GrilleComptes Attendue(TriComptes tri)
+    {
+        return GrilleTousComptes(principale.Donnees().TableSolutionsComptes, tri);
+    }
+
+    TfrmMain principale;
+    std::unique_ptr<TfrmSolutionsTousComptes> fenetre;
+};
+
+QByteArray Contenu(const QString& nom)
+{
+    QFile fichier(nom);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
+// ce qu'écrit l'outil en ligne de commande pour les mêmes plaques
+QByteArray SortieVarnelCalcul(const char* tri)
+{
+    std::ostringstream sortie, erreurs;
+    ExecuterVarnelCalcul({"--tous", "--tri", tri, "3", "7", "8", "25", "50", "100"}, sortie, erreurs);
+    return QByteArray::fromStdString(sortie.str());
+}
+
+// une part en pour cent, avec le séparateur décimal de l'utilisateur
+QString Part(const char* entiers, const char* decimales)
+{
+    return QString::fromLatin1(entiers) + QLocale::system().decimalPoint() + QString::fromLatin1(decimales) + '%';
+}
+
+}  // namespace
+
+class TestInventaireFenetre : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier_.isValid());
+        ancien_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dossier_.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(ancien_); }
+    void init() { RemplacerOuverture([this](const QUrl& u) { ouvertes_ << u; }); }
+    void cleanup()
+    {
+        RemplacerOuverture({});
+        ouvertes_.clear();
+        for (const QString& nom : QDir::current().entryList(QDir::Files)) {
+            QFile::setPermissions(nom, QFile::ReadOwner | QFile::WriteOwner);
+            QFile::remove(nom);
+        }
+    }
+
+    // Ctrl+0 ouvre la fenêtre, modale, à sa place ; Entrée puis « Oui » remplit la grille ; Échap la ferme
+    void ouvertureParLeMenu()
+    {
+        TfrmMain w(Jeu500);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.TexteStatut(0).startsWith("68 bon(s) compte(s)"));
+
+        QString titre, ligneTotaux;
+        QSize taille;
+        QPoint ecart;
+        bool modale = false, globale = false, fermeeParEchap = false;
+        GardienModal confirmation([](QWidget* b) { qobject_cast<QMessageBox*>(b)->button(QMessageBox::Yes)->click(); },
+                                  5000, QStringLiteral("Avertissement"));
+        GardienModal gardien(
+            [&](QWidget* f) {
+                auto* fenetre = qobject_cast<TfrmSolutionsTousComptes*>(f);
+                titre = f->windowTitle();
+                taille = f->size();
+                ecart = f->pos() - w.pos();
+                modale = f->isModal();
+                globale = frmSolutionsTousComptes == fenetre;
+                QTest::keyClick(f, Qt::Key_Return);
+                ligneTotaux = fenetre->Cellule(0, 1) + fenetre->Cellule(1, 1);
+                QTest::keyClick(f, Qt::Key_Escape);
+                fermeeParEchap = !f->isVisible();
+            },
+            5000, TitreFenetre);
+        w.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &w);
+        QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
+        QTRY_VERIFY(gardien.Fini());
+        QVERIFY(gardien.Vu() && confirmation.Vu());
+        QCOMPARE(titre, TitreFenetre);
+        QCOMPARE(taille, QSize(345, 404));
+        QCOMPARE(ecart, QPoint(325, 0));
+        QVERIFY(modale && globale && fermeeParEchap);
+        QCOMPARE(ligneTotaux, QString(" Tot15551"));
+        QVERIFY(frmSolutionsTousComptes == nullptr);
+        QVERIFY(w.findChildren<TfrmSolutionsTousComptes*>().isEmpty());
+
+        // la fenêtre principale rend compte de l'inventaire comme de toute recherche
+        const DonneesRecherche& d = w.Donnees();
+        QVERIFY2(w.TexteStatut(0).startsWith("15596 compte(s), 82971 calculs en "), qPrintable(w.TexteStatut(0)));
+        QCOMPARE(w.TexteStatut(1), QString("1/15596"));
+        QCOMPARE(d.But, 500);
+        QCOMPARE(d.OrdreSolutions, 1);
+        QVERIFY(!d.ModeTousComptes);
+        QCOMPARE(d.MeilleurResultat, Aucun);
+        QVERIFY(w.findChild<QAction*>("RubriqueSolutionsTousComptes")->isEnabled());
+    }
+
+    // contrôles, textes, places, état initial et ordre de tabulation
+    void etatInitial()
+    {
+        Inventaire inv;
+        struct Attendu {
+            const char* nom;
+            QRect place;
+            QString texte;
+            bool actif;
+        };
+        const Attendu attendus[] = {
+            {"RadioGroupTri", {48, 8, 249, 41}, " Tri par... ", false},
+            {"StringGrid", {19, 64, 307, 235}, {}, true},
+            {"ProgressBar", {47, 315, 251, 16}, {}, true},
+            {"ButtonRechercher", {47, 346, 75, 25}, "&Rechercher", true},
+            {"ButtonExporter", {135, 346, 75, 25}, "E&xporter...", false},
+            {"ButtonFermer", {223, 346, 75, 25}, "&Fermer", true},
+            {"StatusBar", {0, 385, 345, 19}, {}, true},
+        };
+        for (const Attendu& a : attendus) {
+            QWidget* controle = inv.Controle(a.nom);
+            QVERIFY2(controle, a.nom);
+            QCOMPARE(controle->geometry(), a.place);
+            QCOMPARE(controle->isEnabled(), a.actif);
+            if (auto* bouton = qobject_cast<QPushButton*>(controle))
+                QCOMPARE(bouton->text(), a.texte);
+            if (auto* cadre = qobject_cast<QGroupBox*>(controle))
+                QCOMPARE(cadre->title(), a.texte);
+        }
+        QCOMPARE(inv.fenetre->size(), QSize(345, 404));
+        QVERIFY(!(inv.fenetre->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(inv.Bouton("ButtonRechercher")->isDefault());
+        QCOMPARE(inv.Controle<QRadioButton>("RadioButtonCompte")->text(), QString("Compte (101 à 999)"));
+        QCOMPARE(inv.Controle<QRadioButton>("RadioButtonNombreDeSolutions")->text(), QString("Nombre de solutions"));
+        QVERIFY(inv.Controle<QRadioButton>("RadioButtonCompte")->isChecked());
+        QCOMPARE(inv.Controle<QProgressBar>("ProgressBar")->maximum(), 60);
+        QVERIFY(!inv.Controle<QStatusBar>("StatusBar")->isSizeGripEnabled());
+        QVERIFY(inv.fenetre->TexteStatut().isEmpty());
+
+        QTableWidget* grille = inv.Grille();
+        QCOMPARE(grille->rowCount() + 1, 901);
+        QCOMPARE(grille->columnCount(), 7);
+        QCOMPARE(grille->columnWidth(3), 40);
+        QCOMPARE(grille->rowHeight(500), 20);
+        QCOMPARE(grille->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(grille->font().pixelSize(), 11);
+        QCOMPARE(QFontInfo(grille->font()).family(), QString("Liberation Mono"));
+        for (int r : {0, 1, 2, 900})
+            for (int c = 0; c < 7; ++c)
+                QVERIFY(inv.fenetre->Cellule(c, r).isEmpty());
+
+        // ordre de tabulation parmi les contrôles qui prennent le focus
+        QStringList ordre;
+        QWidget* w = inv.Bouton("ButtonRechercher");
+        do {
+            if (w->focusPolicy() & Qt::TabFocus)
+                ordre << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != inv.Bouton("ButtonRechercher"));
+        QCOMPARE(ordre, (QStringList{"ButtonRechercher", "ButtonFermer", "StringGrid", "RadioButtonCompte",
+                                     "RadioButtonNombreDeSolutions", "ButtonExporter"}));
+
+        // avant toute recherche, un clic sur une ligne de comptes laisse la barre d'état vide
+        inv.CliquerLigne(2);
+        QCOMPARE(inv.fenetre->LigneCourante(), 2);
+        QVERIFY(inv.fenetre->TexteStatut().isEmpty());
+    }
+
+    // la boîte dit ce que l'on risque ; « Non » ne change rien, avant comme après une recherche
+    void confirmation()
+    {
+        Inventaire inv;
+        MessageLu lu;
+        QMessageBox::StandardButton parDefaut = QMessageBox::NoButton;
+        GardienModal gardien(
+            [&](QWidget* w) {
+                auto* boite = qobject_cast<QMessageBox*>(w);
+                lu.titre = boite->windowTitle();
+                lu.texte = boite->text();
+                lu.icone = boite->icon();
+                lu.nbBoutons = static_cast<int>(boite->buttons().size());
+                parDefaut = boite->standardButton(boite->defaultButton());
+                boite->button(QMessageBox::No)->click();
+            },
+            5000, QStringLiteral("Avertissement"));
+        const QString statut = inv.principale.TexteStatut(0);
+        inv.Bouton("ButtonRechercher")->click();
+        QVERIFY(gardien.Vu());
+        QCOMPARE(lu.texte, QString("La recherche remplace les solutions affichées dans la fenêtre principale.\n"
+                                   "Êtes-vous sûr de vouloir lancer la recherche ?"));
+        QCOMPARE(lu.icone, QMessageBox::Warning);
+        QCOMPARE(lu.nbBoutons, 2);
+        QCOMPARE(parDefaut, QMessageBox::Yes);
+        QCOMPARE(inv.principale.TexteStatut(0), statut);
+        QCOMPARE(inv.principale.Donnees().ListeSolutions.Count(), 68);
+        QVERIFY(inv.fenetre->Cellule(1, 1).isEmpty() && !inv.Bouton("ButtonExporter")->isEnabled());
+
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        inv.Trier(TriComptes::ParNombreDeSolutions);
+        const GrilleComptes avant = inv.Affichee();
+        const QString statutInventaire = inv.principale.TexteStatut(0);
+        const TableComptes table = inv.principale.Donnees().TableSolutionsComptes;
+        QVERIFY(inv.Rechercher(QMessageBox::No));
+        QVERIFY(inv.Affichee() == avant);
+        QVERIFY(inv.principale.Donnees().TableSolutionsComptes == table);
+        QCOMPARE(inv.principale.TexteStatut(0), statutInventaire);
+        QVERIFY(inv.Bouton("ButtonExporter")->isEnabled());
+    }
+
+    // la grille suit toujours l'ordre que montre le groupe, y compris après une seconde recherche
+    void grilleEtTri()
+    {
+        Inventaire inv;
+        QList<int> positions;
+        connect(inv.Controle<QProgressBar>("ProgressBar"), &QProgressBar::valueChanged, this,
+                [&](int p) { positions << p; });
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        QCOMPARE(positions.size(), 59);  // 0 est déjà la position de départ
+        QCOMPARE(positions.last(), 59);
+        QVERIFY(inv.Bouton("ButtonRechercher")->isEnabled());
+        QVERIFY(inv.Controle("RadioGroupTri")->isEnabled() && inv.Bouton("ButtonExporter")->isEnabled());
+        QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParCompte));
+        QCOMPARE(inv.fenetre->Cellule(0, 0) + inv.fenetre->Cellule(6, 0), QString(" C\\P 6 p."));
+        QCOMPARE(inv.fenetre->Cellule(2, 1), QString("   13"));
+
+        inv.Trier(TriComptes::ParNombreDeSolutions);
+        QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParNombreDeSolutions));
+        QCOMPARE(inv.fenetre->Cellule(0, 2) + inv.fenetre->Cellule(1, 2), QString(" 150  122"));
+
+        // seconde recherche sous « Nombre de solutions » : la grille reste dans cet ordre
+        positions.clear();
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        QCOMPARE(positions.first(), 0);
+        QVERIFY(inv.Controle<QRadioButton>("RadioButtonNombreDeSolutions")->isChecked());
+        QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParNombreDeSolutions));
+        inv.Trier(TriComptes::ParCompte);
+        QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParCompte));
+    }
+
+    void selection_data()
+    {
+        QTest::addColumn<int>("tri");
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("en-tête") << 0 << 0 << "";
+        QTest::newRow("totaux") << 0 << 1 << "";
+        QTest::newRow("ligne 2, comptes") << 0 << 2 << "  1° : compte 101 (" + Part("0", "28") + ")";
+        QTest::newRow("dernière, comptes") << 0 << 900 << "899° : compte 999 (" + Part("0", "05") + ")";
+        QTest::newRow("ligne 2, solutions") << 1 << 2 << "  1° : compte 150 (" + Part("0", "78") + ")";
+    }
+
+    // la place dans l'ordre affiché, le compte et sa part, relus des cellules
+    void selection()
+    {
+        QFETCH(int, tri);
+        QFETCH(int, ligne);
+        QFETCH(QString, texte);
+        Inventaire inv;
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        inv.Trier(static_cast<TriComptes>(tri));
+        inv.CliquerLigne(5);
+        QVERIFY(!inv.fenetre->TexteStatut().isEmpty());
+        inv.CliquerLigne(ligne);
+        QCOMPARE(inv.fenetre->LigneCourante(), ligne);
+        QCOMPARE(inv.fenetre->TexteStatut(), texte);
+    }
+
+    // plaques d'où aucun compte de 101 à 999 ne sort : des zéros partout, une part nulle
+    void aucunCompte()
+    {
+        Inventaire inv({"1", "1", "2", "2", "3", "3", "101"});
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        for (int r = 1; r <= 900; ++r)
+            for (int c = 1; c < 7; ++c)
+                QCOMPARE(inv.fenetre->Cellule(c, r), QString("    0"));
+        inv.CliquerLigne(2);
+        QCOMPARE(inv.fenetre->TexteStatut(), "  1° : compte 101 (" + Part("0", "00") + ")");
+        // à total égal, le plus grand compte d'abord
+        inv.Trier(TriComptes::ParNombreDeSolutions);
+        QCOMPARE(inv.fenetre->Cellule(0, 2), QString(" 999"));
+        QCOMPARE(inv.fenetre->Cellule(0, 900), QString(" 101"));
+        QCOMPARE(inv.fenetre->TexteStatut(), "  1° : compte 999 (" + Part("0", "00") + ")");
+    }
+
+    // Alt+X écrit ce qu'écrit varnel-calcul, dans chaque ordre, puis le bureau l'ouvre par son chemin absolu
+    void exportIdentiqueAVarnelCalcul()
+    {
+        Inventaire inv({"100", "50", "25", "8", "7", "3", "500"});
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        // le raccourci clique le bouton après son enfoncement visible
+        inv.Touche(Qt::Key_X);
+        QTRY_COMPARE(ouvertes_.size(), 1);
+        QCOMPARE(Contenu(NomCompte), SortieVarnelCalcul("compte"));
+        QVERIFY(inv.Bouton("ButtonExporter")->isEnabled());
+        inv.Trier(TriComptes::ParNombreDeSolutions);
+        inv.Bouton("ButtonExporter")->click();
+        QCOMPARE(Contenu(NomSolutions), SortieVarnelCalcul("solutions"));
+        const QDir ici(dossier_.path());
+        QCOMPARE(ouvertes_, (QList<QUrl>{QUrl::fromLocalFile(ici.absoluteFilePath(NomCompte)),
+                                         QUrl::fromLocalFile(ici.absoluteFilePath(NomSolutions))}));
+        QCOMPARE(QDir::current().entryList(QDir::Files).size(), 2);
+    }
+
+    // fichier en lecture seule, puis écriture qui échoue à mi-chemin : la même boîte, l'ancien fichier
+    // intact, et le bouton grisé jusqu'à la recherche suivante
+    void exportImpossible()
+    {
+        Inventaire inv;
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        inv.Bouton("ButtonExporter")->click();
+        const QByteArray ancien = Contenu(NomCompte);
+        QVERIFY(ancien.size() > 40000);
+        ouvertes_.clear();
+
+        for (int cas = 0; cas < 2; ++cas) {
+            std::optional<LimiteEcriture> disquePlein;
+            if (cas == 0)
+                QFile::setPermissions(NomCompte, QFile::ReadOwner | QFile::ReadGroup);
+            else
+                disquePlein.emplace(4096);
+            MessageLu lu;
+            GardienModal gardien(lu.Lecteur());
+            inv.Touche(Qt::Key_X);
+            QTRY_VERIFY(gardien.Fini());
+            disquePlein.reset();
+            QVERIFY(gardien.Vu());
+            QCOMPARE(lu.titre, QString("Impossible d'exporter les résultats"));
+            QCOMPARE(lu.texte, QString("Impossible de créer le fichier \"%1\"").arg(NomCompte));
+            QCOMPARE(lu.icone, QMessageBox::Warning);
+            QCOMPARE(lu.nbBoutons, 1);
+            QCOMPARE(Contenu(NomCompte), ancien);
+            QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{NomCompte});
+            QVERIFY(ouvertes_.isEmpty());
+
+            QVERIFY(!inv.Bouton("ButtonExporter")->isEnabled());
+            inv.Trier(TriComptes::ParNombreDeSolutions);
+            inv.Trier(TriComptes::ParCompte);
+            QVERIFY(!inv.Bouton("ButtonExporter")->isEnabled());
+            QVERIFY(inv.Rechercher(QMessageBox::Yes));
+            QVERIFY(inv.Bouton("ButtonExporter")->isEnabled());
+            QFile::setPermissions(NomCompte, QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+
+private:
+    QTemporaryDir dossier_;
+    QString ancien_;
+    QList<QUrl> ouvertes_;
+};
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    PreparerEnvironnement(application);
+    TestInventaireFenetre test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_inventaire_fenetre.moc"
