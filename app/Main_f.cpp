@@ -451,6 +451,9 @@ CrochetsRecherche TfrmMain::CrochetsFenetre()
     };
     crochets.ApresRecherche = [this] {
         ChangerPhase(PhaseJeu::Resolu);
+        // un inventaire sans aucun compte possible ne laisse pas le compteur d'une liste disparue
+        if (Donnees().ListeSolutions.Vide())
+            PanneauStatut1->clear();
         RepeindreFenetre();
     };
     return crochets;

@@ -374,6 +374,9 @@ private slots:
     {
         Inventaire inv({"1", "1", "2", "2", "3", "3", "101"});
         QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        // la fenêtre principale n'a plus rien à compter
+        QVERIFY(inv.principale.TexteStatut(0).startsWith("0 compte(s), "));
+        QVERIFY(inv.principale.TexteStatut(1).isEmpty());
         for (int r = 1; r <= 900; ++r)
             for (int c = 1; c < 7; ++c)
                 QCOMPARE(inv.fenetre->Cellule(c, r), QString("    0"));
