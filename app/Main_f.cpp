@@ -2,8 +2,11 @@
 
 #include "Apropos_f.h"
 #include "Calcul_f.h"
+#include "Infosol_f.h"
 #include "Pavnum_f.h"
+#include "Stats_f.h"
 #include "BoiteMessage.h"
+#include "EnregistrementSolution.h"
 #include "ExecutionRecherche.h"
 #include "ImagesVarnel.h"
 #include "LigneCommande.h"
@@ -157,7 +160,7 @@ void TfrmMain::FormCreate()
     PeintureEnCours = false;
     d.OrdreSolutions = 0;
     d.ListeSolutions.Vider();
-    FichierIni = std::make_unique<TFichierIni>(QCoreApplication::applicationDirPath() + QStringLiteral("/varnel.ini"));
+    FichierIni = std::make_unique<TFichierIni>(EmplacementFichierIni(QCoreApplication::applicationDirPath()));
     StatsAEnregistrer = false;
 }
 
@@ -451,6 +454,7 @@ void TfrmMain::RubriqueDuSimpleAuTorduClick()
         return;
     Donnees().OrdreSolutions = 1;
     ExecuterRecherche();
+    EnregistrerStatistiques();
 }
 
 void TfrmMain::RubriqueDuTorduAuSimpleClick()
@@ -459,6 +463,7 @@ void TfrmMain::RubriqueDuTorduAuSimpleClick()
         return;
     Donnees().OrdreSolutions = 2;
     ExecuterRecherche();
+    EnregistrerStatistiques();
 }
 
 void TfrmMain::SpeedButtonCalcClick()
@@ -634,12 +639,46 @@ void TfrmMain::RubriqueCompteProposeClick()
 
 void TfrmMain::SpeedButtonInfoClick()
 {
-    // la fenêtre d'informations sur les solutions viendra se brancher ici
+    if (SpeedButtonInfo->isChecked()) {
+        if (FenetreInfoSolutions)
+            return;
+        FenetreInfoSolutions = std::make_unique<TfrmInfoSolutions>(
+            Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
+        // la fenêtre principale garde le clavier et ses raccourcis
+        FenetreInfoSolutions->setAttribute(Qt::WA_ShowWithoutActivating);
+        FenetreInfoSolutions->show();
+    } else if (FenetreInfoSolutions) {
+        FenetreInfoSolutions->close();
+        FenetreInfoSolutions.reset();
+    }
 }
 
 void TfrmMain::SpeedButtonStatsClick()
 {
-    // la fenêtre des statistiques viendra se brancher ici
+    if (SpeedButtonStats->isChecked()) {
+        if (FenetreStatistiques)
+            return;
+        FenetreStatistiques = std::make_unique<TfrmStatistiques>(
+            *FichierIni, [this] { return SpeedButtonStats->isChecked(); }, this);
+        FenetreStatistiques->setAttribute(Qt::WA_ShowWithoutActivating);
+        FenetreStatistiques->show();
+    } else if (FenetreStatistiques) {
+        FenetreStatistiques->close();
+        FenetreStatistiques.reset();
+    }
+}
+
+void TfrmMain::EnregistrerStatistiques()
+{
+    if (!StatsAEnregistrer)
+        return;
+    StatsAEnregistrer = false;
+    const CumulsStat jeu = MontantsJeu(Donnees(), OrigineJeu, PositionSolutionJoueur(Donnees()));
+    // le fichier reste alors tel qu'il était ; les chiffres de ce jeu sont perdus, mais pas en silence
+    if (!FichierIni->AjouterCumuls(jeu))
+        AfficherMessage(this, QStringLiteral("Statistiques non enregistrées"),
+                        QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
+                            .arg(QDir::toNativeSeparators(FichierIni->Chemin())));
 }
 
 void TfrmMain::RubriqueAProposClick()

@@ -17,6 +17,8 @@ class QAction;
 class QLabel;
 class QPainter;
 class QToolButton;
+class TfrmInfoSolutions;
+class TfrmStatistiques;
 
 namespace Ui {
 class TfrmMain;
@@ -58,6 +60,12 @@ public:
 
     QString TexteStatut(int panneau) const;
     QTimer TimerAnimation;
+
+    // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
+    std::unique_ptr<TfrmInfoSolutions> FenetreInfoSolutions;
+    std::unique_ptr<TfrmStatistiques> FenetreStatistiques;
+    // ajoute le jeu aux statistiques, une seule fois par jeu tiré au sort ou proposé
+    void EnregistrerStatistiques();
 
 public slots:
     void RubriqueCompteTireAuSortClick();
