@@ -58,6 +58,6 @@ void AjouterCumuls(CumulsStat& total, const CumulsStat& jeu);
 using TextesEtiquettes = std::vector<std::pair<std::string, std::string>>;
 TextesEtiquettes TextesStatistiques(const CumulsStat& c);
 
-// compte × 100 / total arrondi à l'entier, les moitiés vers le haut (12,5 donne 13), ou à deux décimales
+// compte × 100 / total arrondi à l'entier ou à deux décimales, les moitiés vers le haut (12,5 donne 13)
 std::string PourcentageEntier(int64_t compte, int64_t total);
 std::string PourcentageDeuxDecimales(int64_t compte, int64_t total);
