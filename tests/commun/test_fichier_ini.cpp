@@ -184,10 +184,13 @@ private slots:
     {
         const bool root = geteuid() == 0;
         const QString utilisateur = QStringLiteral("varnel-essai");
-        if (root && QProcess::execute(QStringLiteral("id"), {QStringLiteral("-u"), utilisateur}) != 0 &&
+        auto existe = [&] { return QProcess::execute(QStringLiteral("id"), {QStringLiteral("-u"), utilisateur}) == 0; };
+        // une autre construction testée en même temps peut le créer au même moment : on regarde encore après
+        if (root && !existe())
             QProcess::execute(QStringLiteral("useradd"), {QStringLiteral("--system"), QStringLiteral("--no-create-home"),
                                                          QStringLiteral("--shell"), QStringLiteral("/usr/sbin/nologin"),
-                                                         utilisateur}) != 0)
+                                                         utilisateur});
+        if (root && !existe())
             QSKIP("pas d'utilisateur d'essai (useradd)");
 
         QTemporaryDir racine;

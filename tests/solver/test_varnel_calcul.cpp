@@ -28,7 +28,9 @@ Resultat Lancer(const std::vector<std::string>& arguments)
 class DossierCourant {
 public:
     explicit DossierCourant(const std::string& nom)
-        : ancien_(std::filesystem::current_path()), dossier_(std::filesystem::temp_directory_path() / nom)
+        // le numéro du processus : deux constructions testées en même temps sur la machine ne partagent pas le dossier
+        : ancien_(std::filesystem::current_path()),
+          dossier_(std::filesystem::temp_directory_path() / (nom + "-" + std::to_string(::getpid())))
     {
         std::filesystem::remove_all(dossier_);
         std::filesystem::create_directories(dossier_);
