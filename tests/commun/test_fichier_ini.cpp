@@ -184,7 +184,11 @@ private slots:
     {
         const bool root = geteuid() == 0;
         const QString utilisateur = QStringLiteral("varnel-essai");
-        auto existe = [&] { return QProcess::execute(QStringLiteral("id"), {QStringLiteral("-u"), utilisateur}) == 0; };
+        auto existe = [&] {
+            QProcess id;
+            id.start(QStringLiteral("id"), {QStringLiteral("-u"), utilisateur});
+            return id.waitForFinished() && id.exitStatus() == QProcess::NormalExit && id.exitCode() == 0;
+        };
         // une autre construction testée en même temps peut le créer au même moment : on regarde encore après
         if (root && !existe())
             QProcess::execute(QStringLiteral("useradd"), {QStringLiteral("--system"), QStringLiteral("--no-create-home"),
