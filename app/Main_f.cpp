@@ -3,9 +3,12 @@
 #include "Aide_f.h"
 #include "Apropos_f.h"
 #include "Calcul_f.h"
+#include "Infosol_f.h"
 #include "Pavnum_f.h"
 #include "Sltscpt_f.h"
+#include "Stats_f.h"
 #include "BoiteMessage.h"
+#include "EnregistrementSolution.h"
 #include "ExecutionRecherche.h"
 #include "Horloge.h"
 #include "ImagesVarnel.h"
@@ -171,7 +174,7 @@ void TfrmMain::FormCreate()
     PeintureEnCours = false;
     d.OrdreSolutions = 0;
     d.ListeSolutions.Vider();
-    FichierIni = std::make_unique<TFichierIni>(QCoreApplication::applicationDirPath() + QStringLiteral("/varnel.ini"));
+    FichierIni = std::make_unique<TFichierIni>(EmplacementFichierIni(QCoreApplication::applicationDirPath()));
     StatsAEnregistrer = false;
     ChangerPhase(PhaseJeu::AucunJeu);
 }
@@ -465,12 +468,14 @@ void TfrmMain::RubriqueDuSimpleAuTorduClick()
 {
     Donnees().OrdreSolutions = 1;
     ExecuterRecherche();
+    EnregistrerStatistiques();
 }
 
 void TfrmMain::RubriqueDuTorduAuSimpleClick()
 {
     Donnees().OrdreSolutions = 2;
     ExecuterRecherche();
+    EnregistrerStatistiques();
 }
 
 void TfrmMain::SpeedButtonCalcClick() { ui->RubriqueDuSimpleAuTordu->trigger(); }
@@ -607,12 +612,46 @@ void TfrmMain::RubriqueCompteProposeClick()
 
 void TfrmMain::SpeedButtonInfoClick()
 {
-    // la fenêtre d'informations sur les solutions viendra se brancher ici
+    if (SpeedButtonInfo->isChecked()) {
+        if (FenetreInfoSolutions)
+            return;
+        FenetreInfoSolutions = std::make_unique<TfrmInfoSolutions>(
+            Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
+        // la fenêtre principale garde le clavier et ses raccourcis
+        FenetreInfoSolutions->setAttribute(Qt::WA_ShowWithoutActivating);
+        FenetreInfoSolutions->show();
+    } else if (FenetreInfoSolutions) {
+        FenetreInfoSolutions->close();
+        FenetreInfoSolutions.reset();
+    }
 }
 
 void TfrmMain::SpeedButtonStatsClick()
 {
-    // la fenêtre des statistiques viendra se brancher ici
+    if (SpeedButtonStats->isChecked()) {
+        if (FenetreStatistiques)
+            return;
+        FenetreStatistiques = std::make_unique<TfrmStatistiques>(
+            *FichierIni, [this] { return SpeedButtonStats->isChecked(); }, this);
+        FenetreStatistiques->setAttribute(Qt::WA_ShowWithoutActivating);
+        FenetreStatistiques->show();
+    } else if (FenetreStatistiques) {
+        FenetreStatistiques->close();
+        FenetreStatistiques.reset();
+    }
+}
+
+void TfrmMain::EnregistrerStatistiques()
+{
+    if (!StatsAEnregistrer)
+        return;
+    StatsAEnregistrer = false;
+    const CumulsStat jeu = MontantsJeu(Donnees(), OrigineJeu, PositionSolutionJoueur(Donnees()));
+    // le fichier reste alors tel qu'il était ; les chiffres de ce jeu sont perdus, mais pas en silence
+    if (!FichierIni->AjouterCumuls(jeu))
+        AfficherMessage(this, QStringLiteral("Statistiques non enregistrées"),
+                        QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
+                            .arg(QDir::toNativeSeparators(FichierIni->Chemin())));
 }
 
 void TfrmMain::RubriqueAProposClick()

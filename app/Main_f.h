@@ -20,6 +20,8 @@ class QAction;
 class QLabel;
 class QPainter;
 class QToolButton;
+class TfrmInfoSolutions;
+class TfrmStatistiques;
 
 namespace Ui {
 class TfrmMain;
@@ -55,6 +57,14 @@ public:
     int GaucheCase(int i) const;
 
     QString TexteStatut(int panneau) const;
+
+    // le fichier des statistiques ; un autre chemin que celui du programme, pour un essai
+    const TFichierIni& Fichier() const { return *FichierIni; }
+    void UtiliserFichierIni(const QString& chemin) { FichierIni = std::make_unique<TFichierIni>(chemin); }
+    bool FenetreInfoOuverte() const { return FenetreInfoSolutions != nullptr; }
+    bool FenetreStatistiquesOuverte() const { return FenetreStatistiques != nullptr; }
+    // ajoute le jeu aux statistiques, une seule fois par jeu tiré au sort ou proposé
+    void EnregistrerStatistiques();
 
 public slots:
     void RubriqueCompteTireAuSortClick();
@@ -128,6 +138,9 @@ private:
     bool PeintureEnCours = false;
     std::unique_ptr<TFichierIni> FichierIni;
     TirageAuSort tirage_;
+    // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
+    std::unique_ptr<TfrmInfoSolutions> FenetreInfoSolutions;
+    std::unique_ptr<TfrmStatistiques> FenetreStatistiques;
     std::optional<unsigned> graineImposee_;
     QTimer TimerAnimation;
     QTimer minuterieSaisie_;  // le temps du joueur, affiché pendant la saisie

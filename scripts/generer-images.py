@@ -535,6 +535,31 @@ def image_vu():
     return svg(32, 16, corps)
 
 
+def image_ordinateur():
+    """Colonne de la machine dans la fenêtre des statistiques, 16 × 16."""
+    defs = degrade("ecran", ["#7dbdf7", "#1e5fb4"], 0, 0, 0.6, 1)
+    defs += degrade("boitier", ["#e8e8e8", "#a8a8a8"])
+    corps = rect(1.5, 1.5, 13, 9.5, "url(#boitier)", rx=1, contour="#404040")
+    corps += rect(3, 3, 10, 6.5, "url(#ecran)", contour="#0e3a78",
+                  epaisseur=0.6)
+    corps += polygone([(6.5, 11), (9.5, 11), (10, 13), (6, 13)], "#a8a8a8",
+                      "#404040", 0.8)
+    corps += rect(3, 13, 10, 1.8, "url(#boitier)", rx=0.6, contour="#404040",
+                  epaisseur=0.8)
+    return svg(16, 16, corps, defs)
+
+
+def image_humain():
+    """Colonne du joueur dans la fenêtre des statistiques, 16 × 16."""
+    defs = degrade("visage", ["#ffe0b8", "#e0a070"], 0.2, 0, 0.8, 1)
+    defs += degrade("habit", ["#8fdc6a", "#3f9a1c"])
+    corps = ('<path d="M 1.8 15.2 C 1.8 11.2 4.4 9.4 8 9.4 C 11.6 9.4 14.2 '
+             '11.2 14.2 15.2 Z" fill="url(#habit)" stroke="#2a6a12" '
+             'stroke-width="0.9" stroke-linejoin="round"/>\n')
+    corps += cercle(8, 5.2, 3.6, "url(#visage)", "#8a4a08", 0.9)
+    return svg(16, 16, corps, defs)
+
+
 # ---------------------------------------------------------------------------
 # Production de tous les fichiers
 # ---------------------------------------------------------------------------
@@ -571,6 +596,8 @@ def main():
     ecrire("varnel.svg", image_icone())
     ecrire("apropos.svg", image_apropos())
     ecrire("vu.svg", image_vu())
+    ecrire("ordinateur.svg", image_ordinateur())
+    ecrire("humain.svg", image_humain())
 
 
 if __name__ == "__main__":

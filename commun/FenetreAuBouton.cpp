@@ -1,0 +1,66 @@
+#include "FenetreAuBouton.h"
+
+#include "ImagesVarnel.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+
+FenetreAuBouton::FenetreAuBouton(std::function<bool()> boutonEnfonce, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      boutonEnfonce_(std::move(boutonEnfonce))
+{
+}
+
+void FenetreAuBouton::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    if (evenement->spontaneous())
+        return;
+    // à droite de la fenêtre principale, à la même hauteur
+    if (parentWidget())
+        move(parentWidget()->pos() + QPoint(325, 0));
+    FormShow();
+}
+
+void FenetreAuBouton::closeEvent(QCloseEvent* evenement)
+{
+    if (!FormCloseQuery()) {
+        evenement->ignore();
+        return;
+    }
+    QDialog::closeEvent(evenement);
+}
+
+void FenetreAuBouton::reject()
+{
+    // Échap passe par ici sans événement de fermeture
+    if (FormCloseQuery())
+        QDialog::reject();
+}
+
+void FenetreAuBouton::MettreEnPageNote(QLabel* note, QLabel* image, const QString& glyphe)
+{
+    image->setPixmap(ImageSvg(QStringLiteral(":/images/outils/%1.svg").arg(glyphe), QSize(16, 16)));
+    const QFontMetrics mesure(note->font());
+    const int place = note->width() - image->width();
+    QString texte = note->text();
+    QString derniere = texte;
+    if (mesure.horizontalAdvance(texte) > place) {
+        // coupée au dernier blanc qui laisse tenir la première ligne
+        qsizetype coupure = texte.lastIndexOf(QLatin1Char(' '), texte.size() - 2);
+        while (coupure > 0 && mesure.horizontalAdvance(texte.left(coupure)) > note->width())
+            coupure = texte.lastIndexOf(QLatin1Char(' '), coupure - 1);
+        if (coupure > 0) {
+            derniere = texte.mid(coupure + 1);
+            texte = texte.left(coupure) + QLatin1Char('\n') + derniere;
+        }
+    }
+    note->setWordWrap(false);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    note->setText(texte);
+    const int lignes = static_cast<int>(texte.count(QLatin1Char('\n'))) + 1;
+    note->resize(note->width(), lignes * mesure.lineSpacing());
+    image->move(note->x() + mesure.horizontalAdvance(derniere),
+                note->y() + (lignes - 1) * mesure.lineSpacing() + (mesure.lineSpacing() - image->height()) / 2);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+
+// fenêtre non modale liée à un bouton bascule de la barre d'outils : le bouton enfoncé l'ouvre, relevé la
+// ferme ; elle refuse toute autre fermeture (Échap, Alt+F4) et n'a pas de case de fermeture
+class FenetreAuBouton : public QDialog {
+public:
+    // boutonEnfonce : l'état du bouton, lu à chaque demande de fermeture
+    FenetreAuBouton(std::function<bool()> boutonEnfonce, QWidget* parent);
+
+    bool FormCloseQuery() const { return !boutonEnfonce_ || !boutonEnfonce_(); }
+
+protected:
+    // remplit la fenêtre à chaque ouverture (pas quand elle revient d'une icône)
+    virtual void FormShow() = 0;
+    // « Note : pour fermer cette fenêtre, appuyer sur le bouton » suivi de l'image du bouton, passée
+    // à la ligne si elle ne tient pas dans la largeur de la note
+    static void MettreEnPageNote(QLabel* note, QLabel* image, const QString& glyphe);
+
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    void reject() override;
+
+private:
+    std::function<bool()> boutonEnfonce_;
+};

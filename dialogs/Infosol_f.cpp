@@ -1,0 +1,39 @@
+#include "Infosol_f.h"
+
+#include "EnregistrementSolution.h"
+#include "InfoSolutions.h"
+#include "ui_Infosol_f.h"
+
+#include <QLabel>
+
+TfrmInfoSolutions* frmInfoSolutions = nullptr;
+
+TfrmInfoSolutions::TfrmInfoSolutions(const DonneesRecherche& donnees, std::function<bool()> boutonEnfonce,
+                                     QWidget* parent)
+    : FenetreAuBouton(std::move(boutonEnfonce), parent), ui(std::make_unique<Ui::TfrmInfoSolutions>()), d_(donnees)
+{
+    frmInfoSolutions = this;
+    ui->setupUi(this);
+    setFixedSize(287, 373);
+    MettreEnPageNote(ui->LabelNote, ui->Image, QStringLiteral("informations"));
+    statut_ = new QLabel(ui->StatusBar);
+    statut_->setObjectName(QStringLiteral("StatusBarTexte"));
+    ui->StatusBar->addWidget(statut_, 1);
+    ui->StatusBar->setToolTip(QStringLiteral("Possibilités envisagées par nombre de plaques"));
+}
+
+TfrmInfoSolutions::~TfrmInfoSolutions()
+{
+    if (frmInfoSolutions == this)
+        frmInfoSolutions = nullptr;
+}
+
+void TfrmInfoSolutions::FormShow()
+{
+    for (const auto& [nom, texte] : TextesInfoSolutions(d_, PositionSolutionJoueur(d_)))
+        if (auto* etiquette = findChild<QLabel*>(QString::fromStdString(nom)))
+            etiquette->setText(QString::fromStdString(texte));
+    statut_->setText(QString::fromStdString(TextePossibilitesParPlaques(d_)));
+}
+
+QString TfrmInfoSolutions::TexteStatut() const { return statut_->text(); }

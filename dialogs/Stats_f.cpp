@@ -1,0 +1,45 @@
+#include "Stats_f.h"
+
+#include "ImagesVarnel.h"
+#include "ui_Stats_f.h"
+
+#include <QDir>
+#include <QLabel>
+
+TfrmStatistiques* frmStatistiques = nullptr;
+
+TfrmStatistiques::TfrmStatistiques(TFichierIni& fichier, std::function<bool()> boutonEnfonce, QWidget* parent)
+    : FenetreAuBouton(std::move(boutonEnfonce), parent), ui(std::make_unique<Ui::TfrmStatistiques>()),
+      fichier_(fichier)
+{
+    frmStatistiques = this;
+    ui->setupUi(this);
+    setFixedSize(375, 373);
+    ui->ImageOrdinateur->setPixmap(ImageSvg(QStringLiteral(":/images/ordinateur.svg"), QSize(16, 16)));
+    ui->ImageHumain->setPixmap(ImageSvg(QStringLiteral(":/images/humain.svg"), QSize(16, 16)));
+    MettreEnPageNote(ui->LabelNote, ui->Image, QStringLiteral("statistiques"));
+    statut_ = new QLabel(ui->StatusBar);
+    statut_->setObjectName(QStringLiteral("StatusBarTexte"));
+    ui->StatusBar->addWidget(statut_, 1);
+}
+
+TfrmStatistiques::~TfrmStatistiques()
+{
+    if (frmStatistiques == this)
+        frmStatistiques = nullptr;
+}
+
+void TfrmStatistiques::FormShow()
+{
+    // relu à chaque ouverture : un autre exemplaire du programme a pu enregistrer des jeux
+    const bool lu = fichier_.Lire();
+    for (const auto& [nom, texte] : TextesStatistiques(fichier_.LireCumuls()))
+        if (auto* etiquette = findChild<QLabel*>(QString::fromStdString(nom)))
+            etiquette->setText(QString::fromStdString(texte));
+    // le joueur sait où vivent ses statistiques
+    const QString chemin = QDir::toNativeSeparators(fichier_.Chemin());
+    statut_->setText(lu ? chemin : QStringLiteral("Fichier illisible : %1").arg(chemin));
+    statut_->setToolTip(chemin);
+}
+
+QString TfrmStatistiques::TexteStatut() const { return statut_->text(); }

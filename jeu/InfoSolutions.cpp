@@ -1,0 +1,60 @@
+#include "InfoSolutions.h"
+
+TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t positionJoueur)
+{
+    using std::to_string;
+    TextesEtiquettes textes;
+    textes.emplace_back("LabelTpsTotal", to_string(d.TempsTotal));
+    textes.emplace_back("LabelTpsPrmSol", to_string(d.TempsPremiereSolution));
+    if (d.OrdreSolutions == 1)
+        textes.emplace_back("LabelOrdre", "Du plus simple au plus tordu");
+    else if (d.OrdreSolutions == 2)
+        textes.emplace_back("LabelOrdre", "Du plus tordu au plus simple");
+
+    // après l'inventaire de tous les comptes, aucun meilleur résultat n'est posé
+    if (d.MeilleurResultat == Aucun) {
+        textes.emplace_back("LabelBut", "Tous");
+        textes.emplace_back("LabelMeilleursRes", "-");
+    } else {
+        textes.emplace_back("LabelBut", to_string(d.But));
+        std::string meilleurs;
+        if (d.MeilleurResultat == d.But)
+            meilleurs = to_string(d.But);
+        else if (d.MeilleurBas == d.MeilleurHaut)
+            meilleurs = to_string(d.MeilleurResultat);
+        else
+            meilleurs = to_string(d.MeilleurBas) + ", " + to_string(d.MeilleurHaut);
+        textes.emplace_back("LabelMeilleursRes", meilleurs);
+    }
+
+    if (d.MeilleurJoueur == Aucun) {
+        textes.emplace_back("LabelTpsSaisie", "-");
+        textes.emplace_back("LabelPosSolM", "-");
+        textes.emplace_back("LabelPosPossM", "-");
+    } else {
+        textes.emplace_back("LabelTpsSaisie", to_string(d.TempsJoueur));
+        // un calcul qui manque le compte n'a pas de place parmi les solutions
+        textes.emplace_back("LabelPosSolM", d.MeilleurJoueur == d.But
+                                                ? to_string(int64_t{positionJoueur} + 1) + "/" + to_string(d.NbSolutions)
+                                                : std::string("-"));
+        textes.emplace_back("LabelPosPossM",
+                            to_string(int64_t{d.NbMeilleursQueJoueur} + 1) + "/" + to_string(d.NbPossibilites));
+    }
+
+    textes.emplace_back("LabelNbCalculs", to_string(d.NbPossibilites));
+    textes.emplace_back("LabelNbSolutions", to_string(d.NbSolutions));
+    for (size_t n = 2; n <= 6; ++n)
+        textes.emplace_back("LabelNbSol" + to_string(n) + "Plq", to_string(d.NbSolutionsPlaques[n]));
+    return textes;
+}
+
+std::string TextePossibilitesParPlaques(const DonneesRecherche& d)
+{
+    std::string texte;
+    for (size_t i = 0; i < d.NbPossibilitesEtape.size(); ++i) {
+        if (i != 0)
+            texte += ' ';
+        texte += std::to_string(i + 2) + ':' + std::to_string(d.NbPossibilitesEtape[i]);
+    }
+    return texte;
+}

@@ -1,0 +1,142 @@
+#include "Statistiques.h"
+
+#include <limits>
+
+const std::array<const char*, Cumul::Nombre> ClesCumuls = {
+    "RecherchesM", "RecherchesH",    "TrouvesM",      "TrouvesH",      "ApprochesM",      "ApprochesH",
+    "Proposes",    "TiresAuSort",    "SolutionsM",    "SolutionsMH",   "SolutionsH",      "PossibilitesM",
+    "PossibilitesMH", "PossibilitesH", "Temps1ereSolM", "TempsToutesSolM", "TempsH",
+};
+
+CumulsStat MontantsJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur)
+{
+    using namespace Cumul;
+    CumulsStat m;
+    const bool joueur = d.MeilleurJoueur != Aucun;
+    m[RecherchesM] = 1;
+    m[RecherchesH] = joueur;
+    m[TrouvesM] = d.MeilleurResultat == d.But;
+    m[TrouvesH] = d.MeilleurJoueur == d.But;
+    m[ApprochesM] = d.MeilleurResultat != d.But;
+    m[ApprochesH] = joueur && d.MeilleurJoueur != d.But;
+    m[Proposes] = origineJeu == 2;
+    m[TiresAuSort] = origineJeu == 1;
+    m[SolutionsM] = d.NbSolutions;
+    m[PossibilitesM] = d.NbPossibilites;
+    if (joueur) {
+        // les colonnes MH ne comptent que les jeux où le joueur a joué, pour comparer ses rangs
+        m[SolutionsMH] = d.NbSolutions;
+        m[SolutionsH] = positionJoueur < 0 ? 0 : int64_t{positionJoueur} + 1;
+        m[PossibilitesH] = int64_t{d.NbMeilleursQueJoueur} + 1;
+        m[PossibilitesMH] = d.NbPossibilites;
+    }
+    m[Temps1ereSolM] = d.TempsPremiereSolution;
+    m[TempsToutesSolM] = d.TempsTotal;
+    m[TempsH] = d.TempsJoueur;
+    return m;
+}
+
+void AjouterCumuls(CumulsStat& total, const CumulsStat& jeu)
+{
+    for (size_t i = 0; i < Cumul::Nombre; ++i) {
+        int64_t somme = 0;
+        if (__builtin_add_overflow(total.Valeurs[i], jeu.Valeurs[i], &somme))
+            somme = jeu.Valeurs[i] > 0 ? std::numeric_limits<int64_t>::max() : std::numeric_limits<int64_t>::min();
+        total.Valeurs[i] = somme;
+    }
+}
+
+namespace {
+
+// division entière tronquée ; le seul quotient hors des 64 bits (le plus petit par -1) reste au plus grand
+int64_t Quotient(int64_t a, int64_t b)
+{
+    if (b == -1 && a == std::numeric_limits<int64_t>::min())
+        return std::numeric_limits<int64_t>::max();
+    return a / b;
+}
+
+__extension__ typedef __int128 Entier128;
+
+std::string EnChiffres(Entier128 v)
+{
+    std::string chiffres;
+    do {
+        chiffres.push_back(static_cast<char>('0' + static_cast<int>(v % 10)));
+        v /= 10;
+    } while (v != 0);
+    return {chiffres.rbegin(), chiffres.rend()};
+}
+
+// compte × 100 / total au plus proche, les moitiés vers le haut, en nombres entiers exacts : ni le mode
+// d'arrondi de printf (qui va au pair : 12,5 donnerait 12) ni la langue de la machine n'y changent rien
+std::string Proportion(int64_t compte, int64_t total, int decimales)
+{
+    Entier128 echelle = 1;
+    for (int i = 0; i < decimales; ++i)
+        echelle *= 10;
+    Entier128 n = Entier128{compte} * 100 * echelle;
+    Entier128 t = total;
+    if (t < 0) {
+        n = -n;
+        t = -t;
+    }
+    // plancher de (n / t + 1/2)
+    const Entier128 a = 2 * n + t, b = 2 * t;
+    Entier128 q = a / b;
+    if (a % b != 0 && a < 0)
+        --q;
+    const bool negatif = q < 0;
+    const Entier128 m = negatif ? -q : q;
+    std::string texte = negatif ? "-" : "";
+    texte += EnChiffres(m / echelle);
+    if (decimales > 0) {
+        const std::string fraction = EnChiffres(m % echelle);
+        texte += '.';
+        texte.append(static_cast<size_t>(decimales) - fraction.size(), '0');
+        texte += fraction;
+    }
+    return texte;
+}
+
+}  // namespace
+
+std::string PourcentageEntier(int64_t compte, int64_t total) { return Proportion(compte, total, 0); }
+
+std::string PourcentageDeuxDecimales(int64_t compte, int64_t total) { return Proportion(compte, total, 2); }
+
+TextesEtiquettes TextesStatistiques(const CumulsStat& c)
+{
+    using namespace Cumul;
+    TextesEtiquettes textes;
+    // un compteur par étiquette, sauf les quatre qui vont par paires « rang/total »
+    for (size_t i = 0; i < Nombre; ++i) {
+        const auto indice = static_cast<Indice>(i);
+        if (indice == SolutionsMH || indice == SolutionsH || indice == PossibilitesMH || indice == PossibilitesH)
+            continue;
+        textes.emplace_back(std::string("Label") + ClesCumuls[i], std::to_string(c[indice]));
+    }
+    auto paire = [](const std::string& a, const std::string& b) { return a + "/" + b; };
+    textes.emplace_back("LabelSolutionsH", paire(std::to_string(c[SolutionsH]), std::to_string(c[SolutionsMH])));
+    textes.emplace_back("LabelPossibilitesH",
+                        paire(std::to_string(c[PossibilitesH]), std::to_string(c[PossibilitesMH])));
+
+    // aucune division par un total nul : l'étiquette garde alors son texte de départ
+    if (const int64_t n = c[RecherchesM]; n != 0) {
+        textes.emplace_back("LabelPourcentsTAM",
+                            paire(PourcentageEntier(c[TrouvesM], n), PourcentageEntier(c[ApprochesM], n)));
+        textes.emplace_back("LabelPourcentsPTM",
+                            paire(PourcentageEntier(c[Proposes], n), PourcentageEntier(c[TiresAuSort], n)));
+        if (c[SolutionsMH] != 0 && c[PossibilitesMH] != 0)
+            textes.emplace_back("LabelPourcentsSPH", paire(PourcentageDeuxDecimales(c[SolutionsH], c[SolutionsMH]),
+                                                           PourcentageDeuxDecimales(c[PossibilitesH], c[PossibilitesMH])));
+        textes.emplace_back("LabelTpsMoyen1ereSolM", std::to_string(Quotient(c[Temps1ereSolM], n)));
+        textes.emplace_back("LabelTpsTotalSolM", std::to_string(Quotient(c[TempsToutesSolM], n)));
+    }
+    if (const int64_t n = c[RecherchesH]; n != 0) {
+        textes.emplace_back("LabelPourcentsTAH",
+                            paire(PourcentageEntier(c[TrouvesH], n), PourcentageEntier(c[ApprochesH], n)));
+        textes.emplace_back("LabelTpsMoyen1ereSolH", std::to_string(Quotient(c[TempsH], n)));
+    }
+    return textes;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "DonneesRecherche.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// les dix-sept compteurs des statistiques, dans l'ordre du fichier ; M la machine, H le joueur,
+// MH la machine sur les seuls jeux où le joueur a fait un calcul
+namespace Cumul {
+enum Indice : size_t {
+    RecherchesM,
+    RecherchesH,
+    TrouvesM,
+    TrouvesH,
+    ApprochesM,
+    ApprochesH,
+    Proposes,
+    TiresAuSort,
+    SolutionsM,
+    SolutionsMH,
+    SolutionsH,
+    PossibilitesM,
+    PossibilitesMH,
+    PossibilitesH,
+    Temps1ereSolM,
+    TempsToutesSolM,
+    TempsH,
+    Nombre
+};
+}  // namespace Cumul
+
+// les noms des clés, dans l'ordre des indices
+extern const std::array<const char*, Cumul::Nombre> ClesCumuls;
+
+// en 64 bits : en 32 bits, PossibilitesM déborde après quelque 21 000 jeux
+struct CumulsStat {
+    std::array<int64_t, Cumul::Nombre> Valeurs{};
+
+    int64_t& operator[](Cumul::Indice i) { return Valeurs[i]; }
+    int64_t operator[](Cumul::Indice i) const { return Valeurs[i]; }
+    bool operator==(const CumulsStat&) const = default;
+};
+
+// ce qu'un jeu ajoute aux compteurs : la dernière recherche, le calcul du joueur, l'origine du jeu
+// (1 tiré au sort, 2 proposé) et la position du calcul du joueur dans la liste (-1 s'il n'y est pas)
+CumulsStat MontantsJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur);
+
+// addition compteur par compteur ; un total qui dépasserait les 64 bits reste au plus grand
+void AjouterCumuls(CumulsStat& total, const CumulsStat& jeu);
+
+// textes de la fenêtre des statistiques, par nom d'étiquette ; les étiquettes absentes gardent
+// leur texte de départ (« 0 » ou « - ») faute de diviseur non nul
+using TextesEtiquettes = std::vector<std::pair<std::string, std::string>>;
+TextesEtiquettes TextesStatistiques(const CumulsStat& c);
+
+// compte × 100 / total arrondi à l'entier ou à deux décimales, les moitiés vers le haut (12,5 donne 13)
+std::string PourcentageEntier(int64_t compte, int64_t total);
+std::string PourcentageDeuxDecimales(int64_t compte, int64_t total);

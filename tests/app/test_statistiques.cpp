@@ -1,0 +1,422 @@
+// statistiques et informations sur les solutions : un jeu joué est enregistré une fois, la fenêtre
+// des statistiques lit le fichier, celle des informations range le calcul du joueur
+#include "Calcul_f.h"
+#include "EnregistrementSolution.h"
+#include "Environnement.h"
+#include "ExecutionRecherche.h"
+#include "FichierIni.h"
+#include "InfoSolutions.h"
+#include "Infosol_f.h"
+#include "Main_f.h"
+#include "OutilsFenetres.h"
+#include "Stats_f.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using namespace Cumul;
+
+const QString TitreSaisie = QStringLiteral("Saisie du calcul");
+
+QByteArray Lire(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// une fenêtre principale dont le fichier de statistiques est propre au test
+struct Partie {
+    explicit Partie(const QByteArray& contenu = {}, QStringList arguments = {}) : w(std::move(arguments))
+    {
+        chemin = dossier.filePath(QStringLiteral("varnel.ini"));
+        if (!contenu.isEmpty()) {
+            QFile f(chemin);
+            f.open(QIODevice::WriteOnly);
+            f.write(contenu);
+        }
+        w.UtiliserFichierIni(chemin);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+    }
+
+    // tire le jeu de cette graine ; le joueur fait son calcul dans la saisie (rien : il la ferme)
+    void Tirer(unsigned graine, const std::function<void(TfrmSaisieCalcul*)>& jouer = {})
+    {
+        w.ImposerGraine(graine);
+        GardienModal saisie(
+            [&](QWidget* fenetre) {
+                if (jouer)
+                    jouer(qobject_cast<TfrmSaisieCalcul*>(fenetre));
+            },
+            30000, TitreSaisie);
+        w.RubriqueCompteTireAuSortClick();
+        w.MinuterieAnimation().stop();
+        while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
+            w.TimerAnimationTimer();
+        QTRY_VERIFY(saisie.Fini());
+    }
+
+    void Commande(const char* nom) { w.findChild<QAction*>(QLatin1String(nom))->trigger(); }
+    QToolButton* Bouton(const char* nom) { return w.findChild<QToolButton*>(QLatin1String(nom)); }
+    CumulsStat Cumuls() const { return TFichierIni(chemin).LireCumuls(); }
+
+    QTemporaryDir dossier;
+    QString chemin;
+    TfrmMain w;
+};
+
+QString Texte(QWidget* fenetre, const char* etiquette)
+{
+    auto* label = fenetre->findChild<QLabel*>(QLatin1String(etiquette));
+    return label ? label->text() : QStringLiteral("<absente>");
+}
+
+// rejoue un calcul du moteur, ligne après ligne, par les boutons de la saisie
+void Rejouer(TfrmSaisieCalcul* s, const std::string& calcul)
+{
+    size_t debut = 0;
+    while (debut < calcul.size() && s->isVisible()) {
+        const size_t fin = calcul.find('\n', debut);
+        const std::string ligne = calcul.substr(debut, fin - debut);
+        debut = fin + 1;
+        const size_t signe = ligne.find_first_of("+-*/");
+        auto cliquer = [&](int32_t v) {
+            for (int i = 0; i < 6; ++i)
+                if (s->BoutonNombre(i)->isEnabled() && s->Modele().Valeur(i) == v) {
+                    s->BoutonNombre(i)->click();
+                    return;
+                }
+            QFAIL("nombre introuvable");
+        };
+        cliquer(std::stoi(ligne.substr(0, signe)));
+        s->BoutonSigne(static_cast<int>(std::string("+-*/").find(ligne[signe])))->click();
+        cliquer(std::stoi(ligne.substr(signe + 1)));
+    }
+}
+
+// une graine dont le compte tombe juste avec au moins quatre solutions, et les solutions dans l'ordre 1
+unsigned GraineAQuatreSolutions(std::vector<std::string>& solutions)
+{
+    for (unsigned g = 100; g < 300; ++g) {
+        Partie essai;
+        essai.Tirer(g);
+        DonneesRecherche d;
+        d.Plaques = essai.w.Donnees().Plaques;
+        d.But = essai.w.Donnees().But;
+        d.OrdreSolutions = 1;
+        ExecuterRecherche(d);
+        if (d.ButAtteint && d.ListeSolutions.Count() >= 4) {
+            solutions.clear();
+            for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+                solutions.push_back(d.ListeSolutions.Texte(i));
+            return g;
+        }
+    }
+    return 0;
+}
+
+CumulsStat Difference(const CumulsStat& apres, const CumulsStat& avant)
+{
+    CumulsStat ecart;
+    for (size_t i = 0; i < Nombre; ++i)
+        ecart.Valeurs[i] = apres.Valeurs[i] - avant.Valeurs[i];
+    return ecart;
+}
+
+// des totaux déjà là, pour voir ce que le jeu ajoute
+const QByteArray TotauxAnciens = "[Statistiques]\nRecherchesM=10\nRecherchesH=6\nTrouvesM=9\nTrouvesH=2\nApprochesM=1\n"
+                                 "ApprochesH=4\nProposes=3\nTiresAuSort=7\nSolutionsM=50\nSolutionsMH=30\nSolutionsH=8\n"
+                                 "PossibilitesM=900000\nPossibilitesMH=500000\nPossibilitesH=1200\nTemps1ereSolM=40\n"
+                                 "TempsToutesSolM=900\nTempsH=360000\n";
+
+}  // namespace
+
+class TestStatistiques : public QObject {
+    Q_OBJECT
+private slots:
+    // la 3e solution de la liste dans l'ordre 1, puis la fenêtre d'informations dans les deux ordres
+    void troisiemeSolution()
+    {
+        std::vector<std::string> solutions;
+        const unsigned graine = GraineAQuatreSolutions(solutions);
+        QVERIFY(graine != 0);
+        Partie p(TotauxAnciens);
+        const CumulsStat avant = p.Cumuls();
+        p.Tirer(graine, [&](TfrmSaisieCalcul* s) { Rejouer(s, solutions[2]); });
+        const DonneesRecherche& d = p.w.Donnees();
+        QCOMPARE(d.MeilleurJoueur, d.But);
+        p.Commande("RubriqueDuSimpleAuTordu");
+        const int32_t n = d.NbSolutions;
+        const CumulsStat ecart = Difference(p.Cumuls(), avant);
+        QCOMPARE(ecart[TrouvesH], 1);
+        QCOMPARE(ecart[SolutionsH], 3);
+        QCOMPARE(ecart[SolutionsMH], n);
+        QCOMPARE(ecart[RecherchesH], 1);
+        QCOMPARE(ecart[ApprochesH], 0);
+        QCOMPARE(ecart[PossibilitesH], d.NbMeilleursQueJoueur + 1);
+        QCOMPARE(ecart[PossibilitesMH], d.NbPossibilites);
+        QCOMPARE(ecart[TempsH], d.TempsJoueur);
+        QCOMPARE(ecart[TiresAuSort], 1);
+        QCOMPARE(ecart[Proposes], 0);
+
+        // la fenêtre d'informations : la 3e sur n
+        QToolButton* info = p.Bouton("SpeedButtonInfo");
+        info->click();
+        QVERIFY(frmInfoSolutions && frmInfoSolutions->isVisible());
+        QCOMPARE(frmInfoSolutions->windowTitle(), QStringLiteral("Informations sur les solutions"));
+        QCOMPARE(frmInfoSolutions->pos(), p.w.pos() + QPoint(325, 0));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelOrdre"), QStringLiteral("Du plus simple au plus tordu"));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelPosSolM"), QStringLiteral("3/%1").arg(n));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelPosPossM"),
+                 QStringLiteral("%1/%2").arg(d.NbMeilleursQueJoueur + 1).arg(d.NbPossibilites));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelTpsSaisie"), QString::number(d.TempsJoueur));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelNbSolutions"), QString::number(n));
+        QCOMPARE(frmInfoSolutions->TexteStatut(), QString::fromStdString(TextePossibilitesParPlaques(d)));
+
+        // l'autre ordre ferme la fenêtre et n'enregistre rien de plus
+        const QByteArray fichier = Lire(p.chemin);
+        p.Commande("RubriqueDuTorduAuSimple");
+        QVERIFY(!frmInfoSolutions && !p.w.FenetreInfoOuverte() && !info->isChecked());
+        QCOMPARE(Lire(p.chemin), fichier);
+        // rouverte, elle compte la position depuis l'autre bout
+        info->click();
+        QVERIFY(frmInfoSolutions);
+        QCOMPARE(Texte(frmInfoSolutions, "LabelOrdre"), QStringLiteral("Du plus tordu au plus simple"));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelPosSolM"), QStringLiteral("%1/%2").arg(n - 2).arg(n));
+        info->click();
+        QVERIFY(!frmInfoSolutions);
+    }
+
+    // le joueur manque le compte que la machine atteint
+    void compteManque()
+    {
+        std::vector<std::string> solutions;
+        const unsigned graine = GraineAQuatreSolutions(solutions);
+        Partie p(TotauxAnciens);
+        const CumulsStat avant = p.Cumuls();
+        p.Tirer(graine, [](TfrmSaisieCalcul* s) {
+            // la somme des deux premières plaques, puis Ok
+            s->BoutonNombre(0)->click();
+            s->BoutonSigne(0)->click();
+            s->BoutonNombre(1)->click();
+            s->findChild<QPushButton*>(QStringLiteral("ButtonOk"))->click();
+        });
+        const DonneesRecherche& d = p.w.Donnees();
+        QVERIFY(d.MeilleurJoueur != Aucun && d.MeilleurJoueur != d.But);
+        p.Commande("RubriqueDuTorduAuSimple");
+        QVERIFY(d.ButAtteint);
+        const CumulsStat ecart = Difference(p.Cumuls(), avant);
+        QCOMPARE(ecart[ApprochesH], 1);
+        QCOMPARE(ecart[TrouvesH], 0);
+        QCOMPARE(ecart[SolutionsH], 0);
+        QCOMPARE(ecart[RecherchesH], 1);
+        QCOMPARE(ecart[PossibilitesH], d.NbMeilleursQueJoueur + 1);
+        QVERIFY(d.NbMeilleursQueJoueur > 0);
+
+        p.Bouton("SpeedButtonInfo")->click();
+        QCOMPARE(Texte(frmInfoSolutions, "LabelPosSolM"), QStringLiteral("-"));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelPosPossM"),
+                 QStringLiteral("%1/%2").arg(d.NbMeilleursQueJoueur + 1).arg(d.NbPossibilites));
+    }
+
+    // un jeu tiré sans calcul du joueur, sur un fichier absent ; la fenêtre des statistiques
+    void abandonEtFenetres()
+    {
+        Partie p;
+        QToolButton* stats = p.Bouton("SpeedButtonStats");
+        QVERIFY(stats->isEnabled());
+        stats->click();
+        TfrmStatistiques* fenetre = frmStatistiques;
+        QVERIFY(fenetre && fenetre->isVisible());
+        QCOMPARE(fenetre->windowTitle(), QStringLiteral("Statistiques"));
+        QCOMPARE(fenetre->pos(), p.w.pos() + QPoint(325, 0));
+        for (const char* nom : {"LabelRecherchesM", "LabelTrouvesH", "LabelTempsToutesSolM", "LabelTpsMoyen1ereSolM",
+                                "LabelTpsTotalSolM", "LabelTpsMoyen1ereSolH"})
+            QCOMPARE(Texte(fenetre, nom), QStringLiteral("0"));
+        for (const char* nom : {"LabelPourcentsTAM", "LabelPourcentsPTM", "LabelPourcentsSPH", "LabelPourcentsTAH"})
+            QCOMPARE(Texte(fenetre, nom), QStringLiteral("-"));
+        QCOMPARE(Texte(fenetre, "LabelSolutionsH"), QStringLiteral("0/0"));
+        QCOMPARE(fenetre->TexteStatut(), p.chemin);
+        // ni Échap ni la fermeture ne la ferment tant que le bouton est enfoncé
+        QTest::keyClick(fenetre, Qt::Key_Escape);
+        QVERIFY(!fenetre->close());
+        QVERIFY(fenetre->isVisible());
+
+        p.Tirer(424242);
+        p.Commande("RubriqueDuSimpleAuTordu");
+        const DonneesRecherche& d = p.w.Donnees();
+        const CumulsStat c = p.Cumuls();
+        QCOMPARE(c[RecherchesM], 1);
+        QCOMPARE(c[TiresAuSort], 1);
+        QCOMPARE(c[TrouvesM] + c[ApprochesM], 1);
+        QCOMPARE(c[TrouvesM], d.ButAtteint ? 1 : 0);
+        QCOMPARE(c[SolutionsM], d.NbSolutions);
+        QCOMPARE(c[PossibilitesM], d.NbPossibilites);
+        QCOMPARE(c[TempsToutesSolM], d.TempsTotal);
+        for (Indice i : {RecherchesH, TrouvesH, ApprochesH, SolutionsMH, SolutionsH, PossibilitesMH, PossibilitesH})
+            QCOMPARE(c[i], 0);
+
+        // restée ouverte pendant le jeu, elle montre toujours ce qu'elle a lu ; rouverte, le fichier relu
+        QCOMPARE(frmStatistiques, fenetre);
+        QCOMPARE(Texte(fenetre, "LabelRecherchesM"), QStringLiteral("0"));
+        stats->click();
+        QVERIFY(!frmStatistiques && !p.w.FenetreStatistiquesOuverte());
+        stats->click();
+        QCOMPARE(Texte(frmStatistiques, "LabelRecherchesM"), QStringLiteral("1"));
+        QCOMPARE(Texte(frmStatistiques, "LabelTiresAuSort"), QStringLiteral("1"));
+        QCOMPARE(Texte(frmStatistiques, "LabelPourcentsPTM"), QStringLiteral("0/100"));
+        QCOMPARE(Texte(frmStatistiques, "LabelPossibilitesM"), QString::number(d.NbPossibilites));
+        QCOMPARE(Texte(frmStatistiques, "LabelPourcentsTAH"), QStringLiteral("-"));
+        stats->click();
+
+        // informations : « - » dans les lignes du joueur
+        p.Bouton("SpeedButtonInfo")->click();
+        for (const char* nom : {"LabelTpsSaisie", "LabelPosSolM", "LabelPosPossM"})
+            QCOMPARE(Texte(frmInfoSolutions, nom), QStringLiteral("-"));
+        QCOMPARE(Texte(frmInfoSolutions, "LabelBut"), QString::number(d.But));
+        QTest::keyClick(frmInfoSolutions, Qt::Key_Escape);
+        QVERIFY(!frmInfoSolutions->close());
+        QVERIFY(frmInfoSolutions->isVisible());
+        // un nouveau tirage relève le bouton et ferme la fenêtre
+        p.Tirer(424243);
+        QVERIFY(!frmInfoSolutions);
+    }
+
+    // chaque étiquette que les textes nomment existe dans sa fenêtre
+    void etiquettesNommees()
+    {
+        Partie p;
+        CumulsStat plein;
+        plein.Valeurs.fill(3);
+        p.Bouton("SpeedButtonStats")->click();
+        for (const auto& [nom, texte] : TextesStatistiques(plein))
+            QVERIFY2(frmStatistiques->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
+        p.Tirer(424242, [](TfrmSaisieCalcul* s) {
+            s->BoutonNombre(0)->click();
+            s->BoutonSigne(0)->click();
+            s->BoutonNombre(1)->click();
+            s->findChild<QPushButton*>(QStringLiteral("ButtonOk"))->click();
+        });
+        p.Commande("RubriqueDuSimpleAuTordu");
+        p.Bouton("SpeedButtonInfo")->click();
+        for (const auto& [nom, texte] : TextesInfoSolutions(p.w.Donnees(), 0))
+            QVERIFY2(frmInfoSolutions->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
+    }
+
+    // un fichier écrit en 32 bits, en hexadécimal, avec une section inconnue
+    void fichierAncien()
+    {
+        const QByteArray autre = "\n[Autre]\nx=1\n";
+        Partie p("[Statistiques]\nPossibilitesM=2147400000\nRecherchesM=0x10\n" + autre);
+        p.Bouton("SpeedButtonStats")->click();
+        QCOMPARE(Texte(frmStatistiques, "LabelRecherchesM"), QStringLiteral("16"));
+        QCOMPARE(Texte(frmStatistiques, "LabelPossibilitesM"), QStringLiteral("2147400000"));
+        p.Tirer(424242);
+        p.Commande("RubriqueDuSimpleAuTordu");
+        const QByteArray fichier = Lire(p.chemin);
+        QVERIFY(fichier.contains("\nRecherchesM=17\n"));
+        const qint64 possibilites = 2147400000LL + p.w.Donnees().NbPossibilites;
+        QVERIFY(possibilites > 2147483647LL);
+        QVERIFY(fichier.contains("\nPossibilitesM=" + QByteArray::number(possibilites) + '\n'));
+        QVERIFY(fichier.endsWith(autre));
+    }
+
+    // jeux proposés, donnés sur la ligne de commande, résolus deux fois
+    void origineDuJeu()
+    {
+        {
+            Partie p;
+            GardienModal saisie({}, 10000, TitreSaisie);
+            GardienModal pave([](QWidget* w) { QTest::keyClicks(w, "123456101"); }, 5000,
+                              QStringLiteral("Pavé numérique"));
+            p.Commande("RubriqueComptePropose");
+            QTRY_VERIFY(pave.Fini() && saisie.Fini());
+            p.Commande("RubriqueDuTorduAuSimple");
+            p.Commande("RubriqueDuSimpleAuTordu");
+            const CumulsStat c = p.Cumuls();
+            QCOMPARE(c[RecherchesM], 1);
+            QCOMPARE(c[Proposes], 1);
+            QCOMPARE(c[TiresAuSort], 0);
+        }
+        {
+            Partie p({}, {"25", "50", "75", "100", "3", "6", "952"});
+            QTRY_COMPARE(p.w.Donnees().NbSolutions, 2);
+            p.Commande("RubriqueDuTorduAuSimple");
+            QVERIFY(!QFile::exists(p.chemin));
+        }
+    }
+
+    // dossier du programme en lecture seule : le fichier va dans $XDG_CONFIG_HOME/varnel/ ;
+    // ce dossier impossible à écrire aussi : la boîte, et rien d'autre
+    void emplacementEtEchec()
+    {
+        QTemporaryDir dossier;
+        const QByteArray ancienXdg = qgetenv("XDG_CONFIG_HOME");
+        RemplacerVerificationDossier([](const QString&) { return false; });
+        qputenv("XDG_CONFIG_HOME", dossier.filePath(QStringLiteral("configuration")).toUtf8());
+        {
+            TfrmMain w;
+            const QString attendu = dossier.filePath(QStringLiteral("configuration/varnel/varnel.ini"));
+            QCOMPARE(w.Fichier().Chemin(), attendu);
+            w.show();
+            GardienModal saisie({}, 30000, TitreSaisie);
+            w.RubriqueCompteTireAuSortClick();
+            w.MinuterieAnimation().stop();
+            while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
+                w.TimerAnimationTimer();
+            QTRY_VERIFY(saisie.Fini());
+            w.RubriqueDuSimpleAuTorduClick();
+            QCOMPARE(TFichierIni(attendu).LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")), 1);
+        }
+        // un fichier à la place du dossier : même root ne peut pas y écrire
+        const QString obstacle = dossier.filePath(QStringLiteral("obstacle"));
+        QFile f(obstacle);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        qputenv("XDG_CONFIG_HOME", obstacle.toUtf8());
+        {
+            TfrmMain w;
+            w.show();
+            GardienModal saisie({}, 30000, TitreSaisie);
+            w.RubriqueCompteTireAuSortClick();
+            w.MinuterieAnimation().stop();
+            while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
+                w.TimerAnimationTimer();
+            QTRY_VERIFY(saisie.Fini());
+            MessageLu message;
+            GardienModal boite(message.Lecteur(), 5000, QStringLiteral("Statistiques non enregistrées"));
+            w.RubriqueDuSimpleAuTorduClick();
+            QTRY_VERIFY(boite.Fini());
+            QVERIFY(boite.Vu());
+            QCOMPARE(message.texte, QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
+                                        .arg(obstacle + QStringLiteral("/varnel/varnel.ini")));
+            QCOMPARE(message.icone, QMessageBox::Warning);
+            QCOMPARE(message.nbBoutons, 1);
+            QVERIFY(!w.StatistiquesEnAttente());
+            // le même jeu ne redemande rien
+            GardienModal plusRien({}, 300);
+            w.RubriqueDuTorduAuSimpleClick();
+            QTRY_VERIFY(plusRien.Fini());
+            QVERIFY(!plusRien.Vu());
+        }
+        RemplacerVerificationDossier({});
+        qputenv("XDG_CONFIG_HOME", ancienXdg);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    PreparerEnvironnement(application);
+    TestStatistiques test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_statistiques.moc"
