@@ -4,7 +4,7 @@
 #include "Environnement.h"
 #include "ExecutionRecherche.h"
 #include "Main_f.h"
-#include "OutilsFenetres.h"
+#include "OutilsPartie.h"
 #include "Horloge.h"
 #include "Pavnum_f.h"
 #include "TirageAuSort.h"
@@ -36,7 +36,6 @@ struct Principale {
     TfrmMain w;
 };
 
-const QString TitreSaisie = QStringLiteral("Saisie du calcul");
 const QString TitrePave = QStringLiteral("Pavé numérique");
 
 // les boutons actifs du pavé, par étiquette 0 à 14
@@ -271,12 +270,7 @@ private slots:
         for (unsigned g = 100; g < 200 && graine == 0; ++g) {
             Principale essai;
             essai.w.ImposerGraine(g);
-            essai.w.RubriqueCompteTireAuSortClick();
-            essai.w.MinuterieAnimation().stop();
-            GardienModal fermer([](QWidget* w) { FermerParLaCase(w); }, 30000, TitreSaisie);
-            while (!fermer.Vu() && essai.w.Tirage().Animation().TempsAnimation < 20000)
-                essai.w.TimerAnimationTimer();
-            QTRY_VERIFY(fermer.Fini());
+            MenerTirage(essai.w);
             DonneesRecherche d;
             d.Plaques = essai.w.Donnees().Plaques;
             d.But = essai.w.Donnees().But;
@@ -290,43 +284,16 @@ private slots:
         Principale p;
         p.w.ImposerGraine(graine);
         std::string rejoue;
-        GardienModal saisie(
-            [&](QWidget* w) {
-                auto* s = qobject_cast<TfrmSaisieCalcul*>(w);
-                // rejoue la solution la plus tordue, ligne après ligne, par les boutons
-                DonneesRecherche d;
-                d.Plaques = p.w.Donnees().Plaques;
-                d.But = p.w.Donnees().But;
-                d.OrdreSolutions = 2;
-                ExecuterRecherche(d);
-                rejoue = d.ListeSolutions.Texte(0);
-                size_t debut = 0;
-                while (debut < rejoue.size() && s->isVisible()) {
-                    const size_t fin = rejoue.find('\n', debut);
-                    const std::string ligne = rejoue.substr(debut, fin - debut);
-                    debut = fin + 1;
-                    const size_t signe = ligne.find_first_of("+-*/");
-                    const int32_t a = std::stoi(ligne.substr(0, signe));
-                    const int32_t b = std::stoi(ligne.substr(signe + 1));
-                    auto cliquer = [&](int32_t v) {
-                        for (int i = 0; i < 6; ++i)
-                            if (s->BoutonNombre(i)->isEnabled() && s->Modele().Valeur(i) == v) {
-                                s->BoutonNombre(i)->click();
-                                return;
-                            }
-                        QFAIL("nombre introuvable");
-                    };
-                    cliquer(a);
-                    s->BoutonSigne(static_cast<int>(std::string("+-*/").find(ligne[signe])))->click();
-                    cliquer(b);
-                }
-            },
-            30000, TitreSaisie);
-        p.w.RubriqueCompteTireAuSortClick();
-        p.w.MinuterieAnimation().stop();
-        while (!saisie.Vu() && p.w.Tirage().Animation().TempsAnimation < 20000)
-            p.w.TimerAnimationTimer();
-        QTRY_VERIFY(saisie.Fini());
+        MenerTirage(p.w, [&](TfrmSaisieCalcul* s) {
+            // rejoue la solution la plus tordue par les boutons
+            DonneesRecherche d;
+            d.Plaques = p.w.Donnees().Plaques;
+            d.But = p.w.Donnees().But;
+            d.OrdreSolutions = 2;
+            ExecuterRecherche(d);
+            rejoue = d.ListeSolutions.Texte(0);
+            RejouerCalcul(s, rejoue);
+        });
         DonneesRecherche& d = p.w.Donnees();
         QCOMPARE(d.MeilleurJoueur, d.But);
         QVERIFY(d.TempsJoueur >= 0);

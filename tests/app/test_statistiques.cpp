@@ -8,7 +8,7 @@
 #include "InfoSolutions.h"
 #include "Infosol_f.h"
 #include "Main_f.h"
-#include "OutilsFenetres.h"
+#include "OutilsPartie.h"
 #include "Stats_f.h"
 
 #include <QAction>
@@ -23,7 +23,6 @@ namespace {
 
 using namespace Cumul;
 
-const QString TitreSaisie = QStringLiteral("Saisie du calcul");
 
 QByteArray Lire(const QString& chemin)
 {
@@ -50,17 +49,7 @@ struct Partie {
     void Tirer(unsigned graine, const std::function<void(TfrmSaisieCalcul*)>& jouer = {})
     {
         w.ImposerGraine(graine);
-        GardienModal saisie(
-            [&](QWidget* fenetre) {
-                if (jouer)
-                    jouer(qobject_cast<TfrmSaisieCalcul*>(fenetre));
-            },
-            30000, TitreSaisie);
-        w.RubriqueCompteTireAuSortClick();
-        w.MinuterieAnimation().stop();
-        while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
-            w.TimerAnimationTimer();
-        QTRY_VERIFY(saisie.Fini());
+        MenerTirage(w, jouer);
     }
 
     void Commande(const char* nom) { w.findChild<QAction*>(QLatin1String(nom))->trigger(); }
@@ -76,29 +65,6 @@ QString Texte(QWidget* fenetre, const char* etiquette)
 {
     auto* label = fenetre->findChild<QLabel*>(QLatin1String(etiquette));
     return label ? label->text() : QStringLiteral("<absente>");
-}
-
-// rejoue un calcul du moteur, ligne après ligne, par les boutons de la saisie
-void Rejouer(TfrmSaisieCalcul* s, const std::string& calcul)
-{
-    size_t debut = 0;
-    while (debut < calcul.size() && s->isVisible()) {
-        const size_t fin = calcul.find('\n', debut);
-        const std::string ligne = calcul.substr(debut, fin - debut);
-        debut = fin + 1;
-        const size_t signe = ligne.find_first_of("+-*/");
-        auto cliquer = [&](int32_t v) {
-            for (int i = 0; i < 6; ++i)
-                if (s->BoutonNombre(i)->isEnabled() && s->Modele().Valeur(i) == v) {
-                    s->BoutonNombre(i)->click();
-                    return;
-                }
-            QFAIL("nombre introuvable");
-        };
-        cliquer(std::stoi(ligne.substr(0, signe)));
-        s->BoutonSigne(static_cast<int>(std::string("+-*/").find(ligne[signe])))->click();
-        cliquer(std::stoi(ligne.substr(signe + 1)));
-    }
 }
 
 // une graine dont le compte tombe juste avec au moins quatre solutions, et les solutions dans l'ordre 1
@@ -149,7 +115,7 @@ private slots:
         QVERIFY(graine != 0);
         Partie p(TotauxAnciens);
         const CumulsStat avant = p.Cumuls();
-        p.Tirer(graine, [&](TfrmSaisieCalcul* s) { Rejouer(s, solutions[2]); });
+        p.Tirer(graine, [&](TfrmSaisieCalcul* s) { RejouerCalcul(s, solutions[2]); });
         const DonneesRecherche& d = p.w.Donnees();
         QCOMPARE(d.MeilleurJoueur, d.But);
         p.Commande("RubriqueDuSimpleAuTordu");
@@ -366,12 +332,7 @@ private slots:
             const QString attendu = dossier.filePath(QStringLiteral("configuration/varnel/varnel.ini"));
             QCOMPARE(w.Fichier().Chemin(), attendu);
             w.show();
-            GardienModal saisie({}, 30000, TitreSaisie);
-            w.RubriqueCompteTireAuSortClick();
-            w.MinuterieAnimation().stop();
-            while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
-                w.TimerAnimationTimer();
-            QTRY_VERIFY(saisie.Fini());
+            MenerTirage(w);
             w.RubriqueDuSimpleAuTorduClick();
             QCOMPARE(TFichierIni(attendu).LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")), 1);
         }
@@ -384,12 +345,7 @@ private slots:
         {
             TfrmMain w;
             w.show();
-            GardienModal saisie({}, 30000, TitreSaisie);
-            w.RubriqueCompteTireAuSortClick();
-            w.MinuterieAnimation().stop();
-            while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
-                w.TimerAnimationTimer();
-            QTRY_VERIFY(saisie.Fini());
+            MenerTirage(w);
             MessageLu message;
             GardienModal boite(message.Lecteur(), 5000, QStringLiteral("Statistiques non enregistrées"));
             w.RubriqueDuSimpleAuTorduClick();

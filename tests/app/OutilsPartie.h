@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Calcul_f.h"
+#include "Main_f.h"
+#include "OutilsFenetres.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <string>
+
+inline const QString TitreSaisie = QStringLiteral("Saisie du calcul");
+
+// mène le tirage de la fenêtre pas à pas jusqu'à la saisie, où agit « jouer » (rien : la saisie est fermée)
+inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)>& jouer = {})
+{
+    GardienModal saisie(
+        [&](QWidget* fenetre) {
+            if (jouer)
+                jouer(qobject_cast<TfrmSaisieCalcul*>(fenetre));
+        },
+        30000, TitreSaisie);
+    w.RubriqueCompteTireAuSortClick();
+    w.MinuterieAnimation().stop();
+    while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
+        w.TimerAnimationTimer();
+    QTRY_VERIFY(saisie.Fini());
+}
+
+// rejoue un calcul du moteur, ligne après ligne, par les boutons de la saisie
+inline void RejouerCalcul(TfrmSaisieCalcul* s, const std::string& calcul)
+{
+    size_t debut = 0;
+    while (debut < calcul.size() && s->isVisible()) {
+        const size_t fin = calcul.find('\n', debut);
+        const std::string ligne = calcul.substr(debut, fin - debut);
+        debut = fin + 1;
+        const size_t signe = ligne.find_first_of("+-*/");
+        auto cliquer = [&](int32_t v) {
+            for (int i = 0; i < 6; ++i)
+                if (s->BoutonNombre(i)->isEnabled() && s->Modele().Valeur(i) == v) {
+                    s->BoutonNombre(i)->click();
+                    return;
+                }
+            QFAIL("nombre introuvable");
+        };
+        cliquer(std::stoi(ligne.substr(0, signe)));
+        s->BoutonSigne(static_cast<int>(std::string("+-*/").find(ligne[signe])))->click();
+        cliquer(std::stoi(ligne.substr(signe + 1)));
+    }
+}
