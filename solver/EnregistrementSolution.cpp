@@ -2,6 +2,8 @@
 
 #include "EcritureCalcul.h"
 
+#include <optional>
+
 namespace {
 
 bool MemesCles(const plq_utl& a, const plq_utl& b)
@@ -35,13 +37,14 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
                          const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit)
 {
     const int32_t r = Appliquer(op, plusGrand.Valeur, plusPetit.Valeur);
+    const bool simple = d.OrdreSolutions == 1;
     auto n = std::make_unique<plq_utl>(masque, etat, op, plusGrand, plusPetit);
-    std::string texte =
-        EcrireCalcul(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, d.OrdreSolutions == 1);
+    // les clés seules : le texte ne sert qu'à départager des clés égales, et la liste l'écrit à la demande
+    CalculerCles(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, simple);
     TListeSolutions& liste = d.ListeSolutions;
 
     if (premiere) {
-        liste.Ajouter(std::move(texte), std::move(n));
+        liste.InsererCalcul(liste.Count(), std::move(n), r, simple);
         Compter(d, masque);
         return;
     }
@@ -58,19 +61,29 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
 
     const int32_t c = liste.Count();
     if (c == 0) {
-        liste.Ajouter(std::move(texte), std::move(n));
+        liste.InsererCalcul(0, std::move(n), r, simple);
         Compter(d, masque);
         return;
     }
+
+    std::optional<std::string> texte;
+    auto texteAvant = [&](int32_t i) {
+        if (!texte) {
+            int32_t somme = 0, maximum = 0;
+            texte = EcrireCalcul(*n->Arbre, r, somme, maximum, simple);
+        }
+        return *texte < liste.Texte(i);
+    };
 
     // dichotomie : la nouvelle va après toute entrée qu'elle ne précède pas
     int32_t bas = 0, haut = c - 1, milieu = (bas + haut) / 2;
     bool avant = false;
     for (;;) {
-        const TListeSolutions::Entree& visitee = liste[milieu];
-        if (MemeSolution(*n, visitee.Objet.get()))
+        const plq_utl* visitee = liste.Objet(milieu);
+        if (MemeSolution(*n, visitee))
             return;
-        avant = AvantDans(*n, *visitee.Objet, d.OrdreSolutions, texte < visitee.Texte);
+        const int cles = ComparerCles(*n, *visitee, d.OrdreSolutions);
+        avant = cles != 0 ? cles < 0 : texteAvant(milieu);
         if (avant) {
             haut = milieu;
         } else {
@@ -88,7 +101,10 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
     const int32_t insertion = avant ? milieu : milieu + 1;
     if (DoublonParmiMemesCles(liste, *n, insertion))
         return;
-    liste.Inserer(insertion, std::move(texte), std::move(n));
+    if (texte)
+        liste.Inserer(insertion, std::move(*texte), std::move(n));
+    else
+        liste.InsererCalcul(insertion, std::move(n), r, simple);
     Compter(d, masque);
 }
 

@@ -10,24 +10,7 @@
 namespace {
 
 template <int Op>
-int Cle(const EtatCalcul& etat, const NoeudCalcul& r)
-{
-    if (!MemeFamille(r.Operation, Op))
-        return -1;
-    if (r.Operation != Op)
-        return r.Operation == OpSoustraction || r.Operation == OpDivision ? 11 : -1;
-    auto cle = [&](int8_t rang) {
-        const NoeudCalcul& x = etat.Noeud(rang);
-        return x.EstResultat ? Cle<Op>(etat, x) : static_cast<int>(x.Rang);
-    };
-    if constexpr (Op == OpSoustraction || Op == OpDivision)
-        return cle(r.Droite);
-    else
-        return std::max(cle(r.Droite), cle(r.Gauche));
-}
-
-template <int Op>
-bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& b)
+[[gnu::always_inline]] inline bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& b)
 {
     const int n = a.EstResultat + b.EstResultat;
     if (n == 0)
@@ -44,7 +27,7 @@ bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& 
             if (&petit == &r && MemeFamille(r.Operation, Op))
                 return false;
         }
-        return Cle<Op>(etat, r) < t.Rang;
+        return CleDansChaine(r, Op) < t.Rang;
     }
 
     const NoeudCalcul& lg = a.Valeur > b.Valeur ? a : b;
@@ -60,7 +43,7 @@ bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& 
         }
     } else {
         // une chaîne de résultats de l'autre famille s'allonge par la gauche, par RangMin décroissant
-        if (!MemeFamille(a.Operation, Op) && b.Operation == Op && Cle<Op>(etat, b) == -1)
+        if (!MemeFamille(a.Operation, Op) && b.Operation == Op && CleDansChaine(b, Op) == -1)
             return true;
     }
     return !MemeFamille(a.Operation, Op) && !MemeFamille(b.Operation, Op);
@@ -95,6 +78,7 @@ public:
     Recherche(DonneesRecherche& d, const Progression& progression) : d_(d), progression_(progression)
     {
         meilleurEcart_ = Ecart(d.MeilleurResultat);
+        FixerBornes();
         if (d.EtatJoueur) {
             joueur_ = true;
             distanceJoueur_ = std::llabs(static_cast<long long>(d.MeilleurJoueur) - d.But);
@@ -103,17 +87,21 @@ public:
     }
 
     void Rechercher(const EtatCalcul& s);
+    // les calculs examinés, comptés par étape pendant la recherche, rejoignent les compteurs
+    void Conclure();
 
 private:
     // l'enfant n'est construit qu'au premier calcul prolongé de l'état
     using Enfant = std::optional<EtatCalcul>;
 
+    // reste : le troisième nombre quand s n'en a que trois, sinon nul
     template <int Op>
-    void Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant);
+    void Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul* reste, Enfant& enfant);
     template <int Op>
-    void ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
-                          const ResultatsEtat& resultats, Enfant& enfant);
-    void DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, Enfant& enfant);
+    int ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
+                         const ResultatsEtat& resultats, Enfant& enfant);
+    void DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, const NoeudCalcul& reste,
+                       Enfant& enfant);
     void Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant);
     void Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r);
     uint32_t Masque(const EtatCalcul& s, const Paire& p) const;
@@ -124,17 +112,19 @@ private:
     DonneesRecherche& d_;
     const Progression& progression_;
     long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - d_.But); }
-    // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors inventaire)
-    bool ARetenir(const Paire& p, int32_t r) const
+    // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors
+    // inventaire), ou une valeur de 101 à 999 (inventaire) ; un calcul qui laisse un résultat de côté
+    // ne vaut jamais le compte, il a été écarté avant
+    bool ARetenir(const Paire& p, int32_t r) const { return p.ResultatsRestants == 0 && r >= bas_ && r <= haut_; }
+    void FixerBornes()
     {
-        if (r == d_.But)
-            return true;
-        if (p.ResultatsRestants != 0)
-            return false;
-        return d_.ModeTousComptes ? r > 100 && r < 1000 : Ecart(r) <= meilleurEcart_;
+        bas_ = d_.ModeTousComptes ? 101 : d_.But - meilleurEcart_;
+        haut_ = d_.ModeTousComptes ? 999 : d_.But + meilleurEcart_;
     }
 
     long long meilleurEcart_ = 0;
+    long long bas_ = 0, haut_ = 0;  // valeurs à retenir
+    std::array<int32_t, 5> etapes_{};
     bool joueur_ = false;
     long long distanceJoueur_ = 0;
     int plaquesJoueur_ = 0;
@@ -180,6 +170,7 @@ void Recherche::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int
     d_.TempsPremiereSolution = HorlogeMs() - d_.DebutChrono;
     d_.MeilleurResultat = d_.MeilleurBas = d_.MeilleurHaut = r;
     meilleurEcart_ = Ecart(r);
+    FixerBornes();
     d_.ViderSolutions();
     EnregistrerSolution(d_, s, true, Masque(s, p), op, p.L, p.Sm);
 }
@@ -239,7 +230,7 @@ bool Calculer(int32_t l, int32_t sm, int32_t& r)
 }
 
 template <int Op>
-void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
+void Recherche::Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul* reste, Enfant& enfant)
 {
     int32_t r;
     if (!Calculer<Op>(p.L.Valeur, p.Sm.Valeur, r))
@@ -253,16 +244,15 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
         Retenir(s, p, Op, r);
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
     if (r != d_.But && s.NbDispo > 2) {
-        if (s.NbDispo == 3) {
-            DernierePaire(s, p, Op, r, enfant);
+        if (reste) {
+            DernierePaire(s, p, Op, r, *reste, enfant);
         } else {
             Prolonger(s, p, Op, enfant);
             Rechercher(*enfant);
         }
     }
 
-    ++d_.NbPossibilites;
-    ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations)];
+    ++etapes_[static_cast<size_t>(s.NbOperations)];
     if (joueur_) {
         const ResultatsEtat resultats = ResultatsDe(s);
         if (AvantJoueur(r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B), resultats.PlusGrand, resultats.Somme + r))
@@ -281,12 +271,9 @@ void Recherche::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& e
 // la dernière paire de l'enfant (le nombre restant de s et le nouveau résultat), examinée sans
 // construire l'enfant : ses nœuds sont ceux de s, le résultat excepté ; l'enfant n'est fait que
 // pour retenir un calcul
-void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, Enfant& enfant)
+void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, const NoeudCalcul& reste,
+                              Enfant& enfant)
 {
-    const NoeudCalcul* reste = nullptr;
-    for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
-        if (k != p.A.Rang && k != p.B.Rang)
-            reste = &s.Noeud(k);
     NoeudCalcul resultat;
     resultat.Valeur = r;
     resultat.Rang = static_cast<int8_t>(s.DerniereCase() + 1);
@@ -295,9 +282,10 @@ void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32
     resultat.Operation = static_cast<int8_t>(op);
     resultat.Gauche = p.L.Rang;
     resultat.Droite = p.Sm.Rang;
-    if (reste->EstResultat && reste->RangMin > resultat.RangMin)
+    resultat.CleChaine = CleChaineDe(op, p.L, p.Sm);
+    if (reste.EstResultat && reste.RangMin > resultat.RangMin)
         return;
-    const Paire derniere = FormerPaire(*reste, resultat, 0);
+    const Paire derniere = FormerPaire(reste, resultat, 0);
     // les résultats de l'enfant : ceux de s et le nouveau
     ResultatsEtat resultats;
     if (joueur_) {
@@ -305,35 +293,36 @@ void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32
         resultats.PlusGrand = std::max(resultats.PlusGrand, r);
         resultats.Somme += r;
     }
-    ExaminerDerniere<OpAddition>(s, p, op, derniere, resultats, enfant);
-    ExaminerDerniere<OpSoustraction>(s, p, op, derniere, resultats, enfant);
-    ExaminerDerniere<OpMultiplication>(s, p, op, derniere, resultats, enfant);
-    ExaminerDerniere<OpDivision>(s, p, op, derniere, resultats, enfant);
+    etapes_[static_cast<size_t>(s.NbOperations + 1)] +=
+        ExaminerDerniere<OpAddition>(s, p, op, derniere, resultats, enfant) +
+        ExaminerDerniere<OpSoustraction>(s, p, op, derniere, resultats, enfant) +
+        ExaminerDerniere<OpMultiplication>(s, p, op, derniere, resultats, enfant) +
+        ExaminerDerniere<OpDivision>(s, p, op, derniere, resultats, enfant);
 }
 
+// 1 quand le calcul est examiné
 template <int Op>
-void Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
-                                 const ResultatsEtat& resultats, Enfant& enfant)
+int Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
+                                const ResultatsEtat& resultats, Enfant& enfant)
 {
     int32_t r;
     if (!Calculer<Op>(derniere.L.Valeur, derniere.Sm.Valeur, r))
-        return;
-    // les clés ne lisent que les opérandes du résultat, qui sont des nœuds de s
+        return 0;
+    // l'ordre canonique ne lit que les opérandes du résultat, qui sont des nœuds de s
     if (!Canonique<Op>(s, derniere.A, derniere.B))
-        return;
+        return 0;
     if (ARetenir(derniere, r)) {
         Prolonger(s, p, op, enfant);
         const EtatCalcul& e = *enfant;
         Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
     }
-    ++d_.NbPossibilites;
-    ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations + 1)];
     if (joueur_) {
         // l'enfant a les plaques de s moins celles de la paire
         const int plaques = 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B);
         if (AvantJoueur(r, plaques, resultats.PlusGrand, resultats.Somme + r))
             ++d_.NbMeilleursQueJoueur;
     }
+    return 1;
 }
 
 void Recherche::Rechercher(const EtatCalcul& s)
@@ -343,6 +332,8 @@ void Recherche::Rechercher(const EtatCalcul& s)
     for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
         dispo[nbDispo++] = k;
     const int resultatsDispo = s.NbDispo - s.NbPlaquesLibres;
+    // les plaques viennent en tête de la liste, les résultats ensuite
+    const int premierResultat = s.NbPlaquesLibres;
     const bool progression = d_.ModeTousComptes && s.NbOperations == 0 && progression_;
 
     Enfant enfant;
@@ -354,17 +345,16 @@ void Recherche::Rechercher(const EtatCalcul& s)
             bool admis = !(a.EstResultat && b.EstResultat) || a.RangMin < b.RangMin;
             // pas de nouvelle étape sous un sous-calcul ouvert qui ne tient que des plaques plus hautes
             const int m = std::min(a.RangMin, b.RangMin);
-            for (int k = 0; admis && k < nbDispo; ++k) {
-                const NoeudCalcul& x = s.Noeud(dispo[k]);
-                if (k != ia && k != ib && x.EstResultat && x.RangMin > m)
+            for (int k = premierResultat; admis && k < nbDispo; ++k)
+                if (k != ia && k != ib && s.Noeud(dispo[k]).RangMin > m)
                     admis = false;
-            }
             if (admis) {
                 const Paire p = FormerPaire(a, b, resultatsDispo - a.EstResultat - b.EstResultat);
-                Examiner<OpAddition>(s, p, enfant);
-                Examiner<OpSoustraction>(s, p, enfant);
-                Examiner<OpMultiplication>(s, p, enfant);
-                Examiner<OpDivision>(s, p, enfant);
+                const NoeudCalcul* reste = nbDispo == 3 ? &s.Noeud(dispo[3 - ia - ib]) : nullptr;
+                Examiner<OpAddition>(s, p, reste, enfant);
+                Examiner<OpSoustraction>(s, p, reste, enfant);
+                Examiner<OpMultiplication>(s, p, reste, enfant);
+                Examiner<OpDivision>(s, p, reste, enfant);
             }
             if (progression)
                 for (int op = OpAddition; op <= OpDivision; ++op)
@@ -373,9 +363,19 @@ void Recherche::Rechercher(const EtatCalcul& s)
     }
 }
 
+void Recherche::Conclure()
+{
+    for (size_t k = 0; k < etapes_.size(); ++k) {
+        d_.NbPossibilitesEtape[k] += etapes_[k];
+        d_.NbPossibilites += etapes_[k];
+    }
+}
+
 }  // namespace
 
 void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression)
 {
-    Recherche(d, progression).Rechercher(etat);
+    Recherche recherche(d, progression);
+    recherche.Rechercher(etat);
+    recherche.Conclure();
 }
