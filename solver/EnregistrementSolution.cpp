@@ -39,13 +39,25 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
     const int32_t r = Appliquer(op, plusGrand.Valeur, plusPetit.Valeur);
     const bool simple = d.OrdreSolutions == 1;
     auto n = std::make_unique<plq_utl>(masque, etat, op, plusGrand, plusPetit);
-    // les clés seules : le texte ne sert qu'à départager des clés égales, et la liste l'écrit à la demande
-    CalculerCles(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, simple);
+    // l'inventaire range des milliers de calculs dont on ne lit qu'un texte : les clés seules, le texte
+    // ne sert qu'à départager des clés égales et la liste l'écrit à la demande ; une résolution en
+    // range peu, qu'on lit tous : texte et clés viennent ensemble
+    std::optional<std::string> texte;
+    if (d.ModeTousComptes)
+        CalculerCles(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, simple);
+    else
+        texte = EcrireCalcul(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, simple);
     TListeSolutions& liste = d.ListeSolutions;
+    auto ranger = [&](int32_t i) {
+        if (texte)
+            liste.Inserer(i, std::move(*texte), std::move(n));
+        else
+            liste.InsererCalcul(i, std::move(n), r, simple);
+        Compter(d, masque);
+    };
 
     if (premiere) {
-        liste.InsererCalcul(liste.Count(), std::move(n), r, simple);
-        Compter(d, masque);
+        ranger(liste.Count());
         return;
     }
 
@@ -61,12 +73,10 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
 
     const int32_t c = liste.Count();
     if (c == 0) {
-        liste.InsererCalcul(0, std::move(n), r, simple);
-        Compter(d, masque);
+        ranger(0);
         return;
     }
 
-    std::optional<std::string> texte;
     auto texteAvant = [&](int32_t i) {
         if (!texte) {
             int32_t somme = 0, maximum = 0;
@@ -101,11 +111,7 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
     const int32_t insertion = avant ? milieu : milieu + 1;
     if (DoublonParmiMemesCles(liste, *n, insertion))
         return;
-    if (texte)
-        liste.Inserer(insertion, std::move(*texte), std::move(n));
-    else
-        liste.InsererCalcul(insertion, std::move(n), r, simple);
-    Compter(d, masque);
+    ranger(insertion);
 }
 
 int32_t PositionSolutionJoueur(const DonneesRecherche& d)

@@ -127,6 +127,11 @@ void Reappliquer(EtatCalcul& enfant, int op, int caseGauche, int caseDroite)
     const auto droite = static_cast<int8_t>(caseDroite);
     r.Valeur = Appliquer(op, enfant.Noeud(gauche).Valeur, enfant.Noeud(droite).Valeur);
     r.Operation = static_cast<int8_t>(op);
+    if (gauche == ancienneGauche && droite == ancienneDroite) {
+        // la même paire : seule l'opération change
+        r.CleChaine = CleChaineDe(op, enfant.Noeud(gauche), enfant.Noeud(droite));
+        return;
+    }
     enfant.NbPlaquesLibres += EstPlaque(enfant, ancienneGauche) + EstPlaque(enfant, ancienneDroite) -
                               EstPlaque(enfant, gauche) - EstPlaque(enfant, droite);
     if (gauche != ancienneGauche) {

@@ -73,14 +73,15 @@ struct ResultatsEtat {
     int32_t Somme = 0;
 };
 
+// Joueur : chaque calcul examiné est classé par rapport à celui du joueur
+template <bool Joueur>
 class Recherche {
 public:
-    Recherche(DonneesRecherche& d, const Progression& progression) : d_(d), progression_(progression)
+    Recherche(DonneesRecherche& d, const Progression& progression) : d_(d), progression_(progression), but_(d.But)
     {
         meilleurEcart_ = Ecart(d.MeilleurResultat);
         FixerBornes();
-        if (d.EtatJoueur) {
-            joueur_ = true;
+        if constexpr (Joueur) {
             distanceJoueur_ = std::llabs(static_cast<long long>(d.MeilleurJoueur) - d.But);
             plaquesJoueur_ = 6 - d.EtatJoueur->NbPlaquesLibres;
         }
@@ -111,7 +112,8 @@ private:
 
     DonneesRecherche& d_;
     const Progression& progression_;
-    long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - d_.But); }
+    const int32_t but_;  // le compte ne change pas pendant la recherche
+    long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - but_); }
     // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors
     // inventaire), ou une valeur de 101 à 999 (inventaire) ; un calcul qui laisse un résultat de côté
     // ne vaut jamais le compte, il a été écarté avant
@@ -125,12 +127,12 @@ private:
     long long meilleurEcart_ = 0;
     long long bas_ = 0, haut_ = 0;  // valeurs à retenir
     std::array<int32_t, 5> etapes_{};
-    bool joueur_ = false;
     long long distanceJoueur_ = 0;
     int plaquesJoueur_ = 0;
 };
 
-uint32_t Recherche::Masque(const EtatCalcul& s, const Paire& p) const
+template <bool Joueur>
+uint32_t Recherche<Joueur>::Masque(const EtatCalcul& s, const Paire& p) const
 {
     uint32_t masque = MasquePlaquesEtat(s, d_.RangPlaque);
     if (!p.A.EstResultat)
@@ -140,7 +142,8 @@ uint32_t Recherche::Masque(const EtatCalcul& s, const Paire& p) const
     return masque;
 }
 
-bool Recherche::AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const
+template <bool Joueur>
+bool Recherche<Joueur>::AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const
 {
     const long long distance = Ecart(r);
     if (distance != distanceJoueur_)
@@ -165,7 +168,8 @@ ResultatsEtat ResultatsDe(const EtatCalcul& s)
 
 int Plaques(const NoeudCalcul& a, const NoeudCalcul& b) { return (a.EstResultat ? 0 : 1) + (b.EstResultat ? 0 : 1); }
 
-void Recherche::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r)
+template <bool Joueur>
+void Recherche<Joueur>::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r)
 {
     d_.TempsPremiereSolution = HorlogeMs() - d_.DebutChrono;
     d_.MeilleurResultat = d_.MeilleurBas = d_.MeilleurHaut = r;
@@ -176,7 +180,8 @@ void Recherche::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int
 }
 
 // un calcul examiné : compte atteint, meilleure approche, ou valeur de l'inventaire
-void Recherche::Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r)
+template <bool Joueur>
+void Recherche<Joueur>::Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r)
 {
     if (r == d_.But) {
         if (!d_.ButAtteint) {
@@ -229,13 +234,14 @@ bool Calculer(int32_t l, int32_t sm, int32_t& r)
     return true;
 }
 
+template <bool Joueur>
 template <int Op>
-void Recherche::Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul* reste, Enfant& enfant)
+void Recherche<Joueur>::Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul* reste, Enfant& enfant)
 {
     int32_t r;
     if (!Calculer<Op>(p.L.Valeur, p.Sm.Valeur, r))
         return;
-    if (r == d_.But && p.ResultatsRestants != 0)
+    if (r == but_ && p.ResultatsRestants != 0)
         return;
     if (!Canonique<Op>(s, p.A, p.B))
         return;
@@ -243,7 +249,7 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul*
     if (ARetenir(p, r))
         Retenir(s, p, Op, r);
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
-    if (r != d_.But && s.NbDispo > 2) {
+    if (r != but_ && s.NbDispo > 2) {
         if (reste) {
             DernierePaire(s, p, Op, r, *reste, enfant);
         } else {
@@ -253,14 +259,15 @@ void Recherche::Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul*
     }
 
     ++etapes_[static_cast<size_t>(s.NbOperations)];
-    if (joueur_) {
+    if constexpr (Joueur) {
         const ResultatsEtat resultats = ResultatsDe(s);
         if (AvantJoueur(r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B), resultats.PlusGrand, resultats.Somme + r))
             ++d_.NbMeilleursQueJoueur;
     }
 }
 
-void Recherche::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant)
+template <bool Joueur>
+void Recherche<Joueur>::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant)
 {
     if (!enfant)
         enfant.emplace(Deriver(s, op, p.L.Rang, p.Sm.Rang));
@@ -271,7 +278,8 @@ void Recherche::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& e
 // la dernière paire de l'enfant (le nombre restant de s et le nouveau résultat), examinée sans
 // construire l'enfant : ses nœuds sont ceux de s, le résultat excepté ; l'enfant n'est fait que
 // pour retenir un calcul
-void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, const NoeudCalcul& reste,
+template <bool Joueur>
+void Recherche<Joueur>::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, const NoeudCalcul& reste,
                               Enfant& enfant)
 {
     NoeudCalcul resultat;
@@ -283,12 +291,12 @@ void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32
     resultat.Gauche = p.L.Rang;
     resultat.Droite = p.Sm.Rang;
     resultat.CleChaine = CleChaineDe(op, p.L, p.Sm);
-    if (reste.EstResultat && reste.RangMin > resultat.RangMin)
-        return;
+    // de deux résultats, celui fait le premier tient la plus petite feuille : vrai ici, la paire ayant
+    // été admise parce que le reste, s'il est un résultat, ne tient que des plaques plus basses
     const Paire derniere = FormerPaire(reste, resultat, 0);
     // les résultats de l'enfant : ceux de s et le nouveau
     ResultatsEtat resultats;
-    if (joueur_) {
+    if constexpr (Joueur) {
         resultats = ResultatsDe(s);
         resultats.PlusGrand = std::max(resultats.PlusGrand, r);
         resultats.Somme += r;
@@ -301,8 +309,9 @@ void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32
 }
 
 // 1 quand le calcul est examiné
+template <bool Joueur>
 template <int Op>
-int Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
+int Recherche<Joueur>::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
                                 const ResultatsEtat& resultats, Enfant& enfant)
 {
     int32_t r;
@@ -316,7 +325,7 @@ int Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, con
         const EtatCalcul& e = *enfant;
         Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
     }
-    if (joueur_) {
+    if constexpr (Joueur) {
         // l'enfant a les plaques de s moins celles de la paire
         const int plaques = 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B);
         if (AvantJoueur(r, plaques, resultats.PlusGrand, resultats.Somme + r))
@@ -325,15 +334,18 @@ int Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, con
     return 1;
 }
 
-void Recherche::Rechercher(const EtatCalcul& s)
+template <bool Joueur>
+void Recherche<Joueur>::Rechercher(const EtatCalcul& s)
 {
     int8_t dispo[6];
     int nbDispo = 0;
     for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
         dispo[nbDispo++] = k;
     const int resultatsDispo = s.NbDispo - s.NbPlaquesLibres;
-    // les plaques viennent en tête de la liste, les résultats ensuite
-    const int premierResultat = s.NbPlaquesLibres;
+    // les sous-calculs ouverts, par leur plus petite feuille (les résultats suivent les plaques dans la liste)
+    unsigned ouverts = 0;
+    for (int k = s.NbPlaquesLibres; k < nbDispo; ++k)
+        ouverts |= 1u << s.Noeud(dispo[k]).RangMin;
     const bool progression = d_.ModeTousComptes && s.NbOperations == 0 && progression_;
 
     Enfant enfant;
@@ -344,10 +356,9 @@ void Recherche::Rechercher(const EtatCalcul& s)
             // de deux résultats, celui fait le premier doit tenir la plus petite feuille
             bool admis = !(a.EstResultat && b.EstResultat) || a.RangMin < b.RangMin;
             // pas de nouvelle étape sous un sous-calcul ouvert qui ne tient que des plaques plus hautes
-            const int m = std::min(a.RangMin, b.RangMin);
-            for (int k = premierResultat; admis && k < nbDispo; ++k)
-                if (k != ia && k != ib && s.Noeud(dispo[k]).RangMin > m)
-                    admis = false;
+            const unsigned autres = ouverts & ~(a.EstResultat ? 1u << a.RangMin : 0u) &
+                                    ~(b.EstResultat ? 1u << b.RangMin : 0u);
+            admis = admis && (autres >> (std::min(a.RangMin, b.RangMin) + 1)) == 0;
             if (admis) {
                 const Paire p = FormerPaire(a, b, resultatsDispo - a.EstResultat - b.EstResultat);
                 const NoeudCalcul* reste = nbDispo == 3 ? &s.Noeud(dispo[3 - ia - ib]) : nullptr;
@@ -363,7 +374,8 @@ void Recherche::Rechercher(const EtatCalcul& s)
     }
 }
 
-void Recherche::Conclure()
+template <bool Joueur>
+void Recherche<Joueur>::Conclure()
 {
     for (size_t k = 0; k < etapes_.size(); ++k) {
         d_.NbPossibilitesEtape[k] += etapes_[k];
@@ -375,7 +387,13 @@ void Recherche::Conclure()
 
 void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression)
 {
-    Recherche recherche(d, progression);
-    recherche.Rechercher(etat);
-    recherche.Conclure();
+    if (d.EtatJoueur) {
+        Recherche<true> recherche(d, progression);
+        recherche.Rechercher(etat);
+        recherche.Conclure();
+    } else {
+        Recherche<false> recherche(d, progression);
+        recherche.Rechercher(etat);
+        recherche.Conclure();
+    }
 }
