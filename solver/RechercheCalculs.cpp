@@ -77,7 +77,8 @@ struct ResultatsEtat {
 template <bool Joueur>
 class Recherche {
 public:
-    Recherche(DonneesRecherche& d, const Progression& progression) : d_(d), progression_(progression), but_(d.But)
+    Recherche(DonneesRecherche& d, const Progression& progression, ComptesMarques* marques)
+        : d_(d), progression_(progression), but_(d.But), marques_(marques)
     {
         meilleurEcart_ = Ecart(d.MeilleurResultat);
         FixerBornes();
@@ -113,6 +114,7 @@ private:
     DonneesRecherche& d_;
     const Progression& progression_;
     const int32_t but_;  // le compte ne change pas pendant la recherche
+    ComptesMarques* const marques_;  // non nul : l'inventaire ne fait que marquer les valeurs atteintes
     long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - but_); }
     // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors
     // inventaire), ou une valeur de 101 à 999 (inventaire) ; un calcul qui laisse un résultat de côté
@@ -246,8 +248,12 @@ void Recherche<Joueur>::Examiner(const EtatCalcul& s, const Paire& p, const Noeu
     if (!Canonique<Op>(s, p.A, p.B))
         return;
 
-    if (ARetenir(p, r))
-        Retenir(s, p, Op, r);
+    if (ARetenir(p, r)) {
+        if (marques_)
+            marques_->set(static_cast<size_t>(r));
+        else
+            Retenir(s, p, Op, r);
+    }
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
     if (r != but_ && s.NbDispo > 2) {
         if (reste) {
@@ -321,9 +327,13 @@ int Recherche<Joueur>::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int
     if (!Canonique<Op>(s, derniere.A, derniere.B))
         return 0;
     if (ARetenir(derniere, r)) {
-        Prolonger(s, p, op, enfant);
-        const EtatCalcul& e = *enfant;
-        Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
+        if (marques_) {
+            marques_->set(static_cast<size_t>(r));
+        } else {
+            Prolonger(s, p, op, enfant);
+            const EtatCalcul& e = *enfant;
+            Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
+        }
     }
     if constexpr (Joueur) {
         // l'enfant a les plaques de s moins celles de la paire
@@ -385,15 +395,29 @@ void Recherche<Joueur>::Conclure()
 
 }  // namespace
 
-void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression)
+namespace {
+
+void Lancer(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression, ComptesMarques* marques)
 {
     if (d.EtatJoueur) {
-        Recherche<true> recherche(d, progression);
+        Recherche<true> recherche(d, progression, marques);
         recherche.Rechercher(etat);
         recherche.Conclure();
     } else {
-        Recherche<false> recherche(d, progression);
+        Recherche<false> recherche(d, progression, marques);
         recherche.Rechercher(etat);
         recherche.Conclure();
     }
+}
+
+}  // namespace
+
+void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression)
+{
+    Lancer(d, etat, progression, nullptr);
+}
+
+void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques& marques)
+{
+    Lancer(d, etat, {}, &marques);
 }

@@ -2,8 +2,11 @@
 
 #include <iostream>
 
+#include <unistd.h>
+
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    return ExecuterVarnelCalcul(arguments, std::cout, std::cerr);
+    // la progression de l'atlas ne s'écrit que pour quelqu'un qui regarde
+    return ExecuterVarnelCalcul(arguments, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
 }
