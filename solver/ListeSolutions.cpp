@@ -10,12 +10,14 @@ size_t TListeSolutions::BlocDe(int32_t i) const
 {
     if (i < 0 || i >= nb_)
         throw std::out_of_range("indice de solution hors de la liste");
-    const size_t dernier = dernierBloc_;
-    if (dernier < debuts_.size() && debuts_[dernier] <= i && (dernier + 1 == debuts_.size() || i < debuts_[dernier + 1]))
-        return dernier;
-    auto it = std::upper_bound(debuts_.begin(), debuts_.end(), i);
-    dernierBloc_ = static_cast<size_t>(std::distance(debuts_.begin(), it) - 1);
-    return dernierBloc_;
+    // les blocs ont de 256 à 512 entrées : le bloc proportionnel à l'indice est tout près du bon
+    const size_t nbBlocs = debuts_.size();
+    size_t b = std::min(static_cast<size_t>(i) * nbBlocs / static_cast<size_t>(nb_), nbBlocs - 1);
+    while (debuts_[b] > i)
+        --b;
+    while (b + 1 < nbBlocs && debuts_[b + 1] <= i)
+        ++b;
+    return b;
 }
 
 TListeSolutions::Entree& TListeSolutions::EntreeA(int32_t i)

@@ -64,6 +64,4 @@ private:
     std::vector<std::vector<Entree*>> blocs_;
     std::vector<int32_t> debuts_;  // indice de la première entrée de chaque bloc
     int32_t nb_ = 0;
-    // la dichotomie de l'enregistrement lit des entrées voisines : le dernier bloc lu sert d'abord
-    mutable size_t dernierBloc_ = 0;
 };
