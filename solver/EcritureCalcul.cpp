@@ -6,10 +6,13 @@
 
 namespace {
 
-// copie de travail d'une liste de termes ; un terme de valeur 0 est retiré
+// copie de travail d'une liste de termes : les termes encore à combiner, dans l'ordre de la liste
+// (une combinaison met son résultat à la place du premier terme et retire le second) ; chacun
+// sait de quels termes de départ il est fait, ce qui suffit à décrire toute la liste
 struct TermeTravail {
     int32_t Valeur;
     uint8_t Inverse;
+    uint8_t Bloc;  // bit i : le terme de départ i y est fondu
     const GroupeTermes* SousGroupe;
 };
 
@@ -22,7 +25,11 @@ ListeTravail ListeDe(const GroupeTermes& groupe)
 {
     ListeTravail liste;
     for (const Terme& t : groupe.Termes)
-        liste.Termes[liste.Nb++] = TermeTravail{t.Valeur, t.Inverse, t.SousGroupe.get()};
+    {
+        liste.Termes[static_cast<size_t>(liste.Nb)] =
+            TermeTravail{t.Valeur, t.Inverse, static_cast<uint8_t>(1u << liste.Nb), t.SousGroupe};
+        ++liste.Nb;
+    }
     return liste;
 }
 
@@ -45,37 +52,106 @@ void AjouterLigne(std::string& texte, int k, int32_t grand, int32_t petit, int32
 
 // une paire de termes combinée en une ligne
 struct Combinaison {
-    int X = -1, Y = -1;
+    int X = -1, Y = -1;  // X avant Y dans la liste
     int K = 0;
     int32_t Grand = 0, Petit = 0, Resultat = 0;
-    ListeTravail Reste;
+    uint8_t Inverse = 0;  // celui du grand terme, que garde le résultat
+    uint8_t Bloc = 0;
 };
 
-bool Ecrire(const GroupeTermes& groupe, int32_t f, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
-            bool simple, std::string* texte);
-
-// écrit un sous-groupe à la suite ; ses lignes comptent dans la somme et le maximum
-void EcrireSousGroupe(const GroupeTermes& sous, int32_t f, int32_t& somme, int32_t& maximum, bool simple,
-                      std::string* texte)
+// les termes qui restent après la combinaison
+ListeTravail Suite(const ListeTravail& termes, const Combinaison& c)
 {
-    Ecrire(sous, f, somme, maximum, ListeDe(sous), simple, texte);
+    ListeTravail suite;
+    suite.Nb = termes.Nb - 1;
+    for (int i = 0, k = 0; i < termes.Nb; ++i)
+        if (i != c.Y)
+            suite.Termes[static_cast<size_t>(k++)] = termes.Termes[static_cast<size_t>(i)];
+    suite.Termes[static_cast<size_t>(c.X)] = TermeTravail{c.Resultat, c.Inverse, c.Bloc, nullptr};
+    return suite;
 }
 
-// la paire (x, y) donne-t-elle une ligne ? si oui, la remplit
-bool Combiner(const GroupeTermes& groupe, const ListeTravail& termes, int x, int y, Combinaison& c)
+// la liste décrite par les termes de départ fondus dans chacun de ses termes
+uint64_t Code(const ListeTravail& termes)
 {
-    const TermeTravail& tx = termes.Termes[x];
-    const TermeTravail& ty = termes.Termes[y];
+    uint64_t code = 0;
+    for (int i = 0; i < termes.Nb; ++i)
+        code |= static_cast<uint64_t>(termes.Termes[static_cast<size_t>(i)].Bloc) << (6 * i);
+    return code;
+}
+
+// les suites déjà choisies pendant l'écriture d'un calcul : la même liste de termes, partie du même
+// maximum, se choisit toujours de la même façon ; seuls comptent ce qu'elle ajoute à la somme et le
+// maximum qu'elle laisse (le choix ne dépend pas de la somme de départ). Une génération par calcul
+// écrit : les cases des calculs précédents ne valent plus.
+class MemoireSuites {
+public:
+    struct Case {
+        const GroupeTermes* Groupe = nullptr;
+        uint64_t Code = 0;
+        int32_t Maximum0 = 0, Ajout = 0, Maximum = 0;
+        uint32_t Generation = 0;
+        bool Ecrite = false;
+    };
+
+    void Nouvelle()
+    {
+        if (++generation_ == 0) {
+            cases_.fill(Case{});
+            generation_ = 1;
+        }
+    }
+    // la case de la suite si elle a déjà été choisie pour ce calcul, sinon nulle
+    const Case* Trouver(const GroupeTermes* groupe, uint64_t code, int32_t maximum0) const
+    {
+        size_t i = Indice(groupe, code, maximum0);
+        for (int essai = 0; essai < 4; ++essai, i = (i + 1) % cases_.size()) {
+            const Case& c = cases_[i];
+            if (c.Generation != generation_)
+                return nullptr;
+            if (c.Groupe == groupe && c.Code == code && c.Maximum0 == maximum0)
+                return &c;
+        }
+        return nullptr;
+    }
+    void Garder(const Case& nouvelle)
+    {
+        size_t i = Indice(nouvelle.Groupe, nouvelle.Code, nouvelle.Maximum0);
+        for (int essai = 0; essai < 3 && cases_[i].Generation == generation_; ++essai)
+            i = (i + 1) % cases_.size();
+        cases_[i] = nouvelle;
+        cases_[i].Generation = generation_;
+    }
+private:
+    static size_t Indice(const GroupeTermes* groupe, uint64_t code, int32_t maximum0)
+    {
+        const uint64_t h = (code ^ (static_cast<uint64_t>(static_cast<uint32_t>(maximum0)) << 36) ^
+                            reinterpret_cast<uintptr_t>(groupe)) * 0x9e3779b97f4a7c15ull;
+        return static_cast<size_t>(h >> 54);
+    }
+
+    std::array<Case, 1024> cases_{};
+    uint32_t generation_ = 0;
+};
+
+// une mémoire par fil : les fils de l'atlas écrivent chacun leurs calculs
+thread_local MemoireSuites Memoire;
+
+// la paire (x, y) donne-t-elle une ligne ? si oui, la remplit
+bool Combiner(uint8_t famille, const ListeTravail& termes, int x, int y, Combinaison& c)
+{
+    const TermeTravail& tx = termes.Termes[static_cast<size_t>(x)];
+    const TermeTravail& ty = termes.Termes[static_cast<size_t>(y)];
     const TermeTravail* grand = ty.Valeur >= tx.Valeur ? &ty : &tx;
     const TermeTravail* petit = grand == &ty ? &tx : &ty;
     if (tx.Inverse != ty.Inverse) {
         // paire mixte : le terme direct doit dépasser (diviser exactement) l'autre
         grand = tx.Inverse == 0 ? &tx : &ty;
         petit = grand == &tx ? &ty : &tx;
-        if (groupe.Famille == 0 ? grand->Valeur <= petit->Valeur : grand->Valeur % petit->Valeur != 0)
+        if (famille == 0 ? grand->Valeur <= petit->Valeur : grand->Valeur % petit->Valeur != 0)
             return false;
     }
-    const int k = (tx.Inverse ^ ty.Inverse) + 2 * groupe.Famille;
+    const int k = (tx.Inverse ^ ty.Inverse) + 2 * famille;
     const int32_t o = Appliquer(k, grand->Valeur, petit->Valeur);
     if (o == grand->Valeur || o == petit->Valeur)
         return false;
@@ -85,77 +161,150 @@ bool Combiner(const GroupeTermes& groupe, const ListeTravail& termes, int x, int
     c.Grand = grand->Valeur;
     c.Petit = petit->Valeur;
     c.Resultat = o;
-    c.Reste = termes;
-    c.Reste.Termes[x] = TermeTravail{o, grand->Inverse, nullptr};
-    c.Reste.Termes[y] = TermeTravail{0, 1, nullptr};
+    c.Inverse = grand->Inverse;
+    c.Bloc = static_cast<uint8_t>(tx.Bloc | ty.Bloc);
     return true;
 }
 
+// les écritures d'un même calcul : sa valeur finale, l'ordre choisi, le texte (nul : les clés seules)
+class Ecriture {
+public:
+    Ecriture(int32_t f, bool simple, std::string* texte) : f_(f), simple_(simple), texte_(texte)
+    {
+        Memoire.Nouvelle();
+    }
+
+    // choisit l'écriture des termes ; somme et maximum reçoivent ses clés ; faux si aucune n'existe
+    bool Ecrire(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes);
+
+private:
+    void Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
+                  const Combinaison& choix, int32_t somme0, int32_t maximum0);
+    void EcrireSousGroupe(const GroupeTermes& sous, int32_t& somme, int32_t& maximum);
+    // la suite d'une paire candidate, clés seules
+    bool EcrireSuite(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& suite);
+    int32_t Maximum(int32_t maximum0, int32_t o) const { return o == f_ ? maximum0 : std::max(maximum0, o); }
+
+    // un sous-groupe s'écrit de la même façon chaque fois qu'il part du même maximum : ce qu'il
+    // ajoute à la somme et le maximum qu'il laisse sont gardés (clés seules)
+    struct SousGroupeEcrit {
+        const GroupeTermes* Sous;
+        int32_t Maximum0, Ajout, Maximum;
+    };
+    std::array<SousGroupeEcrit, 8> memoire_{};
+    int nbMemoire_ = 0;
+    size_t prochain_ = 0;
+
+    int32_t f_;
+    bool simple_;
+    std::string* texte_;
+};
+
+void Ecriture::EcrireSousGroupe(const GroupeTermes& sous, int32_t& somme, int32_t& maximum)
+{
+    if (texte_) {
+        Ecrire(sous, somme, maximum, ListeDe(sous));
+        return;
+    }
+    for (int i = 0; i < nbMemoire_; ++i) {
+        const SousGroupeEcrit& m = memoire_[static_cast<size_t>(i)];
+        if (m.Sous == &sous && m.Maximum0 == maximum) {
+            somme += m.Ajout;
+            maximum = m.Maximum;
+            return;
+        }
+    }
+    const int32_t somme0 = somme, maximum0 = maximum;
+    Ecrire(sous, somme, maximum, ListeDe(sous));
+    memoire_[prochain_] = SousGroupeEcrit{&sous, maximum0, somme - somme0, maximum};
+    prochain_ = (prochain_ + 1) % memoire_.size();
+    nbMemoire_ = std::min(nbMemoire_ + 1, static_cast<int>(memoire_.size()));
+}
+
+bool Ecriture::EcrireSuite(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& suite)
+{
+    // deux termes : une seule ligne, plus vite écrite que cherchée
+    if (suite.Nb < 3)
+        return Ecrire(groupe, somme, maximum, suite);
+    const uint64_t code = Code(suite);
+    if (const MemoireSuites::Case* c = Memoire.Trouver(&groupe, code, maximum)) {
+        somme += c->Ajout;
+        maximum = c->Maximum;
+        return c->Ecrite;
+    }
+    const int32_t somme0 = somme, maximum0 = maximum;
+    const bool ecrite = Ecrire(groupe, somme, maximum, suite);
+    Memoire.Garder(MemoireSuites::Case{&groupe, code, maximum0, somme - somme0, maximum, 0, ecrite});
+    return ecrite;
+}
+
 // termine l'écriture d'une combinaison choisie : sous-groupes, ligne, puis la suite
-void Terminer(const GroupeTermes& groupe, int32_t f, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
-              const Combinaison& choix, int32_t somme0, int32_t maximum0, bool simple, std::string* texte)
+void Ecriture::Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
+                        const Combinaison& choix, int32_t somme0, int32_t maximum0)
 {
     // les lignes d'un sous-groupe précèdent celle qui utilise sa valeur ;
     // le sous-groupe qui demande le plus d'opérations s'écrit le premier
-    const GroupeTermes* sousX = termes.Termes[choix.X].SousGroupe;
-    const GroupeTermes* sousY = termes.Termes[choix.Y].SousGroupe;
+    const GroupeTermes* sousX = termes.Termes[static_cast<size_t>(choix.X)].SousGroupe;
+    const GroupeTermes* sousY = termes.Termes[static_cast<size_t>(choix.Y)].SousGroupe;
     if (sousX && sousY && NbOperationsGroupe(*sousY) > NbOperationsGroupe(*sousX))
         std::swap(sousX, sousY);
     if (!sousX)
         std::swap(sousX, sousY);
     if (sousX)
-        EcrireSousGroupe(*sousX, f, somme, maximum, simple, texte);
+        EcrireSousGroupe(*sousX, somme, maximum);
     if (sousY)
-        EcrireSousGroupe(*sousY, f, somme, maximum, simple, texte);
+        EcrireSousGroupe(*sousY, somme, maximum);
 
-    if (texte) {
-        AjouterLigne(*texte, choix.K, choix.Grand, choix.Petit, choix.Resultat);
+    if (texte_) {
+        AjouterLigne(*texte_, choix.K, choix.Grand, choix.Petit, choix.Resultat);
         // la suite se réécrit à l'identique, cette fois avec son texte
         int32_t sommeSuite = somme0 + choix.Resultat;
-        int32_t maxSuite = choix.Resultat == f ? maximum0 : std::max(maximum0, choix.Resultat);
-        Ecrire(groupe, f, sommeSuite, maxSuite, choix.Reste, simple, texte);
+        int32_t maxSuite = Maximum(maximum0, choix.Resultat);
+        Ecrire(groupe, sommeSuite, maxSuite, Suite(termes, choix));
     }
 }
 
-bool Ecrire(const GroupeTermes& groupe, int32_t f, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
-            bool simple, std::string* texte)
+bool Ecriture::Ecrire(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes)
 {
     const int32_t somme0 = somme;
     const int32_t maximum0 = maximum;
-    int restants[6];
-    int nbRestants = 0;
-    for (int i = 0; i < termes.Nb; ++i)
-        if (termes.Termes[i].Valeur != 0)
-            restants[nbRestants++] = i;
-    if (nbRestants < 2)
+    const int nb = termes.Nb;
+    if (nb < 2)
         return false;
 
     Combinaison meilleure;
-    if (nbRestants == 2) {
+    if (nb == 2) {
         // une seule paire : c'est la dernière ligne de cette chaîne
-        if (!Combiner(groupe, termes, restants[0], restants[1], meilleure))
+        if (!Combiner(groupe.Famille, termes, 0, 1, meilleure))
             return false;
         somme = somme0 + meilleure.Resultat;
-        maximum = meilleure.Resultat == f ? maximum0 : std::max(maximum0, meilleure.Resultat);
-        Terminer(groupe, f, somme, maximum, termes, meilleure, somme0, maximum0, simple, texte);
+        maximum = Maximum(maximum0, meilleure.Resultat);
+        Terminer(groupe, somme, maximum, termes, meilleure, somme0, maximum0);
         return true;
     }
 
-    int32_t meilleurMax = simple ? Aucun : 0;
-    int32_t meilleureSomme = simple ? Aucun : 0;
+    int32_t meilleurMax = simple_ ? Aucun : 0;
+    int32_t meilleureSomme = simple_ ? Aucun : 0;
     bool trouve = false;
+    // les textes n'ont pas à être écrits pendant le choix
+    std::string* const texte = texte_;
+    texte_ = nullptr;
     Combinaison c;
-    for (int i = 0; i + 1 < nbRestants; ++i) {
-        for (int j = i + 1; j < nbRestants; ++j) {
-            if (!Combiner(groupe, termes, restants[i], restants[j], c))
+    for (int i = 0; i + 1 < nb; ++i) {
+        for (int j = i + 1; j < nb; ++j) {
+            if (!Combiner(groupe.Famille, termes, i, j, c))
                 continue;
             int32_t sommeC = somme0 + c.Resultat;
-            int32_t maxC = c.Resultat == f ? maximum0 : std::max(maximum0, c.Resultat);
-            // au moins deux termes restent : sans suite, la paire ne mène nulle part
-            if (!Ecrire(groupe, f, sommeC, maxC, c.Reste, simple, nullptr))
+            int32_t maxC = Maximum(maximum0, c.Resultat);
+            // la suite n'abaisse jamais le maximum et ajoute à la somme : du plus simple, une paire déjà
+            // battue avant sa suite ne peut plus faire strictement mieux
+            if (simple_ && trouve && (maxC > meilleurMax || (maxC == meilleurMax && sommeC >= meilleureSomme)))
                 continue;
-            const bool meilleur = simple ? (maxC < meilleurMax || (maxC == meilleurMax && sommeC < meilleureSomme))
-                                         : (maxC > meilleurMax || (maxC == meilleurMax && sommeC > meilleureSomme));
+            // au moins deux termes restent : sans suite, la paire ne mène nulle part
+            if (!EcrireSuite(groupe, sommeC, maxC, Suite(termes, c)))
+                continue;
+            const bool meilleur = simple_ ? (maxC < meilleurMax || (maxC == meilleurMax && sommeC < meilleureSomme))
+                                          : (maxC > meilleurMax || (maxC == meilleurMax && sommeC > meilleureSomme));
             if (meilleur) {
                 meilleurMax = maxC;
                 meilleureSomme = sommeC;
@@ -164,11 +313,12 @@ bool Ecrire(const GroupeTermes& groupe, int32_t f, int32_t& somme, int32_t& maxi
             }
         }
     }
+    texte_ = texte;
     if (!trouve)
         return false;
     somme = meilleureSomme;
     maximum = meilleurMax;
-    Terminer(groupe, f, somme, maximum, termes, meilleure, somme0, maximum0, simple, texte);
+    Terminer(groupe, somme, maximum, termes, meilleure, somme0, maximum0);
     return true;
 }
 
@@ -187,6 +337,11 @@ std::string EcrireCalcul(const GroupeTermes& groupe, int32_t valeurFinale, int32
                          bool simple)
 {
     std::string texte;
-    Ecrire(groupe, valeurFinale, somme, maximum, ListeDe(groupe), simple, &texte);
+    Ecriture(valeurFinale, simple, &texte).Ecrire(groupe, somme, maximum, ListeDe(groupe));
     return texte;
+}
+
+void CalculerCles(const GroupeTermes& groupe, int32_t valeurFinale, int32_t& somme, int32_t& maximum, bool simple)
+{
+    Ecriture(valeurFinale, simple, nullptr).Ecrire(groupe, somme, maximum, ListeDe(groupe));
 }

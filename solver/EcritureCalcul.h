@@ -10,5 +10,8 @@
 std::string EcrireCalcul(const GroupeTermes& groupe, int32_t valeurFinale, int32_t& somme, int32_t& maximum,
                          bool simple);
 
+// les deux clés de l'écriture que choisirait EcrireCalcul, sans en écrire le texte
+void CalculerCles(const GroupeTermes& groupe, int32_t valeurFinale, int32_t& somme, int32_t& maximum, bool simple);
+
 // nombre d'opérations qu'il faut pour écrire un groupe
 int NbOperationsGroupe(const GroupeTermes& groupe);

@@ -2,6 +2,8 @@
 
 #include "EcritureCalcul.h"
 
+#include <optional>
+
 namespace {
 
 bool MemesCles(const plq_utl& a, const plq_utl& b)
@@ -35,14 +37,27 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
                          const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit)
 {
     const int32_t r = Appliquer(op, plusGrand.Valeur, plusPetit.Valeur);
+    const bool simple = d.OrdreSolutions == 1;
     auto n = std::make_unique<plq_utl>(masque, etat, op, plusGrand, plusPetit);
-    std::string texte =
-        EcrireCalcul(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, d.OrdreSolutions == 1);
+    // l'inventaire range des milliers de calculs dont on ne lit qu'un texte : les clés seules, le texte
+    // ne sert qu'à départager des clés égales et la liste l'écrit à la demande ; une résolution en
+    // range peu, qu'on lit tous : texte et clés viennent ensemble
+    std::optional<std::string> texte;
+    if (d.ModeTousComptes)
+        CalculerCles(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, simple);
+    else
+        texte = EcrireCalcul(*n->Arbre, r, n->SommeResultats, n->PlusGrandIntermediaire, simple);
     TListeSolutions& liste = d.ListeSolutions;
+    auto ranger = [&](int32_t i) {
+        if (texte)
+            liste.Inserer(i, std::move(*texte), std::move(n));
+        else
+            liste.InsererCalcul(i, std::move(n), r, simple);
+        Compter(d, masque);
+    };
 
     if (premiere) {
-        liste.Ajouter(std::move(texte), std::move(n));
-        Compter(d, masque);
+        ranger(liste.Count());
         return;
     }
 
@@ -58,19 +73,27 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
 
     const int32_t c = liste.Count();
     if (c == 0) {
-        liste.Ajouter(std::move(texte), std::move(n));
-        Compter(d, masque);
+        ranger(0);
         return;
     }
+
+    auto texteAvant = [&](int32_t i) {
+        if (!texte) {
+            int32_t somme = 0, maximum = 0;
+            texte = EcrireCalcul(*n->Arbre, r, somme, maximum, simple);
+        }
+        return *texte < liste.Texte(i);
+    };
 
     // dichotomie : la nouvelle va après toute entrée qu'elle ne précède pas
     int32_t bas = 0, haut = c - 1, milieu = (bas + haut) / 2;
     bool avant = false;
     for (;;) {
-        const TListeSolutions::Entree& visitee = liste[milieu];
-        if (MemeSolution(*n, visitee.Objet.get()))
+        const plq_utl* visitee = liste.Objet(milieu);
+        if (MemeSolution(*n, visitee))
             return;
-        avant = AvantDans(*n, *visitee.Objet, d.OrdreSolutions, texte < visitee.Texte);
+        const int cles = ComparerCles(*n, *visitee, d.OrdreSolutions);
+        avant = cles != 0 ? cles < 0 : texteAvant(milieu);
         if (avant) {
             haut = milieu;
         } else {
@@ -88,8 +111,7 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
     const int32_t insertion = avant ? milieu : milieu + 1;
     if (DoublonParmiMemesCles(liste, *n, insertion))
         return;
-    liste.Inserer(insertion, std::move(texte), std::move(n));
-    Compter(d, masque);
+    ranger(insertion);
 }
 
 int32_t PositionSolutionJoueur(const DonneesRecherche& d)

@@ -104,6 +104,7 @@ EtatCalcul Deriver(const EtatCalcul& parent, int op, int caseGauche, int caseDro
     r.Gauche = static_cast<int8_t>(caseGauche);
     r.Droite = static_cast<int8_t>(caseDroite);
     r.RangMin = std::min(enfant.Noeud(caseGauche).RangMin, enfant.Noeud(caseDroite).RangMin);
+    r.CleChaine = CleChaineDe(op, enfant.Noeud(caseGauche), enfant.Noeud(caseDroite));
     // ajouté en fin de liste : la liste reste ordonnée par case
     r.Precedent = enfant.DernierDispo;
     if (enfant.DernierDispo != AucunNoeud)
@@ -126,6 +127,11 @@ void Reappliquer(EtatCalcul& enfant, int op, int caseGauche, int caseDroite)
     const auto droite = static_cast<int8_t>(caseDroite);
     r.Valeur = Appliquer(op, enfant.Noeud(gauche).Valeur, enfant.Noeud(droite).Valeur);
     r.Operation = static_cast<int8_t>(op);
+    if (gauche == ancienneGauche && droite == ancienneDroite) {
+        // la même paire : seule l'opération change
+        r.CleChaine = CleChaineDe(op, enfant.Noeud(gauche), enfant.Noeud(droite));
+        return;
+    }
     enfant.NbPlaquesLibres += EstPlaque(enfant, ancienneGauche) + EstPlaque(enfant, ancienneDroite) -
                               EstPlaque(enfant, gauche) - EstPlaque(enfant, droite);
     if (gauche != ancienneGauche) {
@@ -144,6 +150,7 @@ void Reappliquer(EtatCalcul& enfant, int op, int caseGauche, int caseDroite)
         r.Droite = droite;
     }
     r.RangMin = std::min(enfant.Noeud(r.Gauche).RangMin, enfant.Noeud(r.Droite).RangMin);
+    r.CleChaine = CleChaineDe(op, enfant.Noeud(r.Gauche), enfant.Noeud(r.Droite));
 }
 
 int32_t SommeResultats(const EtatCalcul& etat)
@@ -189,7 +196,8 @@ bool MemeEtat(const EtatCalcul& a, const EtatCalcul& b)
         const NoeudCalcul& y = b.Noeud(k);
         if (x.Valeur != y.Valeur || x.Rang != y.Rang || x.RangMin != y.RangMin || x.EstResultat != y.EstResultat ||
             x.EstUtilise != y.EstUtilise || x.Operation != y.Operation || x.Gauche != y.Gauche ||
-            x.Droite != y.Droite || x.Precedent != y.Precedent || x.Suivant != y.Suivant)
+            x.Droite != y.Droite || x.Precedent != y.Precedent || x.Suivant != y.Suivant ||
+            x.CleChaine != y.CleChaine)
             return false;
     }
     return true;

@@ -23,7 +23,36 @@ struct NoeudCalcul {
     int8_t Droite = AucunNoeud;  // second opérande, le plus petit
     int8_t Precedent = AucunNoeud;  // chaînage des nombres disponibles
     int8_t Suivant = AucunNoeud;
+    // d'un résultat : la clé de son plus grand terme dans la chaîne de sa propre opération,
+    // tenue à chaque opération pour que l'ordre canonique ne redescende pas l'arbre
+    int8_t CleChaine = 0;
 };
+
+// clé d'un nombre dans une chaîne de l'opération op, pour n'y prendre les termes que dans un seul
+// ordre : une plaque, sa case ; un résultat d'une autre famille, -1 ; de la même famille mais d'une
+// autre opération, 11 après « - » ou « / » (aucune plaque ne le suit), -1 après « + » ou « * » ;
+// de la même opération, la clé de son plus grand terme
+inline int CleDansChaine(const NoeudCalcul& x, int op)
+{
+    if (!x.EstResultat)
+        return x.Rang;
+    if (FamilleOperation[x.Operation] != FamilleOperation[op])
+        return -1;
+    if (x.Operation != op)
+        return InverseOperation[x.Operation] ? 11 : -1;
+    return x.CleChaine;
+}
+
+// la clé du plus grand terme du résultat « gauche op droite » : le retranché (ou diviseur) pour « - »
+// et « / », le plus grand des deux pour « + » et « * »
+inline int8_t CleChaineDe(int op, const NoeudCalcul& gauche, const NoeudCalcul& droite)
+{
+    const int cleDroite = CleDansChaine(droite, op);
+    if (InverseOperation[op])
+        return static_cast<int8_t>(cleDroite);
+    const int cleGauche = CleDansChaine(gauche, op);
+    return static_cast<int8_t>(cleGauche > cleDroite ? cleGauche : cleDroite);
+}
 
 // un état d'un calcul : les plaques, les résultats déjà faits, les nombres encore disponibles
 struct EtatCalcul {

@@ -85,3 +85,16 @@ void ExecuterRechercheTousComptes(DonneesRecherche& d, const CrochetsRecherche& 
     d.OrdreSolutions = 1;
     ExecuterRecherche(d, crochets);
 }
+
+ComptesMarques ComptesAtteignables(const SixEntiers& plaques)
+{
+    DonneesRecherche d;
+    d.Plaques = plaques;
+    d.OrdreSolutions = 1;
+    ModeInventaire mode(d);
+    d.ClasserPlaques(ModeClassement::Classe);
+    const EtatCalcul racine = NouvelEtat(CreerFeuillesClassees(d.Plaques, d.PlaqueDeRang));
+    ComptesMarques marques;
+    MarquerComptes(d, racine, marques);
+    return marques;
+}

@@ -27,3 +27,7 @@ std::string FormaterLibellePlaques(const EtatCalcul& racine);
 
 // inventaire de tous les comptes de 101 à 999 pour les six plaques, en une seule recherche
 void ExecuterRechercheTousComptes(DonneesRecherche& d, const CrochetsRecherche& crochets = {});
+
+// les comptes de 101 à 999 que forment les six plaques (marqués dans le résultat) : un inventaire
+// qui ne range ni ne compte les calculs
+ComptesMarques ComptesAtteignables(const SixEntiers& plaques);

@@ -1,5 +1,7 @@
 #include "ListeSolutions.h"
 
+#include "EcritureCalcul.h"
+
 #include <algorithm>
 #include <iterator>
 #include <stdexcept>
@@ -8,8 +10,14 @@ size_t TListeSolutions::BlocDe(int32_t i) const
 {
     if (i < 0 || i >= nb_)
         throw std::out_of_range("indice de solution hors de la liste");
-    auto it = std::upper_bound(debuts_.begin(), debuts_.end(), i);
-    return static_cast<size_t>(std::distance(debuts_.begin(), it) - 1);
+    // les blocs ont de 256 à 512 entrées : le bloc proportionnel à l'indice est tout près du bon
+    const size_t nbBlocs = debuts_.size();
+    size_t b = std::min(static_cast<size_t>(i) * nbBlocs / static_cast<size_t>(nb_), nbBlocs - 1);
+    while (debuts_[b] > i)
+        --b;
+    while (b + 1 < nbBlocs && debuts_[b + 1] <= i)
+        ++b;
+    return b;
 }
 
 TListeSolutions::Entree& TListeSolutions::EntreeA(int32_t i)
@@ -24,6 +32,25 @@ const TListeSolutions::Entree& TListeSolutions::EntreeA(int32_t i) const
     return *blocs_[b][static_cast<size_t>(i - debuts_[b])];
 }
 
+const std::string& TListeSolutions::Texte(int32_t i) const
+{
+    const Entree& e = EntreeA(i);
+    if (e.TexteAEcrire) {
+        int32_t somme = 0, maximum = 0;
+        e.Texte = e.Objet && e.Objet->Arbre ? EcrireCalcul(*e.Objet->Arbre, e.ValeurFinale, somme, maximum, e.Simple)
+                                            : std::string();
+        e.TexteAEcrire = false;
+    }
+    return e.Texte;
+}
+
+void TListeSolutions::DefinirTexte(int32_t i, std::string texte)
+{
+    Entree& e = EntreeA(i);
+    e.Texte = std::move(texte);
+    e.TexteAEcrire = false;
+}
+
 void TListeSolutions::Ajouter(std::string texte, std::unique_ptr<plq_utl> objet)
 {
     Inserer(nb_, std::move(texte), std::move(objet));
@@ -33,6 +60,26 @@ void TListeSolutions::Inserer(int32_t i, std::string texte, std::unique_ptr<plq_
 {
     if (i < 0 || i > nb_)
         throw std::out_of_range("indice d'insertion hors de la liste");
+    auto entree = std::make_unique<Entree>();
+    entree->Texte = std::move(texte);
+    entree->Objet = std::move(objet);
+    InsererEntree(i, std::move(entree));
+}
+
+void TListeSolutions::InsererCalcul(int32_t i, std::unique_ptr<plq_utl> objet, int32_t valeurFinale, bool simple)
+{
+    if (i < 0 || i > nb_)
+        throw std::out_of_range("indice d'insertion hors de la liste");
+    auto entree = std::make_unique<Entree>();
+    entree->Objet = std::move(objet);
+    entree->ValeurFinale = valeurFinale;
+    entree->Simple = simple;
+    entree->TexteAEcrire = true;
+    InsererEntree(i, std::move(entree));
+}
+
+void TListeSolutions::InsererEntree(int32_t i, std::unique_ptr<Entree> entree)
+{
     if (blocs_.empty()) {
         blocs_.emplace_back();
         blocs_.back().reserve(TailleBloc);
@@ -42,7 +89,6 @@ void TListeSolutions::Inserer(int32_t i, std::string texte, std::unique_ptr<plq_
     size_t b = i == nb_ ? blocs_.size() - 1 : BlocDe(i);
     auto& bloc = blocs_[b];
     const auto position = static_cast<size_t>(i - debuts_[b]);
-    auto entree = std::make_unique<Entree>(Entree{std::move(texte), std::move(objet)});
     bloc.insert(bloc.begin() + static_cast<std::ptrdiff_t>(position), entree.get());
     entree.release();
     ++nb_;

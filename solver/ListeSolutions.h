@@ -7,24 +7,22 @@
 #include <vector>
 
 // liste ordonnée des solutions : texte + objet solution, que la liste possède ;
-// rangée par blocs pour que l'insertion reste bon marché avec des dizaines de milliers d'entrées
+// rangée par blocs pour que l'insertion reste bon marché avec des dizaines de milliers d'entrées.
+// une solution rangée par InsererCalcul n'a son texte écrit qu'à sa première lecture : l'inventaire
+// en range des milliers dont on ne lit que celle qu'on montre
 class TListeSolutions {
 public:
-    struct Entree {
-        std::string Texte;
-        std::unique_ptr<plq_utl> Objet;
-    };
-
     int32_t Count() const { return nb_; }
     bool Vide() const { return nb_ == 0; }
 
-    const Entree& operator[](int32_t i) const { return EntreeA(i); }
-    const std::string& Texte(int32_t i) const { return EntreeA(i).Texte; }
-    void DefinirTexte(int32_t i, std::string texte) { EntreeA(i).Texte = std::move(texte); }
+    const std::string& Texte(int32_t i) const;
+    void DefinirTexte(int32_t i, std::string texte);
     plq_utl* Objet(int32_t i) const { return EntreeA(i).Objet.get(); }
 
     void Ajouter(std::string texte, std::unique_ptr<plq_utl> objet);
     void Inserer(int32_t i, std::string texte, std::unique_ptr<plq_utl> objet);
+    // le texte sera celui qu'écrit EcrireCalcul sur l'arbre de l'objet, de valeur finale donnée
+    void InsererCalcul(int32_t i, std::unique_ptr<plq_utl> objet, int32_t valeurFinale, bool simple);
     void Vider();
 
     TListeSolutions() = default;
@@ -49,6 +47,15 @@ public:
 private:
     static constexpr size_t TailleBloc = 512;
 
+    struct Entree {
+        mutable std::string Texte;
+        std::unique_ptr<plq_utl> Objet;
+        int32_t ValeurFinale = 0;
+        bool Simple = true;
+        mutable bool TexteAEcrire = false;
+    };
+
+    void InsererEntree(int32_t i, std::unique_ptr<Entree> entree);
     Entree& EntreeA(int32_t i);
     const Entree& EntreeA(int32_t i) const;
     size_t BlocDe(int32_t i) const;

@@ -17,9 +17,10 @@ inline constexpr uint8_t InverseOperation[4] = {0, 1, 0, 1};
 
 inline constexpr bool EstOperation(int op) { return op >= 0 && op <= 3; }
 
+// la famille d'un code 0 à 3 est son bit 1 (celle des tables ci-dessus)
 inline constexpr bool MemeFamille(int a, int b)
 {
-    return EstOperation(a) && EstOperation(b) && FamilleOperation[a] == FamilleOperation[b];
+    return EstOperation(a) && EstOperation(b) && (a >> 1) == (b >> 1);
 }
 
 // valeur « aucun » des entiers qui ne tiennent pas de valeur

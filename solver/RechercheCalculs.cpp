@@ -10,24 +10,7 @@
 namespace {
 
 template <int Op>
-int Cle(const EtatCalcul& etat, const NoeudCalcul& r)
-{
-    if (!MemeFamille(r.Operation, Op))
-        return -1;
-    if (r.Operation != Op)
-        return r.Operation == OpSoustraction || r.Operation == OpDivision ? 11 : -1;
-    auto cle = [&](int8_t rang) {
-        const NoeudCalcul& x = etat.Noeud(rang);
-        return x.EstResultat ? Cle<Op>(etat, x) : static_cast<int>(x.Rang);
-    };
-    if constexpr (Op == OpSoustraction || Op == OpDivision)
-        return cle(r.Droite);
-    else
-        return std::max(cle(r.Droite), cle(r.Gauche));
-}
-
-template <int Op>
-bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& b)
+[[gnu::always_inline]] inline bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& b)
 {
     const int n = a.EstResultat + b.EstResultat;
     if (n == 0)
@@ -44,7 +27,7 @@ bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& 
             if (&petit == &r && MemeFamille(r.Operation, Op))
                 return false;
         }
-        return Cle<Op>(etat, r) < t.Rang;
+        return CleDansChaine(r, Op) < t.Rang;
     }
 
     const NoeudCalcul& lg = a.Valeur > b.Valeur ? a : b;
@@ -60,7 +43,7 @@ bool Canonique(const EtatCalcul& etat, const NoeudCalcul& a, const NoeudCalcul& 
         }
     } else {
         // une chaîne de résultats de l'autre famille s'allonge par la gauche, par RangMin décroissant
-        if (!MemeFamille(a.Operation, Op) && b.Operation == Op && Cle<Op>(etat, b) == -1)
+        if (!MemeFamille(a.Operation, Op) && b.Operation == Op && CleDansChaine(b, Op) == -1)
             return true;
     }
     return !MemeFamille(a.Operation, Op) && !MemeFamille(b.Operation, Op);
@@ -90,30 +73,37 @@ struct ResultatsEtat {
     int32_t Somme = 0;
 };
 
+// Joueur : chaque calcul examiné est classé par rapport à celui du joueur
+template <bool Joueur>
 class Recherche {
 public:
-    Recherche(DonneesRecherche& d, const Progression& progression) : d_(d), progression_(progression)
+    Recherche(DonneesRecherche& d, const Progression& progression, ComptesMarques* marques)
+        : d_(d), progression_(progression), but_(d.But), marques_(marques)
     {
         meilleurEcart_ = Ecart(d.MeilleurResultat);
-        if (d.EtatJoueur) {
-            joueur_ = true;
+        FixerBornes();
+        if constexpr (Joueur) {
             distanceJoueur_ = std::llabs(static_cast<long long>(d.MeilleurJoueur) - d.But);
             plaquesJoueur_ = 6 - d.EtatJoueur->NbPlaquesLibres;
         }
     }
 
     void Rechercher(const EtatCalcul& s);
+    // les calculs examinés, comptés par étape pendant la recherche, rejoignent les compteurs
+    void Conclure();
 
 private:
     // l'enfant n'est construit qu'au premier calcul prolongé de l'état
     using Enfant = std::optional<EtatCalcul>;
 
+    // reste : le troisième nombre quand s n'en a que trois, sinon nul
     template <int Op>
-    void Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant);
+    void Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul* reste, Enfant& enfant);
     template <int Op>
-    void ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
-                          const ResultatsEtat& resultats, Enfant& enfant);
-    void DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, Enfant& enfant);
+    int ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
+                         const ResultatsEtat& resultats, Enfant& enfant);
+    void DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, const NoeudCalcul& reste,
+                       Enfant& enfant);
     void Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant);
     void Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r);
     uint32_t Masque(const EtatCalcul& s, const Paire& p) const;
@@ -123,24 +113,28 @@ private:
 
     DonneesRecherche& d_;
     const Progression& progression_;
-    long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - d_.But); }
-    // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors inventaire)
-    bool ARetenir(const Paire& p, int32_t r) const
+    const int32_t but_;  // le compte ne change pas pendant la recherche
+    ComptesMarques* const marques_;  // non nul : l'inventaire ne fait que marquer les valeurs atteintes
+    long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - but_); }
+    // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors
+    // inventaire), ou une valeur de 101 à 999 (inventaire) ; un calcul qui laisse un résultat de côté
+    // ne vaut jamais le compte, il a été écarté avant
+    bool ARetenir(const Paire& p, int32_t r) const { return p.ResultatsRestants == 0 && r >= bas_ && r <= haut_; }
+    void FixerBornes()
     {
-        if (r == d_.But)
-            return true;
-        if (p.ResultatsRestants != 0)
-            return false;
-        return d_.ModeTousComptes ? r > 100 && r < 1000 : Ecart(r) <= meilleurEcart_;
+        bas_ = d_.ModeTousComptes ? 101 : d_.But - meilleurEcart_;
+        haut_ = d_.ModeTousComptes ? 999 : d_.But + meilleurEcart_;
     }
 
     long long meilleurEcart_ = 0;
-    bool joueur_ = false;
+    long long bas_ = 0, haut_ = 0;  // valeurs à retenir
+    std::array<int32_t, 5> etapes_{};
     long long distanceJoueur_ = 0;
     int plaquesJoueur_ = 0;
 };
 
-uint32_t Recherche::Masque(const EtatCalcul& s, const Paire& p) const
+template <bool Joueur>
+uint32_t Recherche<Joueur>::Masque(const EtatCalcul& s, const Paire& p) const
 {
     uint32_t masque = MasquePlaquesEtat(s, d_.RangPlaque);
     if (!p.A.EstResultat)
@@ -150,7 +144,8 @@ uint32_t Recherche::Masque(const EtatCalcul& s, const Paire& p) const
     return masque;
 }
 
-bool Recherche::AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const
+template <bool Joueur>
+bool Recherche<Joueur>::AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const
 {
     const long long distance = Ecart(r);
     if (distance != distanceJoueur_)
@@ -175,17 +170,20 @@ ResultatsEtat ResultatsDe(const EtatCalcul& s)
 
 int Plaques(const NoeudCalcul& a, const NoeudCalcul& b) { return (a.EstResultat ? 0 : 1) + (b.EstResultat ? 0 : 1); }
 
-void Recherche::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r)
+template <bool Joueur>
+void Recherche<Joueur>::NouveauMeilleur(const EtatCalcul& s, const Paire& p, int op, int32_t r)
 {
     d_.TempsPremiereSolution = HorlogeMs() - d_.DebutChrono;
     d_.MeilleurResultat = d_.MeilleurBas = d_.MeilleurHaut = r;
     meilleurEcart_ = Ecart(r);
+    FixerBornes();
     d_.ViderSolutions();
     EnregistrerSolution(d_, s, true, Masque(s, p), op, p.L, p.Sm);
 }
 
 // un calcul examiné : compte atteint, meilleure approche, ou valeur de l'inventaire
-void Recherche::Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r)
+template <bool Joueur>
+void Recherche<Joueur>::Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r)
 {
     if (r == d_.But) {
         if (!d_.ButAtteint) {
@@ -238,39 +236,44 @@ bool Calculer(int32_t l, int32_t sm, int32_t& r)
     return true;
 }
 
+template <bool Joueur>
 template <int Op>
-void Recherche::Examiner(const EtatCalcul& s, const Paire& p, Enfant& enfant)
+void Recherche<Joueur>::Examiner(const EtatCalcul& s, const Paire& p, const NoeudCalcul* reste, Enfant& enfant)
 {
     int32_t r;
     if (!Calculer<Op>(p.L.Valeur, p.Sm.Valeur, r))
         return;
-    if (r == d_.But && p.ResultatsRestants != 0)
+    if (r == but_ && p.ResultatsRestants != 0)
         return;
     if (!Canonique<Op>(s, p.A, p.B))
         return;
 
-    if (ARetenir(p, r))
-        Retenir(s, p, Op, r);
+    if (ARetenir(p, r)) {
+        if (marques_)
+            marques_->set(static_cast<size_t>(r));
+        else
+            Retenir(s, p, Op, r);
+    }
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
-    if (r != d_.But && s.NbDispo > 2) {
-        if (s.NbDispo == 3) {
-            DernierePaire(s, p, Op, r, enfant);
+    if (r != but_ && s.NbDispo > 2) {
+        if (reste) {
+            DernierePaire(s, p, Op, r, *reste, enfant);
         } else {
             Prolonger(s, p, Op, enfant);
             Rechercher(*enfant);
         }
     }
 
-    ++d_.NbPossibilites;
-    ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations)];
-    if (joueur_) {
+    ++etapes_[static_cast<size_t>(s.NbOperations)];
+    if constexpr (Joueur) {
         const ResultatsEtat resultats = ResultatsDe(s);
         if (AvantJoueur(r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B), resultats.PlusGrand, resultats.Somme + r))
             ++d_.NbMeilleursQueJoueur;
     }
 }
 
-void Recherche::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant)
+template <bool Joueur>
+void Recherche<Joueur>::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant)
 {
     if (!enfant)
         enfant.emplace(Deriver(s, op, p.L.Rang, p.Sm.Rang));
@@ -281,12 +284,10 @@ void Recherche::Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& e
 // la dernière paire de l'enfant (le nombre restant de s et le nouveau résultat), examinée sans
 // construire l'enfant : ses nœuds sont ceux de s, le résultat excepté ; l'enfant n'est fait que
 // pour retenir un calcul
-void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, Enfant& enfant)
+template <bool Joueur>
+void Recherche<Joueur>::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32_t r, const NoeudCalcul& reste,
+                              Enfant& enfant)
 {
-    const NoeudCalcul* reste = nullptr;
-    for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
-        if (k != p.A.Rang && k != p.B.Rang)
-            reste = &s.Noeud(k);
     NoeudCalcul resultat;
     resultat.Valeur = r;
     resultat.Rang = static_cast<int8_t>(s.DerniereCase() + 1);
@@ -295,54 +296,66 @@ void Recherche::DernierePaire(const EtatCalcul& s, const Paire& p, int op, int32
     resultat.Operation = static_cast<int8_t>(op);
     resultat.Gauche = p.L.Rang;
     resultat.Droite = p.Sm.Rang;
-    if (reste->EstResultat && reste->RangMin > resultat.RangMin)
-        return;
-    const Paire derniere = FormerPaire(*reste, resultat, 0);
+    resultat.CleChaine = CleChaineDe(op, p.L, p.Sm);
+    // de deux résultats, celui fait le premier tient la plus petite feuille : vrai ici, la paire ayant
+    // été admise parce que le reste, s'il est un résultat, ne tient que des plaques plus basses
+    const Paire derniere = FormerPaire(reste, resultat, 0);
     // les résultats de l'enfant : ceux de s et le nouveau
     ResultatsEtat resultats;
-    if (joueur_) {
+    if constexpr (Joueur) {
         resultats = ResultatsDe(s);
         resultats.PlusGrand = std::max(resultats.PlusGrand, r);
         resultats.Somme += r;
     }
-    ExaminerDerniere<OpAddition>(s, p, op, derniere, resultats, enfant);
-    ExaminerDerniere<OpSoustraction>(s, p, op, derniere, resultats, enfant);
-    ExaminerDerniere<OpMultiplication>(s, p, op, derniere, resultats, enfant);
-    ExaminerDerniere<OpDivision>(s, p, op, derniere, resultats, enfant);
+    etapes_[static_cast<size_t>(s.NbOperations + 1)] +=
+        ExaminerDerniere<OpAddition>(s, p, op, derniere, resultats, enfant) +
+        ExaminerDerniere<OpSoustraction>(s, p, op, derniere, resultats, enfant) +
+        ExaminerDerniere<OpMultiplication>(s, p, op, derniere, resultats, enfant) +
+        ExaminerDerniere<OpDivision>(s, p, op, derniere, resultats, enfant);
 }
 
+// 1 quand le calcul est examiné
+template <bool Joueur>
 template <int Op>
-void Recherche::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
-                                 const ResultatsEtat& resultats, Enfant& enfant)
+int Recherche<Joueur>::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int op, const Paire& derniere,
+                                const ResultatsEtat& resultats, Enfant& enfant)
 {
     int32_t r;
     if (!Calculer<Op>(derniere.L.Valeur, derniere.Sm.Valeur, r))
-        return;
-    // les clés ne lisent que les opérandes du résultat, qui sont des nœuds de s
+        return 0;
+    // l'ordre canonique ne lit que les opérandes du résultat, qui sont des nœuds de s
     if (!Canonique<Op>(s, derniere.A, derniere.B))
-        return;
+        return 0;
     if (ARetenir(derniere, r)) {
-        Prolonger(s, p, op, enfant);
-        const EtatCalcul& e = *enfant;
-        Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
+        if (marques_) {
+            marques_->set(static_cast<size_t>(r));
+        } else {
+            Prolonger(s, p, op, enfant);
+            const EtatCalcul& e = *enfant;
+            Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
+        }
     }
-    ++d_.NbPossibilites;
-    ++d_.NbPossibilitesEtape[static_cast<size_t>(s.NbOperations + 1)];
-    if (joueur_) {
+    if constexpr (Joueur) {
         // l'enfant a les plaques de s moins celles de la paire
         const int plaques = 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B);
         if (AvantJoueur(r, plaques, resultats.PlusGrand, resultats.Somme + r))
             ++d_.NbMeilleursQueJoueur;
     }
+    return 1;
 }
 
-void Recherche::Rechercher(const EtatCalcul& s)
+template <bool Joueur>
+void Recherche<Joueur>::Rechercher(const EtatCalcul& s)
 {
     int8_t dispo[6];
     int nbDispo = 0;
     for (int8_t k = s.PremierDispo; k != AucunNoeud; k = s.Noeud(k).Suivant)
         dispo[nbDispo++] = k;
     const int resultatsDispo = s.NbDispo - s.NbPlaquesLibres;
+    // les sous-calculs ouverts, par leur plus petite feuille (les résultats suivent les plaques dans la liste)
+    unsigned ouverts = 0;
+    for (int k = s.NbPlaquesLibres; k < nbDispo; ++k)
+        ouverts |= 1u << s.Noeud(dispo[k]).RangMin;
     const bool progression = d_.ModeTousComptes && s.NbOperations == 0 && progression_;
 
     Enfant enfant;
@@ -353,18 +366,16 @@ void Recherche::Rechercher(const EtatCalcul& s)
             // de deux résultats, celui fait le premier doit tenir la plus petite feuille
             bool admis = !(a.EstResultat && b.EstResultat) || a.RangMin < b.RangMin;
             // pas de nouvelle étape sous un sous-calcul ouvert qui ne tient que des plaques plus hautes
-            const int m = std::min(a.RangMin, b.RangMin);
-            for (int k = 0; admis && k < nbDispo; ++k) {
-                const NoeudCalcul& x = s.Noeud(dispo[k]);
-                if (k != ia && k != ib && x.EstResultat && x.RangMin > m)
-                    admis = false;
-            }
+            const unsigned autres = ouverts & ~(a.EstResultat ? 1u << a.RangMin : 0u) &
+                                    ~(b.EstResultat ? 1u << b.RangMin : 0u);
+            admis = admis && (autres >> (std::min(a.RangMin, b.RangMin) + 1)) == 0;
             if (admis) {
                 const Paire p = FormerPaire(a, b, resultatsDispo - a.EstResultat - b.EstResultat);
-                Examiner<OpAddition>(s, p, enfant);
-                Examiner<OpSoustraction>(s, p, enfant);
-                Examiner<OpMultiplication>(s, p, enfant);
-                Examiner<OpDivision>(s, p, enfant);
+                const NoeudCalcul* reste = nbDispo == 3 ? &s.Noeud(dispo[3 - ia - ib]) : nullptr;
+                Examiner<OpAddition>(s, p, reste, enfant);
+                Examiner<OpSoustraction>(s, p, reste, enfant);
+                Examiner<OpMultiplication>(s, p, reste, enfant);
+                Examiner<OpDivision>(s, p, reste, enfant);
             }
             if (progression)
                 for (int op = OpAddition; op <= OpDivision; ++op)
@@ -373,9 +384,40 @@ void Recherche::Rechercher(const EtatCalcul& s)
     }
 }
 
+template <bool Joueur>
+void Recherche<Joueur>::Conclure()
+{
+    for (size_t k = 0; k < etapes_.size(); ++k) {
+        d_.NbPossibilitesEtape[k] += etapes_[k];
+        d_.NbPossibilites += etapes_[k];
+    }
+}
+
+}  // namespace
+
+namespace {
+
+void Lancer(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression, ComptesMarques* marques)
+{
+    if (d.EtatJoueur) {
+        Recherche<true> recherche(d, progression, marques);
+        recherche.Rechercher(etat);
+        recherche.Conclure();
+    } else {
+        Recherche<false> recherche(d, progression, marques);
+        recherche.Rechercher(etat);
+        recherche.Conclure();
+    }
+}
+
 }  // namespace
 
 void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression)
 {
-    Recherche(d, progression).Rechercher(etat);
+    Lancer(d, etat, progression, nullptr);
+}
+
+void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques& marques)
+{
+    Lancer(d, etat, {}, &marques);
 }

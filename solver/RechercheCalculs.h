@@ -2,6 +2,7 @@
 
 #include "DonneesRecherche.h"
 
+#include <bitset>
 #include <functional>
 
 // position de la barre de progression de l'inventaire (0 à 59)
@@ -9,3 +10,10 @@ using Progression = std::function<void(int)>;
 
 // explore tous les calculs qui prolongent l'état et retient les meilleurs
 void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression = {});
+
+// les valeurs atteintes, indice = valeur
+using ComptesMarques = std::bitset<1000>;
+
+// la recherche de l'inventaire (ModeTousComptes) qui ne range rien : chaque calcul complet de 101 à
+// 999 marque sa valeur
+void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques& marques);

@@ -5,17 +5,55 @@
 
 namespace {
 
-void Aplatir(const EtatCalcul& etat, const NoeudCalcul& x, uint8_t famille, uint8_t inverse, TermesChaine& termes)
+// mélange d'un terme pour la signature : une somme de termes mélangés ne dépend pas de leur ordre
+uint64_t Melanger(uint64_t x)
+{
+    x *= 0x9e3779b97f4a7c15ull;
+    return x ^ (x >> 29);
+}
+
+// groupes que demande la forme canonique d'un nœud dans une chaîne de la famille donnée
+int CompterGroupes(const EtatCalcul& etat, const NoeudCalcul& x, uint8_t famille)
+{
+    if (!x.EstResultat)
+        return 0;
+    const uint8_t sienne = FamilleOperation[x.Operation];
+    const int n = CompterGroupes(etat, etat.Noeud(x.Gauche), sienne) + CompterGroupes(etat, etat.Noeud(x.Droite), sienne);
+    return sienne != famille ? 1 + n : n;
+}
+
+// remplit les groupes à partir de libre, le premier recevant « plusGrand op plusPetit » ;
+// rend la signature de ce premier groupe
+uint64_t Remplir(const EtatCalcul& etat, int op, const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit,
+                 GroupeTermes*& libre);
+
+void Aplatir(const EtatCalcul& etat, const NoeudCalcul& x, uint8_t famille, uint8_t inverse, GroupeTermes& groupe,
+             uint64_t& signature, GroupeTermes*& libre)
 {
     if (!x.EstResultat) {
-        termes.push_back(Terme{x.Valeur, inverse, nullptr});
+        groupe.Termes.push_back(Terme{x.Valeur, inverse, nullptr});
+        signature += Melanger(static_cast<uint64_t>(x.Valeur) << 1 | inverse);
     } else if (FamilleOperation[x.Operation] != famille) {
-        termes.push_back(Terme{x.Valeur, inverse, FormeCanonique(etat, x.Operation, etat.Noeud(x.Gauche), etat.Noeud(x.Droite))});
+        const GroupeTermes* sous = libre;
+        const uint64_t sousSignature = Remplir(etat, x.Operation, etat.Noeud(x.Gauche), etat.Noeud(x.Droite), libre);
+        groupe.Termes.push_back(Terme{x.Valeur, inverse, sous});
+        signature += Melanger((static_cast<uint64_t>(x.Valeur) << 1 | inverse) ^ sousSignature);
     } else {
-        Aplatir(etat, etat.Noeud(x.Gauche), famille, inverse, termes);
+        Aplatir(etat, etat.Noeud(x.Gauche), famille, inverse, groupe, signature, libre);
         Aplatir(etat, etat.Noeud(x.Droite), famille, static_cast<uint8_t>(inverse ^ InverseOperation[x.Operation]),
-                termes);
+                groupe, signature, libre);
     }
+}
+
+uint64_t Remplir(const EtatCalcul& etat, int op, const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit,
+                 GroupeTermes*& libre)
+{
+    GroupeTermes& groupe = *libre++;
+    groupe.Famille = FamilleOperation[op];
+    uint64_t signature = 0;
+    Aplatir(etat, plusGrand, groupe.Famille, 0, groupe, signature, libre);
+    Aplatir(etat, plusPetit, groupe.Famille, InverseOperation[op], groupe, signature, libre);
+    return Melanger(signature ^ (static_cast<uint64_t>(groupe.Famille) << 8 | groupe.Termes.size())) | 1u;
 }
 
 bool MemeTerme(const Terme& a, const Terme& b)
@@ -29,14 +67,14 @@ bool MemeTerme(const Terme& a, const Terme& b)
 
 }  // namespace
 
-std::unique_ptr<GroupeTermes> FormeCanonique(const EtatCalcul& etat, int op, const NoeudCalcul& plusGrand,
-                                             const NoeudCalcul& plusPetit)
+void plq_utl::Construire(const EtatCalcul& etat, int op, const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit)
 {
-    auto groupe = std::make_unique<GroupeTermes>();
-    groupe->Famille = FamilleOperation[op];
-    Aplatir(etat, plusGrand, groupe->Famille, 0, groupe->Termes);
-    Aplatir(etat, plusPetit, groupe->Famille, InverseOperation[op], groupe->Termes);
-    return groupe;
+    const uint8_t famille = FamilleOperation[op];
+    const int nb = 1 + CompterGroupes(etat, plusGrand, famille) + CompterGroupes(etat, plusPetit, famille);
+    groupes_ = std::make_unique<GroupeTermes[]>(static_cast<size_t>(nb));
+    GroupeTermes* libre = groupes_.get();
+    Signature = Remplir(etat, op, plusGrand, plusPetit, libre);
+    Arbre = groupes_.get();
 }
 
 plq_utl::plq_utl(uint32_t masque, const EtatCalcul& etat, int op, const NoeudCalcul& plusGrand,
@@ -44,13 +82,13 @@ plq_utl::plq_utl(uint32_t masque, const EtatCalcul& etat, int op, const NoeudCal
     : MasquePlaques(masque)
 {
     if (EstOperation(op))
-        Arbre = FormeCanonique(etat, op, plusGrand, plusPetit);
+        Construire(etat, op, plusGrand, plusPetit);
 }
 
 plq_utl::plq_utl(uint32_t masque, const EtatCalcul& etat, const NoeudCalcul& noeud) : MasquePlaques(masque)
 {
     if (noeud.EstResultat)
-        Arbre = FormeCanonique(etat, noeud.Operation, etat.Noeud(noeud.Gauche), etat.Noeud(noeud.Droite));
+        Construire(etat, noeud.Operation, etat.Noeud(noeud.Gauche), etat.Noeud(noeud.Droite));
 }
 
 // les termes s'apparient un à un : un terme de la seconde liste ne sert qu'une fois
@@ -84,6 +122,8 @@ bool MemeSolution(const plq_utl& a, const plq_utl* b)
 {
     if (!b || !b->Arbre || a.MasquePlaques != b->MasquePlaques || !a.Arbre)
         return false;
+    if (a.Signature != 0 && b->Signature != 0 && a.Signature != b->Signature)
+        return false;
     return MemeGroupe(*a.Arbre, *b->Arbre);
 }
 
@@ -99,24 +139,17 @@ int NbPlaquesMasque(uint32_t masque)
     return Table[masque & 63u];
 }
 
-bool AvantDans(const plq_utl& nouvelle, const plq_utl& listee, int ordre, bool texteAvant)
+int ComparerCles(const plq_utl& nouvelle, const plq_utl& listee, int ordre)
 {
+    // du plus compliqué au plus simple : chaque clé dans l'autre sens, les textes dans le même
+    const int sens = ordre == 1 ? 1 : -1;
     const int nN = NbPlaquesMasque(nouvelle.MasquePlaques);
     const int nX = NbPlaquesMasque(listee.MasquePlaques);
-    if (ordre == 1) {
-        if (nN != nX)
-            return nN < nX;
-        if (nouvelle.PlusGrandIntermediaire != listee.PlusGrandIntermediaire)
-            return nouvelle.PlusGrandIntermediaire < listee.PlusGrandIntermediaire;
-        if (nouvelle.SommeResultats != listee.SommeResultats)
-            return nouvelle.SommeResultats < listee.SommeResultats;
-        return texteAvant;
-    }
     if (nN != nX)
-        return nN > nX;
+        return nN < nX ? -sens : sens;
     if (nouvelle.PlusGrandIntermediaire != listee.PlusGrandIntermediaire)
-        return nouvelle.PlusGrandIntermediaire > listee.PlusGrandIntermediaire;
+        return nouvelle.PlusGrandIntermediaire < listee.PlusGrandIntermediaire ? -sens : sens;
     if (nouvelle.SommeResultats != listee.SommeResultats)
-        return nouvelle.SommeResultats > listee.SommeResultats;
-    return texteAvant;
+        return nouvelle.SommeResultats < listee.SommeResultats ? -sens : sens;
+    return 0;
 }

@@ -13,7 +13,7 @@ struct GroupeTermes;
 struct Terme {
     int32_t Valeur = 0;
     uint8_t Inverse = 0;  // 1 : soustrait (chaîne additive) ou diviseur (chaîne multiplicative)
-    std::unique_ptr<GroupeTermes> SousGroupe;
+    const GroupeTermes* SousGroupe = nullptr;  // tenu avec le reste de l'arbre par la solution
 };
 
 // les termes d'une chaîne, six au plus (une par plaque) : rangés sur place, sans allocation
@@ -24,11 +24,11 @@ public:
     Terme& operator[](size_t i) { return termes_[i]; }
     const Terme* begin() const { return termes_.data(); }
     const Terme* end() const { return termes_.data() + nb_; }
-    void push_back(Terme t) { termes_[nb_++] = std::move(t); }
+    void push_back(Terme t) { termes_[nb_++] = t; }
 
 private:
     std::array<Terme, 6> termes_;
-    size_t nb_ = 0;
+    uint8_t nb_ = 0;
 };
 
 // une chaîne d'opérations d'une même famille : les réordonnancements s'y confondent
@@ -37,17 +37,15 @@ struct GroupeTermes {
     TermesChaine Termes;
 };
 
-// forme canonique de « plusGrand op plusPetit », les opérandes étant des nœuds de l'état
-std::unique_ptr<GroupeTermes> FormeCanonique(const EtatCalcul& etat, int op, const NoeudCalcul& plusGrand,
-                                             const NoeudCalcul& plusPetit);
-
 // une solution retenue : ses plaques, ses deux clés de tri et sa forme canonique
 class plq_utl {
 public:
     uint32_t MasquePlaques = 0;
     int32_t SommeResultats = 0;
     int32_t PlusGrandIntermediaire = 0;
-    std::unique_ptr<GroupeTermes> Arbre;
+    const GroupeTermes* Arbre = nullptr;  // la forme canonique, nulle pour un calcul sans opération
+    // deux arbres égaux ont la même signature : des signatures différentes épargnent la comparaison
+    uint64_t Signature = 0;
 
     plq_utl() = default;
     explicit plq_utl(uint32_t masque) : MasquePlaques(masque) {}
@@ -55,6 +53,13 @@ public:
             const NoeudCalcul& plusPetit);
     // d'après un nœud résultat (le calcul du joueur) ; sans arbre pour une plaque
     plq_utl(uint32_t masque, const EtatCalcul& etat, const NoeudCalcul& noeud);
+
+private:
+    // forme canonique de « plusGrand op plusPetit », les opérandes étant des nœuds de l'état
+    void Construire(const EtatCalcul& etat, int op, const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit);
+
+    // l'arbre et ses sous-groupes, d'un seul bloc
+    std::unique_ptr<GroupeTermes[]> groupes_;
 };
 
 bool MemeGroupe(const GroupeTermes& a, const GroupeTermes& b);
@@ -62,5 +67,13 @@ bool MemeSolution(const plq_utl& a, const plq_utl* b);
 
 int NbPlaquesMasque(uint32_t masque);
 
+// ordre des seules clés (plaques, plus grand intermédiaire, somme) : négatif quand la nouvelle
+// solution se range avant celle de la liste, positif après, 0 quand les textes départagent
+int ComparerCles(const plq_utl& nouvelle, const plq_utl& listee, int ordre);
+
 // vrai quand la nouvelle solution se range avant celle de la liste
-bool AvantDans(const plq_utl& nouvelle, const plq_utl& listee, int ordre, bool texteAvant);
+inline bool AvantDans(const plq_utl& nouvelle, const plq_utl& listee, int ordre, bool texteAvant)
+{
+    const int c = ComparerCles(nouvelle, listee, ordre);
+    return c != 0 ? c < 0 : texteAvant;
+}

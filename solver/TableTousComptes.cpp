@@ -5,15 +5,32 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <string_view>
 #include <numeric>
 #include <optional>
 #include <random>
 
+namespace {
+
+// le texte cadré à droite sur la largeur, comme « %*s » (jamais tronqué)
+void AjouterCadre(std::string& ligne, std::string_view texte, size_t largeur)
+{
+    if (texte.size() < largeur)
+        ligne.append(largeur - texte.size(), ' ');
+    ligne.append(texte);
+}
+
+}  // namespace
+
 std::string TexteCompteur(int32_t n)
 {
+    // « %5d » sans passer par printf : l'inventaire en écrit des milliers
     char tampon[16];
-    std::snprintf(tampon, sizeof tampon, "%5d", n);
-    return tampon;
+    const char* fin = std::to_chars(tampon, tampon + sizeof tampon, n).ptr;
+    std::string texte;
+    AjouterCadre(texte, std::string_view(tampon, static_cast<size_t>(fin - tampon)), 5);
+    return texte;
 }
 
 std::string TexteCompte(int32_t compte)
@@ -80,17 +97,24 @@ GrilleComptes GrilleTousComptes(const TableComptes& table, TriComptes tri)
 
 std::string LigneExport(const LigneGrille& c)
 {
-    char tampon[256];
-    std::snprintf(tampon, sizeof tampon, "%s|%6s|%6s|%6s|%6s|%6s|%6s|", c[0].c_str(), c[1].c_str(), c[2].c_str(),
-                  c[3].c_str(), c[4].c_str(), c[5].c_str(), c[6].c_str());
-    return tampon;
+    // « %s|%6s|%6s|%6s|%6s|%6s|%6s| »
+    std::string ligne = c[0];
+    ligne.push_back('|');
+    for (size_t i = 1; i < c.size(); ++i) {
+        AjouterCadre(ligne, c[i], 6);
+        ligne.push_back('|');
+    }
+    return ligne;
 }
 
 std::string TexteExport(const GrilleComptes& grille)
 {
     std::string texte = std::string(EnteteExport) + "\r\n" + std::string(48, '-') + "\r\n";
-    for (size_t r = 1; r < grille.size(); ++r)
-        texte += LigneExport(grille[r]) + "\r\n";
+    texte.reserve(texte.size() + grille.size() * 52);
+    for (size_t r = 1; r < grille.size(); ++r) {
+        texte += LigneExport(grille[r]);
+        texte += "\r\n";
+    }
     return texte;
 }
 

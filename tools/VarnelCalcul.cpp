@@ -1,10 +1,12 @@
 #include "VarnelCalcul.h"
 
+#include "Atlas.h"
 #include "ExecutionRecherche.h"
 #include "LigneCommande.h"
 #include "TableTousComptes.h"
 
 #include <ostream>
+#include <thread>
 
 namespace {
 
@@ -12,6 +14,8 @@ constexpr const char* SyntaxeCalcul =
     "Syntaxe : varnel-calcul [--ordre 1|2] [--details] Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat";
 constexpr const char* SyntaxeTous =
     "          varnel-calcul --tous [--tri compte|solutions] [--details] [--export] Plaque1 ... Plaque6";
+constexpr const char* SyntaxeAtlas =
+    "          varnel-calcul --atlas [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]";
 
 constexpr const char* Aide =
     "varnel-calcul : le moteur du Varnel en ligne de commande.\n"
@@ -34,11 +38,26 @@ constexpr const char* Aide =
     "                      du dossier courant au lieu de la sortie standard\n"
     "    --details         ajoute le nombre d'entrées, de calculs et les étapes de progression\n"
     "\n"
+    "Atlas de tous les jeux :\n"
+    "  varnel-calcul --atlas [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]\n"
+    "    Pour chacun des 13 243 tirages distincts de six plaques de la réserve, écrit les plaques\n"
+    "    et le nombre de comptes de 101 à 999 qui se font, puis le total des jeux (tirage, compte)\n"
+    "    et des jeux faisables, en tout et selon le nombre de grandes plaques.\n"
+    "    --fils N          calcule sur N fils d'exécution (par défaut, un par cœur)\n"
+    "    --grandes LISTE   seulement les tirages qui tiennent exactement ces grandes plaques\n"
+    "                      (« aucune » : aucune grande plaque)\n"
+    "    --premiers N      seulement les N premiers tirages (après --grandes)\n"
+    "\n"
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
     "Codes de sortie : 0 bon, 1 fichier impossible à écrire, 2 arguments incorrects.\n";
 
 struct Options {
     bool Tous = false;
+    bool Atlas = false;
+    int Fils = 0;  // 0 : un par cœur
+    int Premiers = -1;
+    int Grandes = -1;  // ensemble de bits des grandes plaques exigées, -1 : toutes
+    bool OptionAtlas = false;  // --fils, --grandes ou --premiers
     bool Details = false;
     bool Export = false;
     int Ordre = 1;
@@ -49,8 +68,26 @@ struct Options {
 
 int ErreurArguments(std::ostream& erreurs, const std::string& message)
 {
-    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n';
+    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n';
     return 2;
+}
+
+// « 25,100 » : les bits 0 et 3 ; « aucune » : 0
+bool LireGrandes(const std::string& texte, int& grandes)
+{
+    grandes = 0;
+    if (texte == "aucune")
+        return true;
+    size_t debut = 0;
+    while (debut <= texte.size()) {
+        const size_t fin = std::min(texte.find(',', debut), texte.size());
+        int32_t v = 0;
+        if (!ConvertirEntier(texte.substr(debut, fin - debut), v) || (v != 25 && v != 50 && v != 75 && v != 100))
+            return false;
+        grandes |= 1 << (v / 25 - 1);
+        debut = fin + 1;
+    }
+    return true;
 }
 
 // rend un message d'erreur, vide quand les options sont bonnes
@@ -69,6 +106,20 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             o.Details = true;
         } else if (a == "--tous") {
             o.Tous = true;
+        } else if (a == "--atlas") {
+            o.Atlas = true;
+        } else if (a == "--fils" || a == "--premiers") {
+            int32_t n = 0;
+            if (i + 1 >= arguments.size() || !ConvertirEntier(arguments[i + 1], n) || n < 1 || n > (a == "--fils" ? 256 : 13243))
+                return a == "--fils" ? "Nombre de fils incorrect (de 1 à 256)." : "Nombre de tirages incorrect (de 1 à 13243).";
+            (a == "--fils" ? o.Fils : o.Premiers) = n;
+            o.OptionAtlas = true;
+            ++i;
+        } else if (a == "--grandes") {
+            if (i + 1 >= arguments.size() || !LireGrandes(arguments[i + 1], o.Grandes))
+                return "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune).";
+            o.OptionAtlas = true;
+            ++i;
         } else if (a == "--export") {
             o.Export = true;
         } else if (a == "--ordre") {
@@ -85,6 +136,10 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
     }
     if (!o.Tous && (o.Export || o.Tri != TriComptes::ParCompte))
         return "Les options --tri et --export ne valent qu'avec --tous.";
+    if (!o.Atlas && o.OptionAtlas)
+        return "Les options --fils, --grandes et --premiers ne valent qu'avec --atlas.";
+    if (o.Atlas && (o.Tous || o.Details || o.Export || o.Tri != TriComptes::ParCompte || o.Ordre != 1 || !o.Nombres.empty()))
+        return "L'atlas ne prend ni plaques ni autres options que --fils, --grandes et --premiers.";
     return {};
 }
 
@@ -153,9 +208,28 @@ int Inventorier(DonneesRecherche& d, const Options& o, std::ostream& sortie, std
     return code;
 }
 
+int DresserAtlas(const Options& o, std::ostream& sortie, std::ostream& erreurs, bool afficherProgression)
+{
+    std::vector<SixEntiers> tirages;
+    for (const SixEntiers& t : TiragesDistincts())
+        if (o.Grandes < 0 || static_cast<int>(GrandesPlaques(t)) == o.Grandes)
+            tirages.push_back(t);
+    if (o.Premiers >= 0 && tirages.size() > static_cast<size_t>(o.Premiers))
+        tirages.resize(static_cast<size_t>(o.Premiers));
+    const int fils = o.Fils > 0 ? o.Fils : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    std::function<void(int, int)> progression;
+    if (afficherProgression)
+        progression = [&](int faits, int total) {
+            erreurs << "\rAtlas : " << faits << "/" << total << " tirages" << (faits == total ? "\n" : "") << std::flush;
+        };
+    EcrireAtlas(sortie, ::DresserAtlas(tirages, fils, progression));
+    return 0;
+}
+
 }  // namespace
 
-int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs)
+int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
+                         bool progressionVisible)
 {
     Options o;
     const std::string erreurOptions = LireOptions(arguments, o);
@@ -165,6 +239,15 @@ int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream
     }
     if (!erreurOptions.empty())
         return ErreurArguments(erreurs, erreurOptions);
+    if (o.Atlas) {
+        const int code = DresserAtlas(o, sortie, erreurs, progressionVisible);
+        sortie.flush();
+        if (!sortie) {
+            erreurs << "Impossible d'écrire les résultats.\n";
+            return 1;
+        }
+        return code;
+    }
 
     const JeuLigneCommande jeu = LireArguments(o.Nombres, !o.Tous);
     if (!jeu.Valide())

@@ -4,5 +4,7 @@
 #include <string>
 #include <vector>
 
-// le moteur en ligne de commande ; rend le code de sortie (0 bon, 1 fichier non écrit, 2 arguments)
-int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
+// le moteur en ligne de commande ; rend le code de sortie (0 bon, 1 fichier non écrit, 2 arguments) ;
+// progressionVisible : l'atlas écrit sa progression sur les erreurs (un terminal)
+int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
+                         bool progressionVisible = false);

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include <unistd.h>
+
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -9,5 +11,6 @@ int main(int argc, char** argv)
         std::cout << "varnel-calcul (Le varnel) " VARNEL_VERSION "\n" << std::flush;
         return std::cout ? 0 : 1;
     }
-    return ExecuterVarnelCalcul(arguments, std::cout, std::cerr);
+    // la progression de l'atlas ne s'écrit que pour quelqu'un qui regarde
+    return ExecuterVarnelCalcul(arguments, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
 }

@@ -203,4 +203,17 @@ TEST(ListeSolutions, InsertionsCommeUnVecteur)
     EXPECT_TRUE(liste.Vide());
     liste.Ajouter("a", nullptr);
     EXPECT_EQ(liste.Texte(0), "a");
+
+    // rangée sans texte, une solution l'écrit à sa première lecture, dans l'ordre demandé ;
+    // un texte donné ensuite l'emporte
+    DonneesRecherche d;
+    d.Plaques = {25, 5, 4, 3, 100, 7};
+    const EtatCalcul e = Jouer(Jouer(Racine(d), 100, OpAddition, 7), 107, OpAddition, 3);
+    liste.InsererCalcul(0, std::make_unique<plq_utl>(SolutionDe(d, e)), 110, true);
+    liste.InsererCalcul(2, std::make_unique<plq_utl>(SolutionDe(d, e)), 110, false);
+    EXPECT_EQ(liste.Texte(2), "100+7=107\n107+3=110\n");
+    EXPECT_EQ(liste.Texte(0), "7+3=10\n100+10=110\n");
+    EXPECT_EQ(liste.Texte(1), "a");
+    liste.DefinirTexte(0, "b");
+    EXPECT_EQ(liste.Texte(0), "b");
 }

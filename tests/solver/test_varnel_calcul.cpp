@@ -83,6 +83,13 @@ TEST(VarnelCalcul, ErreursDArguments)
         {{"--tous", "1", "2", "3", "4", "5", "6", "7"}, "Nombre incorrect d'arguments."},
         {{"--vite", "1", "2", "3", "4", "5", "6", "7"}, "Option inconnue : --vite"},
         {{"--export", "1", "2", "3", "4", "5", "6", "700"}, "Les options --tri et --export ne valent qu'avec --tous."},
+        {{"--atlas", "--fils", "0"}, "Nombre de fils incorrect (de 1 à 256)."},
+        {{"--atlas", "--premiers", "x"}, "Nombre de tirages incorrect (de 1 à 13243)."},
+        {{"--atlas", "--grandes", "25,30"}, "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune)."},
+        {{"--atlas", "--grandes", "25,"}, "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune)."},
+        {{"--fils", "2", "1", "2", "3", "4", "5", "6", "700"}, "Les options --fils, --grandes et --premiers ne valent qu'avec --atlas."},
+        {{"--atlas", "1", "2", "3", "4", "5", "6"}, "L'atlas ne prend ni plaques ni autres options que --fils, --grandes et --premiers."},
+        {{"--atlas", "--tous"}, "L'atlas ne prend ni plaques ni autres options que --fils, --grandes et --premiers."},
     };
     for (const Cas& c : cas) {
         const Resultat r = Lancer(c.arguments);
@@ -93,6 +100,12 @@ TEST(VarnelCalcul, ErreursDArguments)
     const Resultat aide = Lancer({"--help"});
     EXPECT_EQ(aide.code, 0);
     EXPECT_NE(aide.sortie.find("varnel-calcul --tous"), std::string::npos);
+    EXPECT_NE(aide.sortie.find("varnel-calcul --atlas"), std::string::npos);
+
+    // sans grandes plaques, les premiers tirages : « aucune » est admis
+    const Resultat atlas = Lancer({"--atlas", "--grandes", "aucune", "--premiers", "2", "--fils", "1"});
+    EXPECT_EQ(atlas.code, 0);
+    EXPECT_EQ(atlas.sortie.rfind("1 1 2 2 3 3 : 0\n1 1 2 2 3 4 : 1\nTotal : 2 tirages, 1798 jeux, 1 faisables (0,06 %)\n", 0), 0u);
 }
 
 TEST(VarnelCalcul, InventaireSurLaSortieEtEnFichier)

@@ -1,0 +1,127 @@
+#include "Atlas.h"
+
+#include "ExecutionRecherche.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <thread>
+
+namespace {
+
+// les valeurs de la réserve, croissantes, et combien de fois chacune s'y trouve
+constexpr std::array<int32_t, 14> Valeurs = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 75, 100};
+constexpr int Exemplaires(size_t i) { return i < 10 ? 2 : 1; }
+
+void Tirer(size_t valeur, SixEntiers& tirage, int pris, std::vector<SixEntiers>& tirages)
+{
+    if (pris == 6) {
+        tirages.push_back(tirage);
+        return;
+    }
+    if (valeur == Valeurs.size())
+        return;
+    // de la plus petite valeur à la plus grande : les tirages sortent par ordre croissant
+    for (int n = std::min(Exemplaires(valeur), 6 - pris); n >= 0; --n) {
+        for (int k = 0; k < n; ++k)
+            tirage[static_cast<size_t>(pris + k)] = Valeurs[valeur];
+        Tirer(valeur + 1, tirage, pris + n, tirages);
+    }
+}
+
+std::string Pourcentage(int64_t partie, int64_t tout)
+{
+    char tampon[32];
+    std::snprintf(tampon, sizeof tampon, "%.2f", tout ? 100.0 * static_cast<double>(partie) / static_cast<double>(tout) : 0.0);
+    std::string texte = tampon;
+    std::replace(texte.begin(), texte.end(), '.', ',');
+    return texte + " %";
+}
+
+void EcrireTotal(std::ostream& sortie, const TotalAtlas& t)
+{
+    sortie << t.Tirages << " tirages, " << t.Jeux << " jeux, " << t.Faisables << " faisables ("
+           << Pourcentage(t.Faisables, t.Jeux) << ")\n";
+}
+
+}  // namespace
+
+std::vector<SixEntiers> TiragesDistincts()
+{
+    std::vector<SixEntiers> tirages;
+    SixEntiers tirage{};
+    Tirer(0, tirage, 0, tirages);
+    // un tirage qui prend plus d'exemplaires d'une petite valeur passe avant : on remet l'ordre croissant
+    std::sort(tirages.begin(), tirages.end());
+    return tirages;
+}
+
+int NbGrandesPlaques(const SixEntiers& plaques)
+{
+    return static_cast<int>(std::count_if(plaques.begin(), plaques.end(), [](int32_t p) { return p > 10; }));
+}
+
+unsigned GrandesPlaques(const SixEntiers& plaques)
+{
+    unsigned grandes = 0;
+    for (int32_t p : plaques)
+        if (p > 10)
+            grandes |= 1u << (p / 25 - 1);
+    return grandes;
+}
+
+Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils, const std::function<void(int, int)>& progression)
+{
+    Atlas atlas;
+    atlas.Lignes.resize(tirages.size());
+    const int total = static_cast<int>(tirages.size());
+    std::atomic<int> suivant{0};
+    std::atomic<int> faits{0};
+    auto travailler = [&] {
+        for (int i = suivant++; i < total; i = suivant++) {
+            const ComptesMarques comptes = ComptesAtteignables(tirages[static_cast<size_t>(i)]);
+            LigneAtlas& ligne = atlas.Lignes[static_cast<size_t>(i)];
+            ligne.Plaques = tirages[static_cast<size_t>(i)];
+            for (size_t v = 101; v <= 999; ++v)
+                ligne.Comptes += comptes[v] ? 1 : 0;
+            ++faits;
+        }
+    };
+    std::vector<std::thread> ouvriers;
+    for (int f = 0; f < std::max(fils, 1); ++f)
+        ouvriers.emplace_back(travailler);
+    if (progression)
+        while (faits < total) {
+            progression(faits, total);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    for (std::thread& ouvrier : ouvriers)
+        ouvrier.join();
+    if (progression)
+        progression(total, total);
+
+    for (const LigneAtlas& ligne : atlas.Lignes)
+        for (TotalAtlas* t : {&atlas.Total, &atlas.ParGrandes[static_cast<size_t>(NbGrandesPlaques(ligne.Plaques))]}) {
+            ++t->Tirages;
+            t->Jeux += 899;
+            t->Faisables += ligne.Comptes;
+        }
+    return atlas;
+}
+
+void EcrireAtlas(std::ostream& sortie, const Atlas& atlas)
+{
+    for (const LigneAtlas& ligne : atlas.Lignes) {
+        for (int32_t p : ligne.Plaques)
+            sortie << p << ' ';
+        sortie << ": " << ligne.Comptes << '\n';
+    }
+    sortie << "Total : ";
+    EcrireTotal(sortie, atlas.Total);
+    for (size_t g = 0; g < atlas.ParGrandes.size(); ++g) {
+        sortie << g << (g < 2 ? " grande plaque : " : " grandes plaques : ");
+        EcrireTotal(sortie, atlas.ParGrandes[g]);
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Plaques.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <vector>
+
+// l'atlas des jeux : pour chaque tirage distinct de six plaques de la réserve, combien de comptes de
+// 101 à 999 se font
+
+// les 13 243 tirages distincts (plaques croissantes), par ordre croissant
+std::vector<SixEntiers> TiragesDistincts();
+
+int NbGrandesPlaques(const SixEntiers& plaques);
+
+// les grandes plaques (25, 50, 75, 100) que tient le tirage, comme ensemble de bits (25 : bit 0, …)
+unsigned GrandesPlaques(const SixEntiers& plaques);
+
+struct LigneAtlas {
+    SixEntiers Plaques{};
+    int32_t Comptes = 0;  // comptes de 101 à 999 qui se font
+};
+
+struct TotalAtlas {
+    int64_t Tirages = 0;
+    int64_t Jeux = 0;       // (tirage, compte) : 899 par tirage
+    int64_t Faisables = 0;  // jeux dont le compte se fait
+};
+
+struct Atlas {
+    std::vector<LigneAtlas> Lignes;
+    TotalAtlas Total;
+    std::array<TotalAtlas, 5> ParGrandes;  // selon le nombre de grandes plaques
+};
+
+// calcule les lignes sur fils fils d'exécution qui se partagent les tirages ; progression(faits, total)
+// est appelée de temps en temps par le fil appelant
+Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils,
+                   const std::function<void(int, int)>& progression = {});
+
+// une ligne par tirage (« 1 1 2 2 3 3 : 0 »), puis les totaux
+void EcrireAtlas(std::ostream& sortie, const Atlas& atlas);
