@@ -610,35 +610,39 @@ void TfrmMain::RubriqueCompteProposeClick()
 
 // ----- autres fenêtres -----
 
+namespace {
+
+// la fenêtre d'un bouton bascule : créée et montrée bouton enfoncé, fermée et détruite bouton relevé
+template <typename Fenetre, typename Creer>
+void BasculerFenetre(std::unique_ptr<Fenetre>& fenetre, const QToolButton* bouton, Creer creer)
+{
+    if (bouton->isChecked()) {
+        if (fenetre)
+            return;
+        fenetre = creer();
+        // la fenêtre principale garde le clavier et ses raccourcis
+        fenetre->setAttribute(Qt::WA_ShowWithoutActivating);
+        fenetre->show();
+    } else if (fenetre) {
+        fenetre->close();
+        fenetre.reset();
+    }
+}
+
+}  // namespace
+
 void TfrmMain::SpeedButtonInfoClick()
 {
-    if (SpeedButtonInfo->isChecked()) {
-        if (FenetreInfoSolutions)
-            return;
-        FenetreInfoSolutions = std::make_unique<TfrmInfoSolutions>(
-            Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
-        // la fenêtre principale garde le clavier et ses raccourcis
-        FenetreInfoSolutions->setAttribute(Qt::WA_ShowWithoutActivating);
-        FenetreInfoSolutions->show();
-    } else if (FenetreInfoSolutions) {
-        FenetreInfoSolutions->close();
-        FenetreInfoSolutions.reset();
-    }
+    BasculerFenetre(FenetreInfoSolutions, SpeedButtonInfo, [this] {
+        return std::make_unique<TfrmInfoSolutions>(Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
+    });
 }
 
 void TfrmMain::SpeedButtonStatsClick()
 {
-    if (SpeedButtonStats->isChecked()) {
-        if (FenetreStatistiques)
-            return;
-        FenetreStatistiques = std::make_unique<TfrmStatistiques>(
-            *FichierIni, [this] { return SpeedButtonStats->isChecked(); }, this);
-        FenetreStatistiques->setAttribute(Qt::WA_ShowWithoutActivating);
-        FenetreStatistiques->show();
-    } else if (FenetreStatistiques) {
-        FenetreStatistiques->close();
-        FenetreStatistiques.reset();
-    }
+    BasculerFenetre(FenetreStatistiques, SpeedButtonStats, [this] {
+        return std::make_unique<TfrmStatistiques>(*FichierIni, [this] { return SpeedButtonStats->isChecked(); }, this);
+    });
 }
 
 void TfrmMain::EnregistrerStatistiques()
