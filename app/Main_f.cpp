@@ -8,6 +8,9 @@
 #include "Sltscpt_f.h"
 #include "Stats_f.h"
 #include "BoiteMessage.h"
+#include "BoutonOutil.h"
+#include "DessinJeu.h"
+#include "FenetreAuBouton.h"
 #include "EnregistrementSolution.h"
 #include "ExecutionRecherche.h"
 #include "Horloge.h"
@@ -30,19 +33,6 @@
 namespace {
 
 const QColor Bordeaux(128, 0, 0);
-
-QToolButton* BoutonOutil(QWidget* parent, const char* nom, const QString& glyphe, const QString& bulle, int largeur)
-{
-    auto* bouton = new QToolButton(parent);
-    bouton->setObjectName(QLatin1String(nom));
-    bouton->setIcon(IconeOutil(glyphe));
-    bouton->setIconSize(QSize(16, 16));
-    bouton->setToolTip(bulle);
-    bouton->setFixedSize(largeur, 24);
-    bouton->setAutoRaise(true);
-    bouton->setFocusPolicy(Qt::NoFocus);
-    return bouton;
-}
 
 unsigned GraineDeLHeure()
 {
@@ -288,15 +278,7 @@ void TfrmMain::moveEvent(QMoveEvent* evenement)
 
 // ----- peinture -----
 
-void TfrmMain::PaintBoxButPaint(QPainter& peintre)
-{
-    const int32_t but = Donnees().But;
-    if (but < 0 || but > 999)
-        return;
-    ImageListDigits().dessiner(peintre, 0, 0, but / 100);
-    ImageListDigits().dessiner(peintre, 16, 0, but / 10 % 10);
-    ImageListDigits().dessiner(peintre, 32, 0, but % 10);
-}
+void TfrmMain::PaintBoxButPaint(QPainter& peintre) { DessinerCompte(peintre, Donnees().But); }
 
 void TfrmMain::PaintBoxBandePlaquesPaint(QPainter& peintre)
 {
@@ -324,40 +306,9 @@ void TfrmMain::FormPaint(QPainter& peintre)
     if (liste.Vide() || PeintureEnCours || courante < 0 || courante >= liste.Count())
         return;
     PeintureEnCours = true;
-    const std::string& texte = liste.Texte(courante);
-    if (!texte.empty()) {
-        // une croix sous chaque plaque utilisée
-        const plq_utl* solution = liste.Objet(courante);
-        for (int i = 0; i < 6 && solution; ++i)
-            if (solution->MasquePlaques & (1u << i))
-                ImageList().dessiner(peintre, GaucheCase(i), 100, ImageFois);
-        // les figures, 20 pixels l'une de l'autre, une ligne d'opération tous les 32 pixels
-        int ligne = 0, colonne = 0;
-        for (char c : texte) {
-            int image = -1;
-            if (c == '\n') {
-                ++ligne;
-                colonne = 0;
-                continue;
-            }
-            if (c >= '0' && c <= '9')
-                image = ImageChiffre0 + (c - '0');
-            else if (c == '+')
-                image = ImagePlus;
-            else if (c == '-')
-                image = ImageMoins;
-            else if (c == '*')
-                image = ImageFois;
-            else if (c == '/')
-                image = ImageDivise;
-            else if (c == '=')
-                image = ImageEgal;
-            if (image < 0)
-                continue;
-            ImageList().dessiner(peintre, colonne * 20, 148 + ligne * 32, image);
-            ++colonne;
-        }
-    }
+    const plq_utl* solution = liste.Objet(courante);
+    DessinerSolution(peintre, liste.Texte(courante), solution ? solution->MasquePlaques : 0,
+                     [this](int i) { return GaucheCase(i); });
     PeintureEnCours = false;
 }
 
@@ -609,27 +560,6 @@ void TfrmMain::RubriqueCompteProposeClick()
 }
 
 // ----- autres fenêtres -----
-
-namespace {
-
-// la fenêtre d'un bouton bascule : créée et montrée bouton enfoncé, fermée et détruite bouton relevé
-template <typename Fenetre, typename Creer>
-void BasculerFenetre(std::unique_ptr<Fenetre>& fenetre, const QToolButton* bouton, Creer creer)
-{
-    if (bouton->isChecked()) {
-        if (fenetre)
-            return;
-        fenetre = creer();
-        // la fenêtre principale garde le clavier et ses raccourcis
-        fenetre->setAttribute(Qt::WA_ShowWithoutActivating);
-        fenetre->show();
-    } else if (fenetre) {
-        fenetre->close();
-        fenetre.reset();
-    }
-}
-
-}  // namespace
 
 void TfrmMain::SpeedButtonInfoClick()
 {

@@ -1,5 +1,7 @@
 #include "FenetreAuBouton.h"
 
+#include <QToolButton>
+
 #include "ImagesVarnel.h"
 
 #include <QCloseEvent>
@@ -64,3 +66,5 @@ void FenetreAuBouton::MettreEnPageNote(QLabel* note, QLabel* image, const QStrin
     image->move(note->x() + mesure.horizontalAdvance(derniere),
                 note->y() + (lignes - 1) * mesure.lineSpacing() + (mesure.lineSpacing() - image->height()) / 2);
 }
+
+bool BoutonBasculeEnfonce(const QToolButton* bouton) { return bouton && bouton->isChecked(); }

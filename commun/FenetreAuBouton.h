@@ -3,8 +3,10 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
+class QToolButton;
 
 // fenêtre non modale liée à un bouton bascule de la barre d'outils : le bouton enfoncé l'ouvre, relevé la
 // ferme ; elle refuse toute autre fermeture (Échap, Alt+F4) et n'a pas de case de fermeture
@@ -29,3 +31,21 @@ protected:
 private:
     std::function<bool()> boutonEnfonce_;
 };
+
+// la fenêtre d'un bouton bascule : créée et montrée bouton enfoncé, fermée et détruite bouton relevé ;
+// la fenêtre principale garde le clavier et ses raccourcis
+bool BoutonBasculeEnfonce(const QToolButton* bouton);
+template <typename Fenetre, typename Creer>
+void BasculerFenetre(std::unique_ptr<Fenetre>& fenetre, const QToolButton* bouton, Creer creer)
+{
+    if (BoutonBasculeEnfonce(bouton)) {
+        if (fenetre)
+            return;
+        fenetre = creer();
+        fenetre->setAttribute(Qt::WA_ShowWithoutActivating);
+        fenetre->show();
+    } else if (fenetre) {
+        fenetre->close();
+        fenetre.reset();
+    }
+}

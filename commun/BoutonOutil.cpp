@@ -1,0 +1,18 @@
+#include "BoutonOutil.h"
+
+#include "ImagesVarnel.h"
+
+#include <QToolButton>
+
+QToolButton* BoutonOutil(QWidget* parent, const char* nom, const QString& glyphe, const QString& bulle, int largeur)
+{
+    auto* bouton = new QToolButton(parent);
+    bouton->setObjectName(QLatin1String(nom));
+    bouton->setIcon(IconeOutil(glyphe));
+    bouton->setIconSize(QSize(16, 16));
+    bouton->setToolTip(bulle);
+    bouton->setFixedSize(largeur, 24);
+    bouton->setAutoRaise(true);
+    bouton->setFocusPolicy(Qt::NoFocus);
+    return bouton;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QToolButton;
+class QWidget;
+
+// un bouton de barre d'outils : glyphe de 16 × 16 avec son état inactif, bulle d'aide, sans focus clavier
+QToolButton* BoutonOutil(QWidget* parent, const char* nom, const QString& glyphe, const QString& bulle, int largeur);

@@ -1,0 +1,55 @@
+#include "DessinJeu.h"
+
+#include "ImagesVarnel.h"
+
+#include <QPainter>
+
+namespace {
+
+// l'image d'un caractère d'un texte de solution ; -1 pour ce qui ne se dessine pas
+int ImageCaractere(char c)
+{
+    if (c >= '0' && c <= '9')
+        return ImageChiffre0 + (c - '0');
+    switch (c) {
+    case '+': return ImagePlus;
+    case '-': return ImageMoins;
+    case '*': return ImageFois;
+    case '/': return ImageDivise;
+    case '=': return ImageEgal;
+    default: return -1;
+    }
+}
+
+}  // namespace
+
+void DessinerCompte(QPainter& peintre, int32_t but)
+{
+    if (but < 0 || but > 999)
+        return;
+    ImageListDigits().dessiner(peintre, 0, 0, but / 100);
+    ImageListDigits().dessiner(peintre, 16, 0, but / 10 % 10);
+    ImageListDigits().dessiner(peintre, 32, 0, but % 10);
+}
+
+void DessinerSolution(QPainter& peintre, const std::string& texte, uint32_t masquePlaques,
+                      const std::function<int(int)>& gaucheCase)
+{
+    for (int i = 0; i < 6; ++i)
+        if (masquePlaques & (1u << i))
+            ImageList().dessiner(peintre, gaucheCase(i), 100, ImageFois);
+    // les figures, 20 pixels l'une de l'autre
+    int ligne = 0, colonne = 0;
+    for (char c : texte) {
+        if (c == '\n') {
+            ++ligne;
+            colonne = 0;
+            continue;
+        }
+        const int image = ImageCaractere(c);
+        if (image < 0)
+            continue;
+        ImageList().dessiner(peintre, colonne * 20, 148 + ligne * 32, image);
+        ++colonne;
+    }
+}

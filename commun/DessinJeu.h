@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QPainter;
+
+// l'afficheur du compte : trois chiffres jaunes à sept segments
+void DessinerCompte(QPainter& peintre, int32_t but);
+
+// une solution en figures, une ligne d'opération tous les 32 pixels sous le bandeau, et une croix sous
+// chaque plaque utilisée ; gaucheCase donne le bord gauche de la case d'une plaque
+void DessinerSolution(QPainter& peintre, const std::string& texte, uint32_t masquePlaques,
+                      const std::function<int(int)>& gaucheCase);
