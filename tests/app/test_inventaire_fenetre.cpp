@@ -21,6 +21,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <sstream>
 
@@ -200,6 +201,17 @@ private slots:
         QVERIFY(!d.ModeTousComptes);
         QCOMPARE(d.MeilleurResultat, Aucun);
         QVERIFY(w.findChild<QAction*>("RubriqueSolutionsTousComptes")->isEnabled());
+        // et la fenêtre d'informations dit que tous les comptes ont été cherchés
+        auto* info = w.findChild<QToolButton*>("SpeedButtonInfo");
+        QVERIFY(info->isEnabled());
+        info->click();
+        auto* informations = w.findChild<QWidget*>("TfrmInfoSolutions");
+        QVERIFY(informations && informations->isVisible());
+        QCOMPARE(informations->findChild<QLabel*>("LabelBut")->text(), QString("Tous"));
+        QCOMPARE(informations->findChild<QLabel*>("LabelMeilleursRes")->text(), QString("-"));
+        QCOMPARE(informations->findChild<QLabel*>("LabelNbSolutions")->text(), QString("15596"));
+        info->click();
+        QVERIFY(!w.FenetreInfoOuverte());
     }
 
     // contrôles, textes, places, état initial et ordre de tabulation
