@@ -476,6 +476,14 @@ void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
 
 // ----- tirage au sort -----
 
+// un tirage ou un compte proposé commence : jeu effacé, commandes coupées, plaques dans l'ordre du tirage
+void TfrmMain::CommencerNouveauJeu()
+{
+    Donnees().OrdreSolutions = 0;
+    ReinitialiserJeu(PhaseJeu::TirageEnCours);
+    Donnees().ClasserPlaques(ModeClassement::Identite);
+}
+
 void TfrmMain::RubriqueCompteTireAuSortClick() { LancerTirage(std::nullopt); }
 
 void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes) { LancerTirage(nbGrandes); }
@@ -484,11 +492,7 @@ void TfrmMain::LancerTirage(std::optional<int> nbGrandes)
 {
     if (!ui->RubriqueCompteTireAuSort->isEnabled())
         return;
-    DonneesRecherche& d = Donnees();
-    ChangerPhase(PhaseJeu::TirageEnCours);
-    d.OrdreSolutions = 0;
-    ReinitialiserJeu(PhaseJeu::TirageEnCours);
-    d.ClasserPlaques(ModeClassement::Identite);
+    CommencerNouveauJeu();
     tirage_.Demarrer(nbGrandes);
     TimerAnimation.start();
     OrigineJeu = 1;
@@ -536,8 +540,6 @@ void TfrmMain::RubriqueCompteProposeClick()
     if (!ui->RubriqueComptePropose->isEnabled())
         return;
     DonneesRecherche& d = Donnees();
-    ChangerPhase(PhaseJeu::TirageEnCours);
-    d.OrdreSolutions = 0;
     LienJeuPropose lien{d.Plaques,
                         PlaqueCachee,
                         d.But,
@@ -547,8 +549,7 @@ void TfrmMain::RubriqueCompteProposeClick()
     int resultat = QDialog::Rejected;
     {
         TfrmPaveNumerique pave(lien, this);
-        ReinitialiserJeu(PhaseJeu::TirageEnCours);
-        d.ClasserPlaques(ModeClassement::Identite);
+        CommencerNouveauJeu();
         resultat = pave.exec();
     }
     if (resultat != QDialog::Accepted)

@@ -119,6 +119,7 @@ private:
     std::array<QAction*, 5> RubriquesUtilisant() const;
     std::array<QAction*, 5> RubriquesTireAuSortAvec() const;
 
+    void CommencerNouveauJeu();
     void LancerTirage(std::optional<int> nbGrandes);
     void AllerALaSolution(int32_t indice);
     void OuvrirSaisieCalcul();

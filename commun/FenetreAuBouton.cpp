@@ -1,12 +1,12 @@
 #include "FenetreAuBouton.h"
 
-#include <QToolButton>
-
 #include "ImagesVarnel.h"
+#include "PlacementFenetre.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QToolButton>
 
 FenetreAuBouton::FenetreAuBouton(std::function<bool()> boutonEnfonce, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -19,9 +19,7 @@ void FenetreAuBouton::showEvent(QShowEvent* evenement)
     QDialog::showEvent(evenement);
     if (evenement->spontaneous())
         return;
-    // à droite de la fenêtre principale, à la même hauteur
-    if (parentWidget())
-        move(parentWidget()->pos() + QPoint(325, 0));
+    PlacerADroiteDuParent(*this);
     FormShow();
 }
 

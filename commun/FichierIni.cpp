@@ -153,7 +153,7 @@ int64_t TFichierIni::LireEntier(const QString& section, const QString& cle, int6
 void TFichierIni::EcrireEntier(const QString& section, const QString& cle, int64_t valeur)
 {
     const QByteArray fin = crlf_ ? QByteArray("\r") : QByteArray();
-    const QByteArray ligne = cle.toUtf8() + '=' + QByteArray::number(static_cast<qlonglong>(valeur)) + fin;
+    const QByteArray texteValeur = '=' + QByteArray::number(static_cast<qlonglong>(valeur)) + fin;
     int s = TrouverSection(section.toUtf8());
     if (s < 0) {
         // la section manquante va à la fin, après une ligne vide s'il y a déjà quelque chose
@@ -168,15 +168,14 @@ void TFichierIni::EcrireEntier(const QString& section, const QString& cle, int64
     if (const int c = TrouverCle(s, cle.toUtf8()); c >= 0) {
         // le nom de la clé garde son écriture d'origine
         const QByteArray& ancienne = lignes_[c];
-        lignes_[c] = ancienne.left(ancienne.indexOf('=')).trimmed() + '=' +
-                     QByteArray::number(static_cast<qlonglong>(valeur)) + fin;
+        lignes_[c] = ancienne.left(ancienne.indexOf('=')).trimmed() + texteValeur;
         return;
     }
     // une clé nouvelle suit la dernière ligne non vide de sa section
     int position = FinSection(s);
     while (position > s + 1 && lignes_[position - 1].trimmed().isEmpty())
         --position;
-    lignes_.insert(position, ligne);
+    lignes_.insert(position, cle.toUtf8() + texteValeur);
 }
 
 bool TFichierIni::Enregistrer()

@@ -2,6 +2,7 @@
 
 #include "BoiteMessage.h"
 #include "ImagesVarnel.h"
+#include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Calcul_f.h"
 
@@ -86,8 +87,7 @@ void TfrmSaisieCalcul::showEvent(QShowEvent* evenement)
 
 void TfrmSaisieCalcul::FormShow()
 {
-    if (parentWidget())
-        move(parentWidget()->pos() + QPoint(325, 0));
+    PlacerADroiteDuParent(*this);
     Recommencer();
 }
 

@@ -1,5 +1,6 @@
 #include "Pavnum_f.h"
 
+#include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Pavnum_f.h"
 
@@ -48,8 +49,7 @@ void TfrmPaveNumerique::showEvent(QShowEvent* evenement)
 
 void TfrmPaveNumerique::FormShow()
 {
-    if (parentWidget())
-        move(parentWidget()->pos() + QPoint(325, 0));
+    PlacerADroiteDuParent(*this);
     proposition_.Commencer();
 }
 

@@ -2,6 +2,7 @@
 
 #include "BoiteMessage.h"
 #include "Ouverture.h"
+#include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Sltscpt_f.h"
 
@@ -119,8 +120,7 @@ void TfrmSolutionsTousComptes::showEvent(QShowEvent* evenement)
 
 void TfrmSolutionsTousComptes::FormShow()
 {
-    if (parentWidget())
-        move(parentWidget()->pos() + QPoint(325, 0));
+    PlacerADroiteDuParent(*this);
 }
 
 // ----- grille -----

@@ -92,8 +92,7 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
         const plq_utl* visitee = liste.Objet(milieu);
         if (MemeSolution(*n, visitee))
             return;
-        const int cles = ComparerCles(*n, *visitee, d.OrdreSolutions);
-        avant = cles != 0 ? cles < 0 : texteAvant(milieu);
+        avant = AvantDans(*n, *visitee, d.OrdreSolutions, [&] { return texteAvant(milieu); });
         if (avant) {
             haut = milieu;
         } else {

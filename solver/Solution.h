@@ -2,10 +2,11 @@
 
 #include "EtatCalcul.h"
 
-#include <cstdint>
-#include <memory>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <type_traits>
 
 struct GroupeTermes;
 
@@ -71,9 +72,14 @@ int NbPlaquesMasque(uint32_t masque);
 // solution se range avant celle de la liste, positif après, 0 quand les textes départagent
 int ComparerCles(const plq_utl& nouvelle, const plq_utl& listee, int ordre);
 
-// vrai quand la nouvelle solution se range avant celle de la liste
-inline bool AvantDans(const plq_utl& nouvelle, const plq_utl& listee, int ordre, bool texteAvant)
+// vrai quand la nouvelle solution se range avant celle de la liste ; texteAvant n'est demandé qu'à clés
+// égales (écrire un texte coûte plus que comparer les clés)
+template <typename TexteAvant>
+bool AvantDans(const plq_utl& nouvelle, const plq_utl& listee, int ordre, TexteAvant&& texteAvant)
 {
     const int c = ComparerCles(nouvelle, listee, ordre);
-    return c != 0 ? c < 0 : texteAvant;
+    if constexpr (std::is_same_v<std::decay_t<TexteAvant>, bool>)
+        return c != 0 ? c < 0 : texteAvant;
+    else
+        return c != 0 ? c < 0 : texteAvant();
 }
