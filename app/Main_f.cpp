@@ -11,6 +11,7 @@
 #include "BoutonOutil.h"
 #include "DessinJeu.h"
 #include "FenetreAuBouton.h"
+#include "FichierIniFenetre.h"
 #include "EnregistrementSolution.h"
 #include "ExecutionRecherche.h"
 #include "Horloge.h"
@@ -164,7 +165,7 @@ void TfrmMain::FormCreate()
     PeintureEnCours = false;
     d.OrdreSolutions = 0;
     d.ListeSolutions.Vider();
-    FichierIni = std::make_unique<TFichierIni>(EmplacementFichierIni(QCoreApplication::applicationDirPath()));
+    FichierIni = std::make_unique<TFichierIni>(PreparerFichierIni(QCoreApplication::applicationDirPath()));
     StatsAEnregistrer = false;
     ChangerPhase(PhaseJeu::AucunJeu);
 }
@@ -582,11 +583,7 @@ void TfrmMain::EnregistrerStatistiques()
         return;
     StatsAEnregistrer = false;
     const CumulsStat jeu = MontantsJeu(Donnees(), OrigineJeu, PositionSolutionJoueur(Donnees()));
-    // le fichier reste alors tel qu'il était ; les chiffres de ce jeu sont perdus, mais pas en silence
-    if (!FichierIni->AjouterCumuls(jeu))
-        AfficherMessage(this, QStringLiteral("Statistiques non enregistrées"),
-                        QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
-                            .arg(QDir::toNativeSeparators(FichierIni->Chemin())));
+    EnregistrerCumulsOuDire(this, *FichierIni, jeu);
 }
 
 void TfrmMain::RubriqueAProposClick()
