@@ -158,8 +158,9 @@ bool DecoderUtf16(const QByteArray& corps, QStringConverter::Encoding codage, QB
     QStringEncoder encodeur(codage, QStringConverter::Flag::Stateless);
     if (QByteArray(encodeur.encode(decode)) != corps)
         return false;
+    // une moitié de caractère seule ne passe pas en UTF-8 : elle serait perdue à la réécriture
     texte = decode.toUtf8();
-    return true;
+    return QString::fromUtf8(texte) == decode;
 }
 
 bool EstCommentaire(const QByteArray& ligne) { return ligne.startsWith(';') || ligne.startsWith('#'); }
