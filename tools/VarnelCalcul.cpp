@@ -49,7 +49,7 @@ constexpr const char* Aide =
     "    --premiers N      seulement les N premiers tirages (après --grandes)\n"
     "\n"
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
-    "Codes de sortie : 0 bon, 1 fichier impossible à écrire, 2 arguments incorrects.\n";
+    "Codes de sortie : 0 bon, 1 fichier ou sortie impossible à écrire, 2 arguments incorrects.\n";
 
 struct Options {
     bool Tous = false;
