@@ -23,6 +23,20 @@ int ImageCaractere(char c)
 
 }  // namespace
 
+void DessinerBandePlaques(QPainter& peintre, int largeur, int hauteur, const std::array<int32_t, 6>& plaques,
+                          const std::array<bool, 6>& cachees, const std::function<int(int)>& gaucheCase)
+{
+    const QColor bordeaux(128, 0, 0);
+    peintre.setPen(bordeaux);
+    peintre.setBrush(bordeaux);
+    peintre.drawRect(0, 0, largeur, hauteur);
+    for (int i = 0; i < 6; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (!cachees[k] && plaques[k] != 0)
+            ImageList().dessiner(peintre, gaucheCase(i), 1, ImagePlaque(plaques[k]));
+    }
+}
+
 void DessinerCompte(QPainter& peintre, int32_t but)
 {
     if (but < 0 || but > 999)

@@ -6,10 +6,9 @@
 
 #include <QKeyEvent>
 
-TfrmPaveNumerique::TfrmPaveNumerique(LienJeuPropose lien, QWidget* parent)
+TfrmPaveNumerique::TfrmPaveNumerique(SuiviSaisie suivre, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      ui(std::make_unique<Ui::TfrmPaveNumerique>()), lien_(std::move(lien)),
-      proposition_(lien_.Plaques, lien_.PlaqueCachee, lien_.But)
+      ui(std::make_unique<Ui::TfrmPaveNumerique>()), suivre_(std::move(suivre))
 {
     ui->setupUi(this);
     setFixedSize(119, 230);
@@ -27,7 +26,6 @@ void TfrmPaveNumerique::creerBoutons()
     const QFont police = PolicePixels(QStringLiteral("Comic Sans MS"), 16);
     for (int etiquette = 0; etiquette <= 14; ++etiquette) {
         QPushButton* bouton = Bouton(etiquette);
-        bouton->setProperty("Tag", etiquette);
         bouton->setFont(police);
         connect(bouton, &QPushButton::clicked, this, [this, etiquette] { Button1Click(etiquette); });
     }
@@ -59,16 +57,11 @@ void TfrmPaveNumerique::ButtonRetourClick() { Appliquer(proposition_.Retour()); 
 
 void TfrmPaveNumerique::Appliquer(const EffetPave& effet)
 {
-    if (effet.But && lien_.RepeindreBut)
-        lien_.RepeindreBut();
-    if (effet.Bande && lien_.RepeindreBande)
-        lien_.RepeindreBande();
+    if ((effet.But || effet.Bande) && suivre_)
+        suivre_(proposition_);
     MajBoutonsPave();
-    if (effet.Complet) {
+    if (effet.Complet)
         accept();
-        if (lien_.ActiverSolutions)
-            lien_.ActiverSolutions();
-    }
 }
 
 void TfrmPaveNumerique::MajBoutonsPave()

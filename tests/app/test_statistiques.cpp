@@ -31,8 +31,8 @@ QByteArray Lire(const QString& chemin)
 }
 
 // une fenêtre principale dont le fichier de statistiques est propre au test
-struct Partie {
-    explicit Partie(const QByteArray& contenu = {}, QStringList arguments = {}) : w(std::move(arguments))
+struct PartieEssai {
+    explicit PartieEssai(const QByteArray& contenu = {}, QStringList arguments = {}) : w(std::move(arguments))
     {
         chemin = dossier.filePath(QStringLiteral("varnel.ini"));
         if (!contenu.isEmpty()) {
@@ -71,7 +71,7 @@ QString Texte(QWidget* fenetre, const char* etiquette)
 unsigned GraineAQuatreSolutions(std::vector<std::string>& solutions)
 {
     for (unsigned g = 100; g < 300; ++g) {
-        Partie essai;
+        PartieEssai essai;
         essai.Tirer(g);
         DonneesRecherche d;
         d.Plaques = essai.w.Donnees().Plaques;
@@ -113,7 +113,7 @@ private slots:
         std::vector<std::string> solutions;
         const unsigned graine = GraineAQuatreSolutions(solutions);
         QVERIFY(graine != 0);
-        Partie p(TotauxAnciens);
+        PartieEssai p(TotauxAnciens);
         const CumulsStat avant = p.Cumuls();
         p.Tirer(graine, [&](TfrmSaisieCalcul* s) { RejouerCalcul(s, solutions[2]); });
         const DonneesRecherche& d = p.w.Donnees();
@@ -165,7 +165,7 @@ private slots:
     {
         std::vector<std::string> solutions;
         const unsigned graine = GraineAQuatreSolutions(solutions);
-        Partie p(TotauxAnciens);
+        PartieEssai p(TotauxAnciens);
         const CumulsStat avant = p.Cumuls();
         p.Tirer(graine, [](TfrmSaisieCalcul* s) {
             // la somme des deux premières plaques, puis Ok
@@ -195,7 +195,7 @@ private slots:
     // un jeu tiré sans calcul du joueur, sur un fichier absent ; la fenêtre des statistiques
     void abandonEtFenetres()
     {
-        Partie p;
+        PartieEssai p;
         QToolButton* stats = p.Bouton("SpeedButtonStats");
         QVERIFY(stats->isEnabled());
         stats->click();
@@ -258,7 +258,7 @@ private slots:
     // chaque étiquette que les textes nomment existe dans sa fenêtre
     void etiquettesNommees()
     {
-        Partie p;
+        PartieEssai p;
         CumulsStat plein;
         plein.Valeurs.fill(3);
         p.Bouton("SpeedButtonStats")->click();
@@ -280,7 +280,7 @@ private slots:
     void fichierAncien()
     {
         const QByteArray autre = "\n[Autre]\nx=1\n";
-        Partie p("[Statistiques]\nPossibilitesM=2147400000\nRecherchesM=0x10\n" + autre);
+        PartieEssai p("[Statistiques]\nPossibilitesM=2147400000\nRecherchesM=0x10\n" + autre);
         p.Bouton("SpeedButtonStats")->click();
         QCOMPARE(Texte(frmStatistiques, "LabelRecherchesM"), QStringLiteral("16"));
         QCOMPARE(Texte(frmStatistiques, "LabelPossibilitesM"), QStringLiteral("2147400000"));
@@ -298,7 +298,7 @@ private slots:
     void origineDuJeu()
     {
         {
-            Partie p;
+            PartieEssai p;
             GardienModal saisie({}, 10000, TitreSaisie);
             GardienModal pave([](QWidget* w) { QTest::keyClicks(w, "123456101"); }, 5000,
                               QStringLiteral("Pavé numérique"));
@@ -312,7 +312,7 @@ private slots:
             QCOMPARE(c[TiresAuSort], 0);
         }
         {
-            Partie p({}, {"25", "50", "75", "100", "3", "6", "952"});
+            PartieEssai p({}, {"25", "50", "75", "100", "3", "6", "952"});
             QTRY_COMPARE(p.w.Donnees().NbSolutions, 2);
             p.Commande("RubriqueDuTorduAuSimple");
             QVERIFY(!QFile::exists(p.chemin));

@@ -15,7 +15,14 @@ struct Tirage {
         tirage.Reinitialiser(graine);
         tirage.Demarrer(nbGrandes);
     }
-    PasTirage Pas() { return tirage.Avancer(plaques, cachees, but); }
+    PasTirage Pas()
+    {
+        const PasTirage pas = tirage.Avancer();
+        plaques = tirage.Plaques();
+        cachees = tirage.PlaquesCachees();
+        but = tirage.But();
+        return pas;
+    }
     // mène le tirage jusqu'à sa fin ; rend le temps de l'animation à la fin
     uint32_t JusquauBout()
     {
