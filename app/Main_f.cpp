@@ -437,14 +437,14 @@ bool TfrmMain::SaisirJeuPropose()
 
 void TfrmMain::SpeedButtonInfoClick()
 {
-    BasculerFenetre(FenetreInfoSolutions, SpeedButtonInfo, [this] {
+    BasculerFenetre(fenetreInfoSolutions_, SpeedButtonInfo, [this] {
         return std::make_unique<TfrmInfoSolutions>(Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
     });
 }
 
 void TfrmMain::SpeedButtonStatsClick()
 {
-    BasculerFenetre(FenetreStatistiques, SpeedButtonStats, [this] {
+    BasculerFenetre(fenetreStatistiques_, SpeedButtonStats, [this] {
         return std::make_unique<TfrmStatistiques>(*FichierIni, [this] { return SpeedButtonStats->isChecked(); }, this);
     });
 }

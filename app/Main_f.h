@@ -61,8 +61,11 @@ public:
     // le fichier des statistiques ; un autre chemin que celui du programme, pour un essai
     const TFichierIni& Fichier() const { return *FichierIni; }
     void UtiliserFichierIni(const QString& chemin) { FichierIni = std::make_unique<TFichierIni>(chemin); }
-    bool FenetreInfoOuverte() const { return FenetreInfoSolutions != nullptr; }
-    bool FenetreStatistiquesOuverte() const { return FenetreStatistiques != nullptr; }
+    // les fenêtres des deux boutons bascule, quand elles sont ouvertes
+    TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
+    TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
+    bool FenetreInfoOuverte() const { return fenetreInfoSolutions_ != nullptr; }
+    bool FenetreStatistiquesOuverte() const { return fenetreStatistiques_ != nullptr; }
     // ajoute le jeu aux statistiques quand la partie le demande : une seule fois par jeu tiré au sort
     // ou proposé, une fois résolu et le calcul du joueur fini
     void EnregistrerStatistiques();
@@ -133,8 +136,8 @@ private:
     std::unique_ptr<VueJeu> vue_;
     std::unique_ptr<TFichierIni> FichierIni;
     // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
-    std::unique_ptr<TfrmInfoSolutions> FenetreInfoSolutions;
-    std::unique_ptr<TfrmStatistiques> FenetreStatistiques;
+    std::unique_ptr<TfrmInfoSolutions> fenetreInfoSolutions_;
+    std::unique_ptr<TfrmStatistiques> fenetreStatistiques_;
     QTimer TimerAnimation;
     QTimer minuterieSaisie_;  // le temps du joueur, affiché pendant la saisie
 

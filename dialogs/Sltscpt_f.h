@@ -55,6 +55,3 @@ private:
     QButtonGroup* RadioGroupTriBoutons = nullptr;
     QLabel* TexteBarreEtat = nullptr;
 };
-
-// la fenêtre ouverte
-extern TfrmSolutionsTousComptes* frmSolutionsTousComptes;

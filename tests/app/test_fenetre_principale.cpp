@@ -341,7 +341,11 @@ private slots:
             QCOMPARE(credit.size(), 28);
             QCOMPARE(ecart, QPoint(35, 136));
         }
-        QCOMPARE(CreditBrouille, QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137"));
+        // le texte rangé dans le programme reste brouillé : chaque caractère du texte clair, un cran plus haut
+        QString brouille;
+        for (QChar c : QString("Par l'équipe du Varnel, 2026"))
+            brouille += QChar(static_cast<char16_t>(c.unicode() + 1));
+        QCOMPARE(CreditBrouille, brouille);
         QCOMPARE(ouvertes_.mid(1), (QStringList{"mailto:varnel@example.org?subject=Le varnel",
                                                  "https://www.example.org/varnel/",
                                                  "mailto:varnel@example.org?subject=Le varnel",
