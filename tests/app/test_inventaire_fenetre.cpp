@@ -5,7 +5,6 @@
 #include "Ouverture.h"
 #include "OutilsFenetres.h"
 #include "Sltscpt_f.h"
-#include "VarnelCalcul.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -23,14 +22,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <sstream>
-
 namespace {
 
 const QString TitreFenetre = QStringLiteral("Solutions des comptes de 101 à 999");
 const QStringList Jeu500 = {"3", "7", "8", "25", "50", "100", "500"};
 const char* const NomCompte = "3-7-8-25-50-100.cpt.txt";
-const char* const NomSolutions = "3-7-8-25-50-100.sol.txt";
 
 // la fenêtre principale résolue, et la fenêtre de l'inventaire montrée devant elle
 struct Inventaire {
@@ -114,12 +110,10 @@ QByteArray Contenu(const QString& nom)
     return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
 }
 
-// ce qu'écrit l'outil en ligne de commande pour les mêmes plaques
-QByteArray SortieVarnelCalcul(const char* tri)
+// l'export des plaques 1 1 2 2 3 4 établi à la main, sous tests/exports
+QByteArray ExportAttendu(const char* tri)
 {
-    std::ostringstream sortie, erreurs;
-    ExecuterVarnelCalcul({"--tous", "--tri", tri, "3", "7", "8", "25", "50", "100"}, sortie, erreurs);
-    return QByteArray::fromStdString(sortie.str());
+    return Contenu(QStringLiteral(VARNEL_EXPORTS_ATTENDUS "/1-1-2-2-3-4.%1.txt").arg(QLatin1String(tri)));
 }
 
 // une part en pour cent, avec le séparateur décimal de l'utilisateur
@@ -399,22 +393,24 @@ private slots:
         QCOMPARE(inv.fenetre->TexteStatut(), "  1° : compte 999 (" + Part("0", "00") + ")");
     }
 
-    // Alt+X écrit ce qu'écrit varnel-calcul, dans chaque ordre, puis le bureau l'ouvre par son chemin absolu
-    void exportIdentiqueAVarnelCalcul()
+    // Alt+X écrit l'export attendu, dans chaque ordre, puis le bureau l'ouvre par son chemin absolu
+    void exportDuFichierAttendu()
     {
-        Inventaire inv({"100", "50", "25", "8", "7", "3", "500"});
+        Inventaire inv({"4", "2", "1", "3", "2", "1", "108"});
         QVERIFY(inv.Rechercher(QMessageBox::Yes));
         // le raccourci clique le bouton après son enfoncement visible
         inv.Touche(Qt::Key_X);
         QTRY_COMPARE(ouvertes_.size(), 1);
-        QCOMPARE(Contenu(NomCompte), SortieVarnelCalcul("compte"));
+        const QByteArray attenduCompte = ExportAttendu("cpt");
+        QCOMPARE(attenduCompte.size(), 44200);
+        QVERIFY(Contenu("1-1-2-2-3-4.cpt.txt") == attenduCompte);
         QVERIFY(inv.Bouton("ButtonExporter")->isEnabled());
         inv.Trier(TriComptes::ParNombreDeSolutions);
         inv.Bouton("ButtonExporter")->click();
-        QCOMPARE(Contenu(NomSolutions), SortieVarnelCalcul("solutions"));
+        QVERIFY(Contenu("1-1-2-2-3-4.sol.txt") == ExportAttendu("sol"));
         const QDir ici(dossier_.path());
-        QCOMPARE(ouvertes_, (QList<QUrl>{QUrl::fromLocalFile(ici.absoluteFilePath(NomCompte)),
-                                         QUrl::fromLocalFile(ici.absoluteFilePath(NomSolutions))}));
+        QCOMPARE(ouvertes_, (QList<QUrl>{QUrl::fromLocalFile(ici.absoluteFilePath("1-1-2-2-3-4.cpt.txt")),
+                                         QUrl::fromLocalFile(ici.absoluteFilePath("1-1-2-2-3-4.sol.txt"))}));
         QCOMPARE(QDir::current().entryList(QDir::Files).size(), 2);
     }
 

@@ -90,6 +90,42 @@ TEST(Pave, LimitesDeLaReserveEtChiffresDuCompte)
     EXPECT_EQ(p.plaques(), (SixEntiers{1, 1, 25, 10, 10, 75}));
 }
 
+// Retour efface le dernier chiffre du compte et lui seul : les chiffres déjà posés restent
+TEST(Pave, RetourSurLesChiffresDuCompte)
+{
+    struct Cas {
+        const char* touches;  // après les six plaques ; « < » pour Retour
+        int32_t but;
+        int chiffres;
+    };
+    const Cas cas[] = {
+        {"1", 100, 1},
+        {"1<", 0, 0},
+        {"15", 150, 2},
+        {"15<", 100, 1},   // les dizaines s'en vont, les centaines restent
+        {"15<<", 0, 0},
+        {"15<7", 170, 2},
+        {"15<79", 179, 3},
+        {"98<<4", 400, 1},
+        {"9<3", 300, 1},
+        {"10<", 100, 1},
+        {"10<2", 120, 2},
+    };
+    for (const Cas& c : cas) {
+        Pave p;
+        p.Taper("123456");
+        for (const char* t = c.touches; *t; ++t) {
+            if (*t == '<')
+                p.modele.Retour();
+            else
+                p.modele.Touche(*t - '0');
+        }
+        EXPECT_EQ(p.but(), c.but) << c.touches;
+        EXPECT_EQ(p.modele.NbChiffresSaisis, c.chiffres) << c.touches;
+        EXPECT_EQ(p.modele.NbPlaquesSaisies, 6) << c.touches;
+    }
+}
+
 TEST(Pave, ComptesExtremesEtTouchesSansEffet)
 {
     Pave p;

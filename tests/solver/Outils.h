@@ -3,6 +3,8 @@
 #include "ExecutionRecherche.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +15,16 @@
 inline std::filesystem::path DossierTemporaire(const std::string& nom)
 {
     return std::filesystem::temp_directory_path() / (nom + "-" + std::to_string(::getpid()));
+}
+
+// l'export attendu des plaques 1 1 2 2 3 4, dont seul 108 se fait (deux calculs à six plaques) : fichier
+// établi et vérifié à la main, rangé sous tests/exports ; tri : « cpt » ou « sol »
+inline constexpr const char* JeuExportAttendu = "1-1-2-2-3-4.";
+inline std::string ExportAttendu(const std::string& tri)
+{
+    std::ifstream fichier(std::string(VARNEL_DOSSIER_TESTS) + "/../exports/" + JeuExportAttendu + tri + ".txt",
+                          std::ios::binary);
+    return {std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
 }
 
 // un jeu résolu, prêt à être examiné
