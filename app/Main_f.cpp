@@ -139,7 +139,7 @@ void TfrmMain::RelierCommandes()
 
 void TfrmMain::FormCreate()
 {
-    FichierIni = std::make_unique<TFichierIni>(EmplacementFichierIni(QCoreApplication::applicationDirPath()));
+    fichierIni_ = std::make_unique<TFichierIni>(EmplacementFichierIni(QCoreApplication::applicationDirPath()));
     MajCommandes();
 }
 
@@ -196,7 +196,7 @@ void TfrmMain::FormClose()
 void TfrmMain::FormDestroy()
 {
     Donnees().ListeSolutions.Vider();
-    FichierIni.reset();
+    fichierIni_.reset();
 }
 
 void TfrmMain::ReinitialiserJeu()
@@ -223,9 +223,9 @@ void TfrmMain::MajAffichageSolution()
 {
     const TListeSolutions& liste = Donnees().ListeSolutions;
     const int32_t courante = Donnees().SolutionCourante;
-    if (liste.Vide() || courante < 0 || courante >= liste.Count() || liste.Texte(courante).empty())
+    if (liste.Vide() || courante < 0 || courante >= liste.Nombre() || liste.Texte(courante).empty())
         return;
-    PanneauStatut1->setText(QStringLiteral("%1/%2").arg(courante + 1).arg(liste.Count()));
+    PanneauStatut1->setText(QStringLiteral("%1/%2").arg(courante + 1).arg(liste.Nombre()));
     MajBoutonsNavigation();
 }
 
@@ -445,7 +445,7 @@ void TfrmMain::SpeedButtonInfoClick()
 void TfrmMain::SpeedButtonStatsClick()
 {
     BasculerFenetre(fenetreStatistiques_, SpeedButtonStats, [this] {
-        return std::make_unique<TfrmStatistiques>(*FichierIni, [this] { return SpeedButtonStats->isChecked(); }, this);
+        return std::make_unique<TfrmStatistiques>(*fichierIni_, [this] { return SpeedButtonStats->isChecked(); }, this);
     });
 }
 
@@ -455,10 +455,10 @@ void TfrmMain::EnregistrerStatistiques()
     if (!jeu)
         return;
     // le fichier reste alors tel qu'il était ; les chiffres de ce jeu sont perdus, mais pas en silence
-    if (!FichierIni->AjouterCumuls(*jeu))
+    if (!fichierIni_->AjouterCumuls(*jeu))
         AfficherMessage(this, QStringLiteral("Statistiques non enregistrées"),
                         QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
-                            .arg(QDir::toNativeSeparators(FichierIni->Chemin())));
+                            .arg(QDir::toNativeSeparators(fichierIni_->Chemin())));
 }
 
 void TfrmMain::RubriqueAProposClick()

@@ -59,8 +59,8 @@ public:
     QString TexteStatut(int panneau) const;
 
     // le fichier des statistiques ; un autre chemin que celui du programme, pour un essai
-    const TFichierIni& Fichier() const { return *FichierIni; }
-    void UtiliserFichierIni(const QString& chemin) { FichierIni = std::make_unique<TFichierIni>(chemin); }
+    const TFichierIni& Fichier() const { return *fichierIni_; }
+    void UtiliserFichierIni(const QString& chemin) { fichierIni_ = std::make_unique<TFichierIni>(chemin); }
     // les fenêtres des deux boutons bascule, quand elles sont ouvertes
     TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
@@ -134,7 +134,7 @@ private:
     std::optional<unsigned> graineImposee_;
     Partie partie_;
     std::unique_ptr<VueJeu> vue_;
-    std::unique_ptr<TFichierIni> FichierIni;
+    std::unique_ptr<TFichierIni> fichierIni_;
     // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
     std::unique_ptr<TfrmInfoSolutions> fenetreInfoSolutions_;
     std::unique_ptr<TfrmStatistiques> fenetreStatistiques_;

@@ -52,11 +52,11 @@ void VueJeu::FormPaint(QPainter& peintre)
     peintre.fillRect(zoneClient_.rect(), Qt::black);
     const TListeSolutions& liste = partie_.Donnees().ListeSolutions;
     const int32_t courante = partie_.SolutionCourante();
-    if (liste.Vide() || PeintureEnCours || courante < 0 || courante >= liste.Count())
+    if (liste.Vide() || peintureEnCours_ || courante < 0 || courante >= liste.Nombre())
         return;
-    PeintureEnCours = true;
+    peintureEnCours_ = true;
     const plq_utl* solution = liste.Objet(courante);
     DessinerSolution(peintre, liste.Texte(courante), solution ? solution->MasquePlaques : 0,
                      [this](int i) { return GaucheCase(i); });
-    PeintureEnCours = false;
+    peintureEnCours_ = false;
 }

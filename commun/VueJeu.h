@@ -33,6 +33,6 @@ private:
     BoitePeinture& zoneClient_;
     BoitePeinture& compte_;
     BoitePeinture& bande_;
-    bool PeintureEnCours = false;
+    bool peintureEnCours_ = false;
     int largeurAjustee_ = -1;
 };

@@ -12,14 +12,14 @@ TfrmPaveNumerique::TfrmPaveNumerique(SuiviSaisie suivre, QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(119, 230);
-    creerBoutons();
+    CreerBoutons();
     ui->Button0->setEnabled(false);
     ui->ButtonRetour->setEnabled(false);
 }
 
 TfrmPaveNumerique::~TfrmPaveNumerique() = default;
 
-void TfrmPaveNumerique::creerBoutons()
+void TfrmPaveNumerique::CreerBoutons()
 {
     boutons_ = {ui->Button0, ui->Button1, ui->Button2,  ui->Button3,  ui->Button4,  ui->Button5,  ui->Button6, ui->Button7,
                 ui->Button8, ui->Button9, ui->Button10, ui->Button25, ui->Button50, ui->Button75, ui->Button100};

@@ -35,7 +35,7 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
-    void creerBoutons();
+    void CreerBoutons();
     void FormShow();
     bool FormKeyPress(QChar caractere);
     void Appliquer(const EffetPave& effet);

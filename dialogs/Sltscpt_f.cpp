@@ -41,7 +41,7 @@ TfrmSolutionsTousComptes::TfrmSolutionsTousComptes(DonneesRecherche& donnees, La
     TexteBarreEtat = new QLabel(ui->StatusBar);
     TexteBarreEtat->setObjectName(QStringLiteral("TexteBarreEtat"));
     ui->StatusBar->addWidget(TexteBarreEtat, 1);
-    preparerGrille();
+    PreparerGrille();
 
     connect(ui->ButtonRechercher, &QPushButton::clicked, this, &TfrmSolutionsTousComptes::ButtonRechercherClick);
     connect(ui->ButtonExporter, &QPushButton::clicked, this, &TfrmSolutionsTousComptes::ButtonExporterClick);
@@ -58,7 +58,7 @@ TfrmSolutionsTousComptes::~TfrmSolutionsTousComptes() = default;
 
 // la ligne 0 de la grille est l'en-tête de colonnes de la vue, qui reste en place quand on fait défiler
 // les comptes ; la colonne 0 est une colonne ordinaire peinte comme une colonne fixe
-void TfrmSolutionsTousComptes::preparerGrille()
+void TfrmSolutionsTousComptes::PreparerGrille()
 {
     QTableWidget* grille = ui->StringGrid;
     const QFont police = PolicePixels(QStringLiteral("Courier New"), 11);

@@ -43,7 +43,7 @@ protected:
 
 private:
     void FormShow();
-    void preparerGrille();
+    void PreparerGrille();
     bool Confirmer();
     TriComptes TriChoisi() const;
     void AfficherGrille(const GrilleComptes& grille);

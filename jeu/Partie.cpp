@@ -176,7 +176,7 @@ void Partie::DerniereSolution() { donnees_.SolutionCourante = std::max(0, NbSolu
 std::optional<int32_t> Partie::PremiereSolutionUtilisant(int nbPlaques)
 {
     const TListeSolutions& liste = donnees_.ListeSolutions;
-    for (int32_t i = 0; i < liste.Count(); ++i) {
+    for (int32_t i = 0; i < liste.Nombre(); ++i) {
         const plq_utl* solution = liste.Objet(i);
         if (solution && NbPlaquesMasque(solution->MasquePlaques) == nbPlaques) {
             donnees_.SolutionCourante = i;

@@ -93,7 +93,7 @@ public:
 
     // ----- parcours des solutions -----
     int32_t SolutionCourante() const { return donnees_.SolutionCourante; }
-    int32_t NbSolutionsListees() const { return donnees_.ListeSolutions.Count(); }
+    int32_t NbSolutionsListees() const { return donnees_.ListeSolutions.Nombre(); }
     void PremiereSolution();
     void SolutionPrecedente();
     void SolutionSuivante();

@@ -300,7 +300,7 @@ private slots:
         QCOMPARE(lu.nbBoutons, 2);
         QCOMPARE(parDefaut, QMessageBox::Yes);
         QCOMPARE(inv.principale.TexteStatut(0), statut);
-        QCOMPARE(inv.principale.Donnees().ListeSolutions.Count(), 68);
+        QCOMPARE(inv.principale.Donnees().ListeSolutions.Nombre(), 68);
         QVERIFY(inv.fenetre->Cellule(1, 1).isEmpty() && !inv.Bouton("ButtonExporter")->isEnabled());
 
         QVERIFY(inv.Rechercher(QMessageBox::Yes));

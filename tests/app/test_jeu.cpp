@@ -275,7 +275,7 @@ private slots:
             d.But = essai.w.Donnees().But;
             d.OrdreSolutions = 2;
             ExecuterRecherche(d);
-            if (d.ButAtteint && d.ListeSolutions.Count() > 3)
+            if (d.ButAtteint && d.ListeSolutions.Nombre() > 3)
                 graine = g;
         }
         QVERIFY(graine != 0);

@@ -78,9 +78,9 @@ unsigned GraineAQuatreSolutions(std::vector<std::string>& solutions)
         d.But = essai.w.Donnees().But;
         d.OrdreSolutions = 1;
         ExecuterRecherche(d);
-        if (d.ButAtteint && d.ListeSolutions.Count() >= 4) {
+        if (d.ButAtteint && d.ListeSolutions.Nombre() >= 4) {
             solutions.clear();
-            for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+            for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)
                 solutions.push_back(d.ListeSolutions.Texte(i));
             return g;
         }

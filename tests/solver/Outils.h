@@ -41,7 +41,7 @@ inline DonneesRecherche Resoudre(const SixEntiers& plaques, int32_t but, int ord
 inline std::vector<std::string> Textes(const DonneesRecherche& d)
 {
     std::vector<std::string> textes;
-    for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+    for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)
         textes.push_back(d.ListeSolutions.Texte(i));
     return textes;
 }

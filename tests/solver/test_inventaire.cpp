@@ -37,7 +37,7 @@ TEST(Inventaire, ComptesDeReferenceEtInvariants)
 {
     std::vector<int> progression;
     const DonneesRecherche d = Inventorier({3, 7, 8, 25, 50, 100}, &progression);
-    EXPECT_EQ(d.ListeSolutions.Count(), 15596);
+    EXPECT_EQ(d.ListeSolutions.Nombre(), 15596);
     EXPECT_EQ(d.NbPossibilites, 82971);
     EXPECT_EQ(d.TableSolutionsComptes[0], (std::array<int32_t, 6>{15551, 13, 147, 1026, 4464, 9901}));
     std::vector<int> attendu(60);
