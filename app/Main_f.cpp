@@ -9,49 +9,34 @@
 #include "Stats_f.h"
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
-#include "DessinJeu.h"
 #include "FenetreAuBouton.h"
 #include "FichierIniFenetre.h"
-#include "EnregistrementSolution.h"
-#include "ExecutionRecherche.h"
 #include "Horloge.h"
-#include "ImagesVarnel.h"
 #include "LigneCommande.h"
 #include "Ouverture.h"
+#include "VueJeu.h"
 #include "ui_Main_f.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
-#include <chrono>
-
-namespace {
-
-const QColor Bordeaux(128, 0, 0);
-
-unsigned GraineDeLHeure()
-{
-    return static_cast<unsigned>(std::chrono::system_clock::to_time_t(std::chrono::system_clock::now()));
-}
-
-}  // namespace
-
 TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()), arguments_(std::move(arguments))
+    : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()), arguments_(std::move(arguments)),
+      partie_([this] { return graineImposee_ ? *graineImposee_ : GraineDeLHeure(); })
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    creerBarreOutils();
-    creerBarreEtat();
-    relierPeinture();
-    relierCommandes();
+    CreerBarreOutils();
+    CreerBarreEtat();
+    NumeroterRubriques();
+    vue_ = std::make_unique<VueJeu>(partie_, *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
+    RelierCommandes();
     // zone cliente de 317 × 350 sous la barre de menus, bordure fixe
     setFixedSize(317, ui->MainMenu->sizeHint().height() + 350);
     move(5, 143);
@@ -60,7 +45,7 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
 
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
-void TfrmMain::creerBarreOutils()
+void TfrmMain::CreerBarreOutils()
 {
     QToolBar* barre = ui->ToolBar;
     barre->setIconSize(QSize(16, 16));
@@ -88,7 +73,7 @@ void TfrmMain::creerBarreOutils()
         barre->addWidget(b);
 }
 
-void TfrmMain::creerBarreEtat()
+void TfrmMain::CreerBarreEtat()
 {
     QStatusBar* barre = ui->StatusBar;
     barre->setAutoFillBackground(true);
@@ -103,15 +88,19 @@ void TfrmMain::creerBarreEtat()
     barre->addWidget(PanneauStatut1);
 }
 
-void TfrmMain::relierPeinture()
+// le nombre de plaques des rubriques « Utilisant » et « Tiré au sort avec » est dans leur donnée
+void TfrmMain::NumeroterRubriques()
 {
-    ui->ZoneClient->Peindre = [this](QPainter& p) { FormPaint(p); };
-    ui->PaintBoxBut->Peindre = [this](QPainter& p) { PaintBoxButPaint(p); };
-    ui->PaintBoxBandePlaques->Peindre = [this](QPainter& p) { PaintBoxBandePlaquesPaint(p); };
+    const std::array<QAction*, 5> utilisant = RubriquesUtilisant();
+    const std::array<QAction*, 5> avec = RubriquesTireAuSortAvec();
+    for (size_t k = 0; k < 5; ++k) {
+        utilisant[k]->setData(static_cast<int>(k) + 2);
+        avec[k]->setData(static_cast<int>(k));
+    }
 }
 
 // un menu désactivé ne coupe pas les raccourcis de ses rubriques : la garde est ici, une fois
-void TfrmMain::relierSolutions(QAction* rubrique, std::function<void()> gestionnaire)
+void TfrmMain::RelierSolutions(QAction* rubrique, std::function<void()> gestionnaire)
 {
     connect(rubrique, &QAction::triggered, this, [this, gestionnaire = std::move(gestionnaire)] {
         if (SolutionsPermises())
@@ -119,19 +108,19 @@ void TfrmMain::relierSolutions(QAction* rubrique, std::function<void()> gestionn
     });
 }
 
-void TfrmMain::relierCommandes()
+void TfrmMain::RelierCommandes()
 {
     connect(ui->RubriqueCompteTireAuSort, &QAction::triggered, this, &TfrmMain::RubriqueCompteTireAuSortClick);
-    const std::array<QAction*, 5> avec = RubriquesTireAuSortAvec();
-    for (int n = 0; n < 5; ++n)
-        connect(avec[static_cast<size_t>(n)], &QAction::triggered, this, [this, n] { RubriqueTireAuSortAvecClick(n); });
+    for (QAction* rubrique : RubriquesTireAuSortAvec())
+        connect(rubrique, &QAction::triggered, this,
+                [this, rubrique] { RubriqueTireAuSortAvecClick(rubrique->data().toInt()); });
     connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
-    relierSolutions(ui->RubriqueDuSimpleAuTordu, [this] { RubriqueDuSimpleAuTorduClick(); });
-    relierSolutions(ui->RubriqueDuTorduAuSimple, [this] { RubriqueDuTorduAuSimpleClick(); });
-    relierSolutions(ui->RubriqueSolutionsTousComptes, [this] { RubriqueSolutionsTousComptesClick(); });
+    RelierSolutions(ui->RubriqueDuSimpleAuTordu, [this] { RubriqueDuSimpleAuTorduClick(); });
+    RelierSolutions(ui->RubriqueDuTorduAuSimple, [this] { RubriqueDuTorduAuSimpleClick(); });
+    RelierSolutions(ui->RubriqueSolutionsTousComptes, [this] { RubriqueSolutionsTousComptesClick(); });
     for (QAction* rubrique : RubriquesUtilisant())
-        relierSolutions(rubrique, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
+        RelierSolutions(rubrique, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
     connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
@@ -151,23 +140,8 @@ void TfrmMain::relierCommandes()
 
 void TfrmMain::FormCreate()
 {
-    DonneesRecherche& d = Donnees();
-    d.EtatRacine.reset();
-    d.Plaques.fill(0);
-    d.NbSolutions = 0;
-    d.NbSolutionsPlaques.fill(0);
-    d.NbPossibilites = 0;
-    d.NbPossibilitesEtape.fill(0);
-    d.TempsPremiereSolution = 0;
-    d.TempsTotal = 0;
-    d.But = 0;
-    d.SolutionCourante = 0;
-    PeintureEnCours = false;
-    d.OrdreSolutions = 0;
-    d.ListeSolutions.Vider();
-    FichierIni = std::make_unique<TFichierIni>(PreparerFichierIni(QCoreApplication::applicationDirPath()));
-    StatsAEnregistrer = false;
-    ChangerPhase(PhaseJeu::AucunJeu);
+    fichierIni_ = std::make_unique<TFichierIni>(PreparerFichierIni(QCoreApplication::applicationDirPath()));
+    MajCommandes();
 }
 
 void TfrmMain::showEvent(QShowEvent* evenement)
@@ -181,7 +155,7 @@ void TfrmMain::showEvent(QShowEvent* evenement)
 
 void TfrmMain::FormShow()
 {
-    AjusterALaLargeur();
+    vue_->AjusterALaLargeur();
     ReinitialiserJeu();
     if (arguments_.isEmpty())
         return;
@@ -201,14 +175,10 @@ void TfrmMain::LireLigneCommande()
         close();
         return;
     }
-    DonneesRecherche& d = Donnees();
-    d.Plaques = jeu.Plaques;
-    d.But = jeu.But;
-    PlaqueCachee = jeu.PlaqueCachee;
+    partie_.NouveauJeuLigneCommande(jeu.Plaques, jeu.But);
     ui->PaintBoxBandePlaques->repaint();
     ui->PaintBoxBut->repaint();
-    d.OrdreSolutions = 1;
-    ExecuterRecherche();
+    Resoudre(OrdreDuSimpleAuTordu);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* evenement)
@@ -227,99 +197,36 @@ void TfrmMain::FormClose()
 void TfrmMain::FormDestroy()
 {
     Donnees().ListeSolutions.Vider();
-    FichierIni.reset();
+    fichierIni_.reset();
 }
 
-void TfrmMain::ReinitialiserJeu(PhaseJeu phase)
+void TfrmMain::ReinitialiserJeu()
 {
-    tirage_.Reinitialiser(graineImposee_ ? *graineImposee_ : GraineDeLHeure());
-    DonneesRecherche& d = Donnees();
-    d.SolutionCourante = 0;
-    d.But = 0;
-    PlaqueCachee.fill(true);
-    d.Plaques.fill(0);
-    d.ViderSolutions();
-    ChangerPhase(phase);
-    RepeindreFenetre();
+    partie_.Reinitialiser();
+    Actualiser();
 }
 
-// ----- géométrie -----
+// ----- géométrie et peinture : la vue -----
 
-int TfrmMain::LargeurExterieure() const
-{
-    // la largeur du cadre quand le gestionnaire de fenêtres en donne un, sinon celle de la zone cliente
-    const int cadre = frameGeometry().width();
-    return cadre > width() ? cadre : width();
-}
+int TfrmMain::LargeurExterieure() const { return vue_->LargeurExterieure(); }
 
-int TfrmMain::GaucheCase(int i) const
-{
-    const int ecart = (LargeurExterieure() - 192) / 7;
-    return ecart + i * (ecart + 32);
-}
-
-void TfrmMain::AjusterALaLargeur()
-{
-    const int largeur = LargeurExterieure();
-    if (largeur == largeurAjustee_)
-        return;
-    largeurAjustee_ = largeur;
-    ui->PaintBoxBandePlaques->setGeometry(0, 72, largeur, 34);
-    ui->PaintBoxBut->move((largeur - 48) / 2 - 2, 35);
-    ui->ZoneClient->update();
-}
+int TfrmMain::GaucheCase(int i) const { return vue_->GaucheCase(i); }
 
 void TfrmMain::moveEvent(QMoveEvent* evenement)
 {
     QMainWindow::moveEvent(evenement);
     // le cadre n'est connu qu'une fois la fenêtre placée par le gestionnaire de fenêtres
     if (dejaMontree_)
-        AjusterALaLargeur();
-}
-
-// ----- peinture -----
-
-void TfrmMain::PaintBoxButPaint(QPainter& peintre) { DessinerCompte(peintre, Donnees().But); }
-
-void TfrmMain::PaintBoxBandePlaquesPaint(QPainter& peintre)
-{
-    const QWidget* bande = ui->PaintBoxBandePlaques;
-    peintre.setPen(Bordeaux);
-    peintre.setBrush(Bordeaux);
-    peintre.drawRect(0, 0, bande->width(), bande->height());
-    for (int i = 0; i < 6; ++i)
-        if (!PlaqueCachee[static_cast<size_t>(i)])
-            DessinerPlaque(peintre, i);
-}
-
-void TfrmMain::DessinerPlaque(QPainter& peintre, int i)
-{
-    const int32_t valeur = Donnees().Plaques[static_cast<size_t>(i)];
-    if (valeur != 0)
-        ImageList().dessiner(peintre, GaucheCase(i), 1, ImagePlaque(valeur));
-}
-
-void TfrmMain::FormPaint(QPainter& peintre)
-{
-    peintre.fillRect(ui->ZoneClient->rect(), Qt::black);
-    const TListeSolutions& liste = Donnees().ListeSolutions;
-    const int32_t courante = Donnees().SolutionCourante;
-    if (liste.Vide() || PeintureEnCours || courante < 0 || courante >= liste.Count())
-        return;
-    PeintureEnCours = true;
-    const plq_utl* solution = liste.Objet(courante);
-    DessinerSolution(peintre, liste.Texte(courante), solution ? solution->MasquePlaques : 0,
-                     [this](int i) { return GaucheCase(i); });
-    PeintureEnCours = false;
+        vue_->AjusterALaLargeur();
 }
 
 void TfrmMain::MajAffichageSolution()
 {
     const TListeSolutions& liste = Donnees().ListeSolutions;
     const int32_t courante = Donnees().SolutionCourante;
-    if (liste.Vide() || courante < 0 || courante >= liste.Count() || liste.Texte(courante).empty())
+    if (liste.Vide() || courante < 0 || courante >= liste.Nombre() || liste.Texte(courante).empty())
         return;
-    PanneauStatut1->setText(QStringLiteral("%1/%2").arg(courante + 1).arg(liste.Count()));
+    PanneauStatut1->setText(QStringLiteral("%1/%2").arg(courante + 1).arg(liste.Nombre()));
     MajBoutonsNavigation();
 }
 
@@ -336,10 +243,10 @@ QString TfrmMain::TexteStatut(int panneau) const
 
 // ----- activation des commandes -----
 
-void TfrmMain::ChangerPhase(PhaseJeu phase)
+void TfrmMain::Actualiser()
 {
-    phase_ = phase;
     MajCommandes();
+    RepeindreFenetre();
 }
 
 std::array<QAction*, 5> TfrmMain::RubriquesUtilisant() const
@@ -356,7 +263,7 @@ std::array<QAction*, 5> TfrmMain::RubriquesTireAuSortAvec() const
 
 void TfrmMain::MajCommandes()
 {
-    const EtatCommandes c = CommandesDeLaPhase(phase_);
+    const EtatCommandes c = partie_.Commandes();
     ui->RubriqueCompteTireAuSort->setEnabled(c.Compte);
     ui->MenuTireAuSortAvec->setEnabled(c.Compte);
     for (QAction* rubrique : RubriquesTireAuSortAvec())
@@ -379,9 +286,7 @@ void TfrmMain::MajCommandes()
 
 void TfrmMain::MajBoutonsNavigation()
 {
-    const EtatNavigation n = CommandesDeLaPhase(phase_).Navigation
-                                 ? NavigationDeLaSolution(Donnees().SolutionCourante, Donnees().ListeSolutions.Count())
-                                 : EtatNavigation{};
+    const EtatNavigation n = partie_.Navigation();
     BitBtnPrmSol->setEnabled(n.VersLeDebut);
     BitBtnSolPrc->setEnabled(n.VersLeDebut);
     BitBtnSolSvt->setEnabled(n.VersLaFin);
@@ -392,20 +297,17 @@ bool TfrmMain::SolutionsPermises() const { return ui->MenuSolutions->isEnabled()
 
 // ----- recherche et parcours des solutions -----
 
-// ce que la fenêtre fait autour de toute recherche, résolution ou inventaire
+// ce que la fenêtre fait autour de toute recherche, résolution ou inventaire ; la partie a déjà changé de phase
 CrochetsRecherche TfrmMain::CrochetsFenetre()
 {
     CrochetsRecherche crochets;
-    crochets.AvantRecherche = [this] {
-        ChangerPhase(PhaseJeu::RechercheEnCours);
-        RepeindreFenetre();
-    };
+    crochets.AvantRecherche = [this] { Actualiser(); };
     crochets.Statut = [this](const std::string& texte) {
         PanneauStatut0->setText(QString::fromStdString(texte));
         PanneauStatut0->repaint();
     };
     crochets.ApresRecherche = [this] {
-        ChangerPhase(PhaseJeu::Resolu);
+        MajCommandes();
         // un inventaire sans aucun compte possible ne laisse pas le compteur d'une liste disparue
         if (Donnees().ListeSolutions.Vide())
             PanneauStatut1->clear();
@@ -414,76 +316,45 @@ CrochetsRecherche TfrmMain::CrochetsFenetre()
     return crochets;
 }
 
-void TfrmMain::ExecuterRecherche() { ::ExecuterRecherche(Donnees(), CrochetsFenetre()); }
-
-void TfrmMain::RubriqueDuSimpleAuTorduClick()
+void TfrmMain::Resoudre(uint8_t ordre)
 {
-    Donnees().OrdreSolutions = 1;
-    ExecuterRecherche();
+    partie_.Resoudre(ordre, CrochetsFenetre());
     EnregistrerStatistiques();
 }
 
-void TfrmMain::RubriqueDuTorduAuSimpleClick()
-{
-    Donnees().OrdreSolutions = 2;
-    ExecuterRecherche();
-    EnregistrerStatistiques();
-}
+void TfrmMain::RubriqueDuSimpleAuTorduClick() { Resoudre(OrdreDuSimpleAuTordu); }
+
+void TfrmMain::RubriqueDuTorduAuSimpleClick() { Resoudre(OrdreDuTorduAuSimple); }
 
 void TfrmMain::SpeedButtonCalcClick() { ui->RubriqueDuSimpleAuTordu->trigger(); }
 
-void TfrmMain::AllerALaSolution(int32_t indice)
+void TfrmMain::Parcourir(void (Partie::*aller)())
 {
-    Donnees().SolutionCourante = indice;
-    RepeindreFenetre();
+    (partie_.*aller)();
+    Actualiser();
 }
 
-void TfrmMain::BitBtnPrmSolClick() { AllerALaSolution(0); }
+void TfrmMain::BitBtnPrmSolClick() { Parcourir(&Partie::PremiereSolution); }
 
-void TfrmMain::BitBtnSolPrcClick()
-{
-    const int32_t courante = Donnees().SolutionCourante;
-    AllerALaSolution(courante != 0 ? courante - 1 : courante);
-}
+void TfrmMain::BitBtnSolPrcClick() { Parcourir(&Partie::SolutionPrecedente); }
 
-void TfrmMain::BitBtnSolSvtClick()
-{
-    const int32_t courante = Donnees().SolutionCourante;
-    AllerALaSolution(courante < Donnees().ListeSolutions.Count() - 1 ? courante + 1 : courante);
-}
+void TfrmMain::BitBtnSolSvtClick() { Parcourir(&Partie::SolutionSuivante); }
 
-void TfrmMain::BitBtnDrnSolClick() { AllerALaSolution(std::max(0, Donnees().ListeSolutions.Count() - 1)); }
+void TfrmMain::BitBtnDrnSolClick() { Parcourir(&Partie::DerniereSolution); }
 
 void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
 {
     if (!rubrique || !rubrique->isEnabled())
         return;
-    // le nombre de plaques est le 18e caractère du nom de la rubrique
-    bool ok = false;
-    const int n = rubrique->objectName().mid(17, 1).toInt(&ok);
-    if (!ok || n == 0)
-        return;
-    const TListeSolutions& liste = Donnees().ListeSolutions;
-    for (int32_t i = 0; i < liste.Count(); ++i) {
-        const plq_utl* solution = liste.Objet(i);
-        if (solution && NbPlaquesMasque(solution->MasquePlaques) == n) {
-            AllerALaSolution(i);
-            return;
-        }
-    }
-    AfficherMessage(this, QStringLiteral("Affichage d'une solution"),
-                    QStringLiteral("Il n'y a pas de solutions utilisant %1 plaques.").arg(n));
+    const int n = rubrique->data().toInt();
+    if (partie_.PremiereSolutionUtilisant(n))
+        Actualiser();
+    else
+        AfficherMessage(this, QStringLiteral("Affichage d'une solution"),
+                        QStringLiteral("Il n'y a pas de solutions utilisant %1 plaques.").arg(n));
 }
 
 // ----- tirage au sort -----
-
-// un tirage ou un compte proposé commence : jeu effacé, commandes coupées, plaques dans l'ordre du tirage
-void TfrmMain::CommencerNouveauJeu()
-{
-    Donnees().OrdreSolutions = 0;
-    ReinitialiserJeu(PhaseJeu::TirageEnCours);
-    Donnees().ClasserPlaques(ModeClassement::Identite);
-}
 
 void TfrmMain::RubriqueCompteTireAuSortClick() { LancerTirage(std::nullopt); }
 
@@ -491,19 +362,16 @@ void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes) { LancerTirage(nbGrand
 
 void TfrmMain::LancerTirage(std::optional<int> nbGrandes)
 {
-    if (!ui->RubriqueCompteTireAuSort->isEnabled())
+    if (!partie_.Commandes().Compte)
         return;
-    CommencerNouveauJeu();
-    tirage_.Demarrer(nbGrandes);
+    partie_.NouveauJeuTire(nbGrandes);
+    Actualiser();
     TimerAnimation.start();
-    OrigineJeu = 1;
-    StatsAEnregistrer = true;
 }
 
 void TfrmMain::TimerAnimationTimer()
 {
-    DonneesRecherche& d = Donnees();
-    const PasTirage pas = tirage_.Avancer(d.Plaques, PlaqueCachee, d.But);
+    const PasTirage pas = partie_.AvancerTirage();
     if (pas.PlaqueRevelee)
         ui->PaintBoxBandePlaques->repaint();
     if (pas.ButChange)
@@ -511,11 +379,11 @@ void TfrmMain::TimerAnimationTimer()
     if (!pas.Termine)
         return;
     TimerAnimation.stop();
-    ChangerPhase(PhaseJeu::JeuPose);
-    RepeindreFenetre();
+    Actualiser();
     OuvrirSaisieCalcul();
 }
 
+// la saisie du joueur ; finie, la partie le sait, et les statistiques suivent si le jeu est déjà résolu
 void TfrmMain::OuvrirSaisieCalcul()
 {
     TfrmSaisieCalcul saisie(Donnees(), [this] { RepeindreFenetre(); }, this);
@@ -525,6 +393,8 @@ void TfrmMain::OuvrirSaisieCalcul()
     saisie.exec();
     minuterieSaisie_.stop();
     PanneauStatut0->clear();
+    partie_.JoueurTermine();
+    EnregistrerStatistiques();
 }
 
 // le temps du joueur, pris à la même horloge que TempsJoueur ; « Refaire » le fait repartir
@@ -538,52 +408,54 @@ void TfrmMain::AfficherTempsSaisie()
 
 void TfrmMain::RubriqueCompteProposeClick()
 {
-    if (!ui->RubriqueComptePropose->isEnabled())
+    if (!partie_.Commandes().Compte)
         return;
-    DonneesRecherche& d = Donnees();
-    LienJeuPropose lien{d.Plaques,
-                        PlaqueCachee,
-                        d.But,
-                        [this] { ui->PaintBoxBandePlaques->repaint(); },
-                        [this] { ui->PaintBoxBut->repaint(); },
-                        [this] { ChangerPhase(PhaseJeu::JeuPose); }};
-    int resultat = QDialog::Rejected;
-    {
-        TfrmPaveNumerique pave(lien, this);
-        CommencerNouveauJeu();
-        resultat = pave.exec();
-    }
-    if (resultat != QDialog::Accepted)
-        ReinitialiserJeu();  // tout ce qui a été saisi disparaît
-    else
+    partie_.CommencerProposition();
+    Actualiser();
+    if (SaisirJeuPropose()) {
         OuvrirSaisieCalcul();
-    OrigineJeu = 2;
-    StatsAEnregistrer = true;
+        return;
+    }
+    partie_.AbandonnerProposition();  // tout ce qui a été saisi disparaît
+    Actualiser();
+}
+
+// le pavé, dont chaque touche passe à la partie ; vrai quand le compte a été complété
+bool TfrmMain::SaisirJeuPropose()
+{
+    TfrmPaveNumerique pave(
+        [this](const PropositionJeu& saisie) {
+            partie_.SuivreProposition(saisie);
+            ui->PaintBoxBandePlaques->repaint();
+            ui->PaintBoxBut->repaint();
+            MajCommandes();
+        },
+        this);
+    return pave.exec() == QDialog::Accepted;
 }
 
 // ----- autres fenêtres -----
 
 void TfrmMain::SpeedButtonInfoClick()
 {
-    BasculerFenetre(FenetreInfoSolutions, SpeedButtonInfo, [this] {
+    BasculerFenetre(fenetreInfoSolutions_, SpeedButtonInfo, [this] {
         return std::make_unique<TfrmInfoSolutions>(Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
     });
 }
 
 void TfrmMain::SpeedButtonStatsClick()
 {
-    BasculerFenetre(FenetreStatistiques, SpeedButtonStats, [this] {
-        return std::make_unique<TfrmStatistiques>(*FichierIni, [this] { return SpeedButtonStats->isChecked(); }, this);
+    BasculerFenetre(fenetreStatistiques_, SpeedButtonStats, [this] {
+        return std::make_unique<TfrmStatistiques>(*fichierIni_, [this] { return SpeedButtonStats->isChecked(); }, this);
     });
 }
 
 void TfrmMain::EnregistrerStatistiques()
 {
-    if (!StatsAEnregistrer)
+    const std::optional<CumulsStat> jeu = partie_.MarquerEnregistre();
+    if (!jeu)
         return;
-    StatsAEnregistrer = false;
-    const CumulsStat jeu = MontantsJeu(Donnees(), OrigineJeu, PositionSolutionJoueur(Donnees()));
-    EnregistrerCumulsOuDire(this, *FichierIni, jeu);
+    EnregistrerCumulsOuDire(this, *fichierIni_, *jeu);
 }
 
 void TfrmMain::RubriqueAProposClick()
@@ -596,7 +468,7 @@ void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
 {
     CrochetsRecherche crochets = CrochetsFenetre();
     crochets.ProgressionTousComptes = progression;
-    ::ExecuterRechercheTousComptes(Donnees(), crochets);
+    partie_.InventorierTousComptes(crochets);
     // le compte, mis à zéro le temps de l'inventaire, est rendu après les crochets
     ui->PaintBoxBut->repaint();
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "CommandesJeu.h"
-#include "DonneesRecherche.h"
 #include "ExecutionRecherche.h"
 #include "FichierIni.h"
+#include "Partie.h"
 #include "RechercheCalculs.h"
-#include "TirageAuSort.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -18,16 +16,17 @@
 
 class QAction;
 class QLabel;
-class QPainter;
 class QToolButton;
 class TfrmInfoSolutions;
 class TfrmStatistiques;
+class VueJeu;
 
 namespace Ui {
 class TfrmMain;
 }
 
-// la fenêtre principale : le jeu en cours, ses solutions, les commandes et les autres fenêtres
+// la fenêtre principale : elle montre la partie en cours (Partie), tient les commandes et ouvre les autres
+// fenêtres ; chaque gestionnaire fait un appel à la partie, puis repeint et met à jour les commandes
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,19 +34,20 @@ public:
     explicit TfrmMain(QStringList arguments = {}, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    DonneesRecherche& Donnees() { return DonneesRecherche_; }
-    const DonneesRecherche& Donnees() const { return DonneesRecherche_; }
-    PhaseJeu Phase() const { return phase_; }
-    const std::array<bool, 6>& PlaquesCachees() const { return PlaqueCachee; }
-    uint8_t Origine() const { return OrigineJeu; }
-    bool StatistiquesEnAttente() const { return StatsAEnregistrer; }
-    const TirageAuSort& Tirage() const { return tirage_; }
+    // la partie montrée, et le record du jeu et de la dernière recherche qu'elle tient
+    const Partie& Jeu() const { return partie_; }
+    DonneesRecherche& Donnees() { return partie_.Donnees(); }
+    const DonneesRecherche& Donnees() const { return partie_.Donnees(); }
+    PhaseJeu Phase() const { return partie_.Phase(); }
+    const std::array<bool, 6>& PlaquesCachees() const { return partie_.PlaquesCachees(); }
+    uint8_t Origine() const { return static_cast<uint8_t>(partie_.Origine()); }
+    bool StatistiquesEnAttente() const { return partie_.StatistiquesEnAttente(); }
+    const TirageAuSort& Tirage() const { return partie_.Tirage(); }
     QTimer& MinuterieAnimation() { return TimerAnimation; }
     // une graine fixe au lieu de l'heure, pour rejouer un tirage
     void ImposerGraine(unsigned graine) { graineImposee_ = graine; }
 
-    void ReinitialiserJeu(PhaseJeu phase = PhaseJeu::AucunJeu);
-    void ExecuterRecherche();
+    void ReinitialiserJeu();
     // l'inventaire de tous les comptes, avec les mêmes crochets que toute recherche
     void ExecuterRechercheTousComptes(const Progression& progression);
     void RepeindreFenetre();
@@ -59,11 +59,15 @@ public:
     QString TexteStatut(int panneau) const;
 
     // le fichier des statistiques ; un autre chemin que celui du programme, pour un essai
-    const TFichierIni& Fichier() const { return *FichierIni; }
-    void UtiliserFichierIni(const QString& chemin) { FichierIni = std::make_unique<TFichierIni>(chemin); }
-    bool FenetreInfoOuverte() const { return FenetreInfoSolutions != nullptr; }
-    bool FenetreStatistiquesOuverte() const { return FenetreStatistiques != nullptr; }
-    // ajoute le jeu aux statistiques, une seule fois par jeu tiré au sort ou proposé
+    const TFichierIni& Fichier() const { return *fichierIni_; }
+    void UtiliserFichierIni(const QString& chemin) { fichierIni_ = std::make_unique<TFichierIni>(chemin); }
+    // les fenêtres des deux boutons bascule, quand elles sont ouvertes
+    TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
+    TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
+    bool FenetreInfoOuverte() const { return fenetreInfoSolutions_ != nullptr; }
+    bool FenetreStatistiquesOuverte() const { return fenetreStatistiques_ != nullptr; }
+    // ajoute le jeu aux statistiques quand la partie le demande : une seule fois par jeu tiré au sort
+    // ou proposé, une fois résolu et le calcul du joueur fini
     void EnregistrerStatistiques();
 
 public slots:
@@ -97,52 +101,43 @@ private:
     void FormDestroy();
     void LireLigneCommande();
 
-    void creerBarreOutils();
-    void creerBarreEtat();
-    void relierPeinture();
-    void relierCommandes();
-    void relierSolutions(QAction* rubrique, std::function<void()> gestionnaire);
-    void AjusterALaLargeur();
+    void CreerBarreOutils();
+    void CreerBarreEtat();
+    void NumeroterRubriques();
+    void RelierCommandes();
+    void RelierSolutions(QAction* rubrique, std::function<void()> gestionnaire);
 
-    void PaintBoxButPaint(QPainter& peintre);
-    void PaintBoxBandePlaquesPaint(QPainter& peintre);
-    void DessinerPlaque(QPainter& peintre, int i);
-    void FormPaint(QPainter& peintre);
     void MajAffichageSolution();
     void MajBoutonsNavigation();
 
-    // l'activation de toutes les commandes du jeu, d'après la phase
-    void ChangerPhase(PhaseJeu phase);
-    CrochetsRecherche CrochetsFenetre();
+    // l'activation de toutes les commandes du jeu, d'après la phase de la partie
     void MajCommandes();
+    // après tout changement de la partie : commandes, puis la fenêtre repeinte
+    void Actualiser();
+    CrochetsRecherche CrochetsFenetre();
     bool SolutionsPermises() const;
     std::array<QAction*, 5> RubriquesUtilisant() const;
     std::array<QAction*, 5> RubriquesTireAuSortAvec() const;
 
-    void CommencerNouveauJeu();
     void LancerTirage(std::optional<int> nbGrandes);
-    void AllerALaSolution(int32_t indice);
+    // une flèche du parcours des solutions
+    void Parcourir(void (Partie::*aller)());
+    void Resoudre(uint8_t ordre);
+    bool SaisirJeuPropose();
     void OuvrirSaisieCalcul();
     void AfficherTempsSaisie();
 
     std::unique_ptr<Ui::TfrmMain> ui;
-    DonneesRecherche DonneesRecherche_;
     QStringList arguments_;
     bool dejaMontree_ = false;
-    int largeurAjustee_ = -1;
 
-    // état du jeu propre à la fenêtre
-    PhaseJeu phase_ = PhaseJeu::AucunJeu;
-    std::array<bool, 6> PlaqueCachee{true, true, true, true, true, true};
-    bool StatsAEnregistrer = false;
-    uint8_t OrigineJeu = 0;  // 1 tiré au sort, 2 proposé, 0 sinon
-    bool PeintureEnCours = false;
-    std::unique_ptr<TFichierIni> FichierIni;
-    TirageAuSort tirage_;
-    // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
-    std::unique_ptr<TfrmInfoSolutions> FenetreInfoSolutions;
-    std::unique_ptr<TfrmStatistiques> FenetreStatistiques;
     std::optional<unsigned> graineImposee_;
+    Partie partie_;
+    std::unique_ptr<VueJeu> vue_;
+    std::unique_ptr<TFichierIni> fichierIni_;
+    // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
+    std::unique_ptr<TfrmInfoSolutions> fenetreInfoSolutions_;
+    std::unique_ptr<TfrmStatistiques> fenetreStatistiques_;
     QTimer TimerAnimation;
     QTimer minuterieSaisie_;  // le temps du joueur, affiché pendant la saisie
 

@@ -30,7 +30,7 @@ void Resolution(benchmark::State& etat)
         benchmark::DoNotOptimize(d.NbPossibilites);
     }
     etat.counters["calculs"] = d.NbPossibilites;
-    etat.counters["solutions"] = d.ListeSolutions.Count();
+    etat.counters["solutions"] = d.ListeSolutions.Nombre();
 }
 BENCHMARK(Resolution)->ArgsProduct({{0, 1, 2, 3}, {1, 2}})->Unit(benchmark::kMillisecond);
 
@@ -68,7 +68,7 @@ void Inventaire(benchmark::State& etat)
         ExecuterRechercheTousComptes(d);
         benchmark::DoNotOptimize(d.TableSolutionsComptes[0][0]);
     }
-    etat.counters["entrees"] = d.ListeSolutions.Count();
+    etat.counters["entrees"] = d.ListeSolutions.Nombre();
     etat.counters["calculs"] = d.NbPossibilites;
 }
 BENCHMARK(Inventaire)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);

@@ -23,13 +23,27 @@ int ImageCaractere(char c)
 
 }  // namespace
 
+void DessinerBandePlaques(QPainter& peintre, int largeur, int hauteur, const std::array<int32_t, 6>& plaques,
+                          const std::array<bool, 6>& cachees, const std::function<int(int)>& gaucheCase)
+{
+    const QColor bordeaux(128, 0, 0);
+    peintre.setPen(bordeaux);
+    peintre.setBrush(bordeaux);
+    peintre.drawRect(0, 0, largeur, hauteur);
+    for (int i = 0; i < 6; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (!cachees[k] && plaques[k] != 0)
+            ImagesJeu().Dessiner(peintre, gaucheCase(i), 1, ImagePlaque(plaques[k]));
+    }
+}
+
 void DessinerCompte(QPainter& peintre, int32_t but)
 {
     if (but < 0 || but > 999)
         return;
-    ImageListDigits().dessiner(peintre, 0, 0, but / 100);
-    ImageListDigits().dessiner(peintre, 16, 0, but / 10 % 10);
-    ImageListDigits().dessiner(peintre, 32, 0, but % 10);
+    ImagesAfficheur().Dessiner(peintre, 0, 0, but / 100);
+    ImagesAfficheur().Dessiner(peintre, 16, 0, but / 10 % 10);
+    ImagesAfficheur().Dessiner(peintre, 32, 0, but % 10);
 }
 
 void DessinerSolution(QPainter& peintre, const std::string& texte, uint32_t masquePlaques,
@@ -37,7 +51,7 @@ void DessinerSolution(QPainter& peintre, const std::string& texte, uint32_t masq
 {
     for (int i = 0; i < 6; ++i)
         if (masquePlaques & (1u << i))
-            ImageList().dessiner(peintre, gaucheCase(i), 100, ImageFois);
+            ImagesJeu().Dessiner(peintre, gaucheCase(i), 100, ImageFois);
     // les figures, 20 pixels l'une de l'autre
     int ligne = 0, colonne = 0;
     for (char c : texte) {
@@ -49,7 +63,7 @@ void DessinerSolution(QPainter& peintre, const std::string& texte, uint32_t masq
         const int image = ImageCaractere(c);
         if (image < 0)
             continue;
-        ImageList().dessiner(peintre, colonne * 20, 148 + ligne * 32, image);
+        ImagesJeu().Dessiner(peintre, colonne * 20, 148 + ligne * 32, image);
         ++colonne;
     }
 }

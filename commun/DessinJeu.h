@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -8,6 +9,11 @@ class QPainter;
 
 // l'afficheur du compte : trois chiffres jaunes à sept segments
 void DessinerCompte(QPainter& peintre, int32_t but);
+
+// le bandeau bordeaux des plaques : chaque case montrée dessine sa plaque (une case vide ne dessine rien) ;
+// gaucheCase donne le bord gauche de la case d'une plaque
+void DessinerBandePlaques(QPainter& peintre, int largeur, int hauteur, const std::array<int32_t, 6>& plaques,
+                          const std::array<bool, 6>& cachees, const std::function<int(int)>& gaucheCase);
 
 // une solution en figures, une ligne d'opération tous les 32 pixels sous le bandeau, et une croix sous
 // chaque plaque utilisée ; gaucheCase donne le bord gauche de la case d'une plaque

@@ -19,13 +19,13 @@ ListeImages::ListeImages(QSize taille, const QStringList& fichiers)
         images_.push_back(ImageSvg(f, taille));
 }
 
-void ListeImages::dessiner(QPainter& peintre, int x, int y, int index) const
+void ListeImages::Dessiner(QPainter& peintre, int x, int y, int index) const
 {
-    if (index >= 0 && index < count())
+    if (index >= 0 && index < Nombre())
         peintre.drawPixmap(x, y, images_.at(index));
 }
 
-const ListeImages& ImageList()
+const ListeImages& ImagesJeu()
 {
     static const ListeImages liste = [] {
         QStringList fichiers;
@@ -40,7 +40,7 @@ const ListeImages& ImageList()
     return liste;
 }
 
-const ListeImages& ImageListDigits()
+const ListeImages& ImagesAfficheur()
 {
     static const ListeImages liste = [] {
         QStringList fichiers;

@@ -13,9 +13,9 @@ class ListeImages {
 public:
     ListeImages(QSize taille, const QStringList& fichiers);
 
-    void dessiner(QPainter& peintre, int x, int y, int index) const;
-    const QPixmap& image(int index) const { return images_.at(index); }
-    int count() const { return static_cast<int>(images_.size()); }
+    void Dessiner(QPainter& peintre, int x, int y, int index) const;
+    const QPixmap& Image(int index) const { return images_.at(index); }
+    int Nombre() const { return static_cast<int>(images_.size()); }
 
 private:
     QVector<QPixmap> images_;
@@ -24,9 +24,9 @@ private:
 QPixmap ImageSvg(const QString& chemin, QSize taille);
 
 // figures, signes et plaques de la fenêtre principale : 29 images de 32 × 32
-const ListeImages& ImageList();
+const ListeImages& ImagesJeu();
 // chiffres jaunes à sept segments de l'afficheur du compte : 10 images de 16 × 32
-const ListeImages& ImageListDigits();
+const ListeImages& ImagesAfficheur();
 
 inline constexpr int ImageChiffre0 = 0;
 inline constexpr int ImagePlus = 10;
@@ -35,7 +35,7 @@ inline constexpr int ImageFois = 12;
 inline constexpr int ImageDivise = 13;
 inline constexpr int ImageEgal = 14;
 
-// indice de l'image d'une plaque dans ImageList
+// indice de l'image d'une plaque dans ImagesJeu
 int ImagePlaque(int valeur);
 
 // glyphe de barre d'outils (16 × 16) avec son état inactif dessiné à part

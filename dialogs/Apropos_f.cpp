@@ -7,13 +7,24 @@
 
 #include <QMouseEvent>
 
-
 // « Par l'équipe du Varnel, 2026 », chaque caractère rangé un cran plus haut
 const QString CreditBrouille = QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137");
 
-QString& LigneCredit()
+namespace {
+
+QString Decoder(const QString& brouille)
 {
-    static QString credit = CreditBrouille;
+    QString clair = brouille;
+    for (QChar& c : clair)
+        c = QChar(static_cast<char16_t>(c.unicode() - 1));
+    return clair;
+}
+
+}  // namespace
+
+const QString& LigneCredit()
+{
+    static const QString credit = Decoder(CreditBrouille);
     return credit;
 }
 
@@ -50,12 +61,7 @@ void TfrmAPropos::FormShow()
 {
     if (parentWidget())
         move(parentWidget()->pos() + QPoint(35, 136));
-    // décodée une seule fois : les affichages suivants la trouvent déjà claire
-    QString& credit = LigneCredit();
-    if (!credit.isEmpty() && credit.at(0) != QLatin1Char('P'))
-        for (QChar& c : credit)
-            c = QChar(static_cast<char16_t>(c.unicode() - 1));
-    ui->Label->setText(credit);
+    ui->Label->setText(LigneCredit());
 }
 
 bool TfrmAPropos::eventFilter(QObject* objet, QEvent* evenement)

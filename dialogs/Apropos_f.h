@@ -10,8 +10,8 @@ class TfrmAPropos;
 
 // le texte brouillé tel qu'il est rangé dans le programme (chaque caractère décalé d'un cran)
 extern const QString CreditBrouille;
-// la ligne de remerciement, qui vit autant que le programme ; claire après le premier affichage
-QString& LigneCredit();
+// la ligne de remerciement en clair, décodée une fois pour toute la vie du programme
+const QString& LigneCredit();
 
 // la boîte « À propos... »
 class TfrmAPropos : public QDialog {

@@ -29,14 +29,14 @@ TfrmSaisieCalcul::TfrmSaisieCalcul(DonneesRecherche& donnees, std::function<void
     ui->setupUi(this);
     setFixedSize(200, 244);
     setFont(PoliceSaisie());
-    creerBoutonsNombres();
-    creerBoutonsSignes();
-    creerBoutonsCommandes();
+    CreerBoutonsNombres();
+    CreerBoutonsSignes();
+    CreerBoutonsCommandes();
 }
 
 TfrmSaisieCalcul::~TfrmSaisieCalcul() = default;
 
-void TfrmSaisieCalcul::creerBoutonsNombres()
+void TfrmSaisieCalcul::CreerBoutonsNombres()
 {
     nombres_ = {ui->BitBtn1, ui->BitBtn2, ui->BitBtn3, ui->BitBtn4, ui->BitBtn5, ui->BitBtn6};
     for (int i = 0; i < 6; ++i) {
@@ -53,7 +53,7 @@ void TfrmSaisieCalcul::creerBoutonsNombres()
     }
 }
 
-void TfrmSaisieCalcul::creerBoutonsSignes()
+void TfrmSaisieCalcul::CreerBoutonsSignes()
 {
     signes_ = {ui->BitBtnPlus, ui->BitBtnMoins, ui->BitBtnMult, ui->BitBtnDiv};
     const char* glyphes[4] = {"plus", "moins", "fois", "divise"};
@@ -67,7 +67,7 @@ void TfrmSaisieCalcul::creerBoutonsSignes()
     }
 }
 
-void TfrmSaisieCalcul::creerBoutonsCommandes()
+void TfrmSaisieCalcul::CreerBoutonsCommandes()
 {
     ui->ButtonEffacer->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
     for (QPushButton* b : {ui->ButtonEffacer, ui->ButtonOk, ui->ButtonAnnuler})

@@ -39,9 +39,9 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    void creerBoutonsNombres();
-    void creerBoutonsSignes();
-    void creerBoutonsCommandes();
+    void CreerBoutonsNombres();
+    void CreerBoutonsSignes();
+    void CreerBoutonsCommandes();
     void FormShow();
     bool FormKeyPress(QChar caractere);
     void Recommencer();

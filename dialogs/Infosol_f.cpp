@@ -6,13 +6,10 @@
 
 #include <QLabel>
 
-TfrmInfoSolutions* frmInfoSolutions = nullptr;
-
 TfrmInfoSolutions::TfrmInfoSolutions(const DonneesRecherche& donnees, std::function<bool()> boutonEnfonce,
                                      QWidget* parent)
     : FenetreAuBouton(std::move(boutonEnfonce), parent), ui(std::make_unique<Ui::TfrmInfoSolutions>()), d_(donnees)
 {
-    frmInfoSolutions = this;
     ui->setupUi(this);
     setFixedSize(287, 373);
     MettreEnPageNote(ui->LabelNote, ui->Image, QStringLiteral("informations"));
@@ -22,11 +19,7 @@ TfrmInfoSolutions::TfrmInfoSolutions(const DonneesRecherche& donnees, std::funct
     ui->StatusBar->setToolTip(QStringLiteral("Possibilités envisagées par nombre de plaques"));
 }
 
-TfrmInfoSolutions::~TfrmInfoSolutions()
-{
-    if (frmInfoSolutions == this)
-        frmInfoSolutions = nullptr;
-}
+TfrmInfoSolutions::~TfrmInfoSolutions() = default;
 
 void TfrmInfoSolutions::FormShow()
 {

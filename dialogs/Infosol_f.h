@@ -29,6 +29,3 @@ private:
     const DonneesRecherche& d_;
     QLabel* statut_ = nullptr;
 };
-
-// la fenêtre ouverte
-extern TfrmInfoSolutions* frmInfoSolutions;

@@ -6,28 +6,26 @@
 
 #include <QKeyEvent>
 
-TfrmPaveNumerique::TfrmPaveNumerique(LienJeuPropose lien, QWidget* parent)
+TfrmPaveNumerique::TfrmPaveNumerique(SuiviSaisie suivre, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      ui(std::make_unique<Ui::TfrmPaveNumerique>()), lien_(std::move(lien)),
-      proposition_(lien_.Plaques, lien_.PlaqueCachee, lien_.But)
+      ui(std::make_unique<Ui::TfrmPaveNumerique>()), suivre_(std::move(suivre))
 {
     ui->setupUi(this);
     setFixedSize(119, 230);
-    creerBoutons();
+    CreerBoutons();
     ui->Button0->setEnabled(false);
     ui->ButtonRetour->setEnabled(false);
 }
 
 TfrmPaveNumerique::~TfrmPaveNumerique() = default;
 
-void TfrmPaveNumerique::creerBoutons()
+void TfrmPaveNumerique::CreerBoutons()
 {
     boutons_ = {ui->Button0, ui->Button1, ui->Button2,  ui->Button3,  ui->Button4,  ui->Button5,  ui->Button6, ui->Button7,
                 ui->Button8, ui->Button9, ui->Button10, ui->Button25, ui->Button50, ui->Button75, ui->Button100};
     const QFont police = PolicePixels(QStringLiteral("Comic Sans MS"), 16);
     for (int etiquette = 0; etiquette <= 14; ++etiquette) {
         QPushButton* bouton = Bouton(etiquette);
-        bouton->setProperty("Tag", etiquette);
         bouton->setFont(police);
         connect(bouton, &QPushButton::clicked, this, [this, etiquette] { Button1Click(etiquette); });
     }
@@ -59,16 +57,11 @@ void TfrmPaveNumerique::ButtonRetourClick() { Appliquer(proposition_.Retour()); 
 
 void TfrmPaveNumerique::Appliquer(const EffetPave& effet)
 {
-    if (effet.But && lien_.RepeindreBut)
-        lien_.RepeindreBut();
-    if (effet.Bande && lien_.RepeindreBande)
-        lien_.RepeindreBande();
+    if ((effet.But || effet.Bande) && suivre_)
+        suivre_(proposition_);
     MajBoutonsPave();
-    if (effet.Complet) {
+    if (effet.Complet)
         accept();
-        if (lien_.ActiverSolutions)
-            lien_.ActiverSolutions();
-    }
 }
 
 void TfrmPaveNumerique::MajBoutonsPave()

@@ -14,21 +14,14 @@ namespace Ui {
 class TfrmPaveNumerique;
 }
 
-// ce que le pavé écrit directement dans la fenêtre principale, et ce qu'il lui demande
-struct LienJeuPropose {
-    SixEntiers& Plaques;
-    std::array<bool, 6>& PlaqueCachee;
-    int32_t& But;
-    std::function<void()> RepeindreBande;
-    std::function<void()> RepeindreBut;
-    std::function<void()> ActiverSolutions;  // le compte est complet : le jeu peut être résolu
-};
+// ce que devient la saisie après chaque touche qui la change (le compte complet compris)
+using SuiviSaisie = std::function<void(const PropositionJeu&)>;
 
 // le pavé numérique d'un compte proposé ; les règles sont celles de PropositionJeu
 class TfrmPaveNumerique : public QDialog {
     Q_OBJECT
 public:
-    TfrmPaveNumerique(LienJeuPropose lien, QWidget* parent = nullptr);
+    TfrmPaveNumerique(SuiviSaisie suivre, QWidget* parent = nullptr);
     ~TfrmPaveNumerique() override;
 
     void Button1Click(int etiquette);
@@ -42,14 +35,14 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
-    void creerBoutons();
+    void CreerBoutons();
     void FormShow();
     bool FormKeyPress(QChar caractere);
     void Appliquer(const EffetPave& effet);
     void MajBoutonsPave();
 
     std::unique_ptr<Ui::TfrmPaveNumerique> ui;
-    LienJeuPropose lien_;
+    SuiviSaisie suivre_;
     PropositionJeu proposition_;
     std::array<QPushButton*, 15> boutons_{};
 };

@@ -15,8 +15,6 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 
-TfrmSolutionsTousComptes* frmSolutionsTousComptes = nullptr;
-
 namespace {
 
 constexpr int NbColonnes = 7;
@@ -33,7 +31,6 @@ TfrmSolutionsTousComptes::TfrmSolutionsTousComptes(DonneesRecherche& donnees, La
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui(std::make_unique<Ui::TfrmSolutionsTousComptes>()), d_(donnees), lancer_(std::move(lancer))
 {
-    frmSolutionsTousComptes = this;
     ui->setupUi(this);
     setFixedSize(345, 404);
 
@@ -44,7 +41,7 @@ TfrmSolutionsTousComptes::TfrmSolutionsTousComptes(DonneesRecherche& donnees, La
     TexteBarreEtat = new QLabel(ui->StatusBar);
     TexteBarreEtat->setObjectName(QStringLiteral("TexteBarreEtat"));
     ui->StatusBar->addWidget(TexteBarreEtat, 1);
-    preparerGrille();
+    PreparerGrille();
 
     connect(ui->ButtonRechercher, &QPushButton::clicked, this, &TfrmSolutionsTousComptes::ButtonRechercherClick);
     connect(ui->ButtonExporter, &QPushButton::clicked, this, &TfrmSolutionsTousComptes::ButtonExporterClick);
@@ -57,15 +54,11 @@ TfrmSolutionsTousComptes::TfrmSolutionsTousComptes(DonneesRecherche& donnees, La
     connect(ui->StringGrid, &QTableWidget::currentCellChanged, this, &TfrmSolutionsTousComptes::StringGridClick);
 }
 
-TfrmSolutionsTousComptes::~TfrmSolutionsTousComptes()
-{
-    if (frmSolutionsTousComptes == this)
-        frmSolutionsTousComptes = nullptr;
-}
+TfrmSolutionsTousComptes::~TfrmSolutionsTousComptes() = default;
 
 // la ligne 0 de la grille est l'en-tête de colonnes de la vue, qui reste en place quand on fait défiler
 // les comptes ; la colonne 0 est une colonne ordinaire peinte comme une colonne fixe
-void TfrmSolutionsTousComptes::preparerGrille()
+void TfrmSolutionsTousComptes::PreparerGrille()
 {
     QTableWidget* grille = ui->StringGrid;
     const QFont police = PolicePixels(QStringLiteral("Courier New"), 11);

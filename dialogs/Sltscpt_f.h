@@ -43,7 +43,7 @@ protected:
 
 private:
     void FormShow();
-    void preparerGrille();
+    void PreparerGrille();
     bool Confirmer();
     TriComptes TriChoisi() const;
     void AfficherGrille(const GrilleComptes& grille);
@@ -55,6 +55,3 @@ private:
     QButtonGroup* RadioGroupTriBoutons = nullptr;
     QLabel* TexteBarreEtat = nullptr;
 };
-
-// la fenêtre ouverte
-extern TfrmSolutionsTousComptes* frmSolutionsTousComptes;

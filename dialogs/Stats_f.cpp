@@ -6,13 +6,10 @@
 #include <QDir>
 #include <QLabel>
 
-TfrmStatistiques* frmStatistiques = nullptr;
-
 TfrmStatistiques::TfrmStatistiques(TFichierIni& fichier, std::function<bool()> boutonEnfonce, QWidget* parent)
     : FenetreAuBouton(std::move(boutonEnfonce), parent), ui(std::make_unique<Ui::TfrmStatistiques>()),
       fichier_(fichier)
 {
-    frmStatistiques = this;
     ui->setupUi(this);
     setFixedSize(375, 373);
     ui->ImageOrdinateur->setPixmap(ImageSvg(QStringLiteral(":/images/ordinateur.svg"), QSize(16, 16)));
@@ -23,11 +20,7 @@ TfrmStatistiques::TfrmStatistiques(TFichierIni& fichier, std::function<bool()> b
     ui->StatusBar->addWidget(statut_, 1);
 }
 
-TfrmStatistiques::~TfrmStatistiques()
-{
-    if (frmStatistiques == this)
-        frmStatistiques = nullptr;
-}
+TfrmStatistiques::~TfrmStatistiques() = default;
 
 void TfrmStatistiques::FormShow()
 {

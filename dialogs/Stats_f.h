@@ -29,6 +29,3 @@ private:
     TFichierIni& fichier_;
     QLabel* statut_ = nullptr;
 };
-
-// la fenêtre ouverte
-extern TfrmStatistiques* frmStatistiques;

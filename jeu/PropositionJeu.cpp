@@ -2,9 +2,12 @@
 
 #include <cstddef>
 
-PropositionJeu::PropositionJeu(SixEntiers& plaques, std::array<bool, 6>& plaqueCachee, int32_t& but)
-    : plaques_(plaques), plaqueCachee_(plaqueCachee), but_(but)
+std::array<bool, 6> PropositionJeu::PlaquesCachees() const
 {
+    std::array<bool, 6> cachees{};
+    for (std::size_t k = 0; k < cachees.size(); ++k)
+        cachees[k] = static_cast<int>(k) >= NbPlaquesSaisies;
+    return cachees;
 }
 
 int PropositionJeu::EtiquetteDeValeur(int32_t valeur)
@@ -17,6 +20,8 @@ void PropositionJeu::Commencer()
     NbPlaquesSaisies = 0;
     NbChiffresSaisis = 0;
     UtilisationsBouton.fill(0);
+    plaques_.fill(0);
+    but_ = 0;
 }
 
 bool PropositionJeu::Actif(int etiquette) const
@@ -48,7 +53,6 @@ EffetPave PropositionJeu::PoserPlaque(int etiquette, int32_t valeur)
     EffetPave effet;
     const auto k = static_cast<std::size_t>(NbPlaquesSaisies);
     plaques_[k] = valeur;
-    plaqueCachee_[k] = false;
     ++NbPlaquesSaisies;
     ++UtilisationsBouton[static_cast<std::size_t>(etiquette)];
     effet.Bande = true;
@@ -92,7 +96,6 @@ EffetPave PropositionJeu::Retour()
         const auto k = static_cast<std::size_t>(NbPlaquesSaisies);
         --UtilisationsBouton[static_cast<std::size_t>(EtiquetteDeValeur(plaques_[k]))];
         plaques_[k] = 0;
-        plaqueCachee_[k] = true;
         effet.Bande = true;
     }
     return effet;

@@ -13,10 +13,9 @@ struct EffetPave {
 };
 
 // le jeu proposé au pavé : six plaques dans les limites de la réserve, puis les trois chiffres du compte ;
-// il écrit directement dans le jeu de la fenêtre principale
+// la saisie tient le jeu qu'elle forme, la partie le lui reprend après chaque touche
 class PropositionJeu {
 public:
-    PropositionJeu(SixEntiers& plaques, std::array<bool, 6>& plaqueCachee, int32_t& but);
 
     // étiquettes : 0 à 10 pour les boutons 0 à 10, 11 à 14 pour 25, 50, 75 et 100
     static constexpr int EtiquetteGrande25 = 11;
@@ -30,6 +29,12 @@ public:
     bool RetourActif() const { return NbPlaquesSaisies != 0; }
     bool Complet() const { return NbChiffresSaisis == 3; }
 
+    // le jeu saisi : les cases pas encore saisies sont vides et cachées ; le compte vaut 0 jusqu'au
+    // premier chiffre
+    const SixEntiers& Plaques() const { return plaques_; }
+    std::array<bool, 6> PlaquesCachees() const;
+    int32_t But() const { return but_; }
+
     int NbPlaquesSaisies = 0;
     int NbChiffresSaisis = 0;
     std::array<int, 15> UtilisationsBouton{};  // par étiquette
@@ -38,7 +43,6 @@ private:
     EffetPave PoserPlaque(int etiquette, int32_t valeur);
     EffetPave PoserChiffre(int chiffre);
 
-    SixEntiers& plaques_;
-    std::array<bool, 6>& plaqueCachee_;
-    int32_t& but_;
+    SixEntiers plaques_{};
+    int32_t but_ = 0;
 };

@@ -33,7 +33,7 @@ void SaisieCalcul::Recommencer()
     Etape = 0;
     ValeurPremier = ValeurSecond = 0;
     Operateur = 255;
-    IndicePremier = IndiceSecond = -1;
+    IndicePremier = -1;
     okActif_ = false;
     d_.ListeSolutions.Vider();
     d_.TempsJoueur = 0;
@@ -95,7 +95,6 @@ ReponseNombre SaisieCalcul::Nombre(int indice)
     const int32_t resultat = Appliquer(Operateur, ValeurPremier, second);
     if (resultat == ValeurPremier || resultat == second)
         return ReponseNombre::OperationInutile;
-    IndiceSecond = indice;
     ValeurSecond = second;
     Pris[i] = true;
     const auto premier = static_cast<size_t>(IndicePremier);

@@ -46,7 +46,7 @@ public:
     std::array<bool, 6> Pris{};
     uint8_t Etape = 0;        // 0 premier nombre, 1 signe, 2 second nombre
     uint8_t Operateur = 255;  // 255 : aucun
-    int32_t IndicePremier = -1, IndiceSecond = -1;
+    int32_t IndicePremier = -1;
     int32_t ValeurPremier = 0, ValeurSecond = 0;
     std::array<int32_t, 6> NoeudBouton{};  // case du nœud de EtatJoueur que le bouton représente
 

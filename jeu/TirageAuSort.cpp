@@ -13,6 +13,9 @@ bool EstGrande(int32_t valeur) { return valeur > 10; }
 void TirageAuSort::Reinitialiser(unsigned graine)
 {
     generateur_.seed(graine);
+    plaques_.fill(0);
+    plaquesCachees_.fill(true);
+    but_ = 0;
     reserveUtilisee_.fill(false);
     indiceReserve_.fill(0);
     genreCase_.fill(GenreLibre);
@@ -55,7 +58,7 @@ bool TirageAuSort::RouesArretees() const
     return std::all_of(animation_.Rouleaux.begin(), animation_.Rouleaux.end(), RouleauArrete);
 }
 
-PasTirage TirageAuSort::Avancer(SixEntiers& plaques, std::array<bool, 6>& plaqueCachee, int32_t& but)
+PasTirage TirageAuSort::Avancer()
 {
     PasTirage pas;
     animation_.TempsAnimation += 50;
@@ -65,7 +68,7 @@ PasTirage TirageAuSort::Avancer(SixEntiers& plaques, std::array<bool, 6>& plaque
     if (temps >= 1000 && temps <= 6000 && temps % 1000 == 0) {
         const auto k = static_cast<size_t>(temps / 1000 - 1);
         reserveUtilisee_[static_cast<size_t>(indiceReserve_[k])] = true;
-        plaqueCachee[k] = false;
+        plaquesCachees_[k] = false;
         pas.PlaqueRevelee = true;
     }
     // la plaque suivante, encore cachée, change à chaque pas parmi celles qui restent dans la réserve ;
@@ -76,7 +79,7 @@ PasTirage TirageAuSort::Avancer(SixEntiers& plaques, std::array<bool, 6>& plaque
         do {
             indice = Aleatoire() % 24;
             indiceReserve_[s] = static_cast<int>(indice);
-            plaques[s] = ReservePlaques[indice];
+            plaques_[s] = ReservePlaques[indice];
         } while (reserveUtilisee_[indice] || !GenreAccepte(s, indice));
     }
     // les trois roues du compte, chacune à son rythme
@@ -85,7 +88,7 @@ PasTirage TirageAuSort::Avancer(SixEntiers& plaques, std::array<bool, 6>& plaque
         if (RouleauArrete(rouleau) || rouleau.Periode + rouleau.Delai > temps)
             continue;
         rouleau.Periode = rouleau.Periode * rouleau.Croissance / 100;
-        but = AvancerChiffre(but, static_cast<int>(i));
+        but_ = AvancerChiffre(but_, static_cast<int>(i));
         pas.ButChange = true;
     }
     // le tirage finit dans le pas où sa dernière roue s'arrête, jamais avant la sixième plaque

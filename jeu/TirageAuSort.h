@@ -15,10 +15,12 @@ struct PasTirage {
     bool Termine = false;  // roues arrêtées et six plaques montrées : place à la saisie du calcul
 };
 
-// le tirage au sort d'un jeu : six plaques prises dans la réserve, un compte de trois roues
+// le tirage au sort d'un jeu : six plaques prises dans la réserve, un compte de trois roues ;
+// le tirage tient le jeu qu'il montre, la partie le lui reprend à chaque pas
 class TirageAuSort {
 public:
-    // réserve rendue entière, générateur réensemencé (l'heure, ou une graine fixe pour les tests)
+    // réserve rendue entière, cases vides et cachées, compte à 0, générateur réensemencé (l'heure, ou une
+    // graine fixe pour les tests)
     void Reinitialiser(unsigned graine);
 
     // tire les paramètres des trois roues ; nbGrandes : nombre imposé de grandes plaques (25, 50, 75, 100)
@@ -26,7 +28,12 @@ public:
     void Demarrer(std::optional<int> nbGrandes = std::nullopt);
 
     // un pas de 50 ms : révélation, nouvelle plaque pour la case suivante, roues du compte
-    PasTirage Avancer(SixEntiers& plaques, std::array<bool, 6>& plaqueCachee, int32_t& but);
+    PasTirage Avancer();
+
+    // le jeu tel que l'animation le montre : la case suivante change à chaque pas jusqu'à sa révélation
+    const SixEntiers& Plaques() const { return plaques_; }
+    const std::array<bool, 6>& PlaquesCachees() const { return plaquesCachees_; }
+    int32_t But() const { return but_; }
 
     const EtatAnimation& Animation() const { return animation_; }
     const std::array<bool, 24>& ReserveUtilisee() const { return reserveUtilisee_; }
@@ -38,6 +45,9 @@ private:
     bool RouesArretees() const;
 
     std::mt19937 generateur_;
+    SixEntiers plaques_{};
+    std::array<bool, 6> plaquesCachees_{true, true, true, true, true, true};
+    int32_t but_ = 0;
     EtatAnimation animation_;
     std::array<bool, 24> reserveUtilisee_{};
     std::array<int, 6> indiceReserve_{};

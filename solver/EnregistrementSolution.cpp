@@ -19,7 +19,7 @@ bool DoublonParmiMemesCles(const TListeSolutions& liste, const plq_utl& n, int32
     for (int32_t i = insertion - 1; i >= 0 && MemesCles(n, *liste.Objet(i)); --i)
         if (MemeSolution(n, liste.Objet(i)))
             return true;
-    for (int32_t i = insertion; i < liste.Count() && MemesCles(n, *liste.Objet(i)); ++i)
+    for (int32_t i = insertion; i < liste.Nombre() && MemesCles(n, *liste.Objet(i)); ++i)
         if (MemeSolution(n, liste.Objet(i)))
             return true;
     return false;
@@ -57,7 +57,7 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
     };
 
     if (premiere) {
-        ranger(liste.Count());
+        ranger(liste.Nombre());
         return;
     }
 
@@ -71,7 +71,7 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
         ++table[0][k];
     }
 
-    const int32_t c = liste.Count();
+    const int32_t c = liste.Nombre();
     if (c == 0) {
         ranger(0);
         return;
@@ -119,7 +119,7 @@ int32_t PositionSolutionJoueur(const DonneesRecherche& d)
         return -1;
     const EtatCalcul& joueur = *d.EtatJoueur;
     const plq_utl calcul(MasquePlaquesEtat(joueur, d.RangPlaque), joueur, joueur.Noeud(joueur.DernierDispo));
-    for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+    for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)
         if (MemeSolution(calcul, d.ListeSolutions.Objet(i)))
             return i;
     return -1;

@@ -8,7 +8,7 @@ std::string TexteStatut(const DonneesRecherche& d)
 {
     char tampon[160];
     std::snprintf(tampon, sizeof tampon, "%lu %scompte(s), %lu calculs en %lu ms.",
-                  static_cast<unsigned long>(d.ListeSolutions.Count()), d.ButAtteint ? "bon(s) " : "",
+                  static_cast<unsigned long>(d.ListeSolutions.Nombre()), d.ButAtteint ? "bon(s) " : "",
                   static_cast<unsigned long>(d.NbPossibilites), static_cast<unsigned long>(d.TempsTotal));
     return tampon;
 }

@@ -12,7 +12,7 @@
 // en range des milliers dont on ne lit que celle qu'on montre
 class TListeSolutions {
 public:
-    int32_t Count() const { return nb_; }
+    int32_t Nombre() const { return nb_; }
     bool Vide() const { return nb_ == 0; }
 
     const std::string& Texte(int32_t i) const;

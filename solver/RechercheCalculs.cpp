@@ -196,9 +196,9 @@ void Recherche<Joueur>::Retenir(const EtatCalcul& s, const Paire& p, int op, int
     }
     if (p.ResultatsRestants != 0)
         return;
+    // ARetenir borne déjà l'inventaire aux comptes de 101 à 999
     if (d_.ModeTousComptes) {
-        if (r > 100 && r < 1000)
-            EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
+        EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
         return;
     }
     const long long ecart = Ecart(r);

@@ -167,7 +167,7 @@ int Resoudre(DonneesRecherche& d, const Options& o, std::ostream& sortie)
                << "ButAtteint=" << (d.ButAtteint ? 1 : 0) << '\n'
                << "LibellePlaques=" << d.LibellePlaques << '\n';
     }
-    for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i) {
+    for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i) {
         if (o.Details) {
             const plq_utl& s = *d.ListeSolutions.Objet(i);
             sortie << '#' << i << " masque=" << s.MasquePlaques << " somme=" << s.SommeResultats
@@ -187,7 +187,7 @@ int Inventorier(DonneesRecherche& d, const Options& o, std::ostream& sortie, std
     const GrilleComptes grille = GrilleTousComptes(d.TableSolutionsComptes, o.Tri);
 
     if (o.Details)
-        sortie << "Entrees=" << d.ListeSolutions.Count() << '\n' << "NbPossibilites=" << d.NbPossibilites << '\n';
+        sortie << "Entrees=" << d.ListeSolutions.Nombre() << '\n' << "NbPossibilites=" << d.NbPossibilites << '\n';
     int code = 0;
     if (o.Export) {
         const std::string nom = NomFichierExport(d.LibellePlaques, o.Tri);

@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(lu.nbBoutons, 1);
         // la boîte fermée, la fenêtre se ferme et rien n'est résolu
         QTRY_VERIFY(!w.isVisible());
-        QCOMPARE(w.Donnees().ListeSolutions.Count(), 0);
+        QCOMPARE(w.Donnees().ListeSolutions.Nombre(), 0);
         QVERIFY(w.TexteStatut(0).isEmpty());
     }
 
@@ -215,7 +215,7 @@ private slots:
         f.w.ReinitialiserJeu();
         QVERIFY(!f.Bouton("SpeedButtonInfo")->isChecked());
         QCOMPARE(f.Commandes(), QString("11000 000000 001 0000 11"));
-        QCOMPARE(f.w.Donnees().ListeSolutions.Count(), 0);
+        QCOMPARE(f.w.Donnees().ListeSolutions.Nombre(), 0);
         QCOMPARE(f.w.Donnees().But, 0);
         QCOMPARE(f.w.TexteStatut(1), QString("1/2"));  // le compteur garde l'ancien texte
         const QString statut = f.w.TexteStatut(0);
@@ -288,11 +288,11 @@ private slots:
         for (int i = 0; i < 6; ++i) {
             const int x = ecart + i * (ecart + 32);
             QCOMPARE(f.w.GaucheCase(i), x);
-            const QImage tuile = Attendue(ImageList().image(ImagePlaque(plaques[static_cast<size_t>(i)])), bordeaux);
+            const QImage tuile = Attendue(ImagesJeu().Image(ImagePlaque(plaques[static_cast<size_t>(i)])), bordeaux);
             QVERIFY2(Ecart(ecran.copy(x, 73, 32, 32), tuile) <= 2, qPrintable(QString("plaque %1").arg(i)));
             const bool marquee = i == 0 || i == 2;
             // la croix est posée à y = 100 ; le bandeau (jusqu'à y = 106) en couvre le haut
-            const QImage croix = Attendue(ImageList().image(ImageFois), Qt::black).copy(0, 6, 32, 26);
+            const QImage croix = Attendue(ImagesJeu().Image(ImageFois), Qt::black).copy(0, 6, 32, 26);
             const QImage zone = ecran.copy(x, 106, 32, 26);
             if (marquee)
                 QVERIFY2(Ecart(zone, croix) <= 2, qPrintable(QString("croix %1").arg(i)));
@@ -302,7 +302,7 @@ private slots:
         // « 100+1=101 » : une figure tous les 20 pixels à partir de y = 148
         const int images[] = {1, 0, 0, ImagePlus, 1, ImageEgal, 1, 0, 1};
         for (int k = 0; k < 9; ++k) {
-            const QImage figure = Attendue(ImageList().image(images[k]), Qt::black);
+            const QImage figure = Attendue(ImagesJeu().Image(images[k]), Qt::black);
             QVERIFY2(Ecart(ecran.copy(k * 20 + 4, 148, 20, 32), figure.copy(4, 0, 20, 32)) <= 2,
                      qPrintable(QString("figure %1").arg(k)));
         }
@@ -310,7 +310,7 @@ private slots:
         QCOMPARE(Ecart(ecran.copy(0, 181, 300, 100), Noir(300, 100)), 0);
         // le compte en chiffres jaunes, centré
         for (int k = 0; k < 3; ++k) {
-            const QImage chiffre = ImageListDigits().image(k == 1 ? 0 : 1).toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage chiffre = ImagesAfficheur().Image(k == 1 ? 0 : 1).toImage().convertToFormat(QImage::Format_RGB32);
             QVERIFY(Ecart(ecran.copy((largeur - 48) / 2 - 2 + 16 * k, 35, 16, 32), chiffre) <= 2);
         }
     }
@@ -341,7 +341,11 @@ private slots:
             QCOMPARE(credit.size(), 28);
             QCOMPARE(ecart, QPoint(35, 136));
         }
-        QCOMPARE(CreditBrouille, QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137"));
+        // le texte rangé dans le programme reste brouillé : chaque caractère du texte clair, un cran plus haut
+        QString brouille;
+        for (QChar c : QString("Par l'équipe du Varnel, 2026"))
+            brouille += QChar(static_cast<char16_t>(c.unicode() + 1));
+        QCOMPARE(CreditBrouille, brouille);
         QCOMPARE(ouvertes_.mid(1), (QStringList{"mailto:varnel@example.org?subject=Le varnel",
                                                  "https://www.example.org/varnel/",
                                                  "mailto:varnel@example.org?subject=Le varnel",

@@ -74,13 +74,12 @@ private slots:
             TirageAuSort reference;
             reference.Reinitialiser(graine);
             reference.Demarrer();
-            SixEntiers plaques{};
-            std::array<bool, 6> cachees{};
-            int32_t but = 0;
             uint32_t finAttendue = 0;
             while (finAttendue == 0)
-                if (reference.Avancer(plaques, cachees, but).Termine)
+                if (reference.Avancer().Termine)
                     finAttendue = reference.Animation().TempsAnimation;
+            const SixEntiers plaques = reference.Plaques();
+            const int32_t but = reference.But();
 
             uint32_t tempsSaisie = 0;
             GardienModal gardien(
@@ -276,7 +275,7 @@ private slots:
             d.But = essai.w.Donnees().But;
             d.OrdreSolutions = 2;
             ExecuterRecherche(d);
-            if (d.ButAtteint && d.ListeSolutions.Count() > 3)
+            if (d.ButAtteint && d.ListeSolutions.Nombre() > 3)
                 graine = g;
         }
         QVERIFY(graine != 0);

@@ -31,8 +31,8 @@ QByteArray Lire(const QString& chemin)
 }
 
 // une fenêtre principale dont le fichier de statistiques est propre au test
-struct Partie {
-    explicit Partie(const QByteArray& contenu = {}, QStringList arguments = {}) : w(std::move(arguments))
+struct PartieEssai {
+    explicit PartieEssai(const QByteArray& contenu = {}, QStringList arguments = {}) : w(std::move(arguments))
     {
         chemin = dossier.filePath(QStringLiteral("varnel.ini"));
         if (!contenu.isEmpty()) {
@@ -71,16 +71,16 @@ QString Texte(QWidget* fenetre, const char* etiquette)
 unsigned GraineAQuatreSolutions(std::vector<std::string>& solutions)
 {
     for (unsigned g = 100; g < 300; ++g) {
-        Partie essai;
+        PartieEssai essai;
         essai.Tirer(g);
         DonneesRecherche d;
         d.Plaques = essai.w.Donnees().Plaques;
         d.But = essai.w.Donnees().But;
         d.OrdreSolutions = 1;
         ExecuterRecherche(d);
-        if (d.ButAtteint && d.ListeSolutions.Count() >= 4) {
+        if (d.ButAtteint && d.ListeSolutions.Nombre() >= 4) {
             solutions.clear();
-            for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+            for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)
                 solutions.push_back(d.ListeSolutions.Texte(i));
             return g;
         }
@@ -113,7 +113,7 @@ private slots:
         std::vector<std::string> solutions;
         const unsigned graine = GraineAQuatreSolutions(solutions);
         QVERIFY(graine != 0);
-        Partie p(TotauxAnciens);
+        PartieEssai p(TotauxAnciens);
         const CumulsStat avant = p.Cumuls();
         p.Tirer(graine, [&](TfrmSaisieCalcul* s) { RejouerCalcul(s, solutions[2]); });
         const DonneesRecherche& d = p.w.Donnees();
@@ -135,29 +135,29 @@ private slots:
         // la fenêtre d'informations : la 3e sur n
         QToolButton* info = p.Bouton("SpeedButtonInfo");
         info->click();
-        QVERIFY(frmInfoSolutions && frmInfoSolutions->isVisible());
-        QCOMPARE(frmInfoSolutions->windowTitle(), QStringLiteral("Informations sur les solutions"));
-        QCOMPARE(frmInfoSolutions->pos(), p.w.pos() + QPoint(325, 0));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelOrdre"), QStringLiteral("Du plus simple au plus tordu"));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelPosSolM"), QStringLiteral("3/%1").arg(n));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelPosPossM"),
+        QVERIFY(p.w.FenetreInfoSolutions() && p.w.FenetreInfoSolutions()->isVisible());
+        QCOMPARE(p.w.FenetreInfoSolutions()->windowTitle(), QStringLiteral("Informations sur les solutions"));
+        QCOMPARE(p.w.FenetreInfoSolutions()->pos(), p.w.pos() + QPoint(325, 0));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelOrdre"), QStringLiteral("Du plus simple au plus tordu"));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelPosSolM"), QStringLiteral("3/%1").arg(n));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelPosPossM"),
                  QStringLiteral("%1/%2").arg(d.NbMeilleursQueJoueur + 1).arg(d.NbPossibilites));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelTpsSaisie"), QString::number(d.TempsJoueur));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelNbSolutions"), QString::number(n));
-        QCOMPARE(frmInfoSolutions->TexteStatut(), QString::fromStdString(TextePossibilitesParPlaques(d)));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelTpsSaisie"), QString::number(d.TempsJoueur));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelNbSolutions"), QString::number(n));
+        QCOMPARE(p.w.FenetreInfoSolutions()->TexteStatut(), QString::fromStdString(TextePossibilitesParPlaques(d)));
 
         // l'autre ordre ferme la fenêtre et n'enregistre rien de plus
         const QByteArray fichier = Lire(p.chemin);
         p.Commande("RubriqueDuTorduAuSimple");
-        QVERIFY(!frmInfoSolutions && !p.w.FenetreInfoOuverte() && !info->isChecked());
+        QVERIFY(!p.w.FenetreInfoSolutions() && !p.w.FenetreInfoOuverte() && !info->isChecked());
         QCOMPARE(Lire(p.chemin), fichier);
         // rouverte, elle compte la position depuis l'autre bout
         info->click();
-        QVERIFY(frmInfoSolutions);
-        QCOMPARE(Texte(frmInfoSolutions, "LabelOrdre"), QStringLiteral("Du plus tordu au plus simple"));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelPosSolM"), QStringLiteral("%1/%2").arg(n - 2).arg(n));
+        QVERIFY(p.w.FenetreInfoSolutions());
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelOrdre"), QStringLiteral("Du plus tordu au plus simple"));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelPosSolM"), QStringLiteral("%1/%2").arg(n - 2).arg(n));
         info->click();
-        QVERIFY(!frmInfoSolutions);
+        QVERIFY(!p.w.FenetreInfoSolutions());
     }
 
     // le joueur manque le compte que la machine atteint
@@ -165,7 +165,7 @@ private slots:
     {
         std::vector<std::string> solutions;
         const unsigned graine = GraineAQuatreSolutions(solutions);
-        Partie p(TotauxAnciens);
+        PartieEssai p(TotauxAnciens);
         const CumulsStat avant = p.Cumuls();
         p.Tirer(graine, [](TfrmSaisieCalcul* s) {
             // la somme des deux premières plaques, puis Ok
@@ -187,19 +187,19 @@ private slots:
         QVERIFY(d.NbMeilleursQueJoueur > 0);
 
         p.Bouton("SpeedButtonInfo")->click();
-        QCOMPARE(Texte(frmInfoSolutions, "LabelPosSolM"), QStringLiteral("-"));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelPosPossM"),
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelPosSolM"), QStringLiteral("-"));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelPosPossM"),
                  QStringLiteral("%1/%2").arg(d.NbMeilleursQueJoueur + 1).arg(d.NbPossibilites));
     }
 
     // un jeu tiré sans calcul du joueur, sur un fichier absent ; la fenêtre des statistiques
     void abandonEtFenetres()
     {
-        Partie p;
+        PartieEssai p;
         QToolButton* stats = p.Bouton("SpeedButtonStats");
         QVERIFY(stats->isEnabled());
         stats->click();
-        TfrmStatistiques* fenetre = frmStatistiques;
+        TfrmStatistiques* fenetre = p.w.FenetreStatistiques();
         QVERIFY(fenetre && fenetre->isVisible());
         QCOMPARE(fenetre->windowTitle(), QStringLiteral("Statistiques"));
         QCOMPARE(fenetre->pos(), p.w.pos() + QPoint(325, 0));
@@ -230,40 +230,40 @@ private slots:
             QCOMPARE(c[i], 0);
 
         // restée ouverte pendant le jeu, elle montre toujours ce qu'elle a lu ; rouverte, le fichier relu
-        QCOMPARE(frmStatistiques, fenetre);
+        QCOMPARE(p.w.FenetreStatistiques(), fenetre);
         QCOMPARE(Texte(fenetre, "LabelRecherchesM"), QStringLiteral("0"));
         stats->click();
-        QVERIFY(!frmStatistiques && !p.w.FenetreStatistiquesOuverte());
+        QVERIFY(!p.w.FenetreStatistiques() && !p.w.FenetreStatistiquesOuverte());
         stats->click();
-        QCOMPARE(Texte(frmStatistiques, "LabelRecherchesM"), QStringLiteral("1"));
-        QCOMPARE(Texte(frmStatistiques, "LabelTiresAuSort"), QStringLiteral("1"));
-        QCOMPARE(Texte(frmStatistiques, "LabelPourcentsPTM"), QStringLiteral("0/100"));
-        QCOMPARE(Texte(frmStatistiques, "LabelPossibilitesM"), QString::number(d.NbPossibilites));
-        QCOMPARE(Texte(frmStatistiques, "LabelPourcentsTAH"), QStringLiteral("-"));
+        QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelRecherchesM"), QStringLiteral("1"));
+        QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelTiresAuSort"), QStringLiteral("1"));
+        QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelPourcentsPTM"), QStringLiteral("0/100"));
+        QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelPossibilitesM"), QString::number(d.NbPossibilites));
+        QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelPourcentsTAH"), QStringLiteral("-"));
         stats->click();
 
         // informations : « - » dans les lignes du joueur
         p.Bouton("SpeedButtonInfo")->click();
         for (const char* nom : {"LabelTpsSaisie", "LabelPosSolM", "LabelPosPossM"})
-            QCOMPARE(Texte(frmInfoSolutions, nom), QStringLiteral("-"));
-        QCOMPARE(Texte(frmInfoSolutions, "LabelBut"), QString::number(d.But));
-        QTest::keyClick(frmInfoSolutions, Qt::Key_Escape);
-        QVERIFY(!frmInfoSolutions->close());
-        QVERIFY(frmInfoSolutions->isVisible());
+            QCOMPARE(Texte(p.w.FenetreInfoSolutions(), nom), QStringLiteral("-"));
+        QCOMPARE(Texte(p.w.FenetreInfoSolutions(), "LabelBut"), QString::number(d.But));
+        QTest::keyClick(p.w.FenetreInfoSolutions(), Qt::Key_Escape);
+        QVERIFY(!p.w.FenetreInfoSolutions()->close());
+        QVERIFY(p.w.FenetreInfoSolutions()->isVisible());
         // un nouveau tirage relève le bouton et ferme la fenêtre
         p.Tirer(424243);
-        QVERIFY(!frmInfoSolutions);
+        QVERIFY(!p.w.FenetreInfoSolutions());
     }
 
     // chaque étiquette que les textes nomment existe dans sa fenêtre
     void etiquettesNommees()
     {
-        Partie p;
+        PartieEssai p;
         CumulsStat plein;
         plein.Valeurs.fill(3);
         p.Bouton("SpeedButtonStats")->click();
         for (const auto& [nom, texte] : TextesStatistiques(plein))
-            QVERIFY2(frmStatistiques->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
+            QVERIFY2(p.w.FenetreStatistiques()->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
         p.Tirer(424242, [](TfrmSaisieCalcul* s) {
             s->BoutonNombre(0)->click();
             s->BoutonSigne(0)->click();
@@ -273,17 +273,17 @@ private slots:
         p.Commande("RubriqueDuSimpleAuTordu");
         p.Bouton("SpeedButtonInfo")->click();
         for (const auto& [nom, texte] : TextesInfoSolutions(p.w.Donnees(), 0))
-            QVERIFY2(frmInfoSolutions->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
+            QVERIFY2(p.w.FenetreInfoSolutions()->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
     }
 
     // un fichier écrit en 32 bits, en hexadécimal, avec une section inconnue
     void fichierAncien()
     {
         const QByteArray autre = "\n[Autre]\nx=1\n";
-        Partie p("[Statistiques]\nPossibilitesM=2147400000\nRecherchesM=0x10\n" + autre);
+        PartieEssai p("[Statistiques]\nPossibilitesM=2147400000\nRecherchesM=0x10\n" + autre);
         p.Bouton("SpeedButtonStats")->click();
-        QCOMPARE(Texte(frmStatistiques, "LabelRecherchesM"), QStringLiteral("16"));
-        QCOMPARE(Texte(frmStatistiques, "LabelPossibilitesM"), QStringLiteral("2147400000"));
+        QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelRecherchesM"), QStringLiteral("16"));
+        QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelPossibilitesM"), QStringLiteral("2147400000"));
         p.Tirer(424242);
         p.Commande("RubriqueDuSimpleAuTordu");
         const QByteArray fichier = Lire(p.chemin);
@@ -298,7 +298,7 @@ private slots:
     void origineDuJeu()
     {
         {
-            Partie p;
+            PartieEssai p;
             GardienModal saisie({}, 10000, TitreSaisie);
             GardienModal pave([](QWidget* w) { QTest::keyClicks(w, "123456101"); }, 5000,
                               QStringLiteral("Pavé numérique"));
@@ -312,7 +312,7 @@ private slots:
             QCOMPARE(c[TiresAuSort], 0);
         }
         {
-            Partie p({}, {"25", "50", "75", "100", "3", "6", "952"});
+            PartieEssai p({}, {"25", "50", "75", "100", "3", "6", "952"});
             QTRY_COMPARE(p.w.Donnees().NbSolutions, 2);
             p.Commande("RubriqueDuTorduAuSimple");
             QVERIFY(!QFile::exists(p.chemin));

@@ -21,6 +21,9 @@ struct Pave {
         return etat;
     }
     // touches comme au clavier : chiffres, x pour 10, v l s c pour 25 50 75 100
+    const SixEntiers& plaques() const { return modele.Plaques(); }
+    std::array<bool, 6> cachees() const { return modele.PlaquesCachees(); }
+    int32_t but() const { return modele.But(); }
     void Taper(const std::string& touches)
     {
         for (char c : touches) {
@@ -34,10 +37,7 @@ struct Pave {
         }
     }
 
-    SixEntiers plaques{};
-    std::array<bool, 6> cachees{true, true, true, true, true, true};
-    int32_t but = 0;
-    PropositionJeu modele{plaques, cachees, but};
+    PropositionJeu modele;
 };
 
 }  // namespace
@@ -54,31 +54,31 @@ TEST(Pave, LimitesDeLaReserveEtChiffresDuCompte)
     p.Taper("v");
     EXPECT_EQ(p.Actifs(), "0 011111111 1 0111");
     p.Taper("xx");
-    EXPECT_EQ(p.plaques, (SixEntiers{1, 1, 25, 10, 10, 0}));
-    EXPECT_EQ(p.cachees, (std::array<bool, 6>{false, false, false, false, false, true}));
+    EXPECT_EQ(p.plaques(), (SixEntiers{1, 1, 25, 10, 10, 0}));
+    EXPECT_EQ(p.cachees(), (std::array<bool, 6>{false, false, false, false, false, true}));
     EXPECT_EQ(p.Actifs(), "0 011111111 0 0111");
     const EffetPave sixieme = p.modele.Touche(14);
     EXPECT_TRUE(sixieme.Bande && sixieme.But && !sixieme.Complet);
     // six plaques : seulement 1 à 9 pour le premier chiffre
     EXPECT_EQ(p.Actifs(), "0 111111111 0 0000");
-    EXPECT_EQ(p.but, 0);
+    EXPECT_EQ(p.but(), 0);
     // Retour enlève la sixième plaque et rend son bouton
     EXPECT_TRUE(p.modele.Retour().Bande);
-    EXPECT_EQ(p.plaques[5], 0);
-    EXPECT_TRUE(p.cachees[5]);
+    EXPECT_EQ(p.plaques()[5], 0);
+    EXPECT_TRUE(p.cachees()[5]);
     EXPECT_EQ(p.Actifs(), "0 011111111 0 0111");
     p.Taper("s1");
-    EXPECT_EQ(p.but, 100);
+    EXPECT_EQ(p.but(), 100);
     EXPECT_EQ(p.Actifs(), "1 111111111 0 0000");
     p.Taper("0");
-    EXPECT_EQ(p.but, 100);
+    EXPECT_EQ(p.but(), 100);
     // 1 puis 0 : plus de 0, pour ne pas faire 100
     EXPECT_EQ(p.Actifs(), "0 111111111 0 0000");
     // deux Retour effacent les chiffres, le troisième la sixième plaque
     EXPECT_TRUE(p.modele.Retour().But);
-    EXPECT_EQ(p.but, 100);
+    EXPECT_EQ(p.but(), 100);
     p.modele.Retour();
-    EXPECT_EQ(p.but, 0);
+    EXPECT_EQ(p.but(), 0);
     EXPECT_EQ(p.modele.NbPlaquesSaisies, 6);
     p.modele.Retour();
     EXPECT_EQ(p.modele.NbPlaquesSaisies, 5);
@@ -86,8 +86,44 @@ TEST(Pave, LimitesDeLaReserveEtChiffresDuCompte)
     EXPECT_FALSE(p.modele.Complet());
     p.Taper("1");
     EXPECT_TRUE(p.modele.Complet());
-    EXPECT_EQ(p.but, 101);
-    EXPECT_EQ(p.plaques, (SixEntiers{1, 1, 25, 10, 10, 75}));
+    EXPECT_EQ(p.but(), 101);
+    EXPECT_EQ(p.plaques(), (SixEntiers{1, 1, 25, 10, 10, 75}));
+}
+
+// Retour efface le dernier chiffre du compte et lui seul : les chiffres déjà posés restent
+TEST(Pave, RetourSurLesChiffresDuCompte)
+{
+    struct Cas {
+        const char* touches;  // après les six plaques ; « < » pour Retour
+        int32_t but;
+        int chiffres;
+    };
+    const Cas cas[] = {
+        {"1", 100, 1},
+        {"1<", 0, 0},
+        {"15", 150, 2},
+        {"15<", 100, 1},   // les dizaines s'en vont, les centaines restent
+        {"15<<", 0, 0},
+        {"15<7", 170, 2},
+        {"15<79", 179, 3},
+        {"98<<4", 400, 1},
+        {"9<3", 300, 1},
+        {"10<", 100, 1},
+        {"10<2", 120, 2},
+    };
+    for (const Cas& c : cas) {
+        Pave p;
+        p.Taper("123456");
+        for (const char* t = c.touches; *t; ++t) {
+            if (*t == '<')
+                p.modele.Retour();
+            else
+                p.modele.Touche(*t - '0');
+        }
+        EXPECT_EQ(p.but(), c.but) << c.touches;
+        EXPECT_EQ(p.modele.NbChiffresSaisis, c.chiffres) << c.touches;
+        EXPECT_EQ(p.modele.NbPlaquesSaisies, 6) << c.touches;
+    }
 }
 
 TEST(Pave, ComptesExtremesEtTouchesSansEffet)
@@ -97,12 +133,12 @@ TEST(Pave, ComptesExtremesEtTouchesSansEffet)
     p.Taper("99");
     const EffetPave dernier = p.modele.Touche(9);
     EXPECT_TRUE(dernier.Complet);
-    EXPECT_EQ(p.but, 999);
-    EXPECT_EQ(p.plaques, (SixEntiers{9, 9, 8, 8, 7, 7}));
+    EXPECT_EQ(p.but(), 999);
+    EXPECT_EQ(p.plaques(), (SixEntiers{9, 9, 8, 8, 7, 7}));
     // un compte complet ne se modifie plus
     EXPECT_FALSE(p.modele.Touche(1).But);
     EXPECT_FALSE(p.modele.Retour().But);
-    EXPECT_EQ(p.but, 999);
+    EXPECT_EQ(p.but(), 999);
 
     Pave q;
     EXPECT_FALSE(q.modele.Retour().Bande);  // rien à effacer

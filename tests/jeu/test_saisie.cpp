@@ -85,6 +85,42 @@ TEST(Saisie, CycleTexteEtBoutonsAdmissibles)
     EXPECT_EQ(s.Actifs(), "000010 0000");
 }
 
+// le second nombre : tout autre nombre libre pour + et ×, un plus petit strictement pour −, un diviseur
+// exact pour ÷ ; jamais de zéro (5 − 5), de négatif ni de fraction
+TEST(Saisie, SecondsNombresAdmissibles)
+{
+    struct Cas {
+        SixEntiers plaques;
+        int premier, op;
+        const char* actifs;  // les six nombres
+    };
+    const Cas cas[] = {
+        {{5, 5, 10, 2, 3, 7}, 0, OpAddition, "011111"},
+        {{5, 5, 10, 2, 3, 7}, 0, OpMultiplication, "011111"},
+        {{5, 5, 10, 2, 3, 7}, 0, OpSoustraction, "000110"},  // ni 5 (zéro), ni 10 ni 7 (négatif)
+        {{5, 5, 10, 2, 3, 7}, 1, OpSoustraction, "000110"},
+        {{5, 5, 10, 2, 3, 7}, 0, OpDivision, "010000"},      // 5 ÷ 5 = 1 ; 2, 3, 7 et 10 ne divisent pas 5
+        {{5, 5, 10, 2, 3, 7}, 2, OpSoustraction, "110111"},  // 10 − 5, 10 − 2… ; 10 − 10 n'existe pas
+        {{5, 5, 10, 2, 3, 7}, 2, OpDivision, "110100"},
+        {{1, 1, 4, 4, 6, 6}, 2, OpSoustraction, "110000"},   // 4 − 4 serait zéro
+        {{1, 1, 4, 4, 6, 6}, 4, OpDivision, "110001"},       // 6 ÷ 4 serait une fraction ; 6 ÷ 6 = 1 est permis
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(testing::Message() << c.premier << " op " << c.op);
+        Saisie s(c.plaques, 999);
+        s.modele.Nombre(c.premier);
+        s.modele.Signe(c.op);
+        EXPECT_EQ(s.Actifs(), std::string(c.actifs) + " 0000");
+        // un nombre inadmissible ne fait rien, même appelé directement
+        for (int i = 0; i < 6; ++i)
+            if (c.actifs[i] == '0') {
+                EXPECT_EQ(s.modele.Nombre(i), ReponseNombre::Ignore) << i;
+                EXPECT_EQ(s.modele.Etape, 2);
+                EXPECT_EQ(s.d.EtatJoueur->NbOperations, 0);
+            }
+    }
+}
+
 TEST(Saisie, OperationsInutilesRefuseesSansRienChanger)
 {
     struct Cas {

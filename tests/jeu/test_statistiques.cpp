@@ -214,6 +214,13 @@ TEST(InfoSolutions, TextesDeLaFenetre)
     });
     const Reglage autreOrdre = Recherche(952, 952, [](DonneesRecherche& d) { d.OrdreSolutions = 2; });
     const Reglage manque = Recherche(950, 952, [](DonneesRecherche& d) { d.OrdreSolutions = 1; });
+    // 500 ne se fait pas ; le joueur tient 498, la meilleure approche, rangée en tête de liste
+    const Reglage approcheDuJoueur = Recherche(498, 498, [](DonneesRecherche& d) {
+        d.But = 500;
+        d.MeilleurBas = 498;
+        d.MeilleurHaut = 502;
+        d.OrdreSolutions = 1;
+    });
     const Cas cas[] = {
         {"joueur qui abandonne", Recherche(Aucun), -1,
          {{"LabelTpsSaisie", "-"}, {"LabelPosSolM", "-"}, {"LabelPosPossM", "-"}, {"LabelTpsTotal", "85"},
@@ -227,6 +234,10 @@ TEST(InfoSolutions, TextesDeLaFenetre)
         {"dans l'autre ordre", autreOrdre, 0, {{"LabelOrdre", "Du plus tordu au plus simple"}, {"LabelPosSolM", "1/2"}},
          {}},
         {"compte manqué", manque, -1, {{"LabelPosSolM", "-"}, {"LabelPosPossM", "42/99746"}}, {}},
+        {"compte impossible, joueur à la meilleure approche", approcheDuJoueur, 0,
+         {{"LabelPosSolM", "-"}, {"LabelPosPossM", "42/99746"}, {"LabelTpsSaisie", "30500"},
+          {"LabelMeilleursRes", "498, 502"}},
+         {}},
         {"deux meilleures approches", approche, -1, {{"LabelBut", "500"}, {"LabelMeilleursRes", "498, 502"}}, {}},
         {"une seule approche", unSeul, -1, {{"LabelMeilleursRes", "497"}}, {}},
         {"après l'inventaire", inventaire, -1, {{"LabelBut", "Tous"}, {"LabelMeilleursRes", "-"}}, {"LabelOrdre"}},

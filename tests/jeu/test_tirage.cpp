@@ -15,7 +15,14 @@ struct Tirage {
         tirage.Reinitialiser(graine);
         tirage.Demarrer(nbGrandes);
     }
-    PasTirage Pas() { return tirage.Avancer(plaques, cachees, but); }
+    PasTirage Pas()
+    {
+        const PasTirage pas = tirage.Avancer();
+        plaques = tirage.Plaques();
+        cachees = tirage.PlaquesCachees();
+        but = tirage.But();
+        return pas;
+    }
     // mène le tirage jusqu'à sa fin ; rend le temps de l'animation à la fin
     uint32_t JusquauBout()
     {
@@ -31,12 +38,34 @@ struct Tirage {
     int32_t but = 0;
 };
 
-bool Arretees(const EtatAnimation& a)
-{
-    return std::all_of(a.Rouleaux.begin(), a.Rouleaux.end(), RouleauArrete);
-}
-
 }  // namespace
+
+// une roue s'arrête dès que son prochain ralentissement porterait l'écart entre deux pas à une seconde
+// ou plus : (croissance − 100) × période / 100, en nombres entiers
+TEST(Tirage, RoueArreteeAUneSecondeEntiere)
+{
+    struct Cas {
+        uint32_t croissance, periode;
+        bool arretee;
+    };
+    const Cas cas[] = {
+        {150, 2000, true},    // 50 × 2000 / 100 = 1000 tout juste
+        {150, 1999, false},   // 999,5 tronqué à 999
+        {110, 10000, true},   // 10 × 10 000 / 100 = 1000
+        {110, 9999, false},
+        {159, 1695, true},    // 59 × 1695 = 100 005
+        {159, 1694, false},   // 59 × 1694 = 99 946
+        {110, 50, false},     // au départ
+        {200, 1000, true},
+        {200, 999, false},
+    };
+    for (const Cas& c : cas) {
+        RouleauChiffre r;
+        r.Croissance = c.croissance;
+        r.Periode = c.periode;
+        EXPECT_EQ(RouleauArrete(r), c.arretee) << c.croissance << " % sur " << c.periode << " ms";
+    }
+}
 
 TEST(Tirage, PasAPasSurVingtCinqGraines)
 {
@@ -50,15 +79,13 @@ TEST(Tirage, PasAPasSurVingtCinqGraines)
             EXPECT_TRUE(r.Periode >= 50 && r.Periode < 150);
         }
         int32_t premierBut = -1;
-        uint32_t tempsPremierBut = 0;
+        uint32_t tempsPremierBut = 0, dernierChangement = 0;
         bool fini = false;
         for (int pas = 0; pas < 400 && !fini; ++pas) {
             const int32_t ancienBut = t.but;
             const PasTirage p = t.Pas();
             const uint32_t temps = t.tirage.Animation().TempsAnimation;
             ASSERT_EQ(temps, 50u * static_cast<uint32_t>(pas + 1));
-            // la fin vient dans le pas même où la dernière roue s'arrête, jamais avant 6000 exclus
-            EXPECT_EQ(p.Termine, temps > 6000 && Arretees(t.tirage.Animation()));
             fini = p.Termine;
             // une plaque de plus à chaque seconde pleine, et c'est celle-là qui est signalée
             EXPECT_EQ(p.PlaqueRevelee, temps % 1000 == 0 && temps <= 6000);
@@ -72,6 +99,8 @@ TEST(Tirage, PasAPasSurVingtCinqGraines)
                 EXPECT_EQ(t.plaques[s], ReservePlaques[indice]);
             }
             EXPECT_EQ(p.ButChange, t.but != ancienBut);
+            if (t.but != ancienBut)
+                dernierChangement = temps;
             EXPECT_TRUE(t.but != 100 && t.but >= 0 && t.but <= 999);
             if (t.but != ancienBut && premierBut < 0) {
                 premierBut = t.but;
@@ -82,6 +111,12 @@ TEST(Tirage, PasAPasSurVingtCinqGraines)
             EXPECT_TRUE(temps > 2000 || t.but % 10 == 0);
         }
         ASSERT_TRUE(fini);
+        // la fin vient dans le pas même où le compte bouge pour la dernière fois, ou au premier pas après
+        // la sixième plaque si les roues se sont arrêtées avant
+        EXPECT_EQ(t.tirage.Animation().TempsAnimation, std::max(6050u, dernierChangement));
+        // et le compte ne bougerait plus : chaque roue attendrait au moins une seconde de plus
+        for (const RouleauChiffre& r : t.tirage.Animation().Rouleaux)
+            EXPECT_GE((r.Croissance - 100) * r.Periode, 100000u);
         EXPECT_GT(t.tirage.Animation().TempsAnimation, 6000u);
         EXPECT_LT(t.tirage.Animation().TempsAnimation, 12000u);
         EXPECT_EQ(premierBut, 200);  // 100 est sauté

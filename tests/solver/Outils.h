@@ -3,6 +3,8 @@
 #include "ExecutionRecherche.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +15,16 @@
 inline std::filesystem::path DossierTemporaire(const std::string& nom)
 {
     return std::filesystem::temp_directory_path() / (nom + "-" + std::to_string(::getpid()));
+}
+
+// l'export attendu des plaques 1 1 2 2 3 4, dont seul 108 se fait (deux calculs à six plaques) : fichier
+// établi et vérifié à la main, rangé sous tests/exports ; tri : « cpt » ou « sol »
+inline constexpr const char* JeuExportAttendu = "1-1-2-2-3-4.";
+inline std::string ExportAttendu(const std::string& tri)
+{
+    std::ifstream fichier(std::string(VARNEL_DOSSIER_TESTS) + "/../exports/" + JeuExportAttendu + tri + ".txt",
+                          std::ios::binary);
+    return {std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
 }
 
 // un jeu résolu, prêt à être examiné
@@ -29,7 +41,7 @@ inline DonneesRecherche Resoudre(const SixEntiers& plaques, int32_t but, int ord
 inline std::vector<std::string> Textes(const DonneesRecherche& d)
 {
     std::vector<std::string> textes;
-    for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+    for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)
         textes.push_back(d.ListeSolutions.Texte(i));
     return textes;
 }

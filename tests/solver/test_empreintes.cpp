@@ -50,7 +50,7 @@ std::string EnHexa(uint64_t h)
 std::string Trace(const DonneesRecherche& d, const std::vector<int>& progression, bool inventaire)
 {
     std::ostringstream t;
-    t << d.ListeSolutions.Count() << ' ' << d.NbPossibilites << ' ' << d.NbSolutions << ' ' << d.MeilleurResultat
+    t << d.ListeSolutions.Nombre() << ' ' << d.NbPossibilites << ' ' << d.NbSolutions << ' ' << d.MeilleurResultat
       << ' ' << d.MeilleurBas << ' ' << d.MeilleurHaut << ' ' << d.ButAtteint << ' ' << d.NbMeilleursQueJoueur
       << ' ' << d.LibellePlaques << ' ' << d.SolutionCourante << '\n';
     for (int32_t n : d.NbPossibilitesEtape)
@@ -65,7 +65,7 @@ std::string Trace(const DonneesRecherche& d, const std::vector<int>& progression
         for (const auto& ligne : d.TableSolutionsComptes)
             for (int32_t n : ligne)
                 t << n << ',';
-    for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i) {
+    for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i) {
         const plq_utl& s = *d.ListeSolutions.Objet(i);
         t << '#' << s.MasquePlaques << ' ' << s.SommeResultats << ' ' << s.PlusGrandIntermediaire << '\n'
           << d.ListeSolutions.Texte(i);

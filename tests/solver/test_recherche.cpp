@@ -27,7 +27,7 @@ TEST(Recherche, ComptesDeReference)
             const DonneesRecherche d = Resoudre(c.plaques, c.but, ordre);
             EXPECT_EQ(d.NbPossibilites, c.possibilites);
             EXPECT_EQ(d.NbPossibilitesEtape, c.etapes);
-            EXPECT_EQ(d.ListeSolutions.Count(), c.entrees);
+            EXPECT_EQ(d.ListeSolutions.Nombre(), c.entrees);
             EXPECT_EQ(d.NbSolutions, c.entrees);
             EXPECT_EQ((std::array<int32_t, 5>{d.NbSolutionsPlaques[2], d.NbSolutionsPlaques[3], d.NbSolutionsPlaques[4],
                                               d.NbSolutionsPlaques[5], d.NbSolutionsPlaques[6]}),
@@ -48,10 +48,10 @@ TEST(Recherche, ElagageDesOperationsInutiles)
 TEST(Recherche, CompteAtteintAuPremierNiveauNonProlonge)
 {
     const DonneesRecherche d = Resoudre({100, 7, 1, 3, 9, 8}, 101);
-    ASSERT_GE(d.ListeSolutions.Count(), 1);
+    ASSERT_GE(d.ListeSolutions.Nombre(), 1);
     EXPECT_EQ(d.ListeSolutions.Texte(0), "100+1=101\n");
     EXPECT_EQ(d.NbSolutionsPlaques[2], 1);
-    EXPECT_EQ(TexteStatut(d).find(" bon(s) compte(s), "), std::to_string(d.ListeSolutions.Count()).size());
+    EXPECT_EQ(TexteStatut(d).find(" bon(s) compte(s), "), std::to_string(d.ListeSolutions.Nombre()).size());
 }
 
 namespace {
@@ -90,7 +90,7 @@ TEST(Recherche, MeilleuresApprochesDesDeuxCotes)
             EXPECT_EQ(d.MeilleurBas, c.bas);
             EXPECT_EQ(d.MeilleurHaut, c.haut);
             std::multiset<int32_t> valeurs;
-            for (int32_t i = 0; i < d.ListeSolutions.Count(); ++i)
+            for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)
                 valeurs.insert(ValeurFinale(d.ListeSolutions.Texte(i)));
             EXPECT_EQ(*valeurs.begin(), c.bas);
             EXPECT_EQ(*valeurs.rbegin(), c.haut);
@@ -99,7 +99,7 @@ TEST(Recherche, MeilleuresApprochesDesDeuxCotes)
             }
         }
     const DonneesRecherche approche = Resoudre({2, 3, 3, 4, 4, 6}, 500);
-    EXPECT_EQ(approche.ListeSolutions.Count(), 3);
+    EXPECT_EQ(approche.ListeSolutions.Nombre(), 3);
     EXPECT_EQ(TexteStatut(approche).substr(0, 11), "3 compte(s)");
 }
 
@@ -108,9 +108,9 @@ TEST(Recherche, CorrectionsDesDefauts)
 {
     // le même calcul sur l'autre 5 reste, le doublon exact non
     const DonneesRecherche egales = Resoudre({4, 25, 5, 6, 5, 10}, 220, 1);
-    EXPECT_EQ(egales.ListeSolutions.Count(), 95);
-    for (int32_t i = 0; i < egales.ListeSolutions.Count(); ++i)
-        for (int32_t j = i + 1; j < egales.ListeSolutions.Count(); ++j)
+    EXPECT_EQ(egales.ListeSolutions.Nombre(), 95);
+    for (int32_t i = 0; i < egales.ListeSolutions.Nombre(); ++i)
+        for (int32_t j = i + 1; j < egales.ListeSolutions.Nombre(); ++j)
             ASSERT_FALSE(MemeSolution(*egales.ListeSolutions.Objet(i), egales.ListeSolutions.Objet(j)))
                 << i << " " << j;
 
@@ -129,16 +129,16 @@ TEST(Recherche, DeuxOrdresMemesSolutions)
 {
     const DonneesRecherche simple = Resoudre({100, 75, 50, 25, 10, 10}, 101, 1);
     const DonneesRecherche tordu = Resoudre({100, 75, 50, 25, 10, 10}, 101, 2);
-    ASSERT_EQ(simple.ListeSolutions.Count(), tordu.ListeSolutions.Count());
-    for (int32_t i = 0; i < simple.ListeSolutions.Count(); ++i) {
+    ASSERT_EQ(simple.ListeSolutions.Nombre(), tordu.ListeSolutions.Nombre());
+    for (int32_t i = 0; i < simple.ListeSolutions.Nombre(); ++i) {
         bool trouve = false;
-        for (int32_t j = 0; j < tordu.ListeSolutions.Count() && !trouve; ++j)
+        for (int32_t j = 0; j < tordu.ListeSolutions.Nombre() && !trouve; ++j)
             trouve = MemeSolution(*simple.ListeSolutions.Objet(i), tordu.ListeSolutions.Objet(j));
         EXPECT_TRUE(trouve) << simple.ListeSolutions.Texte(i);
     }
     // du plus simple : 2 plaques d'abord ; du plus tordu : 2 plaques à la fin
     EXPECT_EQ(NbPlaquesMasque(simple.ListeSolutions.Objet(0)->MasquePlaques), 3);
-    EXPECT_EQ(NbPlaquesMasque(tordu.ListeSolutions.Objet(tordu.ListeSolutions.Count() - 1)->MasquePlaques), 3);
+    EXPECT_EQ(NbPlaquesMasque(tordu.ListeSolutions.Objet(tordu.ListeSolutions.Nombre() - 1)->MasquePlaques), 3);
 }
 
 namespace {

@@ -117,7 +117,7 @@ TEST(Solutions, ListeRangeeDansLesDeuxOrdres)
     for (int ordre : {1, 2}) {
         const DonneesRecherche d = Resoudre({100, 75, 50, 25, 10, 10}, 101, ordre);
         const auto& l = d.ListeSolutions;
-        for (int32_t i = 0; i + 1 < l.Count(); ++i)
+        for (int32_t i = 0; i + 1 < l.Nombre(); ++i)
             EXPECT_FALSE(AvantDans(*l.Objet(i + 1), *l.Objet(i), ordre, l.Texte(i + 1) < l.Texte(i)))
                 << "ordre " << ordre << ", entrée " << i;
     }
@@ -126,7 +126,7 @@ TEST(Solutions, ListeRangeeDansLesDeuxOrdres)
 TEST(Solutions, PlaquesEgalesGardeesToutesDeux)
 {
     const DonneesRecherche d = Resoudre({5, 5, 100, 1, 2, 3}, 105);
-    ASSERT_GE(d.ListeSolutions.Count(), 2);
+    ASSERT_GE(d.ListeSolutions.Nombre(), 2);
     EXPECT_EQ(d.ListeSolutions.Texte(0), "100+5=105\n");
     EXPECT_EQ(d.ListeSolutions.Texte(1), "100+5=105\n");
     EXPECT_EQ(d.ListeSolutions.Objet(0)->MasquePlaques, 0b101u);
@@ -193,8 +193,8 @@ TEST(ListeSolutions, InsertionsCommeUnVecteur)
         liste.Inserer(position, texte, std::make_unique<plq_utl>(static_cast<uint32_t>(i)));
         modele.insert(modele.begin() + position, texte);
     }
-    ASSERT_EQ(liste.Count(), 3000);
-    for (int32_t i = 0; i < liste.Count(); ++i) {
+    ASSERT_EQ(liste.Nombre(), 3000);
+    for (int32_t i = 0; i < liste.Nombre(); ++i) {
         ASSERT_EQ(liste.Texte(i), modele[static_cast<size_t>(i)]);
         ASSERT_EQ(std::to_string(liste.Objet(i)->MasquePlaques), liste.Texte(i));
     }

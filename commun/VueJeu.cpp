@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VueJeu.h"
+
+#include "BoitePeinture.h"
+#include "DessinJeu.h"
+
+#include <QPainter>
+
+VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zoneClient, BoitePeinture& compte,
+               BoitePeinture& bande)
+    : partie_(partie), fenetre_(fenetre), zoneClient_(zoneClient), compte_(compte), bande_(bande)
+{
+    zoneClient_.Peindre = [this](QPainter& p) { FormPaint(p); };
+    compte_.Peindre = [this](QPainter& p) { PaintBoxButPaint(p); };
+    bande_.Peindre = [this](QPainter& p) { PaintBoxBandePlaquesPaint(p); };
+}
+
+int VueJeu::LargeurExterieure() const
+{
+    const int cadre = fenetre_.frameGeometry().width();
+    return cadre > fenetre_.width() ? cadre : fenetre_.width();
+}
+
+int VueJeu::GaucheCase(int i) const
+{
+    const int ecart = (LargeurExterieure() - 192) / 7;
+    return ecart + i * (ecart + 32);
+}
+
+void VueJeu::AjusterALaLargeur()
+{
+    const int largeur = LargeurExterieure();
+    if (largeur == largeurAjustee_)
+        return;
+    largeurAjustee_ = largeur;
+    bande_.setGeometry(0, 72, largeur, 34);
+    compte_.move((largeur - 48) / 2 - 2, 35);
+    zoneClient_.update();
+}
+
+void VueJeu::PaintBoxButPaint(QPainter& peintre) const { DessinerCompte(peintre, partie_.But()); }
+
+void VueJeu::PaintBoxBandePlaquesPaint(QPainter& peintre) const
+{
+    DessinerBandePlaques(peintre, bande_.width(), bande_.height(), partie_.Plaques(), partie_.PlaquesCachees(),
+                         [this](int i) { return GaucheCase(i); });
+}
+
+void VueJeu::FormPaint(QPainter& peintre)
+{
+    peintre.fillRect(zoneClient_.rect(), Qt::black);
+    const TListeSolutions& liste = partie_.Donnees().ListeSolutions;
+    const int32_t courante = partie_.SolutionCourante();
+    if (liste.Vide() || peintureEnCours_ || courante < 0 || courante >= liste.Nombre())
+        return;
+    peintureEnCours_ = true;
+    const plq_utl* solution = liste.Objet(courante);
+    DessinerSolution(peintre, liste.Texte(courante), solution ? solution->MasquePlaques : 0,
+                     [this](int i) { return GaucheCase(i); });
+    peintureEnCours_ = false;
+}

@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CommandesJeu.h"
+#include "DonneesRecherche.h"
+#include "ExecutionRecherche.h"
+#include "PropositionJeu.h"
+#include "Statistiques.h"
+#include "TirageAuSort.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+// d'où vient le jeu : il n'entre dans les statistiques que tiré au sort ou proposé
+enum class OrigineJeu : uint8_t {
+    Aucune = 0,  // aucun jeu, ou jeu de la ligne de commande
+    TireAuSort = 1,
+    Propose = 2,
+};
+
+// la graine du générateur à chaque remise à zéro : l'heure, en secondes
+unsigned GraineDeLHeure();
+
+// ordre des solutions demandé au moteur (DonneesRecherche::OrdreSolutions)
+inline constexpr uint8_t OrdreDuSimpleAuTordu = 1;
+inline constexpr uint8_t OrdreDuTorduAuSimple = 2;
+
+// la partie en cours, quelle que soit la fenêtre qui la montre : les six plaques et le compte, d'où vient
+// le jeu, les plaques cachées, la phase, l'enregistrement unique des statistiques, la solution montrée.
+// Le moteur remplit le record DonneesRecherche que tient la partie ; les fenêtres le lisent.
+//
+// Déroulement : NouveauJeuTire → AvancerTirage… (fin : JeuPose) ; ou CommencerProposition →
+// SuivreProposition… (compte complet : NouveauJeuPropose) ; ou NouveauJeuLigneCommande. Puis la saisie du
+// joueur (JoueurTermine), Resoudre dans un ordre ou l'autre, MarquerEnregistre une fois, et le parcours
+// des solutions.
+class Partie {
+public:
+    // graine : celle de chaque remise à zéro ; par défaut l'heure, en secondes
+    explicit Partie(std::function<unsigned()> graine = {});
+
+    // ----- état -----
+    DonneesRecherche& Donnees() { return donnees_; }
+    const DonneesRecherche& Donnees() const { return donnees_; }
+    const SixEntiers& Plaques() const { return donnees_.Plaques; }
+    int32_t But() const { return donnees_.But; }
+    const std::array<bool, 6>& PlaquesCachees() const { return plaquesCachees_; }
+    OrigineJeu Origine() const { return origine_; }
+    PhaseJeu Phase() const { return phase_; }
+    const TirageAuSort& Tirage() const { return tirage_; }
+    // les commandes permises dans la phase, et les flèches selon la solution montrée
+    EtatCommandes Commandes() const { return CommandesDeLaPhase(phase_); }
+    EtatNavigation Navigation() const;
+
+    // ----- début d'un jeu -----
+    // tout effacé : cases vides et cachées, compte 0, plus de solutions, générateur réensemencé
+    void Reinitialiser();
+    // un tirage au sort commence ; nbGrandes : nombre imposé de grandes plaques, sinon le tirage ordinaire
+    void NouveauJeuTire(std::optional<int> nbGrandes = std::nullopt);
+    // un pas de 50 ms de l'animation ; au dernier, le jeu est posé
+    PasTirage AvancerTirage();
+    // le pavé s'ouvre sur un jeu vide ; chaque touche est reprise par SuivreProposition, le compte complet
+    // pose le jeu par NouveauJeuPropose
+    void CommencerProposition();
+    void SuivreProposition(const PropositionJeu& saisie);
+    // le pavé fermé sans compte complet : il n'y a plus de jeu
+    void AbandonnerProposition();
+    // un jeu proposé complet (fin du pavé, ou jeu rejoué) : posé, à résoudre et à enregistrer une fois
+    void NouveauJeuPropose(const SixEntiers& plaques, int32_t but);
+    // un jeu de la ligne de commande : posé, jamais enregistré dans les statistiques
+    void NouveauJeuLigneCommande(const SixEntiers& plaques, int32_t but);
+
+    // ----- le joueur et la recherche -----
+    // la saisie du calcul du joueur est finie, quelle qu'en soit l'issue (ses éléments sont dans Donnees())
+    void JoueurTermine() { joueurTermine_ = true; }
+    // résout le jeu dans l'ordre donné ; les crochets de l'appelant sont appelés une fois la phase changée
+    void Resoudre(uint8_t ordre, const CrochetsRecherche& crochets = {});
+    // l'inventaire de tous les comptes des six plaques, par la même exécution
+    void InventorierTousComptes(const CrochetsRecherche& crochets = {});
+    // les deux bouts de toute recherche, pour qui la mène lui-même
+    void RechercheCommencee() { phase_ = PhaseJeu::RechercheEnCours; }
+    void RechercheTerminee();
+
+    // ----- statistiques -----
+    // le jeu, tiré au sort ou proposé, n'est pas encore dans les statistiques
+    bool StatistiquesEnAttente() const { return statsAEnregistrer_; }
+    // il est temps de l'y mettre : résolu, joueur fini, pas encore enregistré
+    bool AEnregistrer() const;
+    // ce que ce jeu ajoute aux statistiques, la première fois qu'il est temps ; ensuite plus rien
+    std::optional<CumulsStat> MarquerEnregistre();
+
+    // ----- parcours des solutions -----
+    int32_t SolutionCourante() const { return donnees_.SolutionCourante; }
+    int32_t NbSolutionsListees() const { return donnees_.ListeSolutions.Nombre(); }
+    void PremiereSolution();
+    void SolutionPrecedente();
+    void SolutionSuivante();
+    void DerniereSolution();
+    // montre la première solution, dans l'ordre de la liste, qui utilise exactement nbPlaques plaques et
+    // rend son indice ; std::nullopt quand il n'y en a pas, et la solution montrée ne change pas
+    std::optional<int32_t> PremiereSolutionUtilisant(int nbPlaques);
+
+private:
+    void CommencerNouveauJeu(PhaseJeu phase);
+    void PoserJeu(const SixEntiers& plaques, int32_t but, OrigineJeu origine);
+    CrochetsRecherche Encadrer(const CrochetsRecherche& crochets);
+
+    std::function<unsigned()> graine_;
+    DonneesRecherche donnees_;
+    TirageAuSort tirage_;
+    std::array<bool, 6> plaquesCachees_{true, true, true, true, true, true};
+    PhaseJeu phase_ = PhaseJeu::AucunJeu;
+    OrigineJeu origine_ = OrigineJeu::Aucune;
+    bool statsAEnregistrer_ = false;
+    bool joueurTermine_ = false;
+};
