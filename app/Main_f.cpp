@@ -10,6 +10,7 @@
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
 #include "FenetreAuBouton.h"
+#include "FichierIniFenetre.h"
 #include "Horloge.h"
 #include "LigneCommande.h"
 #include "Ouverture.h"
@@ -139,7 +140,7 @@ void TfrmMain::RelierCommandes()
 
 void TfrmMain::FormCreate()
 {
-    FichierIni = std::make_unique<TFichierIni>(EmplacementFichierIni(QCoreApplication::applicationDirPath()));
+    FichierIni = std::make_unique<TFichierIni>(PreparerFichierIni(QCoreApplication::applicationDirPath()));
     MajCommandes();
 }
 
@@ -454,11 +455,7 @@ void TfrmMain::EnregistrerStatistiques()
     const std::optional<CumulsStat> jeu = partie_.MarquerEnregistre();
     if (!jeu)
         return;
-    // le fichier reste alors tel qu'il était ; les chiffres de ce jeu sont perdus, mais pas en silence
-    if (!FichierIni->AjouterCumuls(*jeu))
-        AfficherMessage(this, QStringLiteral("Statistiques non enregistrées"),
-                        QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
-                            .arg(QDir::toNativeSeparators(FichierIni->Chemin())));
+    EnregistrerCumulsOuDire(this, *FichierIni, *jeu);
 }
 
 void TfrmMain::RubriqueAProposClick()

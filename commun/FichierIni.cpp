@@ -1,19 +1,167 @@
 #include "FichierIni.h"
 
+#include "ProvisoiresAbandonnes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
+#include <algorithm>
+#include <cerrno>
 #include <limits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 // un enregistrement ne garde le verrou que quelques millisecondes : au-delà, c'est un programme arrêté net
-constexpr int AttenteVerrouMs = 10000;
 constexpr int VerrouAbandonneMs = 8000;
+
+const QByteArray MarqueUtf8("\xEF\xBB\xBF");
+const QByteArray MarqueUtf16LE("\xFF\xFE");
+const QByteArray MarqueUtf16BE("\xFE\xFF");
+
+// la raison d'un échec du système, en français
+QString TexteErreurSysteme(int code)
+{
+    switch (code) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permission refusée");
+    case EROFS:
+        return QStringLiteral("système de fichiers en lecture seule");
+    case ENOSPC:
+        return QStringLiteral("plus de place sur le disque");
+    case EDQUOT:
+        return QStringLiteral("quota dépassé");
+    case EFBIG:
+        return QStringLiteral("taille de fichier permise dépassée");
+    case EIO:
+        return QStringLiteral("erreur d'entrée-sortie");
+    case ENOTDIR:
+        return QStringLiteral("un élément du chemin n'est pas un dossier");
+    case EISDIR:
+        return QStringLiteral("c'est un dossier");
+    case ELOOP:
+        return QStringLiteral("trop de liens symboliques");
+    case ENAMETOOLONG:
+        return QStringLiteral("nom trop long");
+    default:
+        return QStringLiteral("erreur système %1").arg(code);
+    }
+}
+
+void DonnerRaison(QString* raison, const QString& texte)
+{
+    if (raison)
+        *raison = texte;
+}
+
+// le fichier ouvert sans attendre, fermé à la sortie de la portée
+class Descripteur {
+public:
+    explicit Descripteur(int fd) : fd_(fd) {}
+    ~Descripteur()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descripteur(const Descripteur&) = delete;
+    Descripteur& operator=(const Descripteur&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+QString RaisonPasOrdinaire()
+{
+    return QStringLiteral("Ce n'est pas un fichier ordinaire (tube, périphérique ou dossier).");
+}
+
+QString RaisonTropGrand()
+{
+    return QStringLiteral("Le fichier dépasse la taille d'un fichier de statistiques (1 Mo).");
+}
+
+// les octets du fichier : seul un fichier ordinaire d'au plus la taille permise est lu. L'ouverture
+// n'attend jamais (O_NONBLOCK : un tube sans écrivain ne retient pas le programme) et le type est
+// vérifié avant et après l'ouverture, sur ce qui a vraiment été ouvert
+bool LireOctets(const QString& chemin, QByteArray& octets, bool& absent, QString& raison)
+{
+    octets.clear();
+    absent = false;
+    const QByteArray nom = QFile::encodeName(chemin);
+    struct stat etat {};
+    if (::stat(nom.constData(), &etat) == 0 && !S_ISREG(etat.st_mode)) {
+        raison = RaisonPasOrdinaire();
+        return false;
+    }
+    const Descripteur fichier(::open(nom.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fichier.fd() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            absent = true;
+            return true;
+        }
+        raison = QStringLiteral("Le fichier ne peut pas être lu (%1).").arg(TexteErreurSysteme(errno));
+        return false;
+    }
+    if (::fstat(fichier.fd(), &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        raison = RaisonPasOrdinaire();
+        return false;
+    }
+    if (etat.st_size > TFichierIni::TailleMaximale) {
+        raison = RaisonTropGrand();
+        return false;
+    }
+    // un octet de plus que permis : un fichier qui grandit pendant la lecture est vu aussi
+    octets.resize(TFichierIni::TailleMaximale + 1);
+    qint64 lus = 0;
+    while (lus < octets.size()) {
+        const ssize_t n = ::read(fichier.fd(), octets.data() + lus, static_cast<size_t>(octets.size() - lus));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            raison = QStringLiteral("Le fichier ne peut pas être lu (%1).").arg(TexteErreurSysteme(errno));
+            octets.clear();
+            return false;
+        }
+        if (n == 0)
+            break;
+        lus += n;
+    }
+    if (lus > TFichierIni::TailleMaximale) {
+        raison = RaisonTropGrand();
+        octets.clear();
+        return false;
+    }
+    octets.truncate(lus);
+    return true;
+}
+
+// le texte en UTF-16 décodé, seulement s'il se réécrit à l'identique (pas de moitié de caractère)
+bool DecoderUtf16(const QByteArray& corps, QStringConverter::Encoding codage, QByteArray& texte)
+{
+    if (corps.size() % 2 != 0)
+        return false;
+    QStringDecoder decodeur(codage, QStringConverter::Flag::Stateless);
+    const QString decode = decodeur.decode(corps);
+    if (decodeur.hasError())
+        return false;
+    QStringEncoder encodeur(codage, QStringConverter::Flag::Stateless);
+    if (QByteArray(encodeur.encode(decode)) != corps)
+        return false;
+    // une moitié de caractère seule ne passe pas en UTF-8 : elle serait perdue à la réécriture
+    texte = decode.toUtf8();
+    return QString::fromUtf8(texte) == decode;
+}
 
 bool EstCommentaire(const QByteArray& ligne) { return ligne.startsWith(';') || ligne.startsWith('#'); }
 
@@ -77,37 +225,86 @@ bool LireNombre(const QByteArray& texte, int64_t& valeur)
     return ok;
 }
 
-bool DossierInscriptible(const QString& dossier)
+// refuse de remplacer un fichier que personne n'a le droit d'écrire (root le pourrait : il ne le fait pas),
+// ou que ce processus ne peut pas écrire ; un fichier qui n'est pas ordinaire n'est jamais remplacé
+bool FichierRemplacable(const QByteArray& nom, const struct stat& etat, QString* raison)
 {
-    const QFileInfo info(dossier);
-    return info.isDir() && info.isWritable();
-}
-
-std::function<bool(const QString&)>& VerificationDossier()
-{
-    static std::function<bool(const QString&)> verification = DossierInscriptible;
-    return verification;
+    if (!S_ISREG(etat.st_mode)) {
+        DonnerRaison(raison, RaisonPasOrdinaire());
+        return false;
+    }
+    if ((etat.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        DonnerRaison(raison, QStringLiteral("Le fichier est en lecture seule."));
+        return false;
+    }
+    if (::access(nom.constData(), W_OK) != 0) {
+        DonnerRaison(raison, errno == EACCES ? QStringLiteral("Le fichier est en lecture seule.")
+                                             : QStringLiteral("Le fichier ne peut pas être écrit (%1).")
+                                                   .arg(TexteErreurSysteme(errno)));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 TFichierIni::TFichierIni(QString chemin) : chemin_(std::move(chemin)) { Lire(); }
 
+QString TFichierIni::Dossier() const { return QFileInfo(chemin_).absolutePath(); }
+
 bool TFichierIni::Lire()
 {
     lignes_ = {QByteArray()};
     crlf_ = false;
-    QFile fichier(chemin_);
-    if (!fichier.exists())
-        return true;
-    if (!fichier.open(QIODevice::ReadOnly))
+    codage_ = Codage::Utf8;
+    raisonIllisible_.clear();
+    QByteArray octets;
+    bool absent = false;
+    if (!LireOctets(chemin_, octets, absent, raisonIllisible_))
         return false;
-    const QByteArray contenu = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError)
+    QByteArray texte;
+    if (octets.startsWith(MarqueUtf8)) {
+        codage_ = Codage::Utf8AvecMarque;
+        texte = octets.mid(MarqueUtf8.size());
+    } else if (octets.startsWith(MarqueUtf16LE) || octets.startsWith(MarqueUtf16BE)) {
+        const bool petit = octets.startsWith(MarqueUtf16LE);
+        codage_ = petit ? Codage::Utf16LE : Codage::Utf16BE;
+        if (!DecoderUtf16(octets.mid(2), petit ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, texte)) {
+            codage_ = Codage::Utf8;
+            raisonIllisible_ = QStringLiteral("Le fichier n'est pas un texte UTF-16 valable.");
+            return false;
+        }
+    } else {
+        texte = octets;
+    }
+    // un octet nul : UTF-16 sans marque, UTF-32 ou fichier binaire ; y ajouter des lignes ferait un mélange
+    if (texte.contains('\0')) {
+        codage_ = Codage::Utf8;
+        raisonIllisible_ = QStringLiteral("Le codage du fichier n'est pas reconnu (ni UTF-8 ni UTF-16 marqué).");
         return false;
-    lignes_ = contenu.split('\n');
-    crlf_ = contenu.contains("\r\n");
+    }
+    lignes_ = texte.split('\n');
+    crlf_ = texte.contains("\r\n");
     return true;
+}
+
+QByteArray TFichierIni::Contenu() const
+{
+    const QByteArray texte = lignes_.join('\n');
+    switch (codage_) {
+    case Codage::Utf8AvecMarque:
+        return MarqueUtf8 + texte;
+    case Codage::Utf16LE:
+    case Codage::Utf16BE: {
+        const bool petit = codage_ == Codage::Utf16LE;
+        QStringEncoder encodeur(petit ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                                QStringConverter::Flag::Stateless);
+        return (petit ? MarqueUtf16LE : MarqueUtf16BE) + QByteArray(encodeur.encode(QString::fromUtf8(texte)));
+    }
+    case Codage::Utf8:
+        break;
+    }
+    return texte;
 }
 
 int TFichierIni::TrouverSection(const QByteArray& section) const
@@ -138,16 +335,23 @@ int TFichierIni::TrouverCle(int section, const QByteArray& cle) const
     return -1;
 }
 
-int64_t TFichierIni::LireEntier(const QString& section, const QString& cle, int64_t defaut) const
+std::optional<int64_t> TFichierIni::LireOption(const QString& section, const QString& cle) const
 {
     const int s = TrouverSection(section.toUtf8());
     const int c = s < 0 ? -1 : TrouverCle(s, cle.toUtf8());
     if (c < 0)
-        return defaut;
+        return std::nullopt;
     QByteArray nom, texte;
     CleValeur(lignes_[c], nom, texte);
     int64_t valeur = 0;
-    return LireNombre(texte, valeur) ? valeur : defaut;
+    if (!LireNombre(texte, valeur))
+        return std::nullopt;
+    return valeur;
+}
+
+int64_t TFichierIni::LireEntier(const QString& section, const QString& cle, int64_t defaut) const
+{
+    return LireOption(section, cle).value_or(defaut);
 }
 
 void TFichierIni::EcrireEntier(const QString& section, const QString& cle, int64_t valeur)
@@ -178,20 +382,48 @@ void TFichierIni::EcrireEntier(const QString& section, const QString& cle, int64
     lignes_.insert(position, cle.toUtf8() + texteValeur);
 }
 
-bool TFichierIni::Enregistrer()
+bool TFichierIni::Enregistrer(QString* raison)
 {
-    const QFileInfo info(chemin_);
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    QSaveFile fichier(chemin_);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray contenu = Contenu();
-    if (fichier.write(contenu) != contenu.size()) {
-        fichier.cancelWriting();
+    const QString dossier = Dossier();
+    if (!QDir().mkpath(dossier)) {
+        DonnerRaison(raison, QStringLiteral("Le dossier « %1 » ne peut pas être créé.").arg(QDir::toNativeSeparators(dossier)));
         return false;
     }
-    return fichier.commit();
+    const QByteArray nom = QFile::encodeName(chemin_);
+    struct stat ancien {};
+    const bool existe = ::stat(nom.constData(), &ancien) == 0;
+    if (existe && !FichierRemplacable(nom, ancien, raison))
+        return false;
+
+    QSaveFile fichier(chemin_);
+    if (!fichier.open(QIODevice::WriteOnly)) {
+        const int code = errno;
+        DonnerRaison(raison, ::access(QFile::encodeName(dossier).constData(), W_OK) != 0
+                                 ? QStringLiteral("Le dossier « %1 » ne peut pas être écrit.").arg(QDir::toNativeSeparators(dossier))
+                                 : QStringLiteral("Le fichier ne peut pas être écrit (%1).").arg(TexteErreurSysteme(code)));
+        return false;
+    }
+    // le fichier remplacé garde ses droits, et son propriétaire quand l'administrateur le réécrit
+    if (existe) {
+        const int fd = fichier.handle();
+        bool garde = ::fchmod(fd, ancien.st_mode & 07777) == 0;
+        if (::geteuid() == 0)
+            garde = ::fchown(fd, ancien.st_uid, ancien.st_gid) == 0 && garde;
+        if (!garde) {
+            DonnerRaison(raison, QStringLiteral("Les droits du fichier ne peuvent pas être gardés (%1).").arg(TexteErreurSysteme(errno)));
+            fichier.cancelWriting();
+            return false;
+        }
+    }
+    const QByteArray contenu = Contenu();
+    errno = 0;
+    if (fichier.write(contenu) != contenu.size() || !fichier.commit()) {
+        const int code = errno;
+        fichier.cancelWriting();
+        DonnerRaison(raison, QStringLiteral("Le fichier n'a pas pu être écrit (%1).").arg(TexteErreurSysteme(code)));
+        return false;
+    }
+    return true;
 }
 
 CumulsStat TFichierIni::LireCumuls() const
@@ -202,34 +434,107 @@ CumulsStat TFichierIni::LireCumuls() const
     return cumuls;
 }
 
-bool TFichierIni::AjouterCumuls(const CumulsStat& jeu)
+bool TFichierIni::ModifierSousVerrou(const std::function<void()>& modification, QString* raison)
 {
-    if (!QDir().mkpath(QFileInfo(chemin_).absolutePath()))
+    const QString dossier = Dossier();
+    if (!QDir().mkpath(dossier)) {
+        DonnerRaison(raison, QStringLiteral("Le dossier « %1 » ne peut pas être créé.").arg(QDir::toNativeSeparators(dossier)));
         return false;
+    }
     QLockFile verrou(CheminVerrou());
     verrou.setStaleLockTime(VerrouAbandonneMs);
-    if (!verrou.tryLock(AttenteVerrouMs))
+    if (!verrou.tryLock(attenteVerrouMs_)) {
+        const QString nomVerrou = QFileInfo(CheminVerrou()).fileName();
+        DonnerRaison(raison, verrou.error() == QLockFile::LockFailedError
+                                 ? QStringLiteral("Le verrou « %1 » est tenu par un autre exemplaire du programme.").arg(nomVerrou)
+                                 : QStringLiteral("Le verrou « %1 » ne peut pas être créé.").arg(nomVerrou));
         return false;
+    }
     // un fichier présent mais illisible n'est pas remplacé : ses totaux seraient perdus
-    if (!Lire())
+    if (!Lire()) {
+        DonnerRaison(raison, raisonIllisible_);
         return false;
-    CumulsStat total = LireCumuls();
-    ::AjouterCumuls(total, jeu);
-    for (size_t i = 0; i < Cumul::Nombre; ++i)
-        EcrireEntier(SectionStatistiques, QLatin1String(ClesCumuls[i]), total.Valeurs[i]);
-    return Enregistrer();
+    }
+    modification();
+    return Enregistrer(raison);
 }
 
-QString EmplacementFichierIni(const QString& dossierProgramme)
+bool TFichierIni::AjouterCumuls(const CumulsStat& jeu, QString* raison)
 {
-    const QString nom = QStringLiteral("varnel.ini");
-    if (VerificationDossier()(dossierProgramme))
-        return QDir(dossierProgramme).absoluteFilePath(nom);
-    const QString configuration = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(configuration + QStringLiteral("/varnel")).absoluteFilePath(nom);
+    return ModifierSousVerrou(
+        [&] {
+            CumulsStat total = LireCumuls();
+            ::AjouterCumuls(total, jeu);
+            for (size_t i = 0; i < Cumul::Nombre; ++i)
+                EcrireEntier(SectionStatistiques, QLatin1String(ClesCumuls[i]), total.Valeurs[i]);
+        },
+        raison);
 }
 
-void RemplacerVerificationDossier(std::function<bool(const QString&)> verification)
+bool TFichierIni::EcrireOption(const QString& section, const QString& cle, int64_t valeur, QString* raison)
 {
-    VerificationDossier() = verification ? std::move(verification) : DossierInscriptible;
+    return ModifierSousVerrou([&] { EcrireEntier(section, cle, valeur); }, raison);
+}
+
+int TFichierIni::TempsLimite() const
+{
+    const std::optional<int64_t> valeur = LireOption(SectionOptions, CleTempsLimite);
+    if (!valeur || std::find(TempsLimitesPermis.begin(), TempsLimitesPermis.end(), *valeur) == TempsLimitesPermis.end())
+        return 0;
+    return static_cast<int>(*valeur);
+}
+
+bool TFichierIni::ChoisirTempsLimite(int secondes, QString* raison)
+{
+    if (std::find(TempsLimitesPermis.begin(), TempsLimitesPermis.end(), secondes) == TempsLimitesPermis.end()) {
+        DonnerRaison(raison, QStringLiteral("Temps limite inconnu : %1 s.").arg(secondes));
+        return false;
+    }
+    return EcrireOption(SectionOptions, CleTempsLimite, secondes, raison);
+}
+
+bool TFichierIni::CopierSiAbsent(const QString& destination, QString* raison) const
+{
+    if (!raisonIllisible_.isEmpty()) {
+        DonnerRaison(raison, raisonIllisible_);
+        return false;
+    }
+    TFichierIni copie(destination);
+    copie.attenteVerrouMs_ = attenteVerrouMs_;
+    return copie.ModifierSousVerrou(
+        [&] {
+            // un autre exemplaire a pu la faire entre-temps : ce qu'il a écrit depuis reste
+            if (QFileInfo::exists(destination))
+                return;
+            copie.lignes_ = lignes_;
+            copie.crlf_ = crlf_;
+            copie.codage_ = codage_;
+        },
+        raison);
+}
+
+bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom)
+{
+    static const QRegularExpression six(QStringLiteral("^[A-Za-z]{6}$"));
+    if (!nom.startsWith(nomFichier + QLatin1Char('.')))
+        return false;
+    const QString suffixe = nom.mid(nomFichier.size() + 1);
+    return six.match(suffixe).hasMatch() && suffixe != suffixe.toLower() && suffixe != suffixe.toUpper();
+}
+
+int SupprimerProvisoiresFichierIni(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (!info.absoluteDir().exists())
+        return 0;
+    // verrou tenu : un enregistrement est en cours, son fichier provisoire n'est pas un reste
+    QLockFile verrou(chemin + QStringLiteral(".verrou"));
+    verrou.setStaleLockTime(VerrouAbandonneMs);
+    if (!verrou.tryLock(0))
+        return 0;
+    const QString nomFichier = info.fileName();
+    return SupprimerProvisoiresAbandonnes(QFile::encodeName(info.absolutePath()).toStdString(),
+                                          [&](const std::string& nom) {
+                                              return EstProvisoireFichierIni(nomFichier, QFile::decodeName(nom.c_str()));
+                                          });
 }

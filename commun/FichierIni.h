@@ -1,57 +1,105 @@
 #pragma once
 
+#include "EmplacementFichierIni.h"
 #include "Statistiques.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <functional>
+#include <optional>
 
 // le fichier varnel.ini, lu en entier et réécrit en entier : les lignes que le programme ne connaît pas
-// (autres sections, autres clés, commentaires) restent telles quelles ; les entiers sont en 64 bits
+// (autres sections, autres clés, commentaires) restent telles quelles ; les entiers sont en 64 bits.
+// Seul un fichier ordinaire d'au plus 1 Mo est lu, sans jamais attendre (un tube ou un périphérique
+// est refusé) ; une marque d'ordre UTF-8 est gardée, un fichier UTF-16 marqué est relu et réécrit en
+// UTF-16 ; un fichier qui ne peut pas être lu n'est jamais remplacé
 class TFichierIni {
 public:
+    // au-delà, un fichier de statistiques n'en est pas un : il est tenu pour illisible
+    static constexpr qint64 TailleMaximale = 1024 * 1024;
+    // l'attente du verrou qu'un autre exemplaire tient, avant de renoncer (la fenêtre attend avec elle)
+    static constexpr int AttenteVerrouParDefautMs = 2000;
+
     explicit TFichierIni(QString chemin);
 
     const QString& Chemin() const { return chemin_; }
+    // le dossier du fichier : ce que le programme garde d'autre vit à côté
+    QString Dossier() const;
 
-    // relit tout le fichier ; absent, il est vide ; faux s'il existe mais ne peut pas être lu
+    // relit tout le fichier ; absent, il est vide ; faux s'il existe mais ne peut pas être lu (raison dans
+    // RaisonIllisible()) : son contenu est alors vide, et aucun enregistrement ne le remplacera
     bool Lire();
+    const QString& RaisonIllisible() const { return raisonIllisible_; }
+
     // entier décimal ou « 0x » hexadécimal ; clé absente ou valeur qui n'est pas un entier : défaut
     int64_t LireEntier(const QString& section, const QString& cle, int64_t defaut = 0) const;
     // remplace la valeur, ou ajoute la clé et la section qui manquent
     void EcrireEntier(const QString& section, const QString& cle, int64_t valeur);
-    QByteArray Contenu() const { return lignes_.join('\n'); }
-    // tout le fichier en une étape (fichier temporaire puis renommage) : un arrêt brutal laisse
-    // l'ancien contenu ou le nouveau, jamais un mélange ; crée le dossier s'il manque
-    bool Enregistrer();
+    // les octets que le fichier contiendrait, marque d'ordre et codage d'origine compris
+    QByteArray Contenu() const;
+    // tout le fichier en une étape (fichier provisoire puis renommage) : un arrêt brutal laisse l'ancien
+    // contenu ou le nouveau, jamais un mélange ; crée le dossier s'il manque ; un fichier remplacé garde
+    // ses droits et son propriétaire ; un fichier sans droit d'écriture n'est pas remplacé, même par
+    // l'administrateur ; faux avec la raison sinon
+    bool Enregistrer(QString* raison = nullptr);
 
     // les dix-sept compteurs de la section Statistiques, 0 pour ceux qui manquent
     CumulsStat LireCumuls() const;
     // relit, ajoute les montants d'un jeu et réécrit sous un verrou, pour qu'un autre exemplaire
-    // du programme n'efface pas ce jeu ; faux si le fichier n'a pas pu être lu ou écrit (il est alors intact)
-    bool AjouterCumuls(const CumulsStat& jeu);
+    // du programme n'efface pas ce jeu ; faux avec la raison si le fichier n'a pas pu être lu ou écrit
+    // (il est alors intact)
+    bool AjouterCumuls(const CumulsStat& jeu, QString* raison = nullptr);
+
+    // une option entière du contenu lu ; absente, illisible ou qui n'est pas un entier : rien
+    std::optional<int64_t> LireOption(const QString& section, const QString& cle) const;
+    // écrit une option comme les statistiques : relue, changée et réécrite sous le verrou, tout le reste
+    // du fichier gardé ; faux avec la raison si le fichier n'a pas pu être lu ou écrit (il est alors intact)
+    bool EcrireOption(const QString& section, const QString& cle, int64_t valeur, QString* raison = nullptr);
+    // le temps limite du joueur, en secondes ; 0 (sans limite) pour une valeur absente, illisible ou
+    // qui n'est pas l'un des choix permis
+    int TempsLimite() const;
+    // faux, sans rien écrire, pour une valeur qui n'est pas l'un des choix permis
+    bool ChoisirTempsLimite(int secondes, QString* raison = nullptr);
+
+    // le contenu lu devient le fichier destination, sous le verrou de celle-ci, seulement si elle n'existe
+    // pas encore ; faux si ce fichier n'a pas pu être lu, ou la copie écrite
+    bool CopierSiAbsent(const QString& destination, QString* raison = nullptr) const;
 
     // le verrou vit à côté du fichier, sous un autre nom que celui de QSettings (« .lock »)
     QString CheminVerrou() const { return chemin_ + QStringLiteral(".verrou"); }
+    int AttenteVerrouMs() const { return attenteVerrouMs_; }
+    void ChoisirAttenteVerrou(int ms) { attenteVerrouMs_ = ms; }
 
 private:
+    // prend le verrou, relit le fichier, applique la modification et réécrit
+    bool ModifierSousVerrou(const std::function<void()>& modification, QString* raison);
     int TrouverSection(const QByteArray& section) const;
     int TrouverCle(int section, const QByteArray& cle) const;
     int FinSection(int section) const;
 
+    enum class Codage { Utf8, Utf8AvecMarque, Utf16LE, Utf16BE };
+
     QString chemin_;
-    QList<QByteArray> lignes_{QByteArray()};
+    QList<QByteArray> lignes_{QByteArray()};  // texte en UTF-8 (ou les octets tels quels), sans marque
     bool crlf_ = false;  // fins de ligne du fichier lu, gardées pour les lignes ajoutées
+    Codage codage_ = Codage::Utf8;
+    QString raisonIllisible_;
+    int attenteVerrouMs_ = AttenteVerrouParDefautMs;
 };
 
 inline const QString SectionStatistiques = QStringLiteral("Statistiques");
+inline const QString SectionOptions = QStringLiteral("Options");
+inline const QString CleTempsLimite = QStringLiteral("TempsLimite");
+// les choix du temps limite, en secondes ; 0 : sans limite
+inline constexpr std::array<int, 5> TempsLimitesPermis{0, 30, 45, 60, 90};
 
-// où vit varnel.ini : dans le dossier du programme si l'on peut y écrire (un programme porté sur une clé
-// garde ses statistiques avec lui), sinon dans $XDG_CONFIG_HOME/varnel/ (~/.config/varnel/)
-QString EmplacementFichierIni(const QString& dossierProgramme);
-
-// la vérification « peut-on écrire dans ce dossier ? », remplaçable par les tests (root écrit partout) ;
-// une fonction vide remet la vraie
-void RemplacerVerificationDossier(std::function<bool(const QString&)> verification);
+// supprime, à côté du fichier, les fichiers provisoires que des enregistrements tués ont laissés
+// (« varnel.ini.AbCdEf », le nom que leur donne QSaveFile) : plus vieux qu'une minute, et seulement
+// si le verrou est libre ; rend le nombre de fichiers supprimés
+int SupprimerProvisoiresFichierIni(const QString& chemin);
+// « varnel.ini.AbCdEf » : six lettres dont au moins une majuscule et une minuscule, pour qu'une copie
+// nommée par quelqu'un (« varnel.ini.backup », « varnel.ini.verrou ») ne soit jamais prise pour un reste
+bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom);

@@ -1,5 +1,7 @@
 #include "TableTousComptes.h"
 
+#include "ProvisoiresAbandonnes.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -170,6 +172,8 @@ std::FILE* CreerProvisoire(const fs::path& cible, fs::path& provisoire)
 bool EcrireFichierExport(const std::string& chemin, const GrilleComptes& grille)
 {
     const fs::path cible(chemin);
+    // les restes d'exports tués en cours de route ne s'entassent pas dans le dossier
+    SupprimerProvisoiresAbandonnes(cible.parent_path(), EstProvisoireExport);
     if (FichierProtege(cible))
         return false;
     fs::path provisoire;

@@ -49,7 +49,7 @@ constexpr const char* Aide =
     "    --premiers N      seulement les N premiers tirages (après --grandes)\n"
     "\n"
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
-    "Codes de sortie : 0 bon, 1 fichier impossible à écrire, 2 arguments incorrects.\n";
+    "Codes de sortie : 0 bon, 1 fichier ou sortie impossible à écrire, 2 arguments incorrects.\n";
 
 struct Options {
     bool Tous = false;
@@ -235,18 +235,12 @@ int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream
     const std::string erreurOptions = LireOptions(arguments, o);
     if (o.Aide) {
         sortie << Aide;
-        return 0;
+        return TerminerSortie(sortie, erreurs, 0);
     }
     if (!erreurOptions.empty())
         return ErreurArguments(erreurs, erreurOptions);
     if (o.Atlas) {
-        const int code = DresserAtlas(o, sortie, erreurs, progressionVisible);
-        sortie.flush();
-        if (!sortie) {
-            erreurs << "Impossible d'écrire les résultats.\n";
-            return 1;
-        }
-        return code;
+        return TerminerSortie(sortie, erreurs, DresserAtlas(o, sortie, erreurs, progressionVisible));
     }
 
     const JeuLigneCommande jeu = LireArguments(o.Nombres, !o.Tous);
@@ -256,11 +250,14 @@ int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream
     DonneesRecherche d;
     d.Plaques = jeu.Plaques;
     d.But = jeu.But;
-    const int code = o.Tous ? Inventorier(d, o, sortie, erreurs) : Resoudre(d, o, sortie);
+    return TerminerSortie(sortie, erreurs, o.Tous ? Inventorier(d, o, sortie, erreurs) : Resoudre(d, o, sortie));
+}
+
+int TerminerSortie(std::ostream& sortie, std::ostream& erreurs, int code)
+{
     sortie.flush();
-    if (!sortie) {
-        erreurs << "Impossible d'écrire les résultats.\n";
-        return 1;
-    }
-    return code;
+    if (sortie)
+        return code;
+    erreurs << "Impossible d'écrire les résultats (sortie pleine ou fermée).\n" << std::flush;
+    return 1;
 }

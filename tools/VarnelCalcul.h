@@ -8,3 +8,6 @@
 // progressionVisible : l'atlas écrit sa progression sur les erreurs (un terminal)
 int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                          bool progressionVisible = false);
+
+// ce qui reste à écrire l'est ; une sortie qui n'a pas tout pris est dite sur les erreurs, et le code devient 1
+int TerminerSortie(std::ostream& sortie, std::ostream& erreurs, int code);

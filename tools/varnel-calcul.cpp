@@ -8,8 +8,8 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments == std::vector<std::string>{"--version"}) {
-        std::cout << "varnel-calcul (Le varnel) " VARNEL_VERSION "\n" << std::flush;
-        return std::cout ? 0 : 1;
+        std::cout << "varnel-calcul (Le varnel) " VARNEL_VERSION "\n";
+        return TerminerSortie(std::cout, std::cerr, 0);
     }
     // la progression de l'atlas ne s'écrit que pour quelqu'un qui regarde
     return ExecuterVarnelCalcul(arguments, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);

@@ -351,8 +351,9 @@ private slots:
             w.RubriqueDuSimpleAuTorduClick();
             QTRY_VERIFY(boite.Fini());
             QVERIFY(boite.Vu());
-            QCOMPARE(message.texte, QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
-                                        .arg(obstacle + QStringLiteral("/varnel/varnel.ini")));
+            QCOMPARE(message.texte, QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".\n"
+                                                   "Le dossier « %2 » ne peut pas être créé.")
+                                        .arg(obstacle + QStringLiteral("/varnel/varnel.ini"), obstacle + QStringLiteral("/varnel")));
             QCOMPARE(message.icone, QMessageBox::Warning);
             QCOMPARE(message.nbBoutons, 1);
             QVERIFY(!w.StatistiquesEnAttente());

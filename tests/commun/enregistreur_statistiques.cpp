@@ -5,15 +5,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLockFile>
 
 #include <cstdio>
 
 namespace {
 
-int Echec(const TFichierIni& fichier)
+int Echec(const TFichierIni& fichier, const QString& raison)
 {
-    std::fprintf(stderr, "Impossible d'enregistrer les statistiques dans le fichier \"%s\".\n",
-                 qPrintable(QDir::toNativeSeparators(fichier.Chemin())));
+    std::fprintf(stderr, "Impossible d'enregistrer les statistiques dans le fichier \"%s\".\n%s\n",
+                 qPrintable(QDir::toNativeSeparators(fichier.Chemin())), qPrintable(raison));
     return 1;
 }
 
@@ -30,16 +31,29 @@ int main(int argc, char** argv)
     }
     if (a.size() == 4 && a[1] == QLatin1String("jeux")) {
         TFichierIni fichier(a[2]);
+        QString raison;
         for (int i = 0; i < a[3].toInt(); ++i)
-            if (!fichier.AjouterCumuls(MontantsEssai()))
-                return Echec(fichier);
+            if (!fichier.AjouterCumuls(MontantsEssai(), &raison))
+                return Echec(fichier, raison);
         return 0;
     }
     if (a.size() == 2 && a[1] == QLatin1String("emplacement")) {
         TFichierIni fichier(EmplacementFichierIni(QCoreApplication::applicationDirPath()));
         std::printf("%s\n", qPrintable(fichier.Chemin()));
-        return fichier.AjouterCumuls(MontantsEssai()) ? 0 : Echec(fichier);
+        QString raison;
+        return fichier.AjouterCumuls(MontantsEssai(), &raison) ? 0 : Echec(fichier, raison);
     }
-    std::fprintf(stderr, "enregistreur_statistiques boucle FICHIER | jeux FICHIER N | emplacement\n");
+    if (a.size() == 3 && a[1] == QLatin1String("verrou")) {
+        // tient le verrou du fichier jusqu'à ce que l'entrée se ferme
+        QLockFile verrou(TFichierIni(a[2]).CheminVerrou());
+        if (!verrou.tryLock(5000))
+            return 1;
+        std::printf("pris\n");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
+    std::fprintf(stderr, "enregistreur_statistiques boucle FICHIER | jeux FICHIER N | emplacement | verrou FICHIER\n");
     return 2;
 }

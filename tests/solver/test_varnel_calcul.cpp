@@ -46,7 +46,29 @@ private:
     std::filesystem::path ancien_, dossier_;
 };
 
+// une sortie qui ne prend rien, comme un disque plein
+class TamponPlein : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
 }  // namespace
+
+// ce qui ne peut pas être écrit est dit sur les erreurs, avec le code 1, quelle que soit la commande
+TEST(VarnelCalcul, SortiePleineDite)
+{
+    const std::vector<std::vector<std::string>> commandes = {
+        {"--help"}, {"25", "50", "75", "100", "3", "6", "952"}, {"--tous", "1", "2", "3", "4", "5", "6"},
+        {"--atlas", "--premiers", "1", "--fils", "1"}};
+    for (const auto& arguments : commandes) {
+        TamponPlein tampon;
+        std::ostream plein(&tampon);
+        std::ostringstream erreurs;
+        EXPECT_EQ(ExecuterVarnelCalcul(arguments, plein, erreurs), 1) << ::testing::PrintToString(arguments);
+        EXPECT_EQ(erreurs.str(), "Impossible d'écrire les résultats (sortie pleine ou fermée).\n");
+    }
+}
 
 TEST(VarnelCalcul, ResolutionDetaillee)
 {
@@ -143,6 +165,40 @@ TEST(VarnelCalcul, InventaireSurLaSortieEtEnFichier)
         EXPECT_EQ(plein.erreurs, "Impossible de créer le fichier \"3-7-8-25-50-100.sol.txt\"\n");
     }
     EXPECT_EQ(std::filesystem::file_size("3-7-8-25-50-100.sol.txt"), taille);
+}
+
+// avant un export, les fichiers provisoires d'exports tués (plus d'une minute) disparaissent du dossier ;
+// un export récent, un nom qui n'est pas le sien, un dossier restent
+TEST(VarnelCalcul, RestesDExportsSupprimes)
+{
+    namespace fs = std::filesystem;
+    DossierCourant dossier("varnel-calcul-restes");
+    const std::vector<std::string> restes = {"3-7-8-25-50-100.cpt.txt.1a2b3c4d.tmp", "1-1-2-2-10-75.sol.txt.00ff00ff.tmp"};
+    const std::vector<std::string> gardes = {"notes.txt.1a2b3c4d.tmp", "3-7-8-25-50-100.cpt.txt.1A2B3C4D.tmp",
+                                             "3-7-8-25-50-100.cpt.txt.bak", "3-7-8-25-50-100.cpt.txt.1a2b3c4.tmp",
+                                             "3-7-8-25-50.cpt.txt.1a2b3c4d.tmp"};
+    const auto ilYA = [](int secondes) { return fs::file_time_type::clock::now() - std::chrono::seconds(secondes); };
+    for (const auto& nom : restes) {
+        std::ofstream(nom) << "moitié d'export";
+        fs::last_write_time(nom, ilYA(120));
+    }
+    for (const auto& nom : gardes) {
+        std::ofstream(nom) << "à quelqu'un";
+        fs::last_write_time(nom, ilYA(120));
+    }
+    std::ofstream("1-2-3-4-5-6.cpt.txt.abcdef01.tmp") << "en cours";
+    fs::last_write_time("1-2-3-4-5-6.cpt.txt.abcdef01.tmp", ilYA(10));
+    fs::create_directory("1-2-3-4-5-6.cpt.txt.abcdef02.tmp");
+    fs::last_write_time("1-2-3-4-5-6.cpt.txt.abcdef02.tmp", ilYA(120));
+
+    EXPECT_EQ(Lancer({"--tous", "--export", "3", "7", "8", "25", "50", "100"}).code, 0);
+    for (const auto& nom : restes)
+        EXPECT_FALSE(fs::exists(nom)) << nom;
+    for (const auto& nom : gardes)
+        EXPECT_TRUE(fs::exists(nom)) << nom;
+    EXPECT_TRUE(fs::exists("1-2-3-4-5-6.cpt.txt.abcdef01.tmp"));
+    EXPECT_TRUE(fs::is_directory("1-2-3-4-5-6.cpt.txt.abcdef02.tmp"));
+    EXPECT_TRUE(fs::exists("3-7-8-25-50-100.cpt.txt"));
 }
 
 TEST(VarnelCalcul, NePlanteSurAucuneListeDArguments)
