@@ -9,6 +9,8 @@
 #include "Stats_f.h"
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
+#include "ChoixTempsLimite.h"
+#include "DecompteSaisie.h"
 #include "FenetreAuBouton.h"
 #include "FichierIniFenetre.h"
 #include "Horloge.h"
@@ -35,6 +37,7 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
     CreerBarreOutils();
     CreerBarreEtat();
     NumeroterRubriques();
+    CreerTempsLimite();
     vue_ = std::make_unique<VueJeu>(partie_, *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
     RelierCommandes();
     // zone cliente de 317 × 350 sous la barre de menus, bordure fixe
@@ -99,6 +102,16 @@ void TfrmMain::NumeroterRubriques()
     }
 }
 
+void TfrmMain::CreerTempsLimite()
+{
+    choixTempsLimite_ = std::make_unique<ChoixTempsLimite>(
+        *ui->MenuTempsLimite,
+        ChoixTempsLimite::Rubriques{ui->RubriqueTempsLimite0, ui->RubriqueTempsLimite30, ui->RubriqueTempsLimite45,
+                                    ui->RubriqueTempsLimite60, ui->RubriqueTempsLimite90},
+        *this, [this](int secondes) { partie_.ChoisirTempsLimite(secondes); });
+    decompteSaisie_ = std::make_unique<DecompteSaisie>(*PanneauStatut0, partie_);
+}
+
 // un menu désactivé ne coupe pas les raccourcis de ses rubriques : la garde est ici, une fois
 void TfrmMain::RelierSolutions(QAction* rubrique, std::function<void()> gestionnaire)
 {
@@ -132,8 +145,6 @@ void TfrmMain::RelierCommandes()
     connect(BitBtnDrnSol, &QToolButton::clicked, this, &TfrmMain::BitBtnDrnSolClick);
 
     TimerAnimation.setInterval(50);
-    minuterieSaisie_.setInterval(200);
-    connect(&minuterieSaisie_, &QTimer::timeout, this, &TfrmMain::AfficherTempsSaisie);
 }
 
 // ----- cycle de vie -----
@@ -141,8 +152,11 @@ void TfrmMain::RelierCommandes()
 void TfrmMain::FormCreate()
 {
     fichierIni_ = std::make_unique<TFichierIni>(PreparerFichierIni(QCoreApplication::applicationDirPath()));
+    LireOptions();
     MajCommandes();
 }
+
+void TfrmMain::LireOptions() { choixTempsLimite_->Lire(*fichierIni_); }
 
 void TfrmMain::showEvent(QShowEvent* evenement)
 {
@@ -268,6 +282,7 @@ void TfrmMain::MajCommandes()
     ui->MenuTireAuSortAvec->setEnabled(c.Compte);
     for (QAction* rubrique : RubriquesTireAuSortAvec())
         rubrique->setEnabled(c.Compte);
+    choixTempsLimite_->Activer(c.Compte);
     ui->RubriqueComptePropose->setEnabled(c.Compte);
     ui->MenuSolutions->setEnabled(c.Solutions);
     // l'inventaire demande les six plaques d'un jeu posé, comme les deux ordres
@@ -383,25 +398,17 @@ void TfrmMain::TimerAnimationTimer()
     OuvrirSaisieCalcul();
 }
 
-// la saisie du joueur ; finie, la partie le sait, et les statistiques suivent si le jeu est déjà résolu
+// la saisie du joueur ; finie, la partie le sait, et les statistiques suivent si le jeu est déjà résolu.
+// Le temps limite du jeu court depuis la première ouverture ; atteint, il ferme la saisie
 void TfrmMain::OuvrirSaisieCalcul()
 {
     TfrmSaisieCalcul saisie(Donnees(), [this] { RepeindreFenetre(); }, this);
-    // la saisie commence : son temps part de zéro
-    PanneauStatut0->setText(QStringLiteral("Temps : 0 s"));
-    minuterieSaisie_.start();
+    partie_.SaisieOuverte(HorlogeMs());
+    decompteSaisie_->Commencer([&saisie] { saisie.FermerAuTempsEcoule(); });
     saisie.exec();
-    minuterieSaisie_.stop();
-    PanneauStatut0->clear();
-    partie_.JoueurTermine();
+    decompteSaisie_->Arreter();
+    partie_.JoueurTermine(HorlogeMs());
     EnregistrerStatistiques();
-}
-
-// le temps du joueur, pris à la même horloge que TempsJoueur ; « Refaire » le fait repartir
-void TfrmMain::AfficherTempsSaisie()
-{
-    const int32_t secondes = (HorlogeMs() - Donnees().DebutChrono) / 1000;
-    PanneauStatut0->setText(QStringLiteral("Temps : %1 s").arg(std::max(0, secondes)));
 }
 
 // ----- compte proposé -----

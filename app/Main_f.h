@@ -14,6 +14,8 @@
 #include <memory>
 #include <optional>
 
+class ChoixTempsLimite;
+class DecompteSaisie;
 class QAction;
 class QLabel;
 class QToolButton;
@@ -60,7 +62,11 @@ public:
 
     // le fichier des statistiques ; un autre chemin que celui du programme, pour un essai
     const TFichierIni& Fichier() const { return *fichierIni_; }
-    void UtiliserFichierIni(const QString& chemin) { fichierIni_ = std::make_unique<TFichierIni>(chemin); }
+    void UtiliserFichierIni(const QString& chemin)
+    {
+        fichierIni_ = std::make_unique<TFichierIni>(chemin);
+        LireOptions();
+    }
     // les fenêtres des deux boutons bascule, quand elles sont ouvertes
     TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
@@ -125,7 +131,9 @@ private:
     void Resoudre(uint8_t ordre);
     bool SaisirJeuPropose();
     void OuvrirSaisieCalcul();
-    void AfficherTempsSaisie();
+    // le temps limite et son sous-menu, le temps du joueur dans la barre d'état
+    void CreerTempsLimite();
+    void LireOptions();
 
     std::unique_ptr<Ui::TfrmMain> ui;
     QStringList arguments_;
@@ -139,7 +147,8 @@ private:
     std::unique_ptr<TfrmInfoSolutions> fenetreInfoSolutions_;
     std::unique_ptr<TfrmStatistiques> fenetreStatistiques_;
     QTimer TimerAnimation;
-    QTimer minuterieSaisie_;  // le temps du joueur, affiché pendant la saisie
+    std::unique_ptr<ChoixTempsLimite> choixTempsLimite_;
+    std::unique_ptr<DecompteSaisie> decompteSaisie_;  // le temps du joueur, affiché pendant la saisie
 
     QToolButton* BitBtnPrmSol = nullptr;
     QToolButton* BitBtnSolPrc = nullptr;

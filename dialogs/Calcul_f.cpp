@@ -6,6 +6,7 @@
 #include "Polices.h"
 #include "ui_Calcul_f.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -153,6 +154,14 @@ void TfrmSaisieCalcul::ButtonAnnulerClick()
 {
     saisie_.Annuler();
     Terminer(QDialog::Rejected);
+}
+
+void TfrmSaisieCalcul::FermerAuTempsEcoule()
+{
+    QApplication::beep();
+    for (QDialog* boite : findChildren<QDialog*>())
+        boite->reject();
+    close();
 }
 
 void TfrmSaisieCalcul::Terminer(int resultat)

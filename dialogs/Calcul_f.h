@@ -28,6 +28,9 @@ public:
     void ButtonEffacerClick();
     void ButtonOkClick();
     void ButtonAnnulerClick();
+    // le temps limite est atteint : la saisie se ferme d'elle-même, avec un signal sonore, comme par sa
+    // case de fermeture ; une boîte encore ouverte sur elle se ferme avec elle
+    void FermerAuTempsEcoule();
 
     const SaisieCalcul& Modele() const { return saisie_; }
     QPushButton* BoutonNombre(int indice) const { return nombres_[static_cast<size_t>(indice)]; }

@@ -37,6 +37,7 @@ void Partie::Reinitialiser()
     origine_ = OrigineJeu::Aucune;
     statsAEnregistrer_ = false;
     joueurTermine_ = false;
+    limite_ = LimiteTemps();
 }
 
 // le calcul d'un joueur d'un autre jeu ne se compare pas à celui-ci
@@ -46,6 +47,7 @@ void Partie::CommencerNouveauJeu(PhaseJeu phase)
     donnees_.OublierJoueur();
     donnees_.ClasserPlaques(ModeClassement::Identite);
     phase_ = phase;
+    limite_ = LimiteTemps(tempsLimiteChoisi_);
 }
 
 void Partie::NouveauJeuTire(std::optional<int> nbGrandes)
@@ -102,6 +104,7 @@ void Partie::NouveauJeuPropose(const SixEntiers& plaques, int32_t but) { PoserJe
 void Partie::NouveauJeuLigneCommande(const SixEntiers& plaques, int32_t but)
 {
     PoserJeu(plaques, but, OrigineJeu::Aucune);
+    limite_ = LimiteTemps();
 }
 
 // ----- recherche -----
@@ -141,6 +144,20 @@ void Partie::RechercheTerminee()
 {
     phase_ = PhaseJeu::Resolu;
     donnees_.SolutionCourante = 0;
+}
+
+// ----- temps limite -----
+
+void Partie::JoueurTermine(int32_t maintenant)
+{
+    if (limite_.Ecoule(maintenant)) {
+        // arrêté par le temps : ce qu'il a fait compte, fait dans tout le temps permis
+        if (donnees_.EtatJoueur && donnees_.EtatJoueur->NbOperations > 0)
+            donnees_.TempsJoueur = limite_.Millisecondes();
+        else
+            donnees_.OublierJoueur();
+    }
+    JoueurTermine();
 }
 
 // ----- statistiques -----

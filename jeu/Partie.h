@@ -5,6 +5,7 @@
 #include "CommandesJeu.h"
 #include "DonneesRecherche.h"
 #include "ExecutionRecherche.h"
+#include "LimiteTemps.h"
 #include "PropositionJeu.h"
 #include "Statistiques.h"
 #include "TirageAuSort.h"
@@ -83,6 +84,23 @@ public:
     void RechercheCommencee() { phase_ = PhaseJeu::RechercheEnCours; }
     void RechercheTerminee();
 
+    // ----- temps limite -----
+    // le temps limite des saisies des jeux à venir, en secondes (0 : sans limite) ; le jeu en cours garde le sien
+    void ChoisirTempsLimite(int secondes) { tempsLimiteChoisi_ = secondes > 0 ? secondes : 0; }
+    int TempsLimiteChoisi() const { return tempsLimiteChoisi_; }
+    // le temps limite en vigueur pour le jeu en cours, en secondes : celui qui était choisi quand le jeu a
+    // commencé ; 0 sans limite, et pour un jeu de la ligne de commande (le joueur n'y fait pas de calcul)
+    int TempsLimite() const { return limite_.Secondes(); }
+    // le décompte du jeu en cours : temps qui reste, écoulement
+    const LimiteTemps& Limite() const { return limite_; }
+    // la saisie du joueur s'ouvre : le temps limite du jeu court depuis sa première ouverture
+    void SaisieOuverte(int32_t maintenant) { limite_.Demarrer(maintenant); }
+    // la saisie du joueur est finie à cet instant. Le temps limite atteint, elle finit comme fermée par sa
+    // case (le calcul tel qu'il est, son meilleur résultat tel qu'il a été trouvé), mais son temps est la
+    // limite ; sans aucune opération faite, le joueur n'a pas joué, comme avec « Annuler ». Avant la
+    // limite, ou sans limite : comme JoueurTermine()
+    void JoueurTermine(int32_t maintenant);
+
     // ----- statistiques -----
     // le jeu, tiré au sort ou proposé, n'est pas encore dans les statistiques
     bool StatistiquesEnAttente() const { return statsAEnregistrer_; }
@@ -115,4 +133,6 @@ private:
     OrigineJeu origine_ = OrigineJeu::Aucune;
     bool statsAEnregistrer_ = false;
     bool joueurTermine_ = false;
+    int tempsLimiteChoisi_ = 0;
+    LimiteTemps limite_;
 };

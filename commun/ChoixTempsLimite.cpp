@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChoixTempsLimite.h"
+
+#include "FichierIniFenetre.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+ChoixTempsLimite::ChoixTempsLimite(QMenu& menu, const Rubriques& rubriques, QWidget& fenetre,
+                                   std::function<void(int)> choisi)
+    : menu_(menu), rubriques_(rubriques), fenetre_(fenetre), choisi_(std::move(choisi))
+{
+    auto* groupe = new QActionGroup(&menu_);
+    groupe->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (size_t k = 0; k < rubriques_.size(); ++k) {
+        QAction* rubrique = rubriques_[k];
+        rubrique->setCheckable(true);
+        rubrique->setData(TempsLimitesPermis[k]);
+        groupe->addAction(rubrique);
+        QObject::connect(rubrique, &QAction::triggered, &menu_, [this, rubrique] { Choisir(rubrique); });
+    }
+}
+
+void ChoixTempsLimite::Lire(TFichierIni& fichier)
+{
+    fichier_ = &fichier;
+    const int secondes = fichier.TempsLimite();
+    Cocher(secondes);
+    choisi_(secondes);
+}
+
+void ChoixTempsLimite::Activer(bool actif)
+{
+    menu_.setEnabled(actif);
+    // un menu désactivé laisse ses rubriques actives : elles le sont avec lui
+    for (QAction* rubrique : rubriques_)
+        rubrique->setEnabled(actif);
+}
+
+void ChoixTempsLimite::Choisir(QAction* rubrique)
+{
+    if (!rubrique->isEnabled())
+        return;
+    const int secondes = rubrique->data().toInt();
+    if (fichier_)
+        ChoisirTempsLimiteOuDire(&fenetre_, *fichier_, secondes);
+    Cocher(secondes);
+    choisi_(secondes);
+}
+
+void ChoixTempsLimite::Cocher(int secondes)
+{
+    for (QAction* rubrique : rubriques_)
+        rubrique->setChecked(rubrique->data().toInt() == secondes);
+}
