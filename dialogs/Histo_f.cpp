@@ -3,6 +3,7 @@
 #include "Histo_f.h"
 
 #include "BoiteMessage.h"
+#include "PlacementFenetre.h"
 
 #include <QChart>
 #include <QChartView>
@@ -205,8 +206,11 @@ void TfrmHistorique::mettreEnPage()
 void TfrmHistorique::RestaurerPlace()
 {
     const std::optional<QByteArray> place = historique_->LireReglage(CleFenetre);
-    if (!place || !restoreGeometry(*place))
-        resize(780, 620);
+    if (place && restoreGeometry(*place))
+        return;
+    // la première fois : à droite de la fenêtre principale, sans cacher le jeu
+    resize(690, 600);
+    PlacerADroiteDuParent(*this);
 }
 
 void TfrmHistorique::GarderPlace()
@@ -270,6 +274,8 @@ void TfrmHistorique::MajGraphique()
     axeJeux_->setRange(0, 10 * std::ceil((g.NbJeux + 1) / 10.0));
     axeJeux_->setTickCount(11);
     axeTemps_->setRange(0, std::max(10.0, std::ceil(tempsMax * 1.1)));
+    // des graduations rondes : 0, 2, 4… plutôt que 0, 2,5, 5…
+    axeTemps_->applyNiceNumbers();
 }
 
 QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }
