@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ouverture de la fenêtre « Historique des jeux » sur 10 000 jeux : lecture de la base, tableau, graphique,
-// premier dessin ; et l'ajout d'un jeu (une transaction)
+// premier dessin ; l'ouverture de l'historique seul et l'ajout d'un jeu (une transaction)
 #include "Environnement.h"
 #include "Histo_f.h"
 
@@ -57,6 +57,16 @@ void OuvertureFenetre(benchmark::State& etat)
     }
 }
 BENCHMARK(OuvertureFenetre)->Unit(benchmark::kMillisecond);
+
+// ce que coûte l'ouverture faite à chaque jeu enregistré : vérification d'intégrité comprise
+void OuvertureHistorique(benchmark::State& etat)
+{
+    for (auto _ : etat) {
+        THistoriqueJeux historique(DossierHistorique);
+        benchmark::DoNotOptimize(historique.Ouvert());
+    }
+}
+BENCHMARK(OuvertureHistorique)->Unit(benchmark::kMillisecond);
 
 void AjoutDUnJeu(benchmark::State& etat)
 {
