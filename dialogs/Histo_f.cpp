@@ -149,7 +149,7 @@ void TfrmHistorique::creerTableau()
     tableau_->setSortingEnabled(true);
     tableau_->sortByColumn(ModeleHistorique::Date, Qt::DescendingOrder);
     connect(tableau_, &QTableView::doubleClicked, this, &TfrmHistorique::BoutonRejouerClick);
-    connect(tableau_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(tableau_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { BoutonRejouer->setEnabled(JeuSelectionne().has_value()); });
 }
 
@@ -282,7 +282,11 @@ QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }
 
 std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 {
-    const QModelIndex index = tri_->mapToSource(tableau_->currentIndex());
+    // la ligne choisie, pas seulement la case qui a le focus : un clic dans le vide ne laisse rien à rejouer
+    const QModelIndexList choisies = tableau_->selectionModel()->selectedRows();
+    if (choisies.isEmpty())
+        return std::nullopt;
+    const QModelIndex index = tri_->mapToSource(choisies.first());
     if (!index.isValid())
         return std::nullopt;
     const LigneHistorique& l = modele_.Retenues()[static_cast<size_t>(index.row())];

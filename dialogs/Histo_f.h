@@ -49,7 +49,7 @@ public:
     void Recharger();
     // les jeux que montre le filtre, dans un fichier CSV écrit d'un coup ; la raison d'un échec, rien sinon
     std::optional<QString> ExporterVers(const QString& chemin) const;
-    // le jeu de la ligne courante du tableau
+    // le jeu de la ligne choisie dans le tableau, rien quand aucune ne l'est
     std::optional<JeuARejouer> JeuSelectionne() const;
 
 public slots:

@@ -218,12 +218,21 @@ private slots:
         QCOMPARE(rejoues[0].But, 111);
 
         t->setCurrentIndex(t->model()->index(3, 0));
+        QVERIFY(w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"))->isEnabled());
         w.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), &w);
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
         QTRY_COMPARE(rejoues.size(), size_t{2});
         QCOMPARE(rejoues[1].Plaques, (SixEntiers{1, 2, 3, 4, 5, 6}));
         QCOMPARE(rejoues[1].But, 999);
+
+        // plus aucune ligne choisie : Rejouer s'éteint et Alt+R ne rend rien
+        t->clearSelection();
+        QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"))->isEnabled());
+        QVERIFY(!w.JeuSelectionne());
+        QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+        QTest::qWait(200);
+        QCOMPARE(rejoues.size(), size_t{2});
     }
 
     // la taille et la place reviennent à la réouverture
