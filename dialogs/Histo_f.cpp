@@ -58,6 +58,9 @@ TfrmHistorique::TfrmHistorique(const QString& dossier, std::function<void(const 
 
 TfrmHistorique::~TfrmHistorique()
 {
+    // le programme se ferme fenêtre ouverte : sa place est gardée quand même
+    if (!placeGardee_ && isVisible())
+        GarderPlace();
     if (frmHistorique == this)
         frmHistorique = nullptr;
 }
@@ -215,6 +218,7 @@ void TfrmHistorique::RestaurerPlace()
 
 void TfrmHistorique::GarderPlace()
 {
+    placeGardee_ = true;
     // une place non gardée ne perd aucun jeu : pas de boîte pour si peu
     if (historique_->Ouvert() && !historique_->LectureSeule())
         historique_->EcrireReglage(CleFenetre, saveGeometry());
@@ -222,7 +226,8 @@ void TfrmHistorique::GarderPlace()
 
 void TfrmHistorique::done(int resultat)
 {
-    GarderPlace();
+    if (isVisible())
+        GarderPlace();
     QDialog::done(resultat);
 }
 

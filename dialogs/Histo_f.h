@@ -73,6 +73,7 @@ private:
 
     std::unique_ptr<THistoriqueJeux> historique_;
     std::function<void(const JeuARejouer&)> rejouer_;
+    bool placeGardee_ = false;
     ModeleHistorique modele_;
     QSortFilterProxyModel* tri_ = nullptr;
     QChart* graphique_ = nullptr;

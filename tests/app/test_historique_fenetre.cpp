@@ -247,8 +247,16 @@ private slots:
             QTRY_COMPARE(w.size(), QSize(900, 650));
             w.close();
         }
+        {
+            TfrmHistorique w(dossier.path(), {});
+            QCOMPARE(w.size(), QSize(900, 650));
+            // détruite ouverte, comme à la fermeture du programme
+            w.show();
+            w.resize(700, 500);
+            QTRY_COMPARE(w.size(), QSize(700, 500));
+        }
         TfrmHistorique w(dossier.path(), {});
-        QCOMPARE(w.size(), QSize(900, 650));
+        QCOMPARE(w.size(), QSize(700, 500));
     }
 
     // un jeu enregistré arrive dans l'historique du dossier de varnel.ini et dans la fenêtre ouverte
