@@ -3,6 +3,7 @@
 #include "Aide_f.h"
 #include "Apropos_f.h"
 #include "Calcul_f.h"
+#include "Histo_f.h"
 #include "Infosol_f.h"
 #include "Pavnum_f.h"
 #include "Sltscpt_f.h"
@@ -133,6 +134,7 @@ void TfrmMain::relierCommandes()
         relierSolutions(rubrique, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
+    connect(ui->RubriqueHistorique, &QAction::triggered, this, &TfrmMain::RubriqueHistoriqueClick);
     connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
     connect(SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
     connect(SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
@@ -587,6 +589,31 @@ void TfrmMain::EnregistrerStatistiques()
         AfficherMessage(this, QStringLiteral("Statistiques non enregistrées"),
                         QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".")
                             .arg(QDir::toNativeSeparators(FichierIni->Chemin())));
+    // l'historique vit à côté du varnel.ini en service ; son échec est dit à part
+    EnregistrerHistorique(this, FichierIni->Chemin(), Donnees(), OrigineJeu, PositionSolutionJoueur(Donnees()));
+}
+
+void TfrmMain::RubriqueHistoriqueClick()
+{
+    OuvrirFenetreHistorique(this, FichierIni->Chemin(), [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); });
+}
+
+// comme à la fin du pavé numérique : plaques et compte posés, jeu compté comme proposé, saisie ouverte
+void TfrmMain::RejouerJeu(const SixEntiers& plaques, int32_t but)
+{
+    if (!ui->RubriqueComptePropose->isEnabled())
+        return;
+    CommencerNouveauJeu();
+    Donnees().Plaques = plaques;
+    Donnees().But = but;
+    PlaqueCachee.fill(false);
+    ChangerPhase(PhaseJeu::JeuPose);
+    ui->PaintBoxBandePlaques->repaint();
+    ui->PaintBoxBut->repaint();
+    OrigineJeu = 2;
+    StatsAEnregistrer = true;
+    activateWindow();
+    OuvrirSaisieCalcul();
 }
 
 void TfrmMain::RubriqueAProposClick()

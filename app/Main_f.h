@@ -63,8 +63,10 @@ public:
     void UtiliserFichierIni(const QString& chemin) { FichierIni = std::make_unique<TFichierIni>(chemin); }
     bool FenetreInfoOuverte() const { return FenetreInfoSolutions != nullptr; }
     bool FenetreStatistiquesOuverte() const { return FenetreStatistiques != nullptr; }
-    // ajoute le jeu aux statistiques, une seule fois par jeu tiré au sort ou proposé
+    // ajoute le jeu aux statistiques et à l'historique, une seule fois par jeu tiré au sort ou proposé
     void EnregistrerStatistiques();
+    // un jeu de l'historique repris comme un compte proposé, puis la saisie du calcul
+    void RejouerJeu(const SixEntiers& plaques, int32_t but);
 
 public slots:
     void RubriqueCompteTireAuSortClick();
@@ -84,6 +86,7 @@ public slots:
     void RubriqueAProposClick();
     void RubriqueSolutionsTousComptesClick();
     void RubriqueAideClick();
+    void RubriqueHistoriqueClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
