@@ -3,12 +3,14 @@
 #include "Aide_f.h"
 #include "Apropos_f.h"
 #include "Calcul_f.h"
+#include "Histo_f.h"
 #include "Infosol_f.h"
 #include "Pavnum_f.h"
 #include "Sltscpt_f.h"
 #include "Stats_f.h"
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
+#include "EnregistrementSolution.h"
 #include "ChoixTempsLimite.h"
 #include "DecompteSaisie.h"
 #include "FenetreAuBouton.h"
@@ -136,6 +138,7 @@ void TfrmMain::RelierCommandes()
         RelierSolutions(rubrique, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
+    connect(ui->RubriqueHistorique, &QAction::triggered, this, &TfrmMain::RubriqueHistoriqueClick);
     connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
     connect(SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
     connect(SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
@@ -463,6 +466,26 @@ void TfrmMain::EnregistrerStatistiques()
     if (!jeu)
         return;
     EnregistrerCumulsOuDire(this, *fichierIni_, *jeu);
+    // l'historique vit à côté du varnel.ini en service ; son échec est dit à part
+    const int limite = partie_.TempsLimite();
+    EnregistrerHistorique(this, fichierIni_->Chemin(), Donnees(), static_cast<uint8_t>(partie_.Origine()),
+                          PositionSolutionJoueur(Donnees()), limite > 0 ? std::optional<int32_t>(limite) : std::nullopt);
+}
+
+void TfrmMain::RubriqueHistoriqueClick()
+{
+    OuvrirFenetreHistorique(this, fichierIni_->Chemin(), [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); });
+}
+
+// comme à la fin du pavé numérique : jeu posé et compté comme proposé, puis la saisie du calcul
+void TfrmMain::RejouerJeu(const SixEntiers& plaques, int32_t but)
+{
+    if (!partie_.Commandes().Compte)
+        return;
+    partie_.NouveauJeuPropose(plaques, but);
+    Actualiser();
+    activateWindow();
+    OuvrirSaisieCalcul();
 }
 
 void TfrmMain::RubriqueAProposClick()

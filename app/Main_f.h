@@ -72,9 +72,11 @@ public:
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
     bool FenetreInfoOuverte() const { return fenetreInfoSolutions_ != nullptr; }
     bool FenetreStatistiquesOuverte() const { return fenetreStatistiques_ != nullptr; }
-    // ajoute le jeu aux statistiques quand la partie le demande : une seule fois par jeu tiré au sort
+    // ajoute le jeu aux statistiques et à l'historique quand la partie le demande : une seule fois par jeu tiré au sort
     // ou proposé, une fois résolu et le calcul du joueur fini
     void EnregistrerStatistiques();
+    // un jeu de l'historique repris comme un compte proposé, puis la saisie du calcul
+    void RejouerJeu(const SixEntiers& plaques, int32_t but);
 
 public slots:
     void RubriqueCompteTireAuSortClick();
@@ -94,6 +96,7 @@ public slots:
     void RubriqueAProposClick();
     void RubriqueSolutionsTousComptesClick();
     void RubriqueAideClick();
+    void RubriqueHistoriqueClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;

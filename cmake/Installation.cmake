@@ -54,9 +54,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/varnel/")
 # bibliothèques lues dans les programmes par dpkg-shlibdeps ; les polices que les fenêtres demandent
-# (Comic Sans MS, Courier New, MS Sans Serif) et les textes de Qt en français ne s'y voient pas
+# (Comic Sans MS, Courier New, MS Sans Serif) et les textes de Qt en français ne s'y voient pas, ni le pilote SQLite (un greffon) de l'historique
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-liberation2, qt6-translations-l10n, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "l'épreuve des chiffres : six plaques, un compte, quatre opérations
 Le varnel est un programme de bureau, en français, pour l'épreuve des chiffres

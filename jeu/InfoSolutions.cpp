@@ -33,12 +33,10 @@ TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t position
         textes.emplace_back("LabelPosPossM", "-");
     } else {
         textes.emplace_back("LabelTpsSaisie", to_string(d.TempsJoueur));
-        // un calcul qui manque le compte n'a pas de place parmi les solutions
-        textes.emplace_back("LabelPosSolM", d.MeilleurJoueur == d.But
-                                                ? to_string(int64_t{positionJoueur} + 1) + "/" + to_string(d.NbSolutions)
-                                                : std::string("-"));
-        textes.emplace_back("LabelPosPossM",
-                            to_string(int64_t{d.NbMeilleursQueJoueur} + 1) + "/" + to_string(d.NbPossibilites));
+        const std::optional<int64_t> placeSolutions = PlaceParmiSolutions(d, positionJoueur);
+        textes.emplace_back("LabelPosSolM", placeSolutions ? to_string(*placeSolutions) + "/" + to_string(d.NbSolutions)
+                                                           : std::string("-"));
+        textes.emplace_back("LabelPosPossM", to_string(*PlaceParmiCalculs(d)) + "/" + to_string(d.NbPossibilites));
     }
 
     textes.emplace_back("LabelNbCalculs", to_string(d.NbPossibilites));
@@ -46,6 +44,20 @@ TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t position
     for (size_t n = 2; n <= 6; ++n)
         textes.emplace_back("LabelNbSol" + to_string(n) + "Plq", to_string(d.NbSolutionsPlaques[n]));
     return textes;
+}
+
+std::optional<int64_t> PlaceParmiSolutions(const DonneesRecherche& d, int32_t positionJoueur)
+{
+    if (d.MeilleurJoueur == Aucun || d.MeilleurJoueur != d.But)
+        return std::nullopt;
+    return int64_t{positionJoueur} + 1;
+}
+
+std::optional<int64_t> PlaceParmiCalculs(const DonneesRecherche& d)
+{
+    if (d.MeilleurJoueur == Aucun)
+        return std::nullopt;
+    return int64_t{d.NbMeilleursQueJoueur} + 1;
 }
 
 std::string TextePossibilitesParPlaques(const DonneesRecherche& d)

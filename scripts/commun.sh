@@ -6,7 +6,8 @@ CONSTRUCTION="${VARNEL_CONSTRUCTION:-$RACINE/build}"
 
 # compilateur, CMake, GoogleTest, Google Benchmark, Qt 6 et ses traductions, polices, affichage virtuel,
 # Python (générateur des images, vérifié par un test), valgrind (bench/instructions) ; validateurs des
-# fichiers du bureau, outils du paquet Debian et des pages de manuel
+# fichiers du bureau, outils du paquet Debian et des pages de manuel ; historique : pilote SQLite de Qt SQL,
+# Qt Charts (qui a besoin des en-têtes OpenGL de Qt sans les tirer) et l'outil sqlite3 des essais
 PAQUETS=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -15,6 +16,7 @@ PAQUETS=(
     xvfb xauth
     python3 valgrind
     desktop-file-utils appstream dpkg-dev man-db
+    libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev sqlite3
 )
 
 installer_paquets() {

@@ -348,9 +348,13 @@ private slots:
             MenerTirage(w);
             MessageLu message;
             GardienModal boite(message.Lecteur(), 5000, QStringLiteral("Statistiques non enregistrées"));
+            // l'historique, à côté, ne peut pas s'écrire non plus : sa boîte vient ensuite
+            GardienModal boiteHistorique({}, 5000, QStringLiteral("Historique non enregistré"));
             w.RubriqueDuSimpleAuTorduClick();
             QTRY_VERIFY(boite.Fini());
             QVERIFY(boite.Vu());
+            QTRY_VERIFY(boiteHistorique.Fini());
+            QVERIFY(boiteHistorique.Vu());
             QCOMPARE(message.texte, QStringLiteral("Impossible d'enregistrer les statistiques dans le fichier \"%1\".\n"
                                                    "Le dossier « %2 » ne peut pas être créé.")
                                         .arg(obstacle + QStringLiteral("/varnel/varnel.ini"), obstacle + QStringLiteral("/varnel")));

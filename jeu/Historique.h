@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "DonneesRecherche.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// un jeu de l'historique : ce qu'on en garde une fois la première résolution faite ; « rien » (nullopt)
+// s'enregistre comme une valeur absente
+struct LigneHistorique {
+    int64_t Numero = 0;        // numéro de la ligne dans l'historique, 0 avant l'enregistrement
+    std::string DateHeure;     // temps universel, ISO 8601 : « 2026-12-08T04:36:04Z »
+    uint8_t Origine = 0;       // 1 tiré au sort, 2 proposé
+    SixEntiers Plaques{};      // dans l'ordre du tirage
+    int32_t But = 0;
+    int32_t NbGrandes = 0;     // plaques de 25, 50, 75 ou 100
+    uint8_t OrdreSolutions = 0;  // de la première résolution : 1 du plus simple, 2 du plus tordu
+    int32_t NbSolutions = 0;
+    std::optional<int32_t> MeilleurResultat;
+    std::optional<int32_t> MeilleurBas;  // les deux meilleures approches quand le compte n'est pas atteint
+    std::optional<int32_t> MeilleurHaut;
+    int32_t NbPossibilites = 0;  // calculs envisagés
+    std::optional<int32_t> ResultatJoueur;  // rien quand le joueur n'a pas fait de calcul
+    int32_t TempsJoueur = 0;                // ms
+    std::optional<int64_t> PlaceSolutions;  // comme la fenêtre d'informations : parmi les solutions…
+    std::optional<int64_t> PlaceCalculs;    // …et parmi les calculs envisagés
+    std::optional<int32_t> LimiteTemps;     // secondes ; rien : pas de limite
+
+    bool operator==(const LigneHistorique&) const = default;
+
+    bool Joue() const { return ResultatJoueur.has_value(); }
+    bool TrouveParLeJoueur() const { return ResultatJoueur == But; }
+};
+
+// la ligne d'un jeu qui vient d'être résolu pour la première fois ; positionJoueur : l'indice du calcul
+// du joueur dans la liste des solutions, -1 s'il n'y est pas
+LigneHistorique LigneDuJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur,
+                           std::string dateHeure, std::optional<int32_t> limiteTemps = std::nullopt);
+
+int32_t NombreGrandesPlaques(const SixEntiers& plaques);
+
+// ce que montre la fenêtre de l'historique : origine 0 toutes, sinon 1 ou 2 ; grandes -1 toutes, sinon 0 à 4
+struct FiltreHistorique {
+    uint8_t Origine = 0;
+    int32_t NbGrandes = -1;
+
+    bool Accepte(const LigneHistorique& l) const;
+};
+std::vector<LigneHistorique> Filtrer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre);
+
+// la ligne de résumé : les jeux, la part des comptes trouvés par le joueur (sur tous les jeux montrés),
+// le temps médian des comptes trouvés
+struct ResumeHistorique {
+    size_t NbJeux = 0;
+    size_t NbTrouves = 0;
+    std::optional<double> MedianeTempsTrouves;  // ms ; moyenne des deux du milieu pour un nombre pair
+};
+ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes);
+// « 12 jeux — trouvés par le joueur : 42 % — temps médian des comptes trouvés : 23,4 s »
+std::string TexteResume(const ResumeHistorique& r);
+
+// le graphique : les derniers jeux du filtre, du plus ancien (rang 1) au plus récent ; un point par jeu
+// joué (son temps), et la part des comptes trouvés sur les dix derniers jeux à chaque rang
+struct PointTemps {
+    int32_t Rang = 0;
+    double Secondes = 0;
+    bool Exact = false;
+    bool operator==(const PointTemps&) const = default;
+};
+struct PointPart {
+    int32_t Rang = 0;
+    double Pourcentage = 0;
+    bool operator==(const PointPart&) const = default;
+};
+struct DonneesGraphique {
+    int32_t NbJeux = 0;
+    std::vector<PointTemps> Temps;
+    std::vector<PointPart> PartExacte;
+};
+inline constexpr size_t JeuxDuGraphique = 100;
+inline constexpr size_t JeuxDeLaMoyenne = 10;
+// lignes : les plus récentes d'abord, comme dans le tableau
+DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes);
+
+// textes des colonnes du tableau (la date est mise à l'heure locale par la fenêtre)
+std::string TextePlaques(const LigneHistorique& l);     // « 25 3 7 1 100 9 », dans l'ordre du tirage
+std::string TexteOrdinateur(const LigneHistorique& l);  // « 17 solutions », ou les meilleures approches
+std::string TexteJoueur(const LigneHistorique& l);      // « 512 (exact) », « 498 (à 2) » ou « - »
+std::string TexteTempsSecondes(const LigneHistorique& l);  // « 12,3 » ou « - »
+std::string TextePlaceSolutions(const LigneHistorique& l);  // « 2/17 » ou « - »
+
+// fichier CSV : UTF-8, « ; » entre les champs, une ligne d'en-tête, une ligne par jeu ; champ vide pour rien
+std::string TexteCsv(const std::vector<LigneHistorique>& lignes);

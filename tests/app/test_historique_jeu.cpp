@@ -1,0 +1,172 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// l'historique depuis la fenêtre principale : un jeu par première résolution, à côté du varnel.ini en service,
+// Ctrl+H, Rejouer ; un historique impossible à écrire n'empêche pas les statistiques
+#include "EnregistrementSolution.h"
+#include "Environnement.h"
+#include "Histo_f.h"
+#include "OutilsPartie.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineSeries>
+#include <QProcess>
+#include <QScatterSeries>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString TitrePave = QStringLiteral("Pavé numérique");
+
+QByteArray Sqlite3(const QString& fichier, const QString& sql)
+{
+    QProcess p;
+    p.start(QStringLiteral("sqlite3"), {fichier, sql});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return "échec de sqlite3 : " + p.readAllStandardError();
+    return p.readAllStandardOutput();
+}
+
+// ce que la ligne du jeu doit garder, lu dans la fenêtre principale juste après la première résolution
+QByteArray LigneAttendue(const TfrmMain& w)
+{
+    const DonneesRecherche& d = w.Donnees();
+    QStringList champs;
+    champs << QString::number(w.Origine());
+    for (int32_t p : d.Plaques)
+        champs << QString::number(p);
+    champs << QString::number(d.But) << QString::number(d.OrdreSolutions) << QString::number(d.NbSolutions)
+           << QString::number(d.MeilleurResultat) << QString::number(d.NbPossibilites);
+    const bool joue = d.MeilleurJoueur != Aucun;
+    champs << (joue ? QString::number(d.MeilleurJoueur) : QString()) << QString::number(d.TempsJoueur);
+    const int32_t position = PositionSolutionJoueur(d);
+    champs << (joue && d.MeilleurJoueur == d.But ? QString::number(position + 1) : QString());
+    champs << (joue ? QString::number(d.NbMeilleursQueJoueur + 1) : QString());
+    return champs.join(QLatin1Char('|')).toUtf8() + '\n';
+}
+
+const QString ColonnesLues = QStringLiteral(
+    "SELECT origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, compte, ordre, solutions, meilleur, "
+    "calculs, joueur, temps_joueur, place_solutions, place_calculs FROM jeux ORDER BY numero");
+
+}  // namespace
+
+class TestHistoriqueJeu : public QObject {
+    Q_OBJECT
+private slots:
+    // un compte proposé joué et un tirage abandonné : deux lignes, et les statistiques des deux jeux ;
+    // une seconde résolution n'ajoute rien ; Ctrl+H les montre ; un double-clic rejoue le premier
+    void deuxJeuxPuisRejouer()
+    {
+        QTemporaryDir dossier;
+        const QString ini = dossier.filePath(QStringLiteral("varnel.ini"));
+        const QString base = dossier.filePath(QStringLiteral("historique.sqlite"));
+        TfrmMain w;
+        w.UtiliserFichierIni(ini);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        {
+            GardienModal saisie(
+                [](QWidget* s) {
+                    RejouerCalcul(qobject_cast<TfrmSaisieCalcul*>(s), "6*5=30\n30*4=120\n120*3=360\n360*2=720\n720+1=721\n");
+                },
+                5000, TitreSaisie);
+            GardienModal pave([](QWidget* p) { QTest::keyClicks(p, "123456789"); }, 5000, TitrePave);
+            w.findChild<QAction*>(QStringLiteral("RubriqueComptePropose"))->trigger();
+            QTRY_VERIFY(saisie.Fini());
+            QVERIFY(saisie.Vu());
+        }
+        QCOMPARE(w.Donnees().MeilleurJoueur, 721);
+        w.RubriqueDuSimpleAuTorduClick();
+        QByteArray attendu = LigneAttendue(w);
+        QVERIFY(attendu.startsWith("2|1|2|3|4|5|6|789|1|"));
+        w.RubriqueDuTorduAuSimpleClick();
+        QCOMPARE(Sqlite3(base, ColonnesLues), attendu);
+
+        MenerTirage(w, [](TfrmSaisieCalcul* s) { QTest::keyClick(s, Qt::Key_Escape); });
+        w.RubriqueDuTorduAuSimpleClick();
+        const QByteArray tire = LigneAttendue(w);
+        QVERIFY(tire.startsWith("1|"));
+        QVERIFY(tire.endsWith("|0||\n"));
+        attendu += tire;
+        w.RubriqueDuSimpleAuTorduClick();
+        QCOMPARE(Sqlite3(base, ColonnesLues), attendu);
+        const CumulsStat cumuls = TFichierIni(ini).LireCumuls();
+        QCOMPARE(cumuls[Cumul::RecherchesM], 2);
+        QCOMPARE(cumuls[Cumul::Proposes], 1);
+        QCOMPARE(cumuls[Cumul::TiresAuSort], 1);
+
+        // Ctrl+H : les deux jeux, un seul joué (un point de temps), la part sur les deux jeux
+        w.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &w);
+        QTest::keyClick(&w, Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY(frmHistorique != nullptr);
+        TfrmHistorique* h = frmHistorique;
+        QCOMPARE(h->windowTitle(), QStringLiteral("Historique des jeux"));
+        QCOMPARE(h->Tableau()->model()->rowCount(), 2);
+        QCOMPARE(h->SerieTemps(true)->count() + h->SerieTemps(false)->count(), 1);
+        QCOMPARE(h->SeriePart()->count(), 2);
+
+        // double-clic sur la première ligne (le tirage, le plus récent) : ses plaques et son compte, la saisie
+        const SixEntiers plaques = w.Donnees().Plaques;
+        const int32_t but = w.Donnees().But;
+        w.ReinitialiserJeu();
+        QVERIFY(QTest::qWaitForWindowExposed(h));
+        SixEntiers vues{};
+        int32_t butVu = 0;
+        GardienModal saisie(
+            [&](QWidget* s) {
+                vues = w.Donnees().Plaques;
+                butVu = w.Donnees().But;
+                QTest::keyClick(s, Qt::Key_Escape);
+            },
+            5000, TitreSaisie);
+        QTableView* t = h->Tableau();
+        const QPoint centre = t->visualRect(t->model()->index(0, 1)).center();
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, centre);
+        QTRY_VERIFY(saisie.Fini());
+        QVERIFY(saisie.Vu());
+        QCOMPARE(vues, plaques);
+        QCOMPARE(butVu, but);
+        QCOMPARE(w.Origine(), 2);
+        QVERIFY(w.StatistiquesEnAttente());
+        QCOMPARE(w.PlaquesCachees(), (std::array<bool, 6>{}));
+        h->close();
+    }
+
+    // l'historique ne peut pas s'écrire (un dossier à sa place) : la boîte le dit, les statistiques sont là
+    void historiqueImpossibleStatistiquesEnregistrees()
+    {
+        QTemporaryDir dossier;
+        const QString ini = dossier.filePath(QStringLiteral("varnel.ini"));
+        QVERIFY(QDir().mkpath(dossier.filePath(QStringLiteral("historique.sqlite"))));
+        TfrmMain w;
+        w.UtiliserFichierIni(ini);
+        w.show();
+        MenerTirage(w);
+        MessageLu message;
+        GardienModal boite(message.Lecteur(), 5000, QStringLiteral("Historique non enregistré"));
+        w.RubriqueDuSimpleAuTorduClick();
+        QTRY_VERIFY(boite.Fini());
+        QVERIFY(boite.Vu());
+        QVERIFY2(message.texte.startsWith(QStringLiteral("Le jeu n'a pas pu être ajouté à l'historique « %1 » : ")
+                                              .arg(dossier.filePath(QStringLiteral("historique.sqlite")))),
+                 qPrintable(message.texte));
+        QCOMPARE(message.icone, QMessageBox::Warning);
+        QCOMPARE(TFichierIni(ini).LireCumuls()[Cumul::RecherchesM], 1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    PreparerEnvironnement(application);
+    TestHistoriqueJeu test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_historique_jeu.moc"

@@ -1,0 +1,246 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// l'historique sans fichier : la ligne d'un jeu, les filtres, le résumé, le graphique, les textes du tableau, le CSV
+#include "Historique.h"
+#include "InfoSolutions.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+// une recherche de 952 : 2 solutions, 99746 possibilités, 41 calculs avant celui du joueur
+void Recherche(DonneesRecherche& d, int32_t meilleurJoueur, int32_t meilleurResultat = 952)
+{
+    d.Plaques = {100, 3, 75, 6, 25, 1};
+    d.But = 952;
+    d.OrdreSolutions = 2;
+    d.MeilleurResultat = meilleurResultat;
+    d.MeilleurBas = meilleurResultat;
+    d.MeilleurHaut = meilleurResultat;
+    d.NbSolutions = 2;
+    d.NbPossibilites = 99746;
+    d.NbMeilleursQueJoueur = 41;
+    d.MeilleurJoueur = meilleurJoueur;
+    d.TempsJoueur = meilleurJoueur == Aucun ? 0 : 30500;
+}
+
+std::string Texte(const TextesEtiquettes& textes, const std::string& nom)
+{
+    for (const auto& [n, t] : textes)
+        if (n == nom)
+            return t;
+    return "(absent)";
+}
+
+// un jeu joué : origine, grandes plaques, compte trouvé ou non, temps du joueur
+LigneHistorique Jeu(uint8_t origine, int32_t grandes, std::optional<bool> trouve, int32_t tempsMs)
+{
+    LigneHistorique l;
+    l.Origine = origine;
+    l.NbGrandes = grandes;
+    l.But = 500;
+    if (trouve) {
+        l.ResultatJoueur = *trouve ? 500 : 497;
+        l.TempsJoueur = tempsMs;
+    }
+    return l;
+}
+
+}  // namespace
+
+// les places du joueur sont celles que montre la fenêtre d'informations, pour le même jeu
+TEST(LigneDuJeu, ReprendLeJeuEtLesPlacesDeLaFenetreDInformations)
+{
+    struct Cas {
+        const char* nom;
+        int32_t meilleurJoueur;
+        int32_t position;
+        std::optional<int32_t> joueur;
+        std::optional<int64_t> placeSolutions, placeCalculs;
+        const char* texteSolutions;
+        const char* texteCalculs;
+    };
+    const std::vector<Cas> cas = {
+        {"trouvé, deuxième solution", 952, 1, 952, 2, 42, "2/2", "42/99746"},
+        {"manqué", 950, -1, 950, std::nullopt, 42, "-", "42/99746"},
+        {"pas de calcul", Aucun, -1, std::nullopt, std::nullopt, std::nullopt, "-", "-"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DonneesRecherche d;
+        Recherche(d, c.meilleurJoueur);
+        const LigneHistorique l = LigneDuJeu(d, 1, c.position, "2026-12-08T04:36:04Z", std::nullopt);
+        EXPECT_EQ(l.DateHeure, "2026-12-08T04:36:04Z");
+        EXPECT_EQ(l.Origine, 1);
+        EXPECT_EQ(l.Plaques, (SixEntiers{100, 3, 75, 6, 25, 1}));
+        EXPECT_EQ(l.But, 952);
+        EXPECT_EQ(l.NbGrandes, 3);
+        EXPECT_EQ(l.OrdreSolutions, 2);
+        EXPECT_EQ(l.NbSolutions, 2);
+        EXPECT_EQ(l.MeilleurResultat, 952);
+        EXPECT_FALSE(l.MeilleurBas);
+        EXPECT_FALSE(l.MeilleurHaut);
+        EXPECT_EQ(l.NbPossibilites, 99746);
+        EXPECT_EQ(l.ResultatJoueur, c.joueur);
+        EXPECT_EQ(l.TempsJoueur, c.joueur ? 30500 : 0);
+        EXPECT_EQ(l.PlaceSolutions, c.placeSolutions);
+        EXPECT_EQ(l.PlaceCalculs, c.placeCalculs);
+        EXPECT_FALSE(l.LimiteTemps);
+        const TextesEtiquettes info = TextesInfoSolutions(d, c.position);
+        EXPECT_EQ(Texte(info, "LabelPosSolM"), c.texteSolutions);
+        EXPECT_EQ(Texte(info, "LabelPosPossM"), c.texteCalculs);
+        EXPECT_EQ(TextePlaceSolutions(l), c.texteSolutions);
+    }
+}
+
+TEST(LigneDuJeu, ApprochesDeLOrdinateurEtGrandesPlaques)
+{
+    DonneesRecherche d;
+    Recherche(d, Aucun, 950);
+    d.MeilleurBas = 950;
+    d.MeilleurHaut = 954;
+    d.Plaques = {1, 2, 3, 4, 5, 6};
+    LigneHistorique l = LigneDuJeu(d, 2, -1, "x", 45);
+    EXPECT_EQ(l.NbGrandes, 0);
+    EXPECT_EQ(l.Origine, 2);
+    EXPECT_EQ(l.MeilleurBas, 950);
+    EXPECT_EQ(l.MeilleurHaut, 954);
+    EXPECT_EQ(l.LimiteTemps, 45);
+    EXPECT_EQ(TexteOrdinateur(l), "950, 954");
+    d.MeilleurHaut = 950;
+    d.Plaques = {100, 75, 50, 25, 10, 10};
+    l = LigneDuJeu(d, 2, -1, "x");
+    EXPECT_EQ(l.NbGrandes, 4);
+    EXPECT_EQ(TexteOrdinateur(l), "950");
+}
+
+TEST(TextesDuTableau, OrdinateurJoueurTemps)
+{
+    LigneHistorique l;
+    l.But = 500;
+    l.MeilleurResultat = 500;
+    l.NbSolutions = 1;
+    EXPECT_EQ(TexteOrdinateur(l), "1 solution");
+    l.NbSolutions = 17;
+    EXPECT_EQ(TexteOrdinateur(l), "17 solutions");
+    EXPECT_EQ(TexteJoueur(l), "-");
+    EXPECT_EQ(TexteTempsSecondes(l), "-");
+    const std::vector<std::pair<int32_t, const char*>> joueur = {{500, "500 (exact)"}, {497, "497 (à 3)"}, {512, "512 (à 12)"}};
+    for (const auto& [resultat, texte] : joueur) {
+        l.ResultatJoueur = resultat;
+        EXPECT_EQ(TexteJoueur(l), texte);
+    }
+    const std::vector<std::pair<int32_t, const char*>> temps = {
+        {0, "0,0"}, {49, "0,0"}, {50, "0,1"}, {999, "1,0"}, {12345, "12,3"}, {12350, "12,4"}, {600000, "600,0"}};
+    for (const auto& [ms, texte] : temps) {
+        l.TempsJoueur = ms;
+        EXPECT_EQ(TexteTempsSecondes(l), texte) << ms;
+    }
+    l.Plaques = {25, 3, 7, 1, 100, 9};
+    EXPECT_EQ(TextePlaques(l), "25 3 7 1 100 9");
+}
+
+// sept jeux connus : ce que chaque filtre retient, la part trouvée et le temps médian faits à la main
+TEST(Resume, FiltresPartEtMediane)
+{
+    const std::vector<LigneHistorique> jeux = {
+        Jeu(1, 2, true, 12000), Jeu(2, 2, true, 30000), Jeu(1, 1, false, 5000), Jeu(1, 2, std::nullopt, 0),
+        Jeu(2, 0, true, 8000),  Jeu(1, 2, true, 9000),  Jeu(1, 2, true, 41000),
+    };
+    struct Cas {
+        FiltreHistorique filtre;
+        size_t jeux, trouves;
+        std::optional<double> mediane;
+        const char* texte;
+    };
+    const std::vector<Cas> cas = {
+        // trouvés : 12000 30000 8000 9000 41000 → 12000
+        {{0, -1}, 7, 5, 12000, "7 jeux — trouvés par le joueur : 71 % — temps médian des comptes trouvés : 12,0 s"},
+        // tirés au sort : trouvés 12000 9000 41000 → 12000
+        {{1, -1}, 5, 3, 12000, "5 jeux — trouvés par le joueur : 60 % — temps médian des comptes trouvés : 12,0 s"},
+        // proposés : 30000 8000 → (8000 + 30000) / 2
+        {{2, -1}, 2, 2, 19000, "2 jeux — trouvés par le joueur : 100 % — temps médian des comptes trouvés : 19,0 s"},
+        // deux grandes : 12000 30000 9000 41000 → (12000 + 30000) / 2
+        {{0, 2}, 5, 4, 21000, "5 jeux — trouvés par le joueur : 80 % — temps médian des comptes trouvés : 21,0 s"},
+        {{1, 1}, 1, 0, std::nullopt, "1 jeu — trouvés par le joueur : 0 % — temps médian des comptes trouvés : -"},
+        {{2, 4}, 0, 0, std::nullopt, "Aucun jeu"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::to_string(c.filtre.Origine) + "/" + std::to_string(c.filtre.NbGrandes));
+        const ResumeHistorique r = Resumer(Filtrer(jeux, c.filtre));
+        EXPECT_EQ(r.NbJeux, c.jeux);
+        EXPECT_EQ(r.NbTrouves, c.trouves);
+        EXPECT_EQ(r.MedianeTempsTrouves, c.mediane);
+        EXPECT_EQ(TexteResume(r), c.texte);
+    }
+}
+
+// le graphique va du plus ancien au plus récent ; la part trouvée porte sur les dix derniers jeux joués ou non
+TEST(Graphique, PointsEtPartSurDixJeux)
+{
+    // du plus ancien au plus récent : T T A - T T T T T T A T (T trouvé, A approché, - pas joué)
+    const std::string suite = "TTA-TTTTTTAT";
+    std::vector<LigneHistorique> recentsDAbord;
+    for (size_t i = suite.size(); i-- > 0;) {
+        const char c = suite[i];
+        recentsDAbord.push_back(Jeu(1, 0, c == '-' ? std::nullopt : std::optional<bool>(c == 'T'),
+                                    static_cast<int32_t>(1000 * (i + 1))));
+    }
+    const DonneesGraphique g = Graphique(recentsDAbord);
+    EXPECT_EQ(g.NbJeux, 12);
+    const std::vector<PointTemps> temps = {{1, 1, true},  {2, 2, true},  {3, 3, false}, {5, 5, true},
+                                           {6, 6, true},  {7, 7, true},  {8, 8, true},  {9, 9, true},
+                                           {10, 10, true}, {11, 11, false}, {12, 12, true}};
+    EXPECT_EQ(g.Temps, temps);
+    const std::map<int32_t, double> part = {{1, 100}, {2, 100}, {3, 200.0 / 3}, {4, 50}, {10, 80}, {11, 70}, {12, 70}};
+    ASSERT_EQ(g.PartExacte.size(), 12u);
+    for (const auto& [rang, pourcentage] : part)
+        EXPECT_DOUBLE_EQ(g.PartExacte[static_cast<size_t>(rang - 1)].Pourcentage, pourcentage) << rang;
+
+    // au-delà de cent jeux, seuls les cent plus récents
+    std::vector<LigneHistorique> beaucoup;
+    for (int i = 0; i < 150; ++i)
+        beaucoup.push_back(Jeu(1, 0, i < 100, 1000 * (150 - i)));
+    const DonneesGraphique g2 = Graphique(beaucoup);
+    EXPECT_EQ(g2.NbJeux, 100);
+    ASSERT_EQ(g2.Temps.size(), 100u);
+    EXPECT_EQ(g2.Temps.front(), (PointTemps{1, 51, true}));
+    EXPECT_EQ(g2.Temps.back(), (PointTemps{100, 150, true}));
+    EXPECT_DOUBLE_EQ(g2.PartExacte.back().Pourcentage, 100);
+}
+
+TEST(Csv, EnTeteEtLignes)
+{
+    LigneHistorique trouve;
+    trouve.DateHeure = "2026-12-08T04:36:04Z";
+    trouve.Origine = 1;
+    trouve.Plaques = {25, 3, 7, 1, 100, 9};
+    trouve.But = 101;
+    trouve.NbGrandes = 2;
+    trouve.OrdreSolutions = 1;
+    trouve.NbSolutions = 17;
+    trouve.MeilleurResultat = 101;
+    trouve.NbPossibilites = 123456;
+    trouve.ResultatJoueur = 101;
+    trouve.TempsJoueur = 12345;
+    trouve.PlaceSolutions = 2;
+    trouve.PlaceCalculs = 40;
+    LigneHistorique approche;
+    approche.DateHeure = "2026-12-09T10:00:00Z";
+    approche.Origine = 2;
+    approche.Plaques = {1, 1, 2, 2, 3, 3};
+    approche.But = 999;
+    approche.OrdreSolutions = 2;
+    approche.MeilleurResultat = 720;
+    approche.MeilleurBas = 720;
+    approche.MeilleurHaut = 720;
+    approche.NbPossibilites = 4321;
+    approche.LimiteTemps = 45;
+    EXPECT_EQ(TexteCsv({trouve, approche}),
+              "date;origine;plaque1;plaque2;plaque3;plaque4;plaque5;plaque6;compte;grandes;ordre;solutions;meilleur;"
+              "meilleur_bas;meilleur_haut;calculs;joueur;temps_joueur_ms;place_solutions;place_calculs;limite_temps_s\n"
+              "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;1;17;101;;;123456;101;12345;2;40;\n"
+              "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;2;0;720;720;720;4321;;;;;45\n");
+}
