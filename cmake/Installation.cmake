@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # installation (GNUInstallDirs), intégration au bureau sous org.example.Varnel, paquet Debian (CPack)
 include(GNUInstallDirs)
 

@@ -1,5 +1,8 @@
 #!/usr/bin/env python3
-# -*- coding: utf-8 -*-
+
+# SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Génère toutes les images SVG de « Le varnel » dans resources/images/.
 
 Lancement, depuis la racine du projet :
@@ -34,9 +37,17 @@ def nb(v):
     return "0" if s in ("-0", "") else s
 
 
+# l'en-tête de licence de chaque image, écrit en morceaux pour que l'outil
+# « reuse » ne le prenne pas pour celui de ce script
+LICENCE_IMAGES = ("<!--\n"
+                  "SPDX-" "FileCopyrightText: 2026 Les auteurs du Varnel\n"
+                  "SPDX-" "License-Identifier: GPL-3.0-or-later\n"
+                  "-->\n")
+
+
 def svg(largeur, hauteur, corps, defs=""):
     """Document SVG complet, taille en pixels et viewBox identiques."""
-    tete = ('<?xml version="1.0" encoding="UTF-8"?>\n'
+    tete = ('<?xml version="1.0" encoding="UTF-8"?>\n' + LICENCE_IMAGES +
             '<svg xmlns="http://www.w3.org/2000/svg" version="1.2" '
             'baseProfile="tiny" width="%d" height="%d" viewBox="0 0 %d %d">\n'
             % (largeur, hauteur, largeur, hauteur))
