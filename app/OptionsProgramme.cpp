@@ -1,12 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "OptionsProgramme.h"
 
 #include "CheminAide.h"
+#include "LigneCommande.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -25,6 +30,7 @@ constexpr const char* Aide =
     "  --version   écrit la version et s'arrête\n"
     "\n"
     "Dans la fenêtre, F1 ouvre la page d'aide. Pour résoudre un jeu sans fenêtre : varnel-calcul.\n"
+    "Codes de sortie : 0 bon, 2 arguments incorrects (une fois leur boîte fermée).\n"
     "Voir aussi les pages de manuel varnel(6) et varnel-calcul(6).\n";
 
 }  // namespace
@@ -33,14 +39,14 @@ int RepondreOptionInformation(int argc, char** argv)
 {
     if (argc != 2)
         return -1;
-    const char* texte = nullptr;
+    std::string texte;
     if (std::strcmp(argv[1], "--help") == 0)
         texte = Aide;
     else if (std::strcmp(argv[1], "--version") == 0)
-        texte = "Le varnel " VARNEL_VERSION "\n";
+        texte = std::string("Le varnel " VARNEL_VERSION "\n") + MentionLicence;
     else
         return -1;
-    if (std::fputs(texte, stdout) < 0 || std::fflush(stdout) != 0) {
+    if (std::fputs(texte.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
         std::fputs("varnel : impossible d'écrire sur la sortie standard.\n", stderr);
         return 1;
     }
@@ -59,4 +65,14 @@ int DiagnostiquerAide()
     }
     std::printf("%s\n", qPrintable(page));
     return 0;
+}
+
+int CodeSortie(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return 0;
+    std::vector<std::string> lus;
+    for (const QString& a : arguments)
+        lus.push_back(a.toStdString());
+    return LireArguments(lus).Valide() ? 0 : 2;
 }

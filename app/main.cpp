@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Environnement.h"
 #include "Main_f.h"
 #include "OptionsProgramme.h"
@@ -43,5 +46,5 @@ int main(int argc, char** argv)
     TfrmMain fenetre(arguments);
     fenetre.show();
     application.exec();
-    return 0;
+    return CodeSortie(arguments);
 }

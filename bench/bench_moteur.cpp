@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vitesse d'une résolution dans les deux ordres et d'un inventaire de tous les comptes
 #include "ExecutionRecherche.h"
 

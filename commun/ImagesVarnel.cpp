@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ImagesVarnel.h"
 
 #include <QPainter>
@@ -69,8 +72,11 @@ QIcon IconeOutil(const QString& nom)
 
 QIcon IconeProgramme()
 {
+    // les petites tailles ont leur propre dessin, sur des pixels entiers
     QIcon icone;
-    for (int cote : {16, 24, 32, 48, 64, 128})
+    for (int cote : {16, 22, 24})
+        icone.addPixmap(ImageSvg(QStringLiteral(":/images/varnel-%1.svg").arg(cote), QSize(cote, cote)));
+    for (int cote : {32, 48, 64, 128})
         icone.addPixmap(ImageSvg(QStringLiteral(":/images/varnel.svg"), QSize(cote, cote)));
     return icone;
 }

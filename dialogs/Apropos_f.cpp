@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Apropos_f.h"
 
 #include "ImagesVarnel.h"
@@ -33,12 +36,14 @@ TfrmAPropos::TfrmAPropos(QWidget* parent)
       ui(std::make_unique<Ui::TfrmAPropos>())
 {
     ui->setupUi(this);
-    setFixedSize(247, 134);
+    // une ligne de plus sous l'adresse : la licence du programme
+    setFixedSize(247, 150);
     ui->LabelTitre->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 24, true));
     ui->LabelVersion->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
     ui->Label->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
     ui->LabelURL->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
     ui->LabelEmail->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
+    ui->LabelLicence->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
     ui->BitBtnVu->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 19));
     ui->Image->setPixmap(ImageSvg(QStringLiteral(":/images/apropos.svg"), QSize(32, 32)));
     ui->BitBtnVu->setIcon(QIcon(ImageSvg(QStringLiteral(":/images/vu.svg"), QSize(32, 16))));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // rend une image SVG carrée en PNG à la taille demandée ; sert à la construction, pour les icônes
 // du programme : rendu-icone image.svg taille image.png
 #include <QGuiApplication>

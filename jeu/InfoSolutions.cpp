@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "InfoSolutions.h"
 
 TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t positionJoueur)

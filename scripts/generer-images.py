@@ -1,5 +1,8 @@
 #!/usr/bin/env python3
-# -*- coding: utf-8 -*-
+
+# SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Génère toutes les images SVG de « Le varnel » dans resources/images/.
 
 Lancement, depuis la racine du projet :
@@ -34,9 +37,17 @@ def nb(v):
     return "0" if s in ("-0", "") else s
 
 
+# l'en-tête de licence de chaque image, écrit en morceaux pour que l'outil
+# « reuse » ne le prenne pas pour celui de ce script
+LICENCE_IMAGES = ("<!--\n"
+                  "SPDX-" "FileCopyrightText: 2026 Les auteurs du Varnel\n"
+                  "SPDX-" "License-Identifier: GPL-3.0-or-later\n"
+                  "-->\n")
+
+
 def svg(largeur, hauteur, corps, defs=""):
     """Document SVG complet, taille en pixels et viewBox identiques."""
-    tete = ('<?xml version="1.0" encoding="UTF-8"?>\n'
+    tete = ('<?xml version="1.0" encoding="UTF-8"?>\n' + LICENCE_IMAGES +
             '<svg xmlns="http://www.w3.org/2000/svg" version="1.2" '
             'baseProfile="tiny" width="%d" height="%d" viewBox="0 0 %d %d">\n'
             % (largeur, hauteur, largeur, hauteur))
@@ -512,6 +523,68 @@ def image_icone():
     return svg(64, 64, corps, defs)
 
 
+# Petites icônes (16, 22 et 24 px) : le même dessin simplifié, posé sur des
+# pixels entiers (les rectangles tombent sur la grille, rien n'est flou) :
+# le fond rouge, l'afficheur noir aux chiffres jaunes d'un pixel de trait,
+# trois plaques grises en relief. Réglages par taille :
+# (chiffres, largeur et hauteur d'un chiffre, écart, haut de l'afficheur,
+#  hauteur de l'afficheur, haut des plaques, hauteur et largeur d'une
+#  plaque, écart entre plaques, arrondi du fond)
+PETITES_ICONES = {
+    16: ("95", 4, 5, 2, 2, 7, 10, 4, 4, 0, 2),
+    22: ("952", 4, 7, 1, 2, 9, 12, 8, 6, 0, 3),
+    24: ("952", 4, 7, 2, 2, 9, 13, 9, 6, 1, 3),
+}
+PLAQUE_PIXELS = {"face": "#b4b4b4", "clair": "#e8e8e8", "ombre": "#4a4a4a"}
+
+
+def chiffre_pixels(chiffre, x, y, largeur, hauteur, couleur):
+    """Chiffre à sept segments d'un pixel de trait, coin haut gauche (x, y)."""
+    milieu = (hauteur - 1) // 2
+    demi = milieu + 1
+    formes = {
+        "a": (x, y, largeur, 1), "g": (x, y + milieu, largeur, 1),
+        "d": (x, y + hauteur - 1, largeur, 1),
+        "f": (x, y, 1, demi), "b": (x + largeur - 1, y, 1, demi),
+        "e": (x, y + milieu, 1, hauteur - milieu),
+        "c": (x + largeur - 1, y + milieu, 1, hauteur - milieu),
+    }
+    return "".join(rect(*formes[s], couleur)
+                   for s in sorted(SEPT_SEGMENTS[chiffre]))
+
+
+def plaque_pixels(x, y, largeur, hauteur):
+    """Plaque en relief : arêtes claires en haut et à gauche, sombres en bas
+    et à droite."""
+    p = PLAQUE_PIXELS
+    return (rect(x, y, largeur, hauteur, p["face"])
+            + rect(x, y, largeur, 1, p["clair"])
+            + rect(x, y, 1, hauteur, p["clair"])
+            + rect(x, y + hauteur - 1, largeur, 1, p["ombre"])
+            + rect(x + largeur - 1, y, 1, hauteur, p["ombre"]))
+
+
+def image_petite_icone(taille):
+    (chiffres, lc, hc, ecart, haut_afficheur, h_afficheur, haut_plaques,
+     h_plaque, l_plaque, ecart_plaques, arrondi) = PETITES_ICONES[taille]
+    defs = degrade("fond", ["#7a1414", "#2a0404"])
+    corps = rect(0.5, 0.5, taille - 1, taille - 1, "url(#fond)", rx=arrondi,
+                 contour="#140000")
+    # l'afficheur occupe l'intérieur, une colonne de fond de chaque côté
+    corps += rect(2, haut_afficheur, taille - 4, h_afficheur, "#161616")
+    bloc = len(chiffres) * lc + (len(chiffres) - 1) * ecart
+    x = (taille - bloc) // 2
+    for c in chiffres:
+        corps += chiffre_pixels(int(c), x, haut_afficheur + (h_afficheur - hc) // 2,
+                                lc, hc, JAUNE)
+        x += lc + ecart
+    x = (taille - 3 * l_plaque - 2 * ecart_plaques) // 2
+    for _ in range(3):
+        corps += plaque_pixels(x, haut_plaques, l_plaque, h_plaque)
+        x += l_plaque + ecart_plaques
+    return svg(taille, taille, corps, defs)
+
+
 def etoile(cx, cy, r1, r2, pointes=5):
     pts = []
     for i in range(2 * pointes):
@@ -594,6 +667,8 @@ def main():
         ecrire("signes/%s.svg" % nom, image_signe(nom, False))
         ecrire("signes/%s-inactif.svg" % nom, image_signe(nom, True))
     ecrire("varnel.svg", image_icone())
+    for taille in sorted(PETITES_ICONES):
+        ecrire("varnel-%d.svg" % taille, image_petite_icone(taille))
     ecrire("apropos.svg", image_apropos())
     ecrire("vu.svg", image_vu())
     ecrire("ordinateur.svg", image_ordinateur())

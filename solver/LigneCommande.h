@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "Plaques.h"
@@ -8,6 +11,13 @@
 
 inline constexpr const char* SyntaxeLigneCommande =
     "Syntaxe : VARNEL Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat";
+
+// ce que « --version » des deux programmes écrit après leur nom et leur version
+inline constexpr const char* MentionLicence =
+    "Licence GPL-3.0-or-later : GNU GPL version 3 ou toute version ultérieure\n"
+    "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "C'est un logiciel libre : vous pouvez le modifier et le redistribuer.\n"
+    "Il n'y a AUCUNE GARANTIE, dans la mesure permise par la loi.\n";
 
 // un jeu lu sur la ligne de commande, ou le message d'erreur à montrer
 struct JeuLigneCommande {

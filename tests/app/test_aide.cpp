@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // l'aide : où le programme trouve sa page, la fenêtre « Aide du Varnel » quand le bureau ne sait pas
 // l'ouvrir, et les réponses de « varnel --help » et « --version », qui n'ont besoin d'aucun affichage
 #include "Aide_f.h"
 #include "CheminAide.h"
 #include "Environnement.h"
 #include "Main_f.h"
+#include "OptionsProgramme.h"
 #include "OutilsFenetres.h"
 #include "Ouverture.h"
 
@@ -164,6 +168,27 @@ private slots:
         QVERIFY(parent.findChildren<TfrmAide*>().isEmpty());
     }
 
+    // une ligne de commande refusée (boîte d'erreur puis fermeture) finit par 2, comme varnel-calcul
+    void codeDeSortie_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::newRow("sans argument") << QStringList{} << 0;
+        QTest::newRow("jeu correct") << QStringList{"25", "50", "75", "100", "3", "6", "952"} << 0;
+        QTest::newRow("huit arguments corrects") << QStringList{"1", "1", "1", "1", "1", "1", "500", "999"} << 0;
+        QTest::newRow("trois arguments") << QStringList{"1", "2", "3"} << 2;
+        QTest::newRow("plaque 11") << QStringList{"25", "50", "75", "100", "3", "11", "952"} << 2;
+        QTest::newRow("compte 1000") << QStringList{"25", "50", "75", "100", "3", "6", "1000"} << 2;
+        QTest::newRow("mot") << QStringList{"25", "50", "75", "100", "3", "6", "x"} << 2;
+        QTest::newRow("option inconnue") << QStringList{"--aide"} << 2;
+    }
+    void codeDeSortie()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QCOMPARE(CodeSortie(arguments), code);
+    }
+
     void reponsesSansFenetre_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -174,7 +199,9 @@ private slots:
         QTest::addColumn<QString>("erreurs");
         const QString page = QFileInfo(VARNEL_PROGRAMME).absolutePath() + "/varnel.html";
         QTest::newRow("version") << QStringList{"--version"} << QStringList{} << false << 0
-                                 << "^Le varnel " VARNEL_VERSION "\n$" << QString();
+                                 << "^Le varnel " VARNEL_VERSION "\nLicence GPL-3\\.0-or-later : GNU GPL version 3 "
+                                    "ou toute version ultérieure\n.*AUCUNE GARANTIE[^\n]*\n$"
+                                 << QString();
         QTest::newRow("aide") << QStringList{"--help"} << QStringList{} << false << 0
                               << "^Le varnel : .*\nSyntaxe : varnel \\[Plaque1 .*--version .*varnel-calcul\\(6\\)"
                               << QString();

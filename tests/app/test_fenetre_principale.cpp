@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // fenêtre principale : ligne de commande, activation des commandes, parcours, peinture, aide, À propos
 #include "Apropos_f.h"
 #include "Environnement.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // fenêtre de l'inventaire de tous les comptes : ouverture, recherche, tri, sélection, export
 #include "Environnement.h"
 #include "LimiteEcriture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // un jeu de bout en bout : tirage animé pas à pas, pavé du compte proposé, saisie puis recherche
 #include "Calcul_f.h"
 #include "EnregistrementSolution.h"

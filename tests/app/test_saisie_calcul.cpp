@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // saisie du calcul du joueur : cycle nombre-signe-nombre, refus, fin automatique, Ok, Refaire, Annuler, touches
 #include "Calcul_f.h"
 #include "Environnement.h"

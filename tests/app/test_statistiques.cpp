@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // statistiques et informations sur les solutions : un jeu joué est enregistré une fois, la fenêtre
 // des statistiques lit le fichier, celle des informations range le calcul du joueur
 #include "Calcul_f.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // enregistre des jeux dans un fichier de statistiques, sans fenêtre : l'enfant des essais d'arrêt brutal,
 // d'enregistrements simultanés et d'emplacement du fichier
 #include "FichierIni.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // le fichier varnel.ini : lecture, écriture qui garde ce qu'elle ne connaît pas, arrêt brutal,
 // enregistrements simultanés, emplacement quand le dossier du programme est en lecture seule
 #include "FichierIni.h"

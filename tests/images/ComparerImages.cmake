@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # lance le générateur dans un dossier neuf, puis compare octet pour octet avec les images livrées
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${SORTIE}")

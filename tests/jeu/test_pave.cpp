@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // le compte proposé au pavé : limites de la réserve, compte de 101 à 999, ordre des effacements
 #include "PropositionJeu.h"
 

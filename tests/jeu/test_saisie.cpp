@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // la saisie du calcul du joueur : cycle nombre-signe-nombre, admissibilité, refus, fin, Ok, Annuler, Refaire
 #include "EnregistrementSolution.h"
 #include "ExecutionRecherche.h"

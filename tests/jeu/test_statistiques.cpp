@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // l'arithmétique des statistiques et les textes des fenêtres d'informations et de statistiques
 #include "InfoSolutions.h"
 #include "Statistiques.h"

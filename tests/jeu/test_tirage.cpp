@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // le tirage au sort pas à pas, à graine fixe : révélations, réserve, roues du compte, fin
 #include "TirageAuSort.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // l'atlas de tous les jeux : les tirages distincts, et les comptes qui se font comparés à une force brute
 #include "Atlas.h"
 #include "ForceBrute.h"

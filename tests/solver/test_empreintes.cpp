@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // le moteur rend, octet pour octet, ce qu'il rendait quand les empreintes ont été relevées :
 // compteurs, ordre de la liste, textes, clés, table de l'inventaire, positions de progression.
 // les jeux et leurs empreintes sont dans empreintes-moteur.txt ; pour les relever de nouveau

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // lecture de la ligne de commande : règles et messages, communs à la fenêtre et à varnel-calcul
 #include "LigneCommande.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // recherche exhaustive : comptes de référence, élagage, meilleures approches, classement du joueur
 #include "EnregistrementSolution.h"
 #include "Outils.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // forme canonique, identité des solutions, ordre de la liste, écriture des calculs
 #include "EcritureCalcul.h"
 #include "EnregistrementSolution.h"
