@@ -11,6 +11,7 @@
 #include "BoutonOutil.h"
 #include "DessinJeu.h"
 #include "FenetreAuBouton.h"
+#include "FenetresSecondaires.h"
 #include "EnregistrementSolution.h"
 #include "ExecutionRecherche.h"
 #include "Horloge.h"
@@ -133,6 +134,7 @@ void TfrmMain::relierCommandes()
         relierSolutions(rubrique, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
+    connect(ui->RubriqueQuitter, &QAction::triggered, this, &QWidget::close);
     connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
     connect(SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
     connect(SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
@@ -212,6 +214,12 @@ void TfrmMain::LireLigneCommande()
 
 void TfrmMain::closeEvent(QCloseEvent* evenement)
 {
+    // toutes les fenêtres secondaires avec elle ; celles des boutons bascule se ferment par leur bouton
+    SpeedButtonInfo->setChecked(false);
+    SpeedButtonStats->setChecked(false);
+    SpeedButtonInfoClick();
+    SpeedButtonStatsClick();
+    FermerFenetresSecondaires(*this);
     FormClose();
     evenement->accept();
 }

@@ -1,7 +1,9 @@
 #include "Apropos_f.h"
 
+#include "CadreFenetre.h"
 #include "ImagesVarnel.h"
 #include "Ouverture.h"
+#include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Apropos_f.h"
 
@@ -11,6 +13,9 @@
 // « Par l'équipe du Varnel, 2026 », chaque caractère rangé un cran plus haut
 const QString CreditBrouille = QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137");
 
+// la boîte s'ouvre sur la fenêtre principale, sous sa barre d'outils
+constexpr QPoint DecalageAPropos(35, 136);
+
 QString& LigneCredit()
 {
     static QString credit = CreditBrouille;
@@ -18,11 +23,12 @@ QString& LigneCredit()
 }
 
 TfrmAPropos::TfrmAPropos(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Tool | CadreFenetreFixe),
       ui(std::make_unique<Ui::TfrmAPropos>())
 {
     ui->setupUi(this);
     setFixedSize(247, 134);
+    PlacerParRapportAuParent(*this, DecalageAPropos);
     ui->LabelTitre->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 24, true));
     ui->LabelVersion->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
     ui->Label->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
@@ -48,8 +54,7 @@ void TfrmAPropos::showEvent(QShowEvent* evenement)
 
 void TfrmAPropos::FormShow()
 {
-    if (parentWidget())
-        move(parentWidget()->pos() + QPoint(35, 136));
+    PlacerParRapportAuParent(*this, DecalageAPropos);
     // décodée une seule fois : les affichages suivants la trouvent déjà claire
     QString& credit = LigneCredit();
     if (!credit.isEmpty() && credit.at(0) != QLatin1Char('P'))

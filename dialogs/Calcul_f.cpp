@@ -1,6 +1,7 @@
 #include "Calcul_f.h"
 
 #include "BoiteMessage.h"
+#include "CadreFenetre.h"
 #include "ImagesVarnel.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
@@ -23,11 +24,12 @@ QFont PoliceSaisie() { return PolicePixels(QStringLiteral("Comic Sans MS"), 19, 
 }  // namespace
 
 TfrmSaisieCalcul::TfrmSaisieCalcul(DonneesRecherche& donnees, std::function<void()> repeindre, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Tool | CadreFenetreFixe),
       ui(std::make_unique<Ui::TfrmSaisieCalcul>()), saisie_(donnees), repeindre_(std::move(repeindre))
 {
     ui->setupUi(this);
     setFixedSize(200, 244);
+    PlacerADroiteDuParent(*this);
     setFont(PoliceSaisie());
     creerBoutonsNombres();
     creerBoutonsSignes();
@@ -69,9 +71,9 @@ void TfrmSaisieCalcul::creerBoutonsSignes()
 
 void TfrmSaisieCalcul::creerBoutonsCommandes()
 {
+    // sans feuille de style : le texte noir, grisé quand le bouton est inactif, et les marges de la
+    // plateforme (une feuille de style peindrait aussi en noir un « Ok » inactif)
     ui->ButtonEffacer->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
-    for (QPushButton* b : {ui->ButtonEffacer, ui->ButtonOk, ui->ButtonAnnuler})
-        b->setStyleSheet(QStringLiteral("color: black;"));
     connect(ui->ButtonEffacer, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonEffacerClick);
     connect(ui->ButtonOk, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonOkClick);
     connect(ui->ButtonAnnuler, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonAnnulerClick);

@@ -1,5 +1,6 @@
 #include "Pavnum_f.h"
 
+#include "CadreFenetre.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Pavnum_f.h"
@@ -7,12 +8,13 @@
 #include <QKeyEvent>
 
 TfrmPaveNumerique::TfrmPaveNumerique(LienJeuPropose lien, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Tool | CadreFenetreFixe),
       ui(std::make_unique<Ui::TfrmPaveNumerique>()), lien_(std::move(lien)),
       proposition_(lien_.Plaques, lien_.PlaqueCachee, lien_.But)
 {
     ui->setupUi(this);
     setFixedSize(119, 230);
+    PlacerADroiteDuParent(*this);
     creerBoutons();
     ui->Button0->setEnabled(false);
     ui->ButtonRetour->setEnabled(false);

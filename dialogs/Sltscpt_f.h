@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class ModeleTousComptes;
 class QButtonGroup;
 class QLabel;
 
@@ -27,6 +28,8 @@ public:
     ~TfrmSolutionsTousComptes() override;
 
     void ButtonRechercherClick();
+    // la recherche et le remplissage de la grille, une fois la question acceptée
+    void Rechercher();
     void RadioGroupTriClick();
     void StringGridClick();
     void ButtonExporterClick();
@@ -46,12 +49,12 @@ private:
     void preparerGrille();
     bool Confirmer();
     TriComptes TriChoisi() const;
-    void AfficherGrille(const GrilleComptes& grille);
-    GrilleComptes GrilleAffichee() const;
+    void AfficherGrille(GrilleComptes grille);
 
     std::unique_ptr<Ui::TfrmSolutionsTousComptes> ui;
     DonneesRecherche& d_;
     LancementInventaire lancer_;
+    ModeleTousComptes* modele_ = nullptr;
     QButtonGroup* RadioGroupTriBoutons = nullptr;
     QLabel* TexteBarreEtat = nullptr;
 };
