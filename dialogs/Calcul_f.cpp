@@ -9,6 +9,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -20,6 +22,20 @@ QIcon FacePlaque(int32_t valeur)
 }
 
 QFont PoliceSaisie() { return PolicePixels(QStringLiteral("Comic Sans MS"), 19, true); }
+
+// le texte d'un bouton garde de chaque côté la marge de la plateforme : sa police descend d'un pixel
+// tant qu'il touche le bord (« Annuler » en 19 pixels gras est plus large que son bouton)
+void GarderLesMarges(QPushButton* bouton)
+{
+    QStyleOptionButton option;
+    option.initFrom(bouton);
+    const int marge = bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, bouton);
+    QFont police = bouton->font();
+    while (police.pixelSize() > 9 &&
+           QFontMetrics(police).horizontalAdvance(bouton->text()) + 2 * marge > bouton->width())
+        police.setPixelSize(police.pixelSize() - 1);
+    bouton->setFont(police);
+}
 
 }  // namespace
 
@@ -74,6 +90,8 @@ void TfrmSaisieCalcul::creerBoutonsCommandes()
     // sans feuille de style : le texte noir, grisé quand le bouton est inactif, et les marges de la
     // plateforme (une feuille de style peindrait aussi en noir un « Ok » inactif)
     ui->ButtonEffacer->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
+    for (QPushButton* b : {ui->ButtonEffacer, ui->ButtonOk, ui->ButtonAnnuler})
+        GarderLesMarges(b);
     connect(ui->ButtonEffacer, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonEffacerClick);
     connect(ui->ButtonOk, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonOkClick);
     connect(ui->ButtonAnnuler, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonAnnulerClick);
