@@ -5,14 +5,15 @@ RACINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CONSTRUCTION="${VARNEL_CONSTRUCTION:-$RACINE/build}"
 
 # compilateur, CMake, GoogleTest, Google Benchmark, Qt 6 et ses traductions, polices, affichage virtuel,
-# Python (générateur des images, vérifié par un test), valgrind (bench/instructions) ; validateurs des
+# openbox et x11-utils (essai des fenêtres sous un vrai gestionnaire de fenêtres), Python (générateur des
+# images, vérifié par un test), valgrind (bench/instructions) ; validateurs des
 # fichiers du bureau, outils du paquet Debian et des pages de manuel
 PAQUETS=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
     fonts-comic-neue fonts-liberation2 fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth openbox x11-utils
     python3 valgrind
     desktop-file-utils appstream dpkg-dev man-db
 )
