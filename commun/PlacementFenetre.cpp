@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 void PlacerParRapportAuParent(QWidget& fenetre, QPoint decalage)
 {
     const QWidget* parent = fenetre.parentWidget();
@@ -15,3 +17,23 @@ void PlacerParRapportAuParent(QWidget& fenetre, QPoint decalage)
 }
 
 void PlacerADroiteDuParent(QWidget& fenetre) { PlacerParRapportAuParent(fenetre, ADroiteDuParent); }
+
+QRect CadreACote(const QRect& cadreParent, QSize tailleVoulue, const QMargins& bords, const QRect& zoneLibre)
+{
+    const int largeur = std::min(tailleVoulue.width() + bords.left() + bords.right(), zoneLibre.width());
+    const int hauteur = std::min(tailleVoulue.height() + bords.top() + bords.bottom(), zoneLibre.height());
+    const int finLibre = zoneLibre.x() + zoneLibre.width();
+    int gauche = cadreParent.x() + cadreParent.width();
+    if (gauche + largeur > finLibre)
+        gauche = finLibre - largeur;
+    gauche = std::max(gauche, zoneLibre.x());
+    const int haut = std::clamp(cadreParent.y(), zoneLibre.y(), zoneLibre.y() + zoneLibre.height() - hauteur);
+    return {gauche, haut, largeur, hauteur};
+}
+
+QMargins BordsDuCadre(const QWidget& fenetre)
+{
+    const QRect cadre = fenetre.frameGeometry(), client = fenetre.geometry();
+    return {client.left() - cadre.left(), client.top() - cadre.top(), cadre.right() - client.right(),
+            cadre.bottom() - client.bottom()};
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -14,3 +17,12 @@ inline constexpr QPoint ADroiteDuParent(325, 0);
 // gestionnaire de fenêtres pose alors le cadre, et non la zone cliente, à cet endroit
 void PlacerParRapportAuParent(QWidget& fenetre, QPoint decalage);
 void PlacerADroiteDuParent(QWidget& fenetre);
+
+// le cadre d'une fenêtre de lecture (l'aide) : à droite du cadre de la fenêtre principale quand l'écran le
+// permet, sinon contre le bord droit de la zone libre ; à la hauteur de la fenêtre principale autant que
+// possible ; jamais plus grand que la zone libre, toujours entier dedans (sa barre de titre reste à portée).
+// tailleVoulue : la zone cliente souhaitée ; bords : l'épaisseur du cadre autour d'elle
+QRect CadreACote(const QRect& cadreParent, QSize tailleVoulue, const QMargins& bords, const QRect& zoneLibre);
+
+// l'épaisseur du cadre que le gestionnaire de fenêtres donne à cette fenêtre (nulle sans cadre connu)
+QMargins BordsDuCadre(const QWidget& fenetre);

@@ -13,6 +13,11 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPixmap>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTest>
 #include <QToolButton>
 
@@ -145,6 +150,40 @@ private slots:
                 w.TimerAnimationTimer();
         QTRY_VERIFY(gardien.Fini());
         QVERIFY(gardien.Vu());
+    }
+
+    // F1 sans navigateur : la fenêtre « Aide du Varnel », son cadre entier dans la zone libre de l'écran, à
+    // droite de la fenêtre principale quand la place le permet ; l'image de tête est une image
+    void fenetreAide()
+    {
+        TfrmMain w(Jeu500);
+        Montrer(w);
+        RemplacerOuverture([](const QUrl&) { return false; });
+        w.findChild<QAction*>("RubriqueAide")->trigger();
+        auto* aide = w.findChild<TfrmAide*>();
+        QVERIFY(aide);
+        QVERIFY(QTest::qWaitForWindowExposed(aide));
+        if (AvecGestionnaire())
+            QTRY_VERIFY(aide->frameGeometry() != aide->geometry());
+        const QRect libre = w.screen()->availableGeometry();
+        QTRY_VERIFY2(libre.contains(aide->frameGeometry()), qPrintable(Decrire(aide, &w)));
+        if (w.frameGeometry().right() + aide->frameGeometry().width() <= libre.right())
+            QVERIFY2(aide->frameGeometry().left() > w.frameGeometry().right(), qPrintable(Decrire(aide, &w)));
+        QVERIFY(aide->frameGeometry().height() > libre.height() / 2);
+
+        // la première image de la page, chargée par la fenêtre elle-même
+        QTextDocument* page = aide->Navigateur()->document();
+        QString nom;
+        for (QTextBlock bloc = page->begin(); bloc.isValid() && nom.isEmpty(); bloc = bloc.next())
+            for (auto morceau = bloc.begin(); !morceau.atEnd() && nom.isEmpty(); ++morceau)
+                if (morceau.fragment().charFormat().isImageFormat())
+                    nom = morceau.fragment().charFormat().toImageFormat().name();
+        QVERIFY(nom.startsWith("data:image/png;base64,"));
+        const QVariant image = page->resource(QTextDocument::ImageResource, QUrl(nom));
+        QVERIFY2(image.isValid(), "l'image de tête n'est pas chargée");
+        const QImage lue = image.canConvert<QImage>() ? image.value<QImage>() : image.value<QPixmap>().toImage();
+        QCOMPARE(lue.size(), QSize(317, 368));
+        aide->close();
     }
 
     // fermer la fenêtre principale (par sa case ou par « Quitter ») ferme toutes les autres, celles des
