@@ -9,6 +9,7 @@
 #include "ui_Sltscpt_f.h"
 
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -163,9 +164,17 @@ void TfrmSolutionsTousComptes::Rechercher()
 {
     ui->ButtonRechercher->setEnabled(false);
     // la recherche ne rend pas la main à la boucle d'événements : la barre se repeint d'elle-même
-    lancer_([this](int position) {
+    // la barre prend chaque position, mais ne se repeint d'elle-même que 25 fois par seconde au plus : la
+    // peindre à chacun des 60 pas coûterait un quart du temps de la recherche ; la dernière position est
+    // peinte au retour dans la boucle d'événements
+    QElapsedTimer depuisPeinture;
+    depuisPeinture.start();
+    lancer_([this, &depuisPeinture](int position) {
         ui->ProgressBar->setValue(position);
-        ui->ProgressBar->repaint();
+        if (depuisPeinture.elapsed() >= 40) {
+            ui->ProgressBar->repaint();
+            depuisPeinture.restart();
+        }
     });
     ui->ButtonRechercher->setEnabled(true);
     // le bouton coupé a passé le focus, et le rôle de bouton par défaut, à « Fermer » : ils reviennent à
