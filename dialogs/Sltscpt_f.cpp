@@ -163,10 +163,9 @@ void TfrmSolutionsTousComptes::ButtonRechercherClick()
 void TfrmSolutionsTousComptes::Rechercher()
 {
     ui->ButtonRechercher->setEnabled(false);
-    // la recherche ne rend pas la main à la boucle d'événements : la barre se repeint d'elle-même
-    // la barre prend chaque position, mais ne se repeint d'elle-même que 25 fois par seconde au plus : la
-    // peindre à chacun des 60 pas coûterait un quart du temps de la recherche ; la dernière position est
-    // peinte au retour dans la boucle d'événements
+    // la recherche ne rend pas la main à la boucle d'événements : la barre prend chaque position et se
+    // repeint d'elle-même, 25 fois par seconde au plus (la peindre à chacun des 60 pas coûterait un quart du
+    // temps de la recherche) ; la dernière position est peinte au retour dans la boucle d'événements
     QElapsedTimer depuisPeinture;
     depuisPeinture.start();
     lancer_([this, &depuisPeinture](int position) {
