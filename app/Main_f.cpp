@@ -13,6 +13,7 @@
 #include "Stats_f.h"
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
+#include "FenetresSecondaires.h"
 #include "EnregistrementSolution.h"
 #include "ChoixTempsLimite.h"
 #include "DecompteSaisie.h"
@@ -142,6 +143,7 @@ void TfrmMain::RelierCommandes()
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
     connect(ui->RubriqueHistorique, &QAction::triggered, this, &TfrmMain::RubriqueHistoriqueClick);
+    connect(ui->RubriqueQuitter, &QAction::triggered, this, &QWidget::close);
     connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
     connect(SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
     connect(SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
@@ -203,6 +205,12 @@ void TfrmMain::LireLigneCommande()
 
 void TfrmMain::closeEvent(QCloseEvent* evenement)
 {
+    // toutes les fenêtres secondaires avec elle ; celles des boutons bascule se ferment par leur bouton
+    SpeedButtonInfo->setChecked(false);
+    SpeedButtonStats->setChecked(false);
+    SpeedButtonInfoClick();
+    SpeedButtonStatsClick();
+    FermerFenetresSecondaires(*this);
     FormClose();
     evenement->accept();
 }

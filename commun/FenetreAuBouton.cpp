@@ -3,6 +3,7 @@
 
 #include "FenetreAuBouton.h"
 
+#include "CadreFenetre.h"
 #include "ImagesVarnel.h"
 #include "PlacementFenetre.h"
 
@@ -12,9 +13,11 @@
 #include <QToolButton>
 
 FenetreAuBouton::FenetreAuBouton(std::function<bool()> boutonEnfonce, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Tool | CadreFenetreFixe),
       boutonEnfonce_(std::move(boutonEnfonce))
 {
+    // avant la création de la fenêtre : sa position est alors celle de son cadre
+    PlacerADroiteDuParent(*this);
 }
 
 void FenetreAuBouton::showEvent(QShowEvent* evenement)

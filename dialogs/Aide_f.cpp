@@ -6,10 +6,12 @@
 #include "BoiteMessage.h"
 #include "CheminAide.h"
 #include "Ouverture.h"
+#include "PlacementFenetre.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -46,10 +48,36 @@ void TfrmAide::CreerBoutons()
 
 void TfrmAide::Dimensionner()
 {
-    // une colonne de lecture, presque toute la hauteur de l'écran
-    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
+    // une colonne de lecture à côté de la fenêtre principale, presque toute la hauteur de l'écran ; le cadre
+    // de l'aide, inconnu avant son affichage, est d'abord pris égal à celui de la fenêtre principale
+    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    Placer(principale ? BordsDuCadre(*principale) : QMargins());
+}
+
+void TfrmAide::Placer(const QMargins& bords)
+{
+    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* ecran = principale ? principale->screen() : screen();
     const QRect libre = ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(qMin(820, libre.width() * 9 / 10), libre.height() * 85 / 100);
+    const QRect cadreParent = principale ? principale->frameGeometry() : QRect(libre.topLeft(), QSize(0, 0));
+    const QRect cadre = CadreACote(cadreParent, QSize(640, libre.height() * 85 / 100), bords, libre);
+    resize(cadre.width() - bords.left() - bords.right(), cadre.height() - bords.top() - bords.bottom());
+    // avant la création de la fenêtre, ou son cadre connu : la position est celle du cadre
+    move(cadre.topLeft());
+}
+
+void TfrmAide::moveEvent(QMoveEvent* evenement)
+{
+    QDialog::moveEvent(evenement);
+    // le gestionnaire de fenêtres vient de poser son cadre, qui peut être plus épais que celui de la fenêtre
+    // principale (une poignée de redimensionnement) : la place est refaite une fois avec le vrai cadre
+    if (cadreVerifie_ || !isVisible() || frameGeometry() == geometry())
+        return;
+    cadreVerifie_ = true;
+    const QMargins bords = BordsDuCadre(*this);
+    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!principale || bords != BordsDuCadre(*principale))
+        Placer(bords);
 }
 
 void OuvrirAide(QWidget* parent) { OuvrirAide(parent, QCoreApplication::applicationDirPath()); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 
 class QTextBrowser;
 
@@ -16,12 +17,17 @@ public:
 
     QTextBrowser* Navigateur() const { return navigateur_; }
 
+protected:
+    void moveEvent(QMoveEvent* evenement) override;
+
 private:
     void CreerNavigateur(const QString& page);
     void CreerBoutons();
     void Dimensionner();
+    void Placer(const QMargins& bords);
 
     QTextBrowser* navigateur_ = nullptr;
+    bool cadreVerifie_ = false;
 };
 
 // la commande « Aide » : la page par le bureau, sinon dans la fenêtre d'aide (une seule, réutilisée) ;

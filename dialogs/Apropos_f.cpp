@@ -3,8 +3,10 @@
 
 #include "Apropos_f.h"
 
+#include "CadreFenetre.h"
 #include "ImagesVarnel.h"
 #include "Ouverture.h"
+#include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Apropos_f.h"
 
@@ -12,6 +14,9 @@
 
 // « Par l'équipe du Varnel, 2026 », chaque caractère rangé un cran plus haut
 const QString CreditBrouille = QStringLiteral(u"Qbs!m(\u00earvjqf!ev!Wbsofm-!3137");
+
+// la boîte s'ouvre sur la fenêtre principale, sous sa barre d'outils
+constexpr QPoint DecalageAPropos(35, 136);
 
 namespace {
 
@@ -32,12 +37,13 @@ const QString& LigneCredit()
 }
 
 TfrmAPropos::TfrmAPropos(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Tool | CadreFenetreFixe),
       ui(std::make_unique<Ui::TfrmAPropos>())
 {
     ui->setupUi(this);
     // une ligne de plus sous l'adresse : la licence du programme
     setFixedSize(247, 150);
+    PlacerParRapportAuParent(*this, DecalageAPropos);
     ui->LabelTitre->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 24, true));
     ui->LabelVersion->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
     ui->Label->setFont(PolicePixels(QStringLiteral("MS Sans Serif"), 11));
@@ -64,8 +70,7 @@ void TfrmAPropos::showEvent(QShowEvent* evenement)
 
 void TfrmAPropos::FormShow()
 {
-    if (parentWidget())
-        move(parentWidget()->pos() + QPoint(35, 136));
+    PlacerParRapportAuParent(*this, DecalageAPropos);
     ui->Label->setText(LigneCredit());
 }
 

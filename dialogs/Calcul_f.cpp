@@ -4,6 +4,7 @@
 #include "Calcul_f.h"
 
 #include "BoiteMessage.h"
+#include "CadreFenetre.h"
 #include "ImagesVarnel.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -24,14 +27,29 @@ QIcon FacePlaque(int32_t valeur)
 
 QFont PoliceSaisie() { return PolicePixels(QStringLiteral("Comic Sans MS"), 19, true); }
 
+// le texte d'un bouton garde de chaque côté la marge de la plateforme : sa police descend d'un pixel
+// tant qu'il touche le bord (« Annuler » en 19 pixels gras est plus large que son bouton)
+void GarderLesMarges(QPushButton* bouton)
+{
+    QStyleOptionButton option;
+    option.initFrom(bouton);
+    const int marge = bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, bouton);
+    QFont police = bouton->font();
+    while (police.pixelSize() > 9 &&
+           QFontMetrics(police).horizontalAdvance(bouton->text()) + 2 * marge > bouton->width())
+        police.setPixelSize(police.pixelSize() - 1);
+    bouton->setFont(police);
+}
+
 }  // namespace
 
 TfrmSaisieCalcul::TfrmSaisieCalcul(DonneesRecherche& donnees, std::function<void()> repeindre, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Tool | CadreFenetreFixe),
       ui(std::make_unique<Ui::TfrmSaisieCalcul>()), saisie_(donnees), repeindre_(std::move(repeindre))
 {
     ui->setupUi(this);
     setFixedSize(200, 244);
+    PlacerADroiteDuParent(*this);
     setFont(PoliceSaisie());
     CreerBoutonsNombres();
     CreerBoutonsSignes();
@@ -73,9 +91,11 @@ void TfrmSaisieCalcul::CreerBoutonsSignes()
 
 void TfrmSaisieCalcul::CreerBoutonsCommandes()
 {
+    // sans feuille de style : le texte noir, grisé quand le bouton est inactif, et les marges de la
+    // plateforme (une feuille de style peindrait aussi en noir un « Ok » inactif)
     ui->ButtonEffacer->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16));
     for (QPushButton* b : {ui->ButtonEffacer, ui->ButtonOk, ui->ButtonAnnuler})
-        b->setStyleSheet(QStringLiteral("color: black;"));
+        GarderLesMarges(b);
     connect(ui->ButtonEffacer, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonEffacerClick);
     connect(ui->ButtonOk, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonOkClick);
     connect(ui->ButtonAnnuler, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonAnnulerClick);

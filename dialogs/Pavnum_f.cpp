@@ -3,6 +3,7 @@
 
 #include "Pavnum_f.h"
 
+#include "CadreFenetre.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Pavnum_f.h"
@@ -10,11 +11,12 @@
 #include <QKeyEvent>
 
 TfrmPaveNumerique::TfrmPaveNumerique(SuiviSaisie suivre, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(parent, Qt::Tool | CadreFenetreFixe),
       ui(std::make_unique<Ui::TfrmPaveNumerique>()), suivre_(std::move(suivre))
 {
     ui->setupUi(this);
     setFixedSize(119, 230);
+    PlacerADroiteDuParent(*this);
     CreerBoutons();
     ui->Button0->setEnabled(false);
     ui->ButtonRetour->setEnabled(false);

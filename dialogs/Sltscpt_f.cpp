@@ -4,12 +4,15 @@
 #include "Sltscpt_f.h"
 
 #include "BoiteMessage.h"
+#include "CadreFenetre.h"
+#include "ModeleTousComptes.h"
 #include "Ouverture.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Sltscpt_f.h"
 
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,11 +20,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <QTableView>
 
 namespace {
-
-constexpr int NbColonnes = 7;
-constexpr int NbLignes = 901;  // en-tête, totaux, 899 comptes
 
 const QString TexteConfirmation =
     QStringLiteral("La recherche remplace les solutions affichées dans la fenêtre principale.\n"
@@ -31,11 +32,12 @@ const QString TexteConfirmation =
 
 TfrmSolutionsTousComptes::TfrmSolutionsTousComptes(DonneesRecherche& donnees, LancementInventaire lancer,
                                                    QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | CadreFenetreFixe),
       ui(std::make_unique<Ui::TfrmSolutionsTousComptes>()), d_(donnees), lancer_(std::move(lancer))
 {
     ui->setupUi(this);
     setFixedSize(345, 404);
+    PlacerADroiteDuParent(*this);
 
     RadioGroupTriBoutons = new QButtonGroup(this);
     RadioGroupTriBoutons->addButton(ui->RadioButtonCompte, static_cast<int>(TriComptes::ParCompte));
@@ -53,8 +55,9 @@ TfrmSolutionsTousComptes::TfrmSolutionsTousComptes(DonneesRecherche& donnees, La
         if (choisi)
             RadioGroupTriClick();
     });
-    connect(ui->StringGrid, &QTableWidget::cellClicked, this, &TfrmSolutionsTousComptes::StringGridClick);
-    connect(ui->StringGrid, &QTableWidget::currentCellChanged, this, &TfrmSolutionsTousComptes::StringGridClick);
+    connect(ui->StringGrid, &QTableView::clicked, this, &TfrmSolutionsTousComptes::StringGridClick);
+    connect(ui->StringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TfrmSolutionsTousComptes::StringGridClick);
 }
 
 TfrmSolutionsTousComptes::~TfrmSolutionsTousComptes() = default;
@@ -63,11 +66,14 @@ TfrmSolutionsTousComptes::~TfrmSolutionsTousComptes() = default;
 // les comptes ; la colonne 0 est une colonne ordinaire peinte comme une colonne fixe
 void TfrmSolutionsTousComptes::PreparerGrille()
 {
-    QTableWidget* grille = ui->StringGrid;
+    modele_ = new ModeleTousComptes(this);
+    modele_->DefinirFondColonneFixe(palette().button());
+    QTableView* grille = ui->StringGrid;
+    grille->setModel(modele_);
+    // Tab passe au contrôle suivant au lieu d'aller de cellule en cellule
+    grille->setTabKeyNavigation(false);
     const QFont police = PolicePixels(QStringLiteral("Courier New"), 11);
     grille->setFont(police);
-    grille->setColumnCount(NbColonnes);
-    grille->setRowCount(NbLignes - 1);
     grille->verticalHeader()->hide();
     grille->verticalHeader()->setMinimumSectionSize(0);
     grille->verticalHeader()->setDefaultSectionSize(20);
@@ -84,24 +90,13 @@ void TfrmSolutionsTousComptes::PreparerGrille()
     // un clic sur l'en-tête ne choisit pas de colonne : il n'y a alors plus de ligne choisie
     enTete->setSectionsClickable(false);
     enTete->viewport()->installEventFilter(this);
-
-    const QBrush fondFixe = palette().button();
-    for (int c = 0; c < NbColonnes; ++c)
-        grille->setHorizontalHeaderItem(c, new QTableWidgetItem());
-    for (int r = 0; r < NbLignes - 1; ++r)
-        for (int c = 0; c < NbColonnes; ++c) {
-            auto* cellule = new QTableWidgetItem();
-            if (c == 0)
-                cellule->setBackground(fondFixe);
-            grille->setItem(r, c, cellule);
-        }
 }
 
 bool TfrmSolutionsTousComptes::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (objet == ui->StringGrid->horizontalHeader()->viewport() && evenement->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
-        ui->StringGrid->setCurrentCell(-1, -1);
+        ui->StringGrid->setCurrentIndex(QModelIndex());
         StringGridClick();
     }
     return QDialog::eventFilter(objet, evenement);
@@ -121,14 +116,13 @@ void TfrmSolutionsTousComptes::FormShow()
 
 // ----- grille -----
 
-QString TfrmSolutionsTousComptes::Cellule(int colonne, int ligne) const
-{
-    const QTableWidgetItem* cellule =
-        ligne == 0 ? ui->StringGrid->horizontalHeaderItem(colonne) : ui->StringGrid->item(ligne - 1, colonne);
-    return cellule ? cellule->text() : QString();
-}
+QString TfrmSolutionsTousComptes::Cellule(int colonne, int ligne) const { return modele_->Cellule(colonne, ligne); }
 
-int TfrmSolutionsTousComptes::LigneCourante() const { return ui->StringGrid->currentRow() + 1; }
+int TfrmSolutionsTousComptes::LigneCourante() const
+{
+    const QModelIndex courant = ui->StringGrid->currentIndex();
+    return courant.isValid() ? courant.row() + 1 : 0;
+}
 
 QString TfrmSolutionsTousComptes::TexteStatut() const { return TexteBarreEtat->text(); }
 
@@ -139,29 +133,11 @@ TriComptes TfrmSolutionsTousComptes::TriChoisi() const
                : TriComptes::ParCompte;
 }
 
-void TfrmSolutionsTousComptes::AfficherGrille(const GrilleComptes& lignes)
+void TfrmSolutionsTousComptes::AfficherGrille(GrilleComptes lignes)
 {
-    QTableWidget* grille = ui->StringGrid;
-    grille->setUpdatesEnabled(false);
-    for (int c = 0; c < NbColonnes; ++c)
-        grille->horizontalHeaderItem(c)->setText(QString::fromStdString(lignes[0][static_cast<size_t>(c)]));
-    for (int r = 1; r < NbLignes; ++r) {
-        const LigneGrille& ligne = lignes[static_cast<size_t>(r)];
-        for (int c = 0; c < NbColonnes; ++c)
-            grille->item(r - 1, c)->setText(QString::fromStdString(ligne[static_cast<size_t>(c)]));
-    }
-    grille->setUpdatesEnabled(true);
+    modele_->Remplir(std::move(lignes));
     // la ligne choisie montre peut-être un autre compte : la barre d'état suit
     StringGridClick();
-}
-
-GrilleComptes TfrmSolutionsTousComptes::GrilleAffichee() const
-{
-    GrilleComptes lignes(NbLignes);
-    for (int r = 0; r < NbLignes; ++r)
-        for (int c = 0; c < NbColonnes; ++c)
-            lignes[static_cast<size_t>(r)][static_cast<size_t>(c)] = Cellule(c, r).toStdString();
-    return lignes;
 }
 
 // ----- gestionnaires -----
@@ -176,19 +152,30 @@ bool TfrmSolutionsTousComptes::Confirmer()
 
 void TfrmSolutionsTousComptes::ButtonRechercherClick()
 {
-    if (!Confirmer())
-        return;
-    const bool avaitLeFocus = ui->ButtonRechercher->hasFocus();
+    if (Confirmer())
+        Rechercher();
+}
+
+void TfrmSolutionsTousComptes::Rechercher()
+{
     ui->ButtonRechercher->setEnabled(false);
-    // la recherche ne rend pas la main à la boucle d'événements : la barre se repeint d'elle-même
-    lancer_([this](int position) {
+    // la recherche ne rend pas la main à la boucle d'événements : la barre prend chaque position et se
+    // repeint d'elle-même, 25 fois par seconde au plus (la peindre à chacun des 60 pas coûterait un quart du
+    // temps de la recherche) ; la dernière position est peinte au retour dans la boucle d'événements
+    QElapsedTimer depuisPeinture;
+    depuisPeinture.start();
+    lancer_([this, &depuisPeinture](int position) {
         ui->ProgressBar->setValue(position);
-        ui->ProgressBar->repaint();
+        if (depuisPeinture.elapsed() >= 40) {
+            ui->ProgressBar->repaint();
+            depuisPeinture.restart();
+        }
     });
     ui->ButtonRechercher->setEnabled(true);
-    // le bouton coupé avait passé le focus à Fermer : Entrée relancerait la fermeture
-    if (avaitLeFocus)
-        ui->ButtonRechercher->setFocus();
+    // le bouton coupé a passé le focus, et le rôle de bouton par défaut, à « Fermer » : ils reviennent à
+    // « Rechercher », que la fenêtre soit déjà redevenue active ou non, pour qu'Entrée relance la recherche
+    ui->ButtonRechercher->setDefault(true);
+    ui->ButtonRechercher->setFocus(Qt::OtherFocusReason);
     // l'ordre que montre le groupe, pas toujours celui des comptes
     AfficherGrille(GrilleTousComptes(d_.TableSolutionsComptes, TriChoisi()));
     ui->RadioGroupTri->setEnabled(true);
@@ -213,7 +200,7 @@ void TfrmSolutionsTousComptes::ButtonExporterClick()
 {
     const std::string nom = NomFichierExport(d_.LibellePlaques, TriChoisi());
     ui->ButtonExporter->setEnabled(false);
-    if (!EcrireFichierExport(nom, GrilleAffichee())) {
+    if (!EcrireFichierExport(nom, modele_->Grille())) {
         AfficherMessage(this, QStringLiteral("Impossible d'exporter les résultats"),
                         QStringLiteral("Impossible de créer le fichier \"%1\"").arg(QString::fromStdString(nom)));
         return;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class ModeleTousComptes;
 class QButtonGroup;
 class QLabel;
 
@@ -30,6 +31,8 @@ public:
     ~TfrmSolutionsTousComptes() override;
 
     void ButtonRechercherClick();
+    // la recherche et le remplissage de la grille, une fois la question acceptée
+    void Rechercher();
     void RadioGroupTriClick();
     void StringGridClick();
     void ButtonExporterClick();
@@ -49,12 +52,12 @@ private:
     void PreparerGrille();
     bool Confirmer();
     TriComptes TriChoisi() const;
-    void AfficherGrille(const GrilleComptes& grille);
-    GrilleComptes GrilleAffichee() const;
+    void AfficherGrille(GrilleComptes grille);
 
     std::unique_ptr<Ui::TfrmSolutionsTousComptes> ui;
     DonneesRecherche& d_;
     LancementInventaire lancer_;
+    ModeleTousComptes* modele_ = nullptr;
     QButtonGroup* RadioGroupTriBoutons = nullptr;
     QLabel* TexteBarreEtat = nullptr;
 };

@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -50,7 +50,7 @@ struct Inventaire {
         return fenetre->findChild<T*>(QLatin1String(nom));
     }
     QPushButton* Bouton(const char* nom) { return Controle<QPushButton>(nom); }
-    QTableWidget* Grille() { return Controle<QTableWidget>("StringGrid"); }
+    QTableView* Grille() { return Controle<QTableView>("StringGrid"); }
 
     // « Rechercher », puis la réponse donnée à la boîte de confirmation
     bool Rechercher(QMessageBox::StandardButton reponse)
@@ -75,19 +75,28 @@ struct Inventaire {
         QTRY_COMPARE(QApplication::activeWindow(), fenetre.get());
         QTest::keyClick(fenetre.get(), touche, modificateurs);
     }
+    // une touche reçue par le contrôle qui a le focus, comme au clavier
+    void ToucheAuFocus(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {})
+    {
+        fenetre->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), fenetre.get());
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && focus->window() == fenetre.get());
+        QTest::keyClick(focus, touche, modificateurs);
+    }
     // un clic sur la ligne r de la grille (0 : l'en-tête)
     void CliquerLigne(int r)
     {
-        QTableWidget* grille = Grille();
+        QTableView* grille = Grille();
         if (r == 0) {
             QHeaderView* enTete = grille->horizontalHeader();
             const QPoint point(enTete->sectionViewportPosition(2) + 5, 8);
             QTest::mouseClick(enTete->viewport(), Qt::LeftButton, {}, point);
             return;
         }
-        QTableWidgetItem* cellule = grille->item(r - 1, 2);
-        grille->scrollToItem(cellule);
-        QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, grille->visualItemRect(cellule).center());
+        const QModelIndex cellule = grille->model()->index(r - 1, 2);
+        grille->scrollTo(cellule);
+        QTest::mouseClick(grille->viewport(), Qt::LeftButton, {}, grille->visualRect(cellule).center());
     }
     // toute la grille, telle qu'affichée
     GrilleComptes Affichee()
@@ -239,7 +248,9 @@ private slots:
                 QCOMPARE(cadre->title(), a.texte);
         }
         QCOMPARE(inv.fenetre->size(), QSize(345, 404));
-        QVERIFY(!(inv.fenetre->windowFlags() & Qt::WindowCloseButtonHint));
+        // une barre de titre qui garde sa légende, sans case de réduction ni d'agrandissement
+        QVERIFY(inv.fenetre->windowFlags() & Qt::WindowTitleHint);
+        QVERIFY(!(inv.fenetre->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(inv.Bouton("ButtonRechercher")->isDefault());
         QCOMPARE(inv.Controle<QRadioButton>("RadioButtonCompte")->text(), QString("Compte (101 à 999)"));
         QCOMPARE(inv.Controle<QRadioButton>("RadioButtonNombreDeSolutions")->text(), QString("Nombre de solutions"));
@@ -248,9 +259,9 @@ private slots:
         QVERIFY(!inv.Controle<QStatusBar>("StatusBar")->isSizeGripEnabled());
         QVERIFY(inv.fenetre->TexteStatut().isEmpty());
 
-        QTableWidget* grille = inv.Grille();
-        QCOMPARE(grille->rowCount() + 1, 901);
-        QCOMPARE(grille->columnCount(), 7);
+        QTableView* grille = inv.Grille();
+        QCOMPARE(grille->model()->rowCount() + 1, 901);
+        QCOMPARE(grille->model()->columnCount(), 7);
         QCOMPARE(grille->columnWidth(3), 40);
         QCOMPARE(grille->rowHeight(500), 20);
         QCOMPARE(grille->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -346,6 +357,44 @@ private slots:
         QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParNombreDeSolutions));
         inv.Trier(TriComptes::ParCompte);
         QVERIFY(inv.Affichee() == inv.Attendue(TriComptes::ParCompte));
+    }
+
+    // après chaque recherche, Entrée en relance une autre (sa question revient) au lieu de fermer la fenêtre ;
+    // Tab quitte la grille pour le contrôle suivant au lieu d'aller de cellule en cellule
+    void entreeRelanceEtTabQuitteLaGrille()
+    {
+        Inventaire inv;
+        QPushButton* rechercher = inv.Bouton("ButtonRechercher");
+        for (int recherche = 0; recherche < 2; ++recherche) {
+            GardienModal oui([](QWidget* b) { qobject_cast<QMessageBox*>(b)->button(QMessageBox::Yes)->click(); },
+                             5000, QStringLiteral("Avertissement"));
+            inv.ToucheAuFocus(Qt::Key_Return);
+            QTRY_VERIFY(oui.Fini());
+            QVERIFY2(oui.Vu(), "Entrée n'a pas lancé de recherche");
+            QVERIFY(inv.fenetre->isVisible());
+            QCOMPARE(inv.fenetre->Cellule(1, 1), QString("15551"));
+            QVERIFY(rechercher->isDefault());
+            QCOMPARE(inv.fenetre->focusWidget(), rechercher);
+            QVERIFY(!inv.Bouton("ButtonFermer")->isDefault());
+        }
+        // le clic de la souris aussi rend le focus à « Rechercher »
+        inv.Bouton("ButtonFermer")->setFocus();
+        QVERIFY(inv.Rechercher(QMessageBox::Yes));
+        QCOMPARE(inv.fenetre->focusWidget(), rechercher);
+        QVERIFY(rechercher->isDefault());
+
+        QTableView* grille = inv.Grille();
+        inv.CliquerLigne(5);
+        QCOMPARE(inv.fenetre->focusWidget(), grille);
+        inv.ToucheAuFocus(Qt::Key_Tab);
+        QCOMPARE(inv.fenetre->focusWidget(), inv.Controle("RadioButtonCompte"));
+        QCOMPARE(inv.fenetre->LigneCourante(), 5);
+        QCOMPARE(grille->currentIndex().column(), 2);
+        inv.ToucheAuFocus(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(inv.fenetre->focusWidget(), grille);
+        inv.ToucheAuFocus(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(inv.fenetre->focusWidget(), inv.Bouton("ButtonFermer"));
+        QCOMPARE(grille->currentIndex().column(), 2);
     }
 
     void selection_data()

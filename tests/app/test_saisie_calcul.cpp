@@ -8,6 +8,8 @@
 #include "OutilsFenetres.h"
 
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 namespace {
@@ -91,6 +93,40 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 blancs += image.pixelColor(x, y).lightness() > 230 ? 1 : 0;
         QVERIFY2(blancs > 60, qPrintable(QString::number(blancs)));
+    }
+
+    // « Ok » est dessiné grisé tant qu'il est inactif, foncé dès la première opération ; aucun texte des
+    // trois boutons de commande ne touche le bord de son bouton
+    void boutonsDeCommandeLisibles()
+    {
+        Saisie s({25, 3, 10, 7, 1, 100}, 500);
+        QPushButton* ok = s.Bouton("ButtonOk");
+        // le pixel le plus foncé du texte « Ok »
+        const auto plusFonce = [ok] {
+            const QImage image = ok->grab().toImage();
+            int minimum = 255;
+            for (int y = image.height() / 4; y < image.height() * 3 / 4; ++y)
+                for (int x = 6; x < image.width() - 6; ++x)
+                    minimum = std::min(minimum, image.pixelColor(x, y).lightness());
+            return minimum;
+        };
+        QVERIFY(!ok->isEnabled());
+        const int grise = plusFonce();
+        QVERIFY2(grise > 100, qPrintable(QString::number(grise)));
+        s.Operation(0, OpAddition, 1);
+        QVERIFY(ok->isEnabled());
+        const int fonce = plusFonce();
+        QVERIFY2(fonce < 60, qPrintable(QString::number(fonce)));
+
+        for (const char* nom : {"ButtonEffacer", "ButtonOk", "ButtonAnnuler"}) {
+            QPushButton* b = s.Bouton(nom);
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const int marge = b->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, b);
+            QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 2 * marge <= b->width(), nom);
+        }
+        // « Refaire » garde sa police de 16 pixels
+        QCOMPARE(s.Bouton("ButtonEffacer")->font().pixelSize(), 16);
     }
 
     void operationInutileSignalee()

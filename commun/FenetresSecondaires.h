@@ -1,0 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QWidget;
+
+// ferme toutes les fenêtres ouvertes au-dessus de la fenêtre principale (l'aide comprise) : fermer la
+// fenêtre principale termine le programme, aucune fenêtre ne doit lui survivre à l'écran
+void FermerFenetresSecondaires(QWidget& principale);
