@@ -198,10 +198,8 @@ void TfrmMain::LireLigneCommande()
 void TfrmMain::closeEvent(QCloseEvent* evenement)
 {
     // toutes les fenêtres secondaires avec elle ; celles des boutons bascule se ferment par leur bouton
-    SpeedButtonInfo->setChecked(false);
-    SpeedButtonStats->setChecked(false);
-    SpeedButtonInfoClick();
-    SpeedButtonStatsClick();
+    ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
+    ReleverBoutonEtFermer(fenetreStatistiques_, SpeedButtonStats);
     FermerFenetresSecondaires(*this);
     FormClose();
     evenement->accept();
@@ -297,10 +295,8 @@ void TfrmMain::MajCommandes()
     for (QAction* rubrique : RubriquesUtilisant())
         rubrique->setEnabled(c.Utilisant);
     // la fenêtre d'informations se ferme avec son bouton, avant que le résultat ne change
-    if (!c.Informations && SpeedButtonInfo->isChecked()) {
-        SpeedButtonInfo->setChecked(false);
-        SpeedButtonInfoClick();
-    }
+    if (!c.Informations)
+        ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
     SpeedButtonInfo->setEnabled(c.Informations);
     MajBoutonsNavigation();
 }
