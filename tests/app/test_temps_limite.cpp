@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,6 +96,16 @@ struct Essai {
         QVERIFY(saisie.Vu());
     }
     CumulsStat Cumuls() const { return TFichierIni(chemin).LireCumuls(); }
+    // le résultat et le temps du joueur, et la limite en vigueur, de chaque jeu de l'historique, lus par sqlite3
+    QByteArray Historique() const
+    {
+        QProcess p;
+        p.start(QStringLiteral("sqlite3"), {dossier.filePath(QStringLiteral("historique.sqlite")),
+                                            QStringLiteral("SELECT joueur, temps_joueur, limite_temps FROM jeux")});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0)
+            return "échec de sqlite3 : " + p.readAllStandardError();
+        return p.readAllStandardOutput();
+    }
 
     QTemporaryDir dossier;
     QString chemin;
@@ -337,6 +348,8 @@ private slots:
         QCOMPARE(c[Cumul::Proposes], 1);
         QCOMPARE(c[Cumul::TempsH], 30000);
         QCOMPARE(Lire(e.chemin).count("TempsLimite=30"), 1);
+        // l'historique garde la limite du jeu, et le temps du joueur égal à elle
+        QCOMPARE(e.Historique(), QByteArray("11|30000|30\n"));
     }
 
     // le temps écoulé sans aucune opération : le joueur n'a pas joué
@@ -360,6 +373,7 @@ private slots:
         QCOMPARE(c[Cumul::TiresAuSort], 1);
         QCOMPARE(c[Cumul::RecherchesH], 0);
         QCOMPARE(c[Cumul::TempsH], 0);
+        QCOMPARE(e.Historique(), QByteArray("|0|45\n"));
     }
 
     // la boîte « Opération inutile ! » encore ouverte quand le temps est écoulé se ferme avec la saisie
