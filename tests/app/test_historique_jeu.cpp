@@ -4,6 +4,7 @@
 // Ctrl+H, Rejouer ; un historique impossible à écrire n'empêche pas les statistiques
 #include "EnregistrementSolution.h"
 #include "Environnement.h"
+#include "FichiersEssai.h"
 #include "Histo_f.h"
 #include "OutilsPartie.h"
 
@@ -20,14 +21,6 @@ namespace {
 
 const QString TitrePave = QStringLiteral("Pavé numérique");
 
-QByteArray Sqlite3(const QString& fichier, const QString& sql)
-{
-    QProcess p;
-    p.start(QStringLiteral("sqlite3"), {fichier, sql});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return "échec de sqlite3 : " + p.readAllStandardError();
-    return p.readAllStandardOutput();
-}
 
 // ce que la ligne du jeu doit garder, lu dans la fenêtre principale juste après la première résolution
 QByteArray LigneAttendue(const TfrmMain& w)

@@ -8,6 +8,7 @@
 #include "Environnement.h"
 #include "ExecutionRecherche.h"
 #include "FichierIni.h"
+#include "FichiersEssai.h"
 #include "InfoSolutions.h"
 #include "Infosol_f.h"
 #include "Main_f.h"
@@ -26,12 +27,6 @@ namespace {
 
 using namespace Cumul;
 
-
-QByteArray Lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // une fenêtre principale dont le fichier de statistiques est propre au test
 struct PartieEssai {
@@ -150,10 +145,10 @@ private slots:
         QCOMPARE(p.w.FenetreInfoSolutions()->TexteStatut(), QString::fromStdString(TextePossibilitesParPlaques(d)));
 
         // l'autre ordre ferme la fenêtre et n'enregistre rien de plus
-        const QByteArray fichier = Lire(p.chemin);
+        const QByteArray fichier = ContenuFichier(p.chemin);
         p.Commande("RubriqueDuTorduAuSimple");
         QVERIFY(!p.w.FenetreInfoSolutions() && !p.w.FenetreInfoOuverte() && !info->isChecked());
-        QCOMPARE(Lire(p.chemin), fichier);
+        QCOMPARE(ContenuFichier(p.chemin), fichier);
         // rouverte, elle compte la position depuis l'autre bout
         info->click();
         QVERIFY(p.w.FenetreInfoSolutions());
@@ -289,7 +284,7 @@ private slots:
         QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelPossibilitesM"), QStringLiteral("2147400000"));
         p.Tirer(424242);
         p.Commande("RubriqueDuSimpleAuTordu");
-        const QByteArray fichier = Lire(p.chemin);
+        const QByteArray fichier = ContenuFichier(p.chemin);
         QVERIFY(fichier.contains("\nRecherchesM=17\n"));
         const qint64 possibilites = 2147400000LL + p.w.Donnees().NbPossibilites;
         QVERIFY(possibilites > 2147483647LL);

@@ -6,6 +6,7 @@
 #include "DecompteSaisie.h"
 #include "Environnement.h"
 #include "FichierIni.h"
+#include "FichiersEssai.h"
 #include "Horloge.h"
 #include "Main_f.h"
 #include "OutilsPartie.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,18 +24,7 @@ const QString TitrePave = QStringLiteral("Pavé numérique");
 const char* const NomsRubriques[] = {"RubriqueTempsLimite0", "RubriqueTempsLimite30", "RubriqueTempsLimite45",
                                      "RubriqueTempsLimite60", "RubriqueTempsLimite90"};
 
-QByteArray Lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
-void Ecrire(const QString& chemin, const QByteArray& contenu)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
-}
 
 // l'horloge du programme tenue à la main le temps d'un essai
 struct HorlogeReglee {
@@ -63,7 +52,7 @@ struct Essai {
     {
         chemin = dossier.filePath(QStringLiteral("varnel.ini"));
         if (!contenu.isEmpty())
-            Ecrire(chemin, contenu);
+            EcrireFichier(chemin, contenu);
         Ouvrir();
     }
     // un nouveau programme sur le même fichier
@@ -99,12 +88,8 @@ struct Essai {
     // le résultat et le temps du joueur, et la limite en vigueur, de chaque jeu de l'historique, lus par sqlite3
     QByteArray Historique() const
     {
-        QProcess p;
-        p.start(QStringLiteral("sqlite3"), {dossier.filePath(QStringLiteral("historique.sqlite")),
-                                            QStringLiteral("SELECT joueur, temps_joueur, limite_temps FROM jeux")});
-        if (!p.waitForFinished(30000) || p.exitCode() != 0)
-            return "échec de sqlite3 : " + p.readAllStandardError();
-        return p.readAllStandardOutput();
+        return Sqlite3(dossier.filePath(QStringLiteral("historique.sqlite")),
+                       QStringLiteral("SELECT joueur, temps_joueur, limite_temps FROM jeux"));
     }
 
     QTemporaryDir dossier;
@@ -155,11 +140,11 @@ private slots:
         const QByteArray avant = "; mes statistiques\n[Statistiques]\nRecherchesM=12\nTempsH=4000\n\n[Autre]\nCle=valeur\n";
         Essai e(avant);
         e.Action("RubriqueTempsLimite60")->trigger();
-        const QByteArray apres = Lire(e.chemin);
+        const QByteArray apres = ContenuFichier(e.chemin);
         QVERIFY2(apres.startsWith(avant), apres.constData());
         QCOMPARE(apres.mid(avant.size()), QByteArray("\n[Options]\nTempsLimite=60\n"));
         e.Action("RubriqueTempsLimite0")->trigger();
-        QCOMPARE(Lire(e.chemin), avant + "\n[Options]\nTempsLimite=0\n");
+        QCOMPARE(ContenuFichier(e.chemin), avant + "\n[Options]\nTempsLimite=0\n");
         e.Action("RubriqueTempsLimite90")->trigger();
         QCOMPARE(e.Cumuls()[Cumul::RecherchesM], 12);
         QCOMPARE(e.Cumuls()[Cumul::TempsH], 4000);
@@ -213,7 +198,7 @@ private slots:
         Essai e(contenu);
         QCOMPARE(e.Cochee(), cochee);
         QCOMPARE(e.w->Jeu().TempsLimiteChoisi(), cochee.mid(19).toInt());
-        QCOMPARE(Lire(e.chemin), contenu);
+        QCOMPARE(ContenuFichier(e.chemin), contenu);
         QCOMPARE(QFile::exists(e.chemin), !contenu.isEmpty());
     }
 
@@ -244,7 +229,7 @@ private slots:
                                                "Le fichier est en lecture seule.")
                                     .arg(QDir::toNativeSeparators(e.chemin)));
         QCOMPARE(message.icone, QMessageBox::Warning);
-        QCOMPARE(Lire(e.chemin), avant);
+        QCOMPARE(ContenuFichier(e.chemin), avant);
         QCOMPARE(e.Cochee(), QString("RubriqueTempsLimite30"));
         QCOMPARE(e.w->Jeu().TempsLimiteChoisi(), 30);
     }
@@ -347,7 +332,7 @@ private slots:
         QCOMPARE(c[Cumul::ApprochesH], 1);
         QCOMPARE(c[Cumul::Proposes], 1);
         QCOMPARE(c[Cumul::TempsH], 30000);
-        QCOMPARE(Lire(e.chemin).count("TempsLimite=30"), 1);
+        QCOMPARE(ContenuFichier(e.chemin).count("TempsLimite=30"), 1);
         // l'historique garde la limite du jeu, et le temps du joueur égal à elle
         QCOMPARE(e.Historique(), QByteArray("11|30000|30\n"));
     }

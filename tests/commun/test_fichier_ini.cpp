@@ -4,6 +4,7 @@
 // le fichier varnel.ini : lecture, écriture qui garde ce qu'elle ne connaît pas, arrêt brutal,
 // enregistrements simultanés, emplacement quand le dossier du programme est en lecture seule
 #include "FichierIni.h"
+#include "FichiersEssai.h"
 #include "MontantsEssai.h"
 
 #include <QDir>
@@ -24,13 +25,6 @@ namespace {
 
 const QString Enregistreur = QStringLiteral(ENREGISTREUR);
 
-void Ecrire(const QString& chemin, const QByteArray& contenu)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
-}
-
 // un texte ASCII en UTF-16 avec sa marque, écrit octet par octet
 QByteArray Utf16(const QByteArray& ascii, bool petitBoutien)
 {
@@ -40,12 +34,6 @@ QByteArray Utf16(const QByteArray& ascii, bool petitBoutien)
         octets.append(petitBoutien ? '\0' : c);
     }
     return octets;
-}
-
-QByteArray Contenu(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // les compteurs sont ceux d'un nombre entier d'enregistrements : ce nombre, ou -1
@@ -167,7 +155,7 @@ private slots:
         QFETCH(qlonglong, attendu);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
-        Ecrire(chemin, contenu);
+        EcrireFichier(chemin, contenu);
         TFichierIni fichier(chemin);
         QCOMPARE(fichier.LireEntier(SectionStatistiques, cle), attendu);
     }
@@ -198,11 +186,11 @@ private slots:
         QFETCH(QByteArray, apres);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
-        Ecrire(chemin, avant);
+        EcrireFichier(chemin, avant);
         TFichierIni fichier(chemin);
         fichier.EcrireEntier(SectionStatistiques, QStringLiteral("RecherchesM"), 17);
         QVERIFY(fichier.Enregistrer());
-        QCOMPARE(Contenu(chemin), apres);
+        QCOMPARE(ContenuFichier(chemin), apres);
     }
 
     // un dossier qu'on ne peut pas créer, même en root : rien n'est écrit, et on le sait
@@ -210,10 +198,10 @@ private slots:
     {
         QTemporaryDir dossier;
         const QString obstacle = dossier.filePath(QStringLiteral("fichier"));
-        Ecrire(obstacle, "pas un dossier");
+        EcrireFichier(obstacle, "pas un dossier");
         TFichierIni fichier(obstacle + QStringLiteral("/varnel/varnel.ini"));
         QVERIFY(!fichier.AjouterCumuls(MontantsEssai()));
-        QCOMPARE(Contenu(obstacle), QByteArray("pas un dossier"));
+        QCOMPARE(ContenuFichier(obstacle), QByteArray("pas un dossier"));
     }
 
     // un enfant qui enregistre sans fin est tué net à des moments pris au hasard : le fichier se lit
@@ -223,7 +211,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
         const QByteArray debut = "; essai\n[Autre]\nx=1\n";
-        Ecrire(chemin, debut);
+        EcrireFichier(chemin, debut);
         const quint32 graine = QRandomGenerator::global()->generate();
         qInfo("graine %u", graine);
         QRandomGenerator hasard(graine);
@@ -341,12 +329,12 @@ private slots:
         QFETCH(QByteArray, apres);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
-        Ecrire(chemin, avant);
+        EcrireFichier(chemin, avant);
         TFichierIni fichier(chemin);
         fichier.EcrireEntier(SectionStatistiques, QStringLiteral("RecherchesM"),
                              fichier.LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")) + 1);
         QVERIFY(fichier.Enregistrer());
-        QCOMPARE(Contenu(chemin), apres);
+        QCOMPARE(ContenuFichier(chemin), apres);
     }
 
     // un jeu enregistré dans un fichier marqué : totaux continués, une seule section, la marque en tête
@@ -354,10 +342,10 @@ private slots:
     {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
-        Ecrire(chemin, "\xEF\xBB\xBF[Statistiques]\r\nRecherchesM=5\r\nTrouvesM=2\r\n");
+        EcrireFichier(chemin, "\xEF\xBB\xBF[Statistiques]\r\nRecherchesM=5\r\nTrouvesM=2\r\n");
         TFichierIni fichier(chemin);
         QVERIFY(fichier.AjouterCumuls(MontantsEssai()));
-        const QByteArray apres = Contenu(chemin);
+        const QByteArray apres = ContenuFichier(chemin);
         QVERIFY(apres.startsWith("\xEF\xBB\xBF[Statistiques]\r\nRecherchesM=6\r\nTrouvesM=5\r\n"));
         QCOMPARE(apres.count("Statistiques"), 1);
         QCOMPARE(apres.count("\xEF\xBB\xBF"), 1);
@@ -400,7 +388,7 @@ private slots:
                 avant = Utf16("[Statistiques]\nRecherchesM=5\n", true) + QByteArray("\x00\xD8\n\x00", 4);
             else
                 avant = Utf16("[Statistiques]\nRecherchesM=5\n", true).mid(2);
-            Ecrire(chemin, avant);
+            EcrireFichier(chemin, avant);
         }
         TFichierIni fichier(chemin);
         QCOMPARE(fichier.RaisonIllisible(), raison);
@@ -419,7 +407,7 @@ private slots:
         else if (genre == QLatin1String("dossier"))
             QVERIFY(apres.isDir());
         else
-            QVERIFY(Contenu(chemin) == avant);
+            QVERIFY(ContenuFichier(chemin) == avant);
     }
 
     // sans droit d'écriture, le fichier reste tel quel même pour l'administrateur ; un fichier remplacé garde
@@ -442,7 +430,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
         const QByteArray avant = "[Statistiques]\nRecherchesM=5\n";
-        Ecrire(chemin, avant);
+        EcrireFichier(chemin, avant);
         QVERIFY(QFile::setPermissions(chemin, Droits(mode)));
         const bool root = geteuid() == 0;
         if (root)
@@ -457,7 +445,7 @@ private slots:
             QCOMPARE(TFichierIni(chemin).LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")), 6);
         } else {
             QCOMPARE(raison, QStringLiteral("Le fichier est en lecture seule."));
-            QVERIFY(Contenu(chemin) == avant);
+            QVERIFY(ContenuFichier(chemin) == avant);
         }
     }
 
@@ -478,7 +466,7 @@ private slots:
         QVERIFY(QFile::setPermissions(copie, Droits(0755)));
         const QString chemin = dossier + QStringLiteral("/varnel.ini");
         const QByteArray avant = "[Statistiques]\nRecherchesM=41\nTrouvesM=12\n";
-        Ecrire(chemin, avant);
+        EcrireFichier(chemin, avant);
         QProcess id;
         id.start(QStringLiteral("id"), {QStringLiteral("-u"), UtilisateurEssai});
         QVERIFY(id.waitForFinished());
@@ -491,7 +479,7 @@ private slots:
         QByteArray sortie;
         QCOMPARE(LancerEnUtilisateurEssai({copie, QStringLiteral("jeux"), chemin, QStringLiteral("1")}, sortie), 1);
         QVERIFY2(sortie.contains("Le fichier ne peut pas être lu (permission refusée)."), sortie.constData());
-        QCOMPARE(Contenu(chemin), avant);
+        QCOMPARE(ContenuFichier(chemin), avant);
         QCOMPARE(Mode(chemin), 0200);
     }
 
@@ -502,7 +490,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
         const QByteArray avant = "[Statistiques]\nRecherchesM=5\n";
-        Ecrire(chemin, avant);
+        EcrireFichier(chemin, avant);
         QProcess gardien;
         gardien.start(Enregistreur, {QStringLiteral("verrou"), chemin});
         QVERIFY(gardien.waitForReadyRead(10000));
@@ -513,7 +501,7 @@ private slots:
         QVERIFY(!fichier.AjouterCumuls(MontantsEssai(), &raison));
         QCOMPARE(raison, QStringLiteral("Le verrou « varnel.ini.verrou » est tenu par un autre exemplaire du programme."));
         QVERIFY(!fichier.ChoisirTempsLimite(30));
-        QCOMPARE(Contenu(chemin), avant);
+        QCOMPARE(ContenuFichier(chemin), avant);
         gardien.closeWriteChannel();
         QVERIFY(gardien.waitForFinished(10000));
         QVERIFY(fichier.AjouterCumuls(MontantsEssai()));
@@ -526,20 +514,20 @@ private slots:
     {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
-        Ecrire(chemin, "[Statistiques]\nRecherchesM=5\n");
+        EcrireFichier(chemin, "[Statistiques]\nRecherchesM=5\n");
         const QStringList restes = {QStringLiteral("varnel.ini.JIXRFp"), QStringLiteral("varnel.ini.cDzfEc")};
         const QStringList gardes = {QStringLiteral("varnel.ini.backup"), QStringLiteral("varnel.ini.ANCIEN"),
                                     QStringLiteral("varnel.ini.AbCdEf.old"), QStringLiteral("autre.ini.AbCdEf"),
                                     QStringLiteral("varnel.ini.AbCdE"), QStringLiteral("varnel.ini.AbCd3f"),
                                     QStringLiteral("varnel.ini~")};
         for (const QString& nom : restes + gardes) {
-            Ecrire(dossier.filePath(nom), "[Statistiques]\nRecherchesM=4\n");
+            EcrireFichier(dossier.filePath(nom), "[Statistiques]\nRecherchesM=4\n");
             Vieillir(dossier.filePath(nom), 120);
         }
-        Ecrire(dossier.filePath(QStringLiteral("varnel.ini.ReCent")), "en cours");
+        EcrireFichier(dossier.filePath(QStringLiteral("varnel.ini.ReCent")), "en cours");
         Vieillir(dossier.filePath(QStringLiteral("varnel.ini.ReCent")), 10);
         QVERIFY(QDir().mkdir(dossier.filePath(QStringLiteral("varnel.ini.DoSsie"))));
-        Ecrire(dossier.filePath(QStringLiteral("cible")), "visé par un lien");
+        EcrireFichier(dossier.filePath(QStringLiteral("cible")), "visé par un lien");
         Vieillir(dossier.filePath(QStringLiteral("cible")), 120);
         QVERIFY(QFile::link(dossier.filePath(QStringLiteral("cible")), dossier.filePath(QStringLiteral("varnel.ini.LiEnss"))));
 
@@ -592,7 +580,7 @@ private slots:
         QVERIFY(QDir().mkpath(racine.filePath(programme)));
         if (!aide.isEmpty()) {
             QVERIFY(QDir().mkpath(QFileInfo(racine.filePath(aide)).absolutePath()));
-            Ecrire(racine.filePath(aide), "<html></html>");
+            EcrireFichier(racine.filePath(aide), "<html></html>");
         }
         const QString chemin = attendu == QLatin1String("config") ? racine.filePath(QStringLiteral("xdg/varnel/varnel.ini"))
                                                                   : racine.filePath(attendu);
@@ -615,25 +603,25 @@ private slots:
         const QString programme = racine.filePath(QStringLiteral("programme"));
         QVERIFY(QDir().mkpath(programme));
         const QByteArray anciens = "\xEF\xBB\xBF; mes totaux\r\n[Statistiques]\r\nRecherchesM=7\r\n";
-        Ecrire(programme + QStringLiteral("/varnel.ini"), anciens);
+        EcrireFichier(programme + QStringLiteral("/varnel.ini"), anciens);
         const QString configuration = racine.filePath(QStringLiteral("xdg/varnel/varnel.ini"));
 
         QCOMPARE(PreparerFichierIni(programme), configuration);
-        QCOMPARE(Contenu(configuration), anciens);
+        QCOMPARE(ContenuFichier(configuration), anciens);
         QVERIFY(TFichierIni(configuration).AjouterCumuls(MontantsEssai()));
         QCOMPARE(TFichierIni(configuration).LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")), 8);
         // au démarrage suivant, la copie déjà faite n'est pas refaite
         QCOMPARE(PreparerFichierIni(programme), configuration);
         QCOMPARE(TFichierIni(configuration).LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")), 8);
-        QCOMPARE(Contenu(programme + QStringLiteral("/varnel.ini")), anciens);
+        QCOMPARE(ContenuFichier(programme + QStringLiteral("/varnel.ini")), anciens);
 
         // installé (page d'aide dans ../share/varnel/) : ce qu'un autre a laissé sous /usr/games reste à lui
         QVERIFY(QFile::remove(configuration));
         const QString jeux = racine.filePath(QStringLiteral("usr/games"));
         QVERIFY(QDir().mkpath(jeux));
         QVERIFY(QDir().mkpath(racine.filePath(QStringLiteral("usr/share/varnel"))));
-        Ecrire(racine.filePath(QStringLiteral("usr/share/varnel/varnel.html")), "<html></html>");
-        Ecrire(jeux + QStringLiteral("/varnel.ini"), anciens);
+        EcrireFichier(racine.filePath(QStringLiteral("usr/share/varnel/varnel.html")), "<html></html>");
+        EcrireFichier(jeux + QStringLiteral("/varnel.ini"), anciens);
         QCOMPARE(PreparerFichierIni(jeux), configuration);
         QVERIFY(!QFile::exists(configuration));
         RemplacerVerificationDossier({});
@@ -665,7 +653,7 @@ private slots:
         QFETCH(int, attendu);
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
-        Ecrire(chemin, contenu);
+        EcrireFichier(chemin, contenu);
         QCOMPARE(TFichierIni(chemin).TempsLimite(), attendu);
     }
 
@@ -674,13 +662,13 @@ private slots:
     {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
-        Ecrire(chemin, "; à moi\n[Statistiques]\nRecherchesM=5\n\n[Autre]\nx=1\n");
+        EcrireFichier(chemin, "; à moi\n[Statistiques]\nRecherchesM=5\n\n[Autre]\nx=1\n");
         TFichierIni fichier(chemin);
         QVERIFY(fichier.ChoisirTempsLimite(60));
-        QCOMPARE(Contenu(chemin), QByteArray("; à moi\n[Statistiques]\nRecherchesM=5\n\n[Autre]\nx=1\n\n[Options]\nTempsLimite=60\n"));
+        QCOMPARE(ContenuFichier(chemin), QByteArray("; à moi\n[Statistiques]\nRecherchesM=5\n\n[Autre]\nx=1\n\n[Options]\nTempsLimite=60\n"));
         QCOMPARE(TFichierIni(chemin).TempsLimite(), 60);
         QVERIFY(fichier.ChoisirTempsLimite(0));
-        QCOMPARE(Contenu(chemin), QByteArray("; à moi\n[Statistiques]\nRecherchesM=5\n\n[Autre]\nx=1\n\n[Options]\nTempsLimite=0\n"));
+        QCOMPARE(ContenuFichier(chemin), QByteArray("; à moi\n[Statistiques]\nRecherchesM=5\n\n[Autre]\nx=1\n\n[Options]\nTempsLimite=0\n"));
         QString raison;
         QVERIFY(!fichier.ChoisirTempsLimite(31, &raison));
         QVERIFY(!raison.isEmpty());

@@ -5,6 +5,7 @@
 #include "HistoriqueJeux.h"
 #include "LignesEssai.h"
 #include "LimiteEcriture.h"
+#include "FichiersEssai.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,28 +21,8 @@ namespace {
 
 const QString Enregistreur = QStringLiteral(ENREGISTREUR);
 
-// l'outil sqlite3 : un lecteur indépendant du programme
-QByteArray Sqlite3(const QString& fichier, const QString& sql)
-{
-    QProcess p;
-    p.start(QStringLiteral("sqlite3"), {fichier, sql});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return "échec de sqlite3 : " + p.readAllStandardError();
-    return p.readAllStandardOutput();
-}
 
-QByteArray Contenu(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
-void Ecrire(const QString& chemin, const QByteArray& contenu)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
-}
 
 // le schéma de la version 1 (la table des jeux seule), écrit ici à la main
 const char* const SchemaVersion1 =
@@ -183,7 +164,7 @@ private slots:
                                                     "ALTER TABLE jeux ADD COLUMN nouveaute TEXT;"
                                                     "PRAGMA user_version = 3;")),
                  QByteArray());
-        const QByteArray avant = Contenu(chemin);
+        const QByteArray avant = ContenuFichier(chemin);
         {
             THistoriqueJeux historique(dossier.path());
             QVERIFY(historique.Ouvert());
@@ -197,7 +178,7 @@ private slots:
             QVERIFY2(raison->contains(QStringLiteral("version plus récente")), qPrintable(*raison));
             QVERIFY(historique.EcrireReglage(QStringLiteral("fenetre"), "abc"));
         }
-        QCOMPARE(Contenu(chemin), avant);
+        QCOMPARE(ContenuFichier(chemin), avant);
         QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM jeux")), QByteArray("3\n1\n"));
     }
 
@@ -253,12 +234,12 @@ private slots:
     {
         QTemporaryDir racine;
         const QString obstacle = racine.filePath(QStringLiteral("fichier"));
-        Ecrire(obstacle, "pas un dossier");
+        EcrireFichier(obstacle, "pas un dossier");
         THistoriqueJeux impossible(obstacle + QStringLiteral("/varnel"));
         QVERIFY(!impossible.Ouvert());
         const std::optional<QString> raison = impossible.Ajouter(LigneEssai(0));
         QVERIFY(raison && !raison->isEmpty());
-        QCOMPARE(Contenu(obstacle), QByteArray("pas un dossier"));
+        QCOMPARE(ContenuFichier(obstacle), QByteArray("pas un dossier"));
 
         const bool root = geteuid() == 0;
         const QString utilisateur = QStringLiteral("varnel-essai");
@@ -335,12 +316,12 @@ private slots:
             }
             QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode=DELETE")),
                      QByteArray("0|0|0\ndelete\n"));
-            QByteArray base = Contenu(chemin);
+            QByteArray base = ContenuFichier(chemin);
             QVERIFY(base.size() > 8192);
             base.replace(4096, base.size() - 4096, octets.left(base.size() - 4096));
             octets = base;
         }
-        Ecrire(chemin, octets);
+        EcrireFichier(chemin, octets);
 
         THistoriqueJeux historique(dossier.path());
         QVERIFY2(historique.Ouvert() && !historique.LectureSeule(), qPrintable(historique.Raison()));
@@ -350,7 +331,7 @@ private slots:
         QVERIFY(QFileInfo(aCote).fileName().startsWith(QStringLiteral("historique.sqlite.illisible-")));
         QCOMPARE(QFileInfo(aCote).absolutePath(), QFileInfo(chemin).absolutePath());
         QVERIFY2(historique.Avis()->Texte.contains(QFileInfo(aCote).fileName()), qPrintable(historique.Avis()->Texte));
-        QCOMPARE(Contenu(aCote), octets);
+        QCOMPARE(ContenuFichier(aCote), octets);
         QVERIFY(historique.Lire().empty());
         QCOMPARE(historique.Ajouter(LigneEssai(0)), std::nullopt);
         QCOMPARE(historique.Lire().size(), size_t{1});
