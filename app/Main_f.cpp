@@ -5,22 +5,19 @@
 
 #include "Aide_f.h"
 #include "Apropos_f.h"
-#include "Calcul_f.h"
+#include "EnregistrementJeu.h"
 #include "Histo_f.h"
 #include "Infosol_f.h"
 #include "Pavnum_f.h"
+#include "SaisieChronometree.h"
 #include "Sltscpt_f.h"
 #include "Stats_f.h"
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
-#include "FenetresSecondaires.h"
-#include "EnregistrementSolution.h"
 #include "ChoixTempsLimite.h"
-#include "DecompteSaisie.h"
 #include "FenetreAuBouton.h"
-#include "FichierIniFenetre.h"
-#include "Horloge.h"
-#include "LigneCommande.h"
+#include "FenetresSecondaires.h"
+#include "LigneCommandeFenetre.h"
 #include "Ouverture.h"
 #include "VueJeu.h"
 #include "ui_Main_f.h"
@@ -115,7 +112,7 @@ void TfrmMain::CreerTempsLimite()
         ChoixTempsLimite::Rubriques{ui->RubriqueTempsLimite0, ui->RubriqueTempsLimite30, ui->RubriqueTempsLimite45,
                                     ui->RubriqueTempsLimite60, ui->RubriqueTempsLimite90},
         *this, [this](int secondes) { partie_.ChoisirTempsLimite(secondes); });
-    decompteSaisie_ = std::make_unique<DecompteSaisie>(*PanneauStatut0, partie_);
+    saisieJoueur_ = std::make_unique<SaisieChronometree>(partie_, *PanneauStatut0, [this] { RepeindreFenetre(); }, *this);
 }
 
 // un menu désactivé ne coupe pas les raccourcis de ses rubriques : la garde est ici, une fois
@@ -187,17 +184,12 @@ void TfrmMain::FormShow()
 
 void TfrmMain::LireLigneCommande()
 {
-    std::vector<std::string> arguments;
-    for (const QString& a : arguments_)
-        arguments.push_back(a.toStdString());
-    const JeuLigneCommande jeu = LireArguments(arguments);
-    if (!jeu.Valide()) {
-        AfficherMessage(this, QStringLiteral("Erreur dans les paramètres de la ligne de commande"),
-                        QString::fromStdString(jeu.Erreur) + QLatin1Char('\n') + QLatin1String(SyntaxeLigneCommande));
+    const std::optional<JeuLigneCommande> jeu = LireLigneCommandeOuDire(this, arguments_);
+    if (!jeu) {
         close();
         return;
     }
-    partie_.NouveauJeuLigneCommande(jeu.Plaques, jeu.But);
+    partie_.NouveauJeuLigneCommande(jeu->Plaques, jeu->But);
     ui->PaintBoxBandePlaques->repaint();
     ui->PaintBoxBut->repaint();
     Resoudre(OrdreDuSimpleAuTordu);
@@ -206,10 +198,8 @@ void TfrmMain::LireLigneCommande()
 void TfrmMain::closeEvent(QCloseEvent* evenement)
 {
     // toutes les fenêtres secondaires avec elle ; celles des boutons bascule se ferment par leur bouton
-    SpeedButtonInfo->setChecked(false);
-    SpeedButtonStats->setChecked(false);
-    SpeedButtonInfoClick();
-    SpeedButtonStatsClick();
+    ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
+    ReleverBoutonEtFermer(fenetreStatistiques_, SpeedButtonStats);
     FermerFenetresSecondaires(*this);
     FormClose();
     evenement->accept();
@@ -305,10 +295,8 @@ void TfrmMain::MajCommandes()
     for (QAction* rubrique : RubriquesUtilisant())
         rubrique->setEnabled(c.Utilisant);
     // la fenêtre d'informations se ferme avec son bouton, avant que le résultat ne change
-    if (!c.Informations && SpeedButtonInfo->isChecked()) {
-        SpeedButtonInfo->setChecked(false);
-        SpeedButtonInfoClick();
-    }
+    if (!c.Informations)
+        ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
     SpeedButtonInfo->setEnabled(c.Informations);
     MajBoutonsNavigation();
 }
@@ -412,16 +400,10 @@ void TfrmMain::TimerAnimationTimer()
     OuvrirSaisieCalcul();
 }
 
-// la saisie du joueur ; finie, la partie le sait, et les statistiques suivent si le jeu est déjà résolu.
-// Le temps limite du jeu court depuis la première ouverture ; atteint, il ferme la saisie
+// la saisie du joueur ; finie, les statistiques suivent si le jeu est déjà résolu
 void TfrmMain::OuvrirSaisieCalcul()
 {
-    TfrmSaisieCalcul saisie(Donnees(), [this] { RepeindreFenetre(); }, this);
-    partie_.SaisieOuverte(HorlogeMs());
-    decompteSaisie_->Commencer([&saisie] { saisie.FermerAuTempsEcoule(); });
-    saisie.exec();
-    decompteSaisie_->Arreter();
-    partie_.JoueurTermine(HorlogeMs());
+    saisieJoueur_->Ouvrir();
     EnregistrerStatistiques();
 }
 
@@ -431,28 +413,8 @@ void TfrmMain::RubriqueCompteProposeClick()
 {
     if (!partie_.Commandes().Compte)
         return;
-    partie_.CommencerProposition();
-    Actualiser();
-    if (SaisirJeuPropose()) {
+    if (ProposerJeu(partie_, [this] { Actualiser(); }, this))
         OuvrirSaisieCalcul();
-        return;
-    }
-    partie_.AbandonnerProposition();  // tout ce qui a été saisi disparaît
-    Actualiser();
-}
-
-// le pavé, dont chaque touche passe à la partie ; vrai quand le compte a été complété
-bool TfrmMain::SaisirJeuPropose()
-{
-    TfrmPaveNumerique pave(
-        [this](const PropositionJeu& saisie) {
-            partie_.SuivreProposition(saisie);
-            ui->PaintBoxBandePlaques->repaint();
-            ui->PaintBoxBut->repaint();
-            MajCommandes();
-        },
-        this);
-    return pave.exec() == QDialog::Accepted;
 }
 
 // ----- autres fenêtres -----
@@ -471,21 +433,14 @@ void TfrmMain::SpeedButtonStatsClick()
     });
 }
 
-void TfrmMain::EnregistrerStatistiques()
-{
-    const std::optional<CumulsStat> jeu = partie_.MarquerEnregistre();
-    if (!jeu)
-        return;
-    EnregistrerCumulsOuDire(this, *fichierIni_, *jeu);
-    // l'historique vit à côté du varnel.ini en service ; son échec est dit à part
-    const int limite = partie_.TempsLimite();
-    EnregistrerHistorique(this, fichierIni_->Chemin(), Donnees(), static_cast<uint8_t>(partie_.Origine()),
-                          PositionSolutionJoueur(Donnees()), limite > 0 ? std::optional<int32_t>(limite) : std::nullopt);
-}
+void TfrmMain::EnregistrerStatistiques() { EnregistrerJeuFini(partie_, *fichierIni_, fenetreHistorique_, this); }
+
+TfrmHistorique* TfrmMain::FenetreHistorique() const { return fenetreHistorique_; }
 
 void TfrmMain::RubriqueHistoriqueClick()
 {
-    OuvrirFenetreHistorique(this, fichierIni_->Chemin(), [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); });
+    OuvrirFenetreHistorique(fenetreHistorique_, this, fichierIni_->Chemin(),
+                            [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); });
 }
 
 // comme à la fin du pavé numérique : jeu posé et compté comme proposé, puis la saisie du calcul

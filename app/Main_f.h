@@ -9,6 +9,7 @@
 #include "RechercheCalculs.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -18,10 +19,11 @@
 #include <optional>
 
 class ChoixTempsLimite;
-class DecompteSaisie;
 class QAction;
 class QLabel;
 class QToolButton;
+class SaisieChronometree;
+class TfrmHistorique;
 class TfrmInfoSolutions;
 class TfrmStatistiques;
 class VueJeu;
@@ -75,6 +77,8 @@ public:
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
     bool FenetreInfoOuverte() const { return fenetreInfoSolutions_ != nullptr; }
     bool FenetreStatistiquesOuverte() const { return fenetreStatistiques_ != nullptr; }
+    // la fenêtre de l'historique quand elle est ouverte, nul sinon
+    TfrmHistorique* FenetreHistorique() const;
     // ajoute le jeu aux statistiques et à l'historique quand la partie le demande : une seule fois par jeu tiré au sort
     // ou proposé, une fois résolu et le calcul du joueur fini
     void EnregistrerStatistiques();
@@ -135,9 +139,8 @@ private:
     // une flèche du parcours des solutions
     void Parcourir(void (Partie::*aller)());
     void Resoudre(uint8_t ordre);
-    bool SaisirJeuPropose();
     void OuvrirSaisieCalcul();
-    // le temps limite et son sous-menu, le temps du joueur dans la barre d'état
+    // le temps limite et son sous-menu, la saisie du joueur avec son temps dans la barre d'état
     void CreerTempsLimite();
     void LireOptions();
 
@@ -154,7 +157,9 @@ private:
     std::unique_ptr<TfrmStatistiques> fenetreStatistiques_;
     QTimer TimerAnimation;
     std::unique_ptr<ChoixTempsLimite> choixTempsLimite_;
-    std::unique_ptr<DecompteSaisie> decompteSaisie_;  // le temps du joueur, affiché pendant la saisie
+    std::unique_ptr<SaisieChronometree> saisieJoueur_;
+    // détruite à sa fermeture : le pointeur gardé se vide alors de lui-même
+    QPointer<TfrmHistorique> fenetreHistorique_;
 
     QToolButton* BitBtnPrmSol = nullptr;
     QToolButton* BitBtnSolPrc = nullptr;

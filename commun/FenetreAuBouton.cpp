@@ -72,3 +72,9 @@ void FenetreAuBouton::MettreEnPageNote(QLabel* note, QLabel* image, const QStrin
 }
 
 bool BoutonBasculeEnfonce(const QToolButton* bouton) { return bouton && bouton->isChecked(); }
+
+void ReleverBouton(QToolButton* bouton)
+{
+    if (bouton)
+        bouton->setChecked(false);
+}

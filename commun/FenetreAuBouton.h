@@ -35,20 +35,32 @@ private:
     std::function<bool()> boutonEnfonce_;
 };
 
+// relève le bouton et ferme sa fenêtre si elle est ouverte : la fenêtre principale se ferme, ou le bouton
+// cesse d'être permis
+void ReleverBouton(QToolButton* bouton);
+template <typename Fenetre>
+void ReleverBoutonEtFermer(std::unique_ptr<Fenetre>& fenetre, QToolButton* bouton)
+{
+    ReleverBouton(bouton);
+    if (fenetre) {
+        fenetre->close();
+        fenetre.reset();
+    }
+}
+
 // la fenêtre d'un bouton bascule : créée et montrée bouton enfoncé, fermée et détruite bouton relevé ;
 // la fenêtre principale garde le clavier et ses raccourcis
 bool BoutonBasculeEnfonce(const QToolButton* bouton);
 template <typename Fenetre, typename Creer>
-void BasculerFenetre(std::unique_ptr<Fenetre>& fenetre, const QToolButton* bouton, Creer creer)
+void BasculerFenetre(std::unique_ptr<Fenetre>& fenetre, QToolButton* bouton, Creer creer)
 {
-    if (BoutonBasculeEnfonce(bouton)) {
-        if (fenetre)
-            return;
-        fenetre = creer();
-        fenetre->setAttribute(Qt::WA_ShowWithoutActivating);
-        fenetre->show();
-    } else if (fenetre) {
-        fenetre->close();
-        fenetre.reset();
+    if (!BoutonBasculeEnfonce(bouton)) {
+        ReleverBoutonEtFermer(fenetre, bouton);
+        return;
     }
+    if (fenetre)
+        return;
+    fenetre = creer();
+    fenetre->setAttribute(Qt::WA_ShowWithoutActivating);
+    fenetre->show();
 }

@@ -26,8 +26,6 @@
 #include <algorithm>
 #include <cmath>
 
-TfrmHistorique* frmHistorique = nullptr;
-
 namespace {
 
 const QString CleFenetre = QStringLiteral("fenetre-historique");
@@ -41,8 +39,7 @@ TfrmHistorique::TfrmHistorique(const QString& dossier, std::function<void(const 
     : QDialog(parent), historique_(std::make_unique<THistoriqueJeux>(dossier)), rejouer_(std::move(rejouer)),
       modele_(this)
 {
-    frmHistorique = this;
-    setObjectName(QStringLiteral("frmHistorique"));
+    setObjectName(QStringLiteral("TfrmHistorique"));
     setWindowTitle(QStringLiteral("Historique des jeux"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
@@ -61,8 +58,6 @@ TfrmHistorique::~TfrmHistorique()
     // le programme se ferme fenêtre ouverte : sa place est gardée quand même
     if (!placeGardee_ && isVisible())
         GarderPlace();
-    if (frmHistorique == this)
-        frmHistorique = nullptr;
 }
 
 void TfrmHistorique::creerGraphique()
@@ -329,17 +324,18 @@ void TfrmHistorique::BoutonExporterClick()
                             .arg(QDir::toNativeSeparators(chemin), *raison));
 }
 
-TfrmHistorique* OuvrirFenetreHistorique(QWidget* parent, const QString& cheminIni,
+TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, const QString& cheminIni,
                                         std::function<void(const JeuARejouer&)> rejouer)
 {
-    if (frmHistorique) {
-        frmHistorique->showNormal();
-        frmHistorique->raise();
-        frmHistorique->activateWindow();
-        return frmHistorique;
+    if (ouverte) {
+        ouverte->showNormal();
+        ouverte->raise();
+        ouverte->activateWindow();
+        return ouverte;
     }
     auto* fenetre = new TfrmHistorique(QFileInfo(cheminIni).absolutePath(), std::move(rejouer), parent);
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    ouverte = fenetre;
     const THistoriqueJeux& historique = fenetre->Historique();
     if (historique.Avis())
         AfficherMessage(parent, historique.Avis()->Titre, historique.Avis()->Texte);
@@ -351,8 +347,8 @@ TfrmHistorique* OuvrirFenetreHistorique(QWidget* parent, const QString& cheminIn
     return fenetre;
 }
 
-bool EnregistrerHistorique(QWidget* parent, const QString& cheminIni, const DonneesRecherche& d, uint8_t origineJeu,
-                           int32_t positionJoueur, std::optional<int32_t> limiteTemps)
+bool EnregistrerHistorique(QWidget* parent, TfrmHistorique* ouverte, const QString& cheminIni, const DonneesRecherche& d,
+                           uint8_t origineJeu, int32_t positionJoueur, std::optional<int32_t> limiteTemps)
 {
     const LigneHistorique ligne = LigneDuJeu(d, origineJeu, positionJoueur, MaintenantUtc(), limiteTemps);
     QString chemin;
@@ -371,7 +367,7 @@ bool EnregistrerHistorique(QWidget* parent, const QString& cheminIni, const Donn
                             .arg(QDir::toNativeSeparators(chemin), *raison));
         return false;
     }
-    if (frmHistorique)
-        frmHistorique->Recharger();
+    if (ouverte)
+        ouverte->Recharger();
     return true;
 }

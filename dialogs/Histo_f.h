@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -92,16 +93,14 @@ private:
     QPushButton* BoutonFermer = nullptr;
 };
 
-// la fenêtre ouverte
-extern TfrmHistorique* frmHistorique;
-
-// ouvre la fenêtre (ou la ramène devant si elle est ouverte), non modale, détruite à sa fermeture ; ce que
-// l'ouverture de l'historique a à dire (fichier illisible mis de côté, version plus récente) vient d'abord
-TfrmHistorique* OuvrirFenetreHistorique(QWidget* parent, const QString& cheminIni,
+// ouvre la fenêtre, non modale, détruite à sa fermeture, et la garde dans ouverte (qui se vide seul quand elle
+// est détruite) ; déjà ouverte, elle est ramenée devant. Ce que l'ouverture de l'historique a à dire (fichier
+// illisible mis de côté, version plus récente) vient d'abord
+TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, const QString& cheminIni,
                                         std::function<void(const JeuARejouer&)> rejouer);
 
 // ajoute le jeu qui vient d'être résolu pour la première fois à l'historique du dossier de cheminIni, et
-// l'affiche dans la fenêtre si elle est ouverte ; un échec est dit dans une boîte « Historique non enregistré »
-// (un fichier illisible mis de côté aussi). Vrai si le jeu est enregistré
-bool EnregistrerHistorique(QWidget* parent, const QString& cheminIni, const DonneesRecherche& d, uint8_t origineJeu,
-                           int32_t positionJoueur, std::optional<int32_t> limiteTemps = std::nullopt);
+// l'affiche dans la fenêtre ouverte s'il y en a une ; un échec est dit dans une boîte « Historique non
+// enregistré » (un fichier illisible mis de côté aussi). Vrai si le jeu est enregistré
+bool EnregistrerHistorique(QWidget* parent, TfrmHistorique* ouverte, const QString& cheminIni, const DonneesRecherche& d,
+                           uint8_t origineJeu, int32_t positionJoueur, std::optional<int32_t> limiteTemps = std::nullopt);

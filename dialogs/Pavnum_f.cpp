@@ -4,6 +4,7 @@
 #include "Pavnum_f.h"
 
 #include "CadreFenetre.h"
+#include "Partie.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Pavnum_f.h"
@@ -106,4 +107,21 @@ void TfrmPaveNumerique::keyPressEvent(QKeyEvent* evenement)
     if (texte.size() == 1 && FormKeyPress(texte.at(0)))
         return;
     QDialog::keyPressEvent(evenement);
+}
+
+bool ProposerJeu(Partie& partie, const std::function<void()>& montrer, QWidget* parent)
+{
+    partie.CommencerProposition();
+    montrer();
+    TfrmPaveNumerique pave(
+        [&](const PropositionJeu& saisie) {
+            partie.SuivreProposition(saisie);
+            montrer();
+        },
+        parent);
+    if (pave.exec() == QDialog::Accepted)
+        return true;
+    partie.AbandonnerProposition();
+    montrer();
+    return false;
 }

@@ -265,9 +265,11 @@ private slots:
         QTemporaryDir dossier;
         Remplir(dossier.path());
         const QString ini = dossier.filePath(QStringLiteral("varnel.ini"));
-        TfrmHistorique* fenetre = OuvrirFenetreHistorique(nullptr, ini, {});
+        QPointer<TfrmHistorique> ouverte;
+        TfrmHistorique* fenetre = OuvrirFenetreHistorique(ouverte, nullptr, ini, {});
+        QCOMPARE(ouverte.data(), fenetre);
         QCOMPARE(fenetre->Tableau()->model()->rowCount(), 5);
-        QCOMPARE(OuvrirFenetreHistorique(nullptr, ini, {}), fenetre);
+        QCOMPARE(OuvrirFenetreHistorique(ouverte, nullptr, ini, {}), fenetre);
 
         DonneesRecherche d;
         d.Plaques = {10, 9, 100, 2, 75, 1};
@@ -281,7 +283,7 @@ private slots:
         d.NbMeilleursQueJoueur = 99;
         d.MeilleurJoueur = 777;
         d.TempsJoueur = 43210;
-        QVERIFY(EnregistrerHistorique(nullptr, ini, d, 2, 4));
+        QVERIFY(EnregistrerHistorique(nullptr, ouverte, ini, d, 2, 4));
         QCOMPARE(fenetre->Tableau()->model()->rowCount(), 6);
         QCOMPARE(Cellule(fenetre->Tableau(), 0, ModeleHistorique::Place), QStringLiteral("5/42"));
         const LigneHistorique l = THistoriqueJeux(dossier.path()).Lire().front();
@@ -294,8 +296,9 @@ private slots:
         const QDateTime date = QDateTime::fromString(QString::fromStdString(l.DateHeure), Qt::ISODate);
         QCOMPARE(date.timeSpec(), Qt::UTC);
         QVERIFY(qAbs(date.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+        // fermée, elle est détruite et ne se montre plus à qui la gardait
         fenetre->close();
-        QTRY_VERIFY(frmHistorique == nullptr);
+        QTRY_VERIFY(ouverte.isNull());
     }
 
     // ce qui ne va pas se dit dans une boîte : historique impossible à écrire, fichier illisible mis de côté
@@ -328,7 +331,7 @@ private slots:
         d.Plaques = {1, 2, 3, 4, 5, 6};
         d.But = 300;
         d.MeilleurResultat = 300;
-        QCOMPARE(EnregistrerHistorique(nullptr, ini, d, 1, -1), illisible);
+        QCOMPARE(EnregistrerHistorique(nullptr, nullptr, ini, d, 1, -1), illisible);
         QVERIFY(gardien.Vu());
         if (illisible) {
             QVERIFY2(texte.contains(QStringLiteral("Il a été renommé « historique.sqlite.illisible-")), qPrintable(texte));

@@ -103,8 +103,8 @@ private slots:
         w.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), &w);
         QTest::keyClick(&w, Qt::Key_H, Qt::ControlModifier);
-        QTRY_VERIFY(frmHistorique != nullptr);
-        TfrmHistorique* h = frmHistorique;
+        QTRY_VERIFY(w.FenetreHistorique() != nullptr);
+        TfrmHistorique* h = w.FenetreHistorique();
         QCOMPARE(h->windowTitle(), QStringLiteral("Historique des jeux"));
         QCOMPARE(h->Tableau()->model()->rowCount(), 2);
         QCOMPARE(h->SerieTemps(true)->count() + h->SerieTemps(false)->count(), 1);
@@ -135,7 +135,18 @@ private slots:
         QCOMPARE(w.Origine(), 2);
         QVERIFY(w.StatistiquesEnAttente());
         QCOMPARE(w.PlaquesCachees(), (std::array<bool, 6>{}));
+
+        // le jeu rejoué, une fois résolu, arrive dans la fenêtre ouverte ; Ctrl+H la ramène sans en ouvrir une autre
+        w.RubriqueDuSimpleAuTorduClick();
+        QCOMPARE(h->Tableau()->model()->rowCount(), 3);
+        w.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &w);
+        QTest::keyClick(&w, Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY(h->isVisible());
+        QCOMPARE(w.FenetreHistorique(), h);
+        QCOMPARE(w.findChildren<TfrmHistorique*>().size(), qsizetype{1});
         h->close();
+        QTRY_VERIFY(w.FenetreHistorique() == nullptr);
     }
 
     // l'historique ne peut pas s'écrire (un dossier à sa place) : la boîte le dit, les statistiques sont là

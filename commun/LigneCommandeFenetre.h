@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "LigneCommande.h"
+
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+// le jeu donné sur la ligne de commande (sans le nom du programme) ; une erreur est dite dans la boîte
+// « Erreur dans les paramètres de la ligne de commande », avec la syntaxe, et ne donne rien
+std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const QStringList& arguments);
