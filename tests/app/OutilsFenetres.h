@@ -138,7 +138,8 @@ inline bool LegendeCoupee(QWidget* w)
     }
     if (auto* cadre = qobject_cast<QGroupBox*>(w))
         return cadre->fontMetrics().horizontalAdvance(cadre->title()) > cadre->width();
-    if (auto* libelle = qobject_cast<QLabel*>(w); libelle && !libelle->wordWrap() && libelle->textFormat() != Qt::RichText)
+    auto* libelle = qobject_cast<QLabel*>(w);
+    if (libelle && !libelle->wordWrap() && libelle->textFormat() != Qt::RichText)
         return libelle->fontMetrics().horizontalAdvance(libelle->text()) > libelle->contentsRect().width();
     return false;
 }

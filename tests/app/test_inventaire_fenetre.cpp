@@ -132,7 +132,9 @@ struct Inventaire {
     {
         const TableComptes& table = principale.Donnees().TableSolutionsComptes;
         const GrilleComptes g = Affichee();
-        const auto nombre = [](const std::string& cellule) { return QString::fromStdString(cellule).trimmed().toLongLong(); };
+        const auto nombre = [](const std::string& cellule) {
+            return QString::fromStdString(cellule).trimmed().toLongLong();
+        };
         if (QString::fromStdString(g[1][0]) != " Tot")
             return "ligne des totaux";
         std::set<long long> vus;
@@ -143,11 +145,13 @@ struct Inventaire {
                 return QString("compte de la ligne %1").arg(r);
             if (tri == TriComptes::ParCompte && compte != r + 99)
                 return QString("ligne %1 hors de l'ordre des comptes").arg(r);
+            const auto& compteurs = table[static_cast<size_t>(compte - 100)];
             long long somme = 0;
             for (int c = 1; c <= 6; ++c) {
-                if (nombre(ligne[static_cast<size_t>(c)]) != table[static_cast<size_t>(compte - 100)][static_cast<size_t>(c - 1)])
+                const long long n = nombre(ligne[static_cast<size_t>(c)]);
+                if (n != compteurs[static_cast<size_t>(c - 1)])
                     return QString("cellule (%1, %2)").arg(c).arg(r);
-                somme += c > 1 ? nombre(ligne[static_cast<size_t>(c)]) : 0;
+                somme += c > 1 ? n : 0;
             }
             if (somme != nombre(ligne[1]))
                 return QString("total de la ligne %1").arg(r);
@@ -336,8 +340,8 @@ private slots:
         // Tab va des boutons à la grille puis au tri ; ce qui est grisé est sauté
         QCOMPARE(inv.OrdreTabulation(), (QStringList{"ButtonRechercher", "ButtonFermer", "StringGrid"}));
         QVERIFY(inv.Rechercher(QMessageBox::Yes));
-        QCOMPARE(inv.OrdreTabulation(),
-                 (QStringList{"ButtonRechercher", "ButtonFermer", "StringGrid", "RadioButtonCompte", "ButtonExporter"}));
+        QCOMPARE(inv.OrdreTabulation(), (QStringList{"ButtonRechercher", "ButtonFermer", "StringGrid",
+                                                     "RadioButtonCompte", "ButtonExporter"}));
     }
 
     // avant toute recherche, un clic sur une ligne de comptes laisse la barre d'état vide
