@@ -3,10 +3,17 @@
 
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWidget>
 #include <QShowEvent>
@@ -98,3 +105,63 @@ struct MessageLu {
         };
     }
 };
+
+// les contrôles nommés d'un conteneur (les pièces internes de Qt n'ont pas de nom ou commencent par « qt_ »)
+inline QList<QWidget*> ControlesNommes(QWidget* conteneur)
+{
+    QList<QWidget*> controles;
+    for (QWidget* w : conteneur->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!w->isWindow() && !w->isHidden() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+            controles << w;
+    return controles;
+}
+
+// la légende d'un contrôle, si elle est plus large que lui
+inline bool LegendeCoupee(QWidget* w)
+{
+    if (auto* bouton = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(bouton);
+        const int marge = bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, bouton);
+        const QString texte = QString(bouton->text()).remove('&');
+        return bouton->fontMetrics().horizontalAdvance(texte) + 2 * marge > bouton->width();
+    }
+    // case ou bouton radio : le texte dans la place que le style laisse à droite de l'indicateur
+    if (auto* bouton = qobject_cast<QAbstractButton*>(w); bouton && !bouton->text().isEmpty()) {
+        QStyleOptionButton option;
+        option.initFrom(bouton);
+        option.text = bouton->text();
+        const auto element = qobject_cast<QRadioButton*>(bouton) ? QStyle::SE_RadioButtonContents
+                                                                 : QStyle::SE_CheckBoxContents;
+        const QRect place = bouton->style()->subElementRect(element, &option, bouton);
+        return bouton->fontMetrics().horizontalAdvance(QString(bouton->text()).remove('&')) > place.width();
+    }
+    if (auto* cadre = qobject_cast<QGroupBox*>(w))
+        return cadre->fontMetrics().horizontalAdvance(cadre->title()) > cadre->width();
+    auto* libelle = qobject_cast<QLabel*>(w);
+    if (libelle && !libelle->wordWrap() && libelle->textFormat() != Qt::RichText)
+        return libelle->fontMetrics().horizontalAdvance(libelle->text()) > libelle->contentsRect().width();
+    return false;
+}
+
+// ce qui gâte la disposition d'une fenêtre, contrôle par contrôle et dans chaque cadre : un contrôle qui
+// dépasse de la zone client de son conteneur, deux voisins qui se chevauchent, une légende coupée ;
+// vide quand la fenêtre est saine
+inline QStringList DefautsDisposition(QWidget* conteneur)
+{
+    QStringList defauts;
+    const QList<QWidget*> controles = ControlesNommes(conteneur);
+    for (qsizetype i = 0; i < controles.size(); ++i) {
+        QWidget* w = controles[i];
+        if (!conteneur->rect().contains(w->geometry()))
+            defauts << w->objectName() + " dépasse de " + conteneur->objectName();
+        for (qsizetype j = i + 1; j < controles.size(); ++j)
+            if (w->geometry().intersects(controles[j]->geometry()))
+                defauts << w->objectName() + " chevauche " + controles[j]->objectName();
+        if (LegendeCoupee(w))
+            defauts << w->objectName() + " : légende coupée";
+        if (qobject_cast<QGroupBox*>(w))
+            defauts << DefautsDisposition(w);
+    }
+    return defauts;
+}

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // l'historique depuis la fenêtre principale : un jeu par première résolution, à côté du varnel.ini en service,
 // Ctrl+H, Rejouer ; un historique impossible à écrire n'empêche pas les statistiques
-#include "EnregistrementSolution.h"
 #include "Environnement.h"
 #include "FichiersEssai.h"
 #include "Histo_f.h"
@@ -34,8 +33,9 @@ QByteArray LigneAttendue(const TfrmMain& w)
            << QString::number(d.MeilleurResultat) << QString::number(d.NbPossibilites);
     const bool joue = d.MeilleurJoueur != Aucun;
     champs << (joue ? QString::number(d.MeilleurJoueur) : QString()) << QString::number(d.TempsJoueur);
-    const int32_t position = PositionSolutionJoueur(d);
-    champs << (joue && d.MeilleurJoueur == d.But ? QString::number(position + 1) : QString());
+    // le joueur n'atteint le compte dans aucun de ces jeux : pas de place parmi les solutions (la place d'un
+    // compte atteint est vérifiée avec la ligne du jeu, dans les essais de jeu/)
+    champs << QString();
     champs << (joue ? QString::number(d.NbMeilleursQueJoueur + 1) : QString());
     return champs.join(QLatin1Char('|')).toUtf8() + '\n';
 }

@@ -315,14 +315,13 @@ private slots:
         p.w.findChild<QAction*>("RubriqueDuTorduAuSimple")->trigger();
         QCOMPARE(d.NbMeilleursQueJoueur, reference.NbMeilleursQueJoueur);
         QVERIFY(d.NbMeilleursQueJoueur < d.NbPossibilites);
-        const int32_t position = PositionSolutionJoueur(d);
-        QVERIFY(position >= 0);
-        QCOMPARE(d.ListeSolutions.Texte(position), rejoue);
-        QCOMPARE(position, PositionSolutionJoueur(reference));
-        // dans l'autre ordre, la position se compte depuis l'autre bout
+        // le joueur a rejoué la plus tordue : la première de cet ordre
+        QCOMPARE(PositionSolutionJoueur(d), 0);
+        QCOMPARE(d.ListeSolutions.Texte(0), rejoue);
+        // dans l'autre ordre, la plus tordue vient en dernier (écrite comme la recherche l'a trouvée)
         p.w.findChild<QAction*>("RubriqueDuSimpleAuTordu")->trigger();
         QCOMPARE(d.NbMeilleursQueJoueur, reference.NbMeilleursQueJoueur);
-        QVERIFY(PositionSolutionJoueur(d) >= 0);
+        QCOMPARE(PositionSolutionJoueur(d), d.ListeSolutions.Nombre() - 1);
     }
 };
 

@@ -220,7 +220,7 @@ TEST(Partie, PhasesAutourDeLaRecherche)
     };
     e.partie.Resoudre(OrdreDuTorduAuSimple, crochets);
     EXPECT_EQ(vu, "avant après11111");
-    EXPECT_EQ(e.d.OrdreSolutions, OrdreDuTorduAuSimple);
+    EXPECT_EQ(e.d.OrdreSolutions, 2);  // le code de l'ordre « du tordu au simple » dans la recherche
     EXPECT_EQ(e.partie.SolutionCourante(), 0);
 
     vu.clear();

@@ -265,13 +265,14 @@ TEST(Saisie, CalculSaisiIdentiqueAuMoteur)
     jouer(8, OpMultiplication, 0);
     jouer(9, OpAddition, 2);
     EXPECT_TRUE(MemeEtat(*s.d.EtatJoueur, e));
-    reference.EtatJoueur = e;
-    reference.MeilleurJoueur = s.d.MeilleurJoueur;
-    reference.SommeJoueur = SommeResultats(e);
-    reference.MaxJoueur = PlusGrandResultatAnterieur(e);
-    EXPECT_EQ(s.d.SommeJoueur, reference.SommeJoueur);
-    EXPECT_EQ(s.d.MaxJoueur, reference.MaxJoueur);
+    // mesures du calcul : somme de tous ses résultats, plus grand résultat avant le dernier
+    EXPECT_EQ(s.d.SommeJoueur, 125 + 5 + 130 + 260 + 267);
+    EXPECT_EQ(s.d.MaxJoueur, 260);
     EXPECT_EQ(s.d.MeilleurJoueur, 267);
+    reference.EtatJoueur = e;
+    reference.MeilleurJoueur = 267;
+    reference.SommeJoueur = 125 + 5 + 130 + 260 + 267;
+    reference.MaxJoueur = 260;
 
     s.d.OrdreSolutions = reference.OrdreSolutions = 1;
     ExecuterRecherche(s.d);

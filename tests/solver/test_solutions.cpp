@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <tuple>
+
 namespace {
 
 // la solution du dernier résultat fait sur l'état
@@ -115,14 +118,25 @@ TEST(Solutions, ClesDeTri)
 }
 
 // chaque entrée se range après toute entrée qu'elle ne précède pas
+// la liste va par nombre de plaques, plus grand intermédiaire puis somme des résultats, croissants du simple
+// au tordu et décroissants dans l'autre ordre ; à clés égales, par ordre des textes
 TEST(Solutions, ListeRangeeDansLesDeuxOrdres)
 {
     for (int ordre : {1, 2}) {
         const DonneesRecherche d = Resoudre({100, 75, 50, 25, 10, 10}, 101, ordre);
         const auto& l = d.ListeSolutions;
-        for (int32_t i = 0; i + 1 < l.Nombre(); ++i)
-            EXPECT_FALSE(AvantDans(*l.Objet(i + 1), *l.Objet(i), ordre, l.Texte(i + 1) < l.Texte(i)))
-                << "ordre " << ordre << ", entrée " << i;
+        ASSERT_GT(l.Nombre(), 50);
+        const auto cles = [&](int32_t i) {
+            const plq_utl& s = *l.Objet(i);
+            return std::tuple{std::popcount(s.MasquePlaques), s.PlusGrandIntermediaire, s.SommeResultats};
+        };
+        for (int32_t i = 0; i + 1 < l.Nombre(); ++i) {
+            const auto a = cles(i), b = cles(i + 1);
+            if (a == b)
+                EXPECT_LE(l.Texte(i), l.Texte(i + 1)) << "ordre " << ordre << ", entrée " << i;
+            else
+                EXPECT_TRUE(ordre == 1 ? a < b : a > b) << "ordre " << ordre << ", entrée " << i;
+        }
     }
 }
 
