@@ -94,13 +94,17 @@ QString RaisonTropGrand()
     return QStringLiteral("Le fichier dépasse la taille d'un fichier de statistiques (1 Mo).");
 }
 
+QString RaisonLecture(int code)
+{
+    return QStringLiteral("Le fichier ne peut pas être lu (%1).").arg(TexteErreurSysteme(code));
+}
+
 // les octets du fichier : seul un fichier ordinaire d'au plus la taille permise est lu. L'ouverture
 // n'attend jamais (O_NONBLOCK : un tube sans écrivain ne retient pas le programme) et le type est
 // vérifié avant et après l'ouverture, sur ce qui a vraiment été ouvert
-bool LireOctets(const QString& chemin, QByteArray& octets, bool& absent, QString& raison)
+bool LireOctets(const QString& chemin, QByteArray& octets, QString& raison)
 {
     octets.clear();
-    absent = false;
     const QByteArray nom = QFile::encodeName(chemin);
     struct stat etat {};
     if (::stat(nom.constData(), &etat) == 0 && !S_ISREG(etat.st_mode)) {
@@ -109,11 +113,10 @@ bool LireOctets(const QString& chemin, QByteArray& octets, bool& absent, QString
     }
     const Descripteur fichier(::open(nom.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fichier.fd() < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            absent = true;
+        // absent : un fichier vide
+        if (errno == ENOENT || errno == ENOTDIR)
             return true;
-        }
-        raison = QStringLiteral("Le fichier ne peut pas être lu (%1).").arg(TexteErreurSysteme(errno));
+        raison = RaisonLecture(errno);
         return false;
     }
     if (::fstat(fichier.fd(), &etat) != 0 || !S_ISREG(etat.st_mode)) {
@@ -132,7 +135,7 @@ bool LireOctets(const QString& chemin, QByteArray& octets, bool& absent, QString
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            raison = QStringLiteral("Le fichier ne peut pas être lu (%1).").arg(TexteErreurSysteme(errno));
+            raison = RaisonLecture(errno);
             octets.clear();
             return false;
         }
@@ -262,18 +265,17 @@ bool TFichierIni::Lire()
     codage_ = Codage::Utf8;
     raisonIllisible_.clear();
     QByteArray octets;
-    bool absent = false;
-    if (!LireOctets(chemin_, octets, absent, raisonIllisible_))
+    if (!LireOctets(chemin_, octets, raisonIllisible_))
         return false;
+    Codage codage = Codage::Utf8;
     QByteArray texte;
     if (octets.startsWith(MarqueUtf8)) {
-        codage_ = Codage::Utf8AvecMarque;
+        codage = Codage::Utf8AvecMarque;
         texte = octets.mid(MarqueUtf8.size());
     } else if (octets.startsWith(MarqueUtf16LE) || octets.startsWith(MarqueUtf16BE)) {
         const bool petit = octets.startsWith(MarqueUtf16LE);
-        codage_ = petit ? Codage::Utf16LE : Codage::Utf16BE;
+        codage = petit ? Codage::Utf16LE : Codage::Utf16BE;
         if (!DecoderUtf16(octets.mid(2), petit ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, texte)) {
-            codage_ = Codage::Utf8;
             raisonIllisible_ = QStringLiteral("Le fichier n'est pas un texte UTF-16 valable.");
             return false;
         }
@@ -282,10 +284,10 @@ bool TFichierIni::Lire()
     }
     // un octet nul : UTF-16 sans marque, UTF-32 ou fichier binaire ; y ajouter des lignes ferait un mélange
     if (texte.contains('\0')) {
-        codage_ = Codage::Utf8;
         raisonIllisible_ = QStringLiteral("Le codage du fichier n'est pas reconnu (ni UTF-8 ni UTF-16 marqué).");
         return false;
     }
+    codage_ = codage;
     lignes_ = texte.split('\n');
     crlf_ = texte.contains("\r\n");
     return true;
