@@ -231,6 +231,14 @@ bool LireNombre(const QByteArray& texte, int64_t& valeur)
     return ok;
 }
 
+bool CreerDossier(const QString& dossier, QString* raison)
+{
+    if (QDir().mkpath(dossier))
+        return true;
+    DonnerRaison(raison, QStringLiteral("Le dossier « %1 » ne peut pas être créé.").arg(QDir::toNativeSeparators(dossier)));
+    return false;
+}
+
 // refuse de remplacer un fichier que personne n'a le droit d'écrire (root le pourrait : il ne le fait pas),
 // ou que ce processus ne peut pas écrire ; un fichier qui n'est pas ordinaire n'est jamais remplacé
 bool FichierRemplacable(const QByteArray& nom, const struct stat& etat, QString* raison)
@@ -390,10 +398,8 @@ void TFichierIni::EcrireEntier(const QString& section, const QString& cle, int64
 bool TFichierIni::Enregistrer(QString* raison)
 {
     const QString dossier = Dossier();
-    if (!QDir().mkpath(dossier)) {
-        DonnerRaison(raison, QStringLiteral("Le dossier « %1 » ne peut pas être créé.").arg(QDir::toNativeSeparators(dossier)));
+    if (!CreerDossier(dossier, raison))
         return false;
-    }
     const QByteArray nom = QFile::encodeName(chemin_);
     struct stat ancien {};
     const bool existe = ::stat(nom.constData(), &ancien) == 0;
@@ -441,11 +447,8 @@ CumulsStat TFichierIni::LireCumuls() const
 
 bool TFichierIni::ModifierSousVerrou(const std::function<void()>& modification, QString* raison)
 {
-    const QString dossier = Dossier();
-    if (!QDir().mkpath(dossier)) {
-        DonnerRaison(raison, QStringLiteral("Le dossier « %1 » ne peut pas être créé.").arg(QDir::toNativeSeparators(dossier)));
+    if (!CreerDossier(Dossier(), raison))
         return false;
-    }
     QLockFile verrou(CheminVerrou());
     verrou.setStaleLockTime(VerrouAbandonneMs);
     if (!verrou.tryLock(attenteVerrouMs_)) {
