@@ -27,6 +27,14 @@ namespace {
 // un enregistrement ne garde le verrou que quelques millisecondes : au-delà, c'est un programme arrêté net
 constexpr int VerrouAbandonneMs = 8000;
 
+QString CheminVerrouDe(const QString& chemin) { return chemin + QStringLiteral(".verrou"); }
+
+bool PrendreVerrou(QLockFile& verrou, int attenteMs)
+{
+    verrou.setStaleLockTime(VerrouAbandonneMs);
+    return verrou.tryLock(attenteMs);
+}
+
 const QByteArray MarqueUtf8("\xEF\xBB\xBF");
 const QByteArray MarqueUtf16LE("\xFF\xFE");
 const QByteArray MarqueUtf16BE("\xFE\xFF");
@@ -260,9 +268,22 @@ bool FichierRemplacable(const QByteArray& nom, const struct stat& etat, QString*
     return true;
 }
 
+// « varnel.ini.AbCdEf » : six lettres dont au moins une majuscule et une minuscule, pour qu'une copie
+// nommée par quelqu'un (« varnel.ini.backup », « varnel.ini.verrou ») ne soit jamais prise pour un reste
+bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom)
+{
+    static const QRegularExpression six(QStringLiteral("^[A-Za-z]{6}$"));
+    if (!nom.startsWith(nomFichier + QLatin1Char('.')))
+        return false;
+    const QString suffixe = nom.mid(nomFichier.size() + 1);
+    return six.match(suffixe).hasMatch() && suffixe != suffixe.toLower() && suffixe != suffixe.toUpper();
+}
+
 }  // namespace
 
 TFichierIni::TFichierIni(QString chemin) : chemin_(std::move(chemin)) { Lire(); }
+
+QString TFichierIni::CheminVerrou() const { return CheminVerrouDe(chemin_); }
 
 QString TFichierIni::Dossier() const { return QFileInfo(chemin_).absolutePath(); }
 
@@ -450,8 +471,7 @@ bool TFichierIni::ModifierSousVerrou(const std::function<void()>& modification, 
     if (!CreerDossier(Dossier(), raison))
         return false;
     QLockFile verrou(CheminVerrou());
-    verrou.setStaleLockTime(VerrouAbandonneMs);
-    if (!verrou.tryLock(attenteVerrouMs_)) {
+    if (!PrendreVerrou(verrou, attenteVerrouMs_)) {
         const QString nomVerrou = QFileInfo(CheminVerrou()).fileName();
         DonnerRaison(raison, verrou.error() == QLockFile::LockFailedError
                                  ? QStringLiteral("Le verrou « %1 » est tenu par un autre exemplaire du programme.").arg(nomVerrou)
@@ -521,24 +541,14 @@ bool TFichierIni::CopierSiAbsent(const QString& destination, QString* raison) co
         raison);
 }
 
-bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom)
-{
-    static const QRegularExpression six(QStringLiteral("^[A-Za-z]{6}$"));
-    if (!nom.startsWith(nomFichier + QLatin1Char('.')))
-        return false;
-    const QString suffixe = nom.mid(nomFichier.size() + 1);
-    return six.match(suffixe).hasMatch() && suffixe != suffixe.toLower() && suffixe != suffixe.toUpper();
-}
-
 int SupprimerProvisoiresFichierIni(const QString& chemin)
 {
     const QFileInfo info(chemin);
     if (!info.absoluteDir().exists())
         return 0;
     // verrou tenu : un enregistrement est en cours, son fichier provisoire n'est pas un reste
-    QLockFile verrou(chemin + QStringLiteral(".verrou"));
-    verrou.setStaleLockTime(VerrouAbandonneMs);
-    if (!verrou.tryLock(0))
+    QLockFile verrou(CheminVerrouDe(chemin));
+    if (!PrendreVerrou(verrou, 0))
         return 0;
     const QString nomFichier = info.fileName();
     return SupprimerProvisoiresAbandonnes(QFile::encodeName(info.absolutePath()).toStdString(),

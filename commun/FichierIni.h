@@ -72,7 +72,7 @@ public:
     bool CopierSiAbsent(const QString& destination, QString* raison = nullptr) const;
 
     // le verrou vit à côté du fichier, sous un autre nom que celui de QSettings (« .lock »)
-    QString CheminVerrou() const { return chemin_ + QStringLiteral(".verrou"); }
+    QString CheminVerrou() const;
     int AttenteVerrouMs() const { return attenteVerrouMs_; }
     void ChoisirAttenteVerrou(int ms) { attenteVerrouMs_ = ms; }
 
@@ -103,6 +103,3 @@ inline constexpr std::array<int, 5> TempsLimitesPermis{0, 30, 45, 60, 90};
 // (« varnel.ini.AbCdEf », le nom que leur donne QSaveFile) : plus vieux qu'une minute, et seulement
 // si le verrou est libre ; rend le nombre de fichiers supprimés
 int SupprimerProvisoiresFichierIni(const QString& chemin);
-// « varnel.ini.AbCdEf » : six lettres dont au moins une majuscule et une minuscule, pour qu'une copie
-// nommée par quelqu'un (« varnel.ini.backup », « varnel.ini.verrou ») ne soit jamais prise pour un reste
-bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom);
