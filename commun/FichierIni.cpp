@@ -279,6 +279,11 @@ bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom)
     return six.match(suffixe).hasMatch() && suffixe != suffixe.toLower() && suffixe != suffixe.toUpper();
 }
 
+bool TempsLimitePermis(int64_t secondes)
+{
+    return std::find(TempsLimitesPermis.begin(), TempsLimitesPermis.end(), secondes) != TempsLimitesPermis.end();
+}
+
 }  // namespace
 
 TFichierIni::TFichierIni(QString chemin) : chemin_(std::move(chemin)) { Lire(); }
@@ -507,14 +512,14 @@ bool TFichierIni::EcrireOption(const QString& section, const QString& cle, int64
 int TFichierIni::TempsLimite() const
 {
     const std::optional<int64_t> valeur = LireOption(SectionOptions, CleTempsLimite);
-    if (!valeur || std::find(TempsLimitesPermis.begin(), TempsLimitesPermis.end(), *valeur) == TempsLimitesPermis.end())
+    if (!valeur || !TempsLimitePermis(*valeur))
         return 0;
     return static_cast<int>(*valeur);
 }
 
 bool TFichierIni::ChoisirTempsLimite(int secondes, QString* raison)
 {
-    if (std::find(TempsLimitesPermis.begin(), TempsLimitesPermis.end(), secondes) == TempsLimitesPermis.end()) {
+    if (!TempsLimitePermis(secondes)) {
         DonnerRaison(raison, QStringLiteral("Temps limite inconnu : %1 s.").arg(secondes));
         return false;
     }
