@@ -5,7 +5,6 @@
 #include "CheminAide.h"
 #include "FichierIni.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -32,6 +31,13 @@ QString CheminConfiguration()
     return QDir(configuration + QStringLiteral("/varnel")).absoluteFilePath(NomFichierIni);
 }
 
+QString Emplacement(const QString& dossierProgramme, bool installe)
+{
+    if (!installe && VerificationDossier()(dossierProgramme))
+        return QDir(dossierProgramme).absoluteFilePath(NomFichierIni);
+    return CheminConfiguration();
+}
+
 }  // namespace
 
 bool ProgrammeInstalle(const QString& dossierProgramme)
@@ -42,9 +48,7 @@ bool ProgrammeInstalle(const QString& dossierProgramme)
 
 QString EmplacementFichierIni(const QString& dossierProgramme)
 {
-    if (!ProgrammeInstalle(dossierProgramme) && VerificationDossier()(dossierProgramme))
-        return QDir(dossierProgramme).absoluteFilePath(NomFichierIni);
-    return CheminConfiguration();
+    return Emplacement(dossierProgramme, ProgrammeInstalle(dossierProgramme));
 }
 
 QString DossierFichierIni(const QString& dossierProgramme)
@@ -52,16 +56,14 @@ QString DossierFichierIni(const QString& dossierProgramme)
     return QFileInfo(EmplacementFichierIni(dossierProgramme)).absolutePath();
 }
 
-QString DossierFichierIni() { return DossierFichierIni(QCoreApplication::applicationDirPath()); }
-
 QString PreparerFichierIni(const QString& dossierProgramme)
 {
-    const QString chemin = EmplacementFichierIni(dossierProgramme);
+    const bool installe = ProgrammeInstalle(dossierProgramme);
+    const QString chemin = Emplacement(dossierProgramme, installe);
     const QString ancien = QDir(dossierProgramme).absoluteFilePath(NomFichierIni);
     // un programme installé n'a pas de totaux à lui à côté de lui : ceux qu'un autre y a laissés
     // (l'administrateur, avant) ne deviennent pas ceux de chaque utilisateur
-    if (!ProgrammeInstalle(dossierProgramme) && chemin != ancien && QFileInfo::exists(ancien) &&
-        !QFileInfo::exists(chemin))
+    if (!installe && chemin != ancien && QFileInfo::exists(ancien) && !QFileInfo::exists(chemin))
         TFichierIni(ancien).CopierSiAbsent(chemin);
     SupprimerProvisoiresFichierIni(chemin);
     return chemin;

@@ -14,8 +14,6 @@
 QString EmplacementFichierIni(const QString& dossierProgramme);
 // le dossier où vit varnel.ini : ce que le programme garde d'autre (l'historique) vit à côté
 QString DossierFichierIni(const QString& dossierProgramme);
-// pour le programme qui tourne
-QString DossierFichierIni();
 
 // un programme installé : il ne trouve sa page d'aide que dans ../share/varnel/
 bool ProgrammeInstalle(const QString& dossierProgramme);
