@@ -290,16 +290,13 @@ bool THistoriqueJeux::MettreDeCote(const QString& pourquoi)
 
 std::optional<QString> THistoriqueJeux::Transaction(const std::function<bool(QSqlQuery&)>& ecrire)
 {
+    if (!Ouvert() || lectureSeule_)
+        return raison_.isEmpty() ? QStringLiteral("l'historique n'est pas ouvert") : raison_;
     QSqlQuery q(base_);
     // le verrou d'écriture pris d'emblée : l'attente se fait ici, avant tout changement
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return RaisonDe(q.lastError());
-    if (!ecrire(q)) {
-        const QString raison = RaisonDe(q.lastError());
-        q.exec(QStringLiteral("ROLLBACK"));
-        return raison;
-    }
-    if (!q.exec(QStringLiteral("COMMIT"))) {
+    if (!ecrire(q) || !q.exec(QStringLiteral("COMMIT"))) {
         const QString raison = RaisonDe(q.lastError());
         q.exec(QStringLiteral("ROLLBACK"));
         return raison;
@@ -309,8 +306,6 @@ std::optional<QString> THistoriqueJeux::Transaction(const std::function<bool(QSq
 
 std::optional<QString> THistoriqueJeux::Ajouter(const LigneHistorique& l)
 {
-    if (!Ouvert() || lectureSeule_)
-        return raison_.isEmpty() ? QStringLiteral("l'historique n'est pas ouvert") : raison_;
     return Transaction([&](QSqlQuery& q) {
         q.prepare(QStringLiteral("INSERT INTO jeux (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                       .arg(QLatin1String(ColonnesJeux)));
@@ -390,8 +385,6 @@ std::optional<QByteArray> THistoriqueJeux::LireReglage(const QString& cle) const
 
 std::optional<QString> THistoriqueJeux::EcrireReglage(const QString& cle, const QByteArray& valeur)
 {
-    if (!Ouvert() || lectureSeule_)
-        return raison_.isEmpty() ? QStringLiteral("l'historique n'est pas ouvert") : raison_;
     return Transaction([&](QSqlQuery& q) {
         q.prepare(QStringLiteral("INSERT OR REPLACE INTO reglages (cle, valeur) VALUES (?, ?)"));
         q.addBindValue(cle);

@@ -67,6 +67,7 @@ private:
     bool Preparer();
     bool MettreDeCote(const QString& pourquoi);
     bool MettreAJour();
+    // toute écriture passe ici, refusée d'emblée quand l'historique ne s'écrit pas ; la raison d'un échec
     std::optional<QString> Transaction(const std::function<bool(QSqlQuery&)>& ecrire);
 
     QString chemin_;
