@@ -193,23 +193,23 @@ bool THistoriqueJeux::Preparer()
     if (!OuvrirConnexion(false))
         return false;
     QSqlQuery q(base_);
-    if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next()) {
-        if (Illisible(q.lastError()))
-            MettreDeCote(RaisonDe(q.lastError()));
-        else
-            raison_ = RaisonDe(q.lastError());
+    const auto echec = [&] {
+        raison_ = RaisonDe(q.lastError());
         FermerConnexion();
+        return false;
+    };
+    if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next()) {
+        if (!Illisible(q.lastError()))
+            return echec();
+        MettreDeCote(RaisonDe(q.lastError()));
         return false;
     }
     if (q.value(0).toString() != QLatin1String("ok")) {
         MettreDeCote(QStringLiteral("la vérification d'intégrité a échoué : %1").arg(q.value(0).toString()));
         return false;
     }
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        raison_ = RaisonDe(q.lastError());
-        FermerConnexion();
-        return false;
-    }
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return echec();
     versionFichier_ = q.value(0).toInt();
     q.finish();
 
