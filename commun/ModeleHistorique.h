@@ -20,10 +20,8 @@ public:
 
     void Remplir(std::vector<LigneHistorique> lignes);
     void Filtrer(const FiltreHistorique& filtre);
-    const FiltreHistorique& Filtre() const { return filtre_; }
     // les jeux retenus, les plus récents d'abord
     const std::vector<LigneHistorique>& Retenues() const { return retenues_; }
-    const std::vector<LigneHistorique>& Toutes() const { return toutes_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
