@@ -9,6 +9,12 @@
 #include <algorithm>
 #include <utility>
 
+namespace {
+
+QString TexteTempsEcoule(int secondes) { return QStringLiteral("Temps : %1 s").arg(secondes); }
+
+}  // namespace
+
 DecompteSaisie::DecompteSaisie(QLabel& panneau, const Partie& partie) : panneau_(panneau), partie_(partie)
 {
     // au plus une seconde affichée en retard d'un dixième, et la saisie fermée au dixième près
@@ -24,7 +30,7 @@ void DecompteSaisie::Commencer(std::function<void()> tempsEcoule)
     if (partie_.Limite().Active())
         Actualiser();
     else
-        Montrer(QStringLiteral("Temps : 0 s"), false);
+        Montrer(TexteTempsEcoule(0), false);
     minuterie_.start();
 }
 
@@ -41,7 +47,7 @@ void DecompteSaisie::Actualiser()
     const LimiteTemps& limite = partie_.Limite();
     if (!limite.Active()) {
         const int32_t secondes = (maintenant - partie_.Donnees().DebutChrono) / 1000;
-        Montrer(QStringLiteral("Temps : %1 s").arg(std::max(0, secondes)), false);
+        Montrer(TexteTempsEcoule(std::max(0, secondes)), false);
         return;
     }
     Montrer(QStringLiteral("Reste : %1 s").arg(limite.ResteSecondes(maintenant)), limite.EnAlerte(maintenant));
