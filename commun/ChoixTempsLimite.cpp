@@ -26,9 +26,7 @@ ChoixTempsLimite::ChoixTempsLimite(QMenu& menu, const Rubriques& rubriques, QWid
 void ChoixTempsLimite::Lire(TFichierIni& fichier)
 {
     fichier_ = &fichier;
-    const int secondes = fichier.TempsLimite();
-    Cocher(secondes);
-    choisi_(secondes);
+    Appliquer(fichier.TempsLimite());
 }
 
 void ChoixTempsLimite::Activer(bool actif)
@@ -46,12 +44,12 @@ void ChoixTempsLimite::Choisir(QAction* rubrique)
     const int secondes = rubrique->data().toInt();
     if (fichier_)
         ChoisirTempsLimiteOuDire(&fenetre_, *fichier_, secondes);
-    Cocher(secondes);
-    choisi_(secondes);
+    Appliquer(secondes);
 }
 
-void ChoixTempsLimite::Cocher(int secondes)
+void ChoixTempsLimite::Appliquer(int secondes)
 {
     for (QAction* rubrique : rubriques_)
         rubrique->setChecked(rubrique->data().toInt() == secondes);
+    choisi_(secondes);
 }

@@ -29,7 +29,8 @@ public:
 
 private:
     void Choisir(QAction* rubrique);
-    void Cocher(int secondes);
+    // la rubrique de ces secondes cochée, et le choix donné à qui l'attend
+    void Appliquer(int secondes);
 
     QMenu& menu_;
     Rubriques rubriques_;
