@@ -197,9 +197,8 @@ void Recherche<Joueur>::Retenir(const EtatCalcul& s, const Paire& p, int op, int
         }
         return;
     }
-    if (p.ResultatsRestants != 0)
-        return;
-    // ARetenir borne déjà l'inventaire aux comptes de 101 à 999
+    // ARetenir ne laisse passer que les calculs qui ont consommé tous leurs résultats, et borne
+    // l'inventaire aux comptes de 101 à 999
     if (d_.ModeTousComptes) {
         EnregistrerSolution(d_, s, false, Masque(s, p), op, p.L, p.Sm);
         return;
