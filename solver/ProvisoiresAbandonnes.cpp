@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProvisoiresAbandonnes.h"
 
-#include <regex>
-
 namespace fs = std::filesystem;
 
 int SupprimerProvisoiresAbandonnes(const fs::path& dossier, const std::function<bool(const std::string&)>& estProvisoire,
@@ -27,10 +25,4 @@ int SupprimerProvisoiresAbandonnes(const fs::path& dossier, const std::function<
             ++supprimes;
     }
     return supprimes;
-}
-
-bool EstProvisoireExport(const std::string& nom)
-{
-    static const std::regex modele(R"(^[0-9]+(-[0-9]+){5}\.(cpt|sol)\.txt\.[0-9a-f]{8}\.tmp$)");
-    return std::regex_match(nom, modele);
 }

@@ -17,7 +17,3 @@ inline constexpr std::chrono::seconds AgeProvisoireAbandonne{60};
 int SupprimerProvisoiresAbandonnes(const std::filesystem::path& dossier,
                                    const std::function<bool(const std::string&)>& estProvisoire,
                                    std::chrono::seconds ageMinimal = AgeProvisoireAbandonne);
-
-// « 3-7-8-25-50-100.cpt.txt.1a2b3c4d.tmp » : le fichier provisoire d'un export (six plaques,
-// « cpt » ou « sol », huit chiffres hexadécimaux)
-bool EstProvisoireExport(const std::string& nom);

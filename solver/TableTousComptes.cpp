@@ -15,6 +15,7 @@
 #include <numeric>
 #include <optional>
 #include <random>
+#include <regex>
 
 namespace {
 
@@ -151,6 +152,14 @@ bool FichierProtege(const fs::path& chemin)
         return true;
     std::fclose(fichier);
     return false;
+}
+
+// « 3-7-8-25-50-100.cpt.txt.1a2b3c4d.tmp » : le fichier provisoire d'un export, tel que CreerProvisoire
+// le nomme (six plaques, « cpt » ou « sol », huit chiffres hexadécimaux)
+bool EstProvisoireExport(const std::string& nom)
+{
+    static const std::regex modele(R"(^[0-9]+(-[0-9]+){5}\.(cpt|sol)\.txt\.[0-9a-f]{8}\.tmp$)");
+    return std::regex_match(nom, modele);
 }
 
 // fichier créé à côté de la cible, sous un nom qu'aucun autre export ne prend en même temps
