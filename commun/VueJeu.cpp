@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zoneClient, BoitePeinture& compte,
                BoitePeinture& bande)
     : partie_(partie), fenetre_(fenetre), zoneClient_(zoneClient), compte_(compte), bande_(bande)
@@ -18,8 +20,7 @@ VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zone
 
 int VueJeu::LargeurExterieure() const
 {
-    const int cadre = fenetre_.frameGeometry().width();
-    return cadre > fenetre_.width() ? cadre : fenetre_.width();
+    return std::max(fenetre_.frameGeometry().width(), fenetre_.width());
 }
 
 int VueJeu::GaucheCase(int i) const
