@@ -45,11 +45,6 @@ public:
     const Partie& Jeu() const { return partie_; }
     DonneesRecherche& Donnees() { return partie_.Donnees(); }
     const DonneesRecherche& Donnees() const { return partie_.Donnees(); }
-    PhaseJeu Phase() const { return partie_.Phase(); }
-    const std::array<bool, 6>& PlaquesCachees() const { return partie_.PlaquesCachees(); }
-    uint8_t Origine() const { return static_cast<uint8_t>(partie_.Origine()); }
-    bool StatistiquesEnAttente() const { return partie_.StatistiquesEnAttente(); }
-    const TirageAuSort& Tirage() const { return partie_.Tirage(); }
     QTimer& MinuterieAnimation() { return TimerAnimation; }
     // une graine fixe au lieu de l'heure, pour rejouer un tirage
     void ImposerGraine(unsigned graine) { graineImposee_ = graine; }

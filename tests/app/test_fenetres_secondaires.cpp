@@ -146,7 +146,7 @@ private slots:
         // l'animation avance tick par tick, sans attendre l'horloge
         w.MinuterieAnimation().stop();
         for (int tick = 0; tick < 1000 && !gardien.Vu(); ++tick)
-            if (w.Phase() == PhaseJeu::TirageEnCours)
+            if (w.Jeu().Phase() == PhaseJeu::TirageEnCours)
                 w.TimerAnimationTimer();
         QTRY_VERIFY(gardien.Fini());
         QVERIFY(gardien.Vu());

@@ -358,7 +358,7 @@ private slots:
                                         .arg(obstacle + QStringLiteral("/varnel/varnel.ini"), obstacle + QStringLiteral("/varnel")));
             QCOMPARE(message.icone, QMessageBox::Warning);
             QCOMPARE(message.nbBoutons, 1);
-            QVERIFY(!w.StatistiquesEnAttente());
+            QVERIFY(!w.Jeu().StatistiquesEnAttente());
             // le même jeu ne redemande rien
             GardienModal plusRien({}, 300);
             w.RubriqueDuTorduAuSimpleClick();
