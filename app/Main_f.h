@@ -67,11 +67,9 @@ public:
         fichierIni_ = std::make_unique<TFichierIni>(chemin);
         LireOptions();
     }
-    // les fenêtres des deux boutons bascule, quand elles sont ouvertes
+    // les fenêtres des deux boutons bascule quand elles sont ouvertes, nulles sinon
     TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
-    bool FenetreInfoOuverte() const { return fenetreInfoSolutions_ != nullptr; }
-    bool FenetreStatistiquesOuverte() const { return fenetreStatistiques_ != nullptr; }
     // la fenêtre de l'historique quand elle est ouverte, nul sinon
     TfrmHistorique* FenetreHistorique() const;
     // ajoute le jeu aux statistiques et à l'historique quand la partie le demande : une seule fois par jeu tiré au sort

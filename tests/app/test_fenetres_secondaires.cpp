@@ -206,7 +206,7 @@ private slots:
         RemplacerOuverture([](const QUrl&) { return false; });
         w.findChild<QAction*>("RubriqueAide")->trigger();
         QVERIFY(w.findChild<TfrmAide*>() && w.findChild<TfrmAide*>()->isVisible());
-        QVERIFY(w.FenetreInfoOuverte() && w.FenetreStatistiquesOuverte());
+        QVERIFY(w.FenetreInfoSolutions() && w.FenetreStatistiques());
 
         if (parQuitter) {
             QAction* quitter = w.findChild<QAction*>("RubriqueQuitter");
@@ -223,7 +223,7 @@ private slots:
             FermerParLaCase(&w);
         }
         QTRY_VERIFY(!w.isVisible());
-        QVERIFY(!w.FenetreInfoOuverte() && !w.FenetreStatistiquesOuverte());
+        QVERIFY(!w.FenetreInfoSolutions() && !w.FenetreStatistiques());
         for (QWidget* fenetre : QApplication::topLevelWidgets())
             QVERIFY2(!fenetre->isVisible(), qPrintable(fenetre->windowTitle()));
     }
