@@ -45,6 +45,11 @@ public:
     const Partie& Jeu() const { return partie_; }
     DonneesRecherche& Donnees() { return partie_.Donnees(); }
     const DonneesRecherche& Donnees() const { return partie_.Donnees(); }
+    PhaseJeu Phase() const { return partie_.Phase(); }
+    const std::array<bool, 6>& PlaquesCachees() const { return partie_.PlaquesCachees(); }
+    uint8_t Origine() const { return static_cast<uint8_t>(partie_.Origine()); }
+    bool StatistiquesEnAttente() const { return partie_.StatistiquesEnAttente(); }
+    const TirageAuSort& Tirage() const { return partie_.Tirage(); }
     QTimer& MinuterieAnimation() { return TimerAnimation; }
     // une graine fixe au lieu de l'heure, pour rejouer un tirage
     void ImposerGraine(unsigned graine) { graineImposee_ = graine; }
@@ -67,9 +72,11 @@ public:
         fichierIni_ = std::make_unique<TFichierIni>(chemin);
         LireOptions();
     }
-    // les fenêtres des deux boutons bascule quand elles sont ouvertes, nulles sinon
+    // les fenêtres des deux boutons bascule, quand elles sont ouvertes
     TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
+    bool FenetreInfoOuverte() const { return fenetreInfoSolutions_ != nullptr; }
+    bool FenetreStatistiquesOuverte() const { return fenetreStatistiques_ != nullptr; }
     // la fenêtre de l'historique quand elle est ouverte, nul sinon
     TfrmHistorique* FenetreHistorique() const;
     // ajoute le jeu aux statistiques et à l'historique quand la partie le demande : une seule fois par jeu tiré au sort

@@ -185,10 +185,10 @@ private slots:
                  qPrintable(texte));
         QVERIFY(f.w.TexteStatut(1).startsWith(compteur));
         QCOMPARE(f.w.Donnees().OrdreSolutions, 1);
-        QCOMPARE(static_cast<int>(f.w.Jeu().Origine()), 0);
-        QVERIFY(!f.w.Jeu().StatistiquesEnAttente());
+        QCOMPARE(f.w.Origine(), 0);
+        QVERIFY(!f.w.StatistiquesEnAttente());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        for (bool cachee : f.w.Jeu().PlaquesCachees())
+        for (bool cachee : f.w.PlaquesCachees())
             QVERIFY(!cachee);
     }
 
@@ -229,7 +229,7 @@ private slots:
         QTRY_VERIFY(aucun.Fini());
         QVERIFY(!aucun.Vu());
         QCOMPARE(f.w.TexteStatut(0), statut);
-        for (bool cachee : f.w.Jeu().PlaquesCachees())
+        for (bool cachee : f.w.PlaquesCachees())
             QVERIFY(cachee);
     }
 

@@ -147,7 +147,7 @@ private slots:
         // l'autre ordre ferme la fenêtre et n'enregistre rien de plus
         const QByteArray fichier = ContenuFichier(p.chemin);
         p.Commande("RubriqueDuTorduAuSimple");
-        QVERIFY(!p.w.FenetreInfoSolutions() && !info->isChecked());
+        QVERIFY(!p.w.FenetreInfoSolutions() && !p.w.FenetreInfoOuverte() && !info->isChecked());
         QCOMPARE(ContenuFichier(p.chemin), fichier);
         // rouverte, elle compte la position depuis l'autre bout
         info->click();
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(p.w.FenetreStatistiques(), fenetre);
         QCOMPARE(Texte(fenetre, "LabelRecherchesM"), QStringLiteral("0"));
         stats->click();
-        QVERIFY(!p.w.FenetreStatistiques());
+        QVERIFY(!p.w.FenetreStatistiques() && !p.w.FenetreStatistiquesOuverte());
         stats->click();
         QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelRecherchesM"), QStringLiteral("1"));
         QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelTiresAuSort"), QStringLiteral("1"));
@@ -358,7 +358,7 @@ private slots:
                                         .arg(obstacle + QStringLiteral("/varnel/varnel.ini"), obstacle + QStringLiteral("/varnel")));
             QCOMPARE(message.icone, QMessageBox::Warning);
             QCOMPARE(message.nbBoutons, 1);
-            QVERIFY(!w.Jeu().StatistiquesEnAttente());
+            QVERIFY(!w.StatistiquesEnAttente());
             // le même jeu ne redemande rien
             GardienModal plusRien({}, 300);
             w.RubriqueDuTorduAuSimpleClick();
