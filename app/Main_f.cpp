@@ -324,11 +324,10 @@ CrochetsRecherche TfrmMain::CrochetsFenetre()
         PanneauStatut0->repaint();
     };
     crochets.ApresRecherche = [this] {
-        MajCommandes();
         // un inventaire sans aucun compte possible ne laisse pas le compteur d'une liste disparue
         if (Donnees().ListeSolutions.Vide())
             PanneauStatut1->clear();
-        RepeindreFenetre();
+        Actualiser();
     };
     return crochets;
 }

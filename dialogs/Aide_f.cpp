@@ -50,13 +50,15 @@ void TfrmAide::Dimensionner()
 {
     // une colonne de lecture à côté de la fenêtre principale, presque toute la hauteur de l'écran ; le cadre
     // de l'aide, inconnu avant son affichage, est d'abord pris égal à celui de la fenêtre principale
-    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    const QWidget* principale = FenetrePrincipale();
     Placer(principale ? BordsDuCadre(*principale) : QMargins());
 }
 
+const QWidget* TfrmAide::FenetrePrincipale() const { return parentWidget() ? parentWidget()->window() : nullptr; }
+
 void TfrmAide::Placer(const QMargins& bords)
 {
-    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    const QWidget* principale = FenetrePrincipale();
     const QScreen* ecran = principale ? principale->screen() : screen();
     const QRect libre = ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
     const QRect cadreParent = principale ? principale->frameGeometry() : QRect(libre.topLeft(), QSize(0, 0));
@@ -75,7 +77,7 @@ void TfrmAide::moveEvent(QMoveEvent* evenement)
         return;
     cadreVerifie_ = true;
     const QMargins bords = BordsDuCadre(*this);
-    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    const QWidget* principale = FenetrePrincipale();
     if (!principale || bords != BordsDuCadre(*principale))
         Placer(bords);
 }

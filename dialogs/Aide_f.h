@@ -25,6 +25,8 @@ private:
     void CreerBoutons();
     void Dimensionner();
     void Placer(const QMargins& bords);
+    // la fenêtre du parent, à côté de laquelle l'aide se place ; nulle sans parent
+    const QWidget* FenetrePrincipale() const;
 
     QTextBrowser* navigateur_ = nullptr;
     bool cadreVerifie_ = false;

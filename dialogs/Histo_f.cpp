@@ -44,11 +44,11 @@ TfrmHistorique::TfrmHistorique(const QString& dossier, std::function<void(const 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
-    creerGraphique();
-    creerFiltres();
-    creerTableau();
-    creerBoutons();
-    mettreEnPage();
+    CreerGraphique();
+    CreerFiltres();
+    CreerTableau();
+    CreerBoutons();
+    MettreEnPage();
     RestaurerPlace();
     Recharger();
 }
@@ -60,7 +60,7 @@ TfrmHistorique::~TfrmHistorique()
         GarderPlace();
 }
 
-void TfrmHistorique::creerGraphique()
+void TfrmHistorique::CreerGraphique()
 {
     graphique_ = new QChart();
     graphique_->setMargins(QMargins(4, 4, 4, 4));
@@ -107,7 +107,7 @@ void TfrmHistorique::creerGraphique()
     vueGraphique_ = vue;
 }
 
-void TfrmHistorique::creerFiltres()
+void TfrmHistorique::CreerFiltres()
 {
     ChoixOrigine = new QComboBox(this);
     ChoixOrigine->setObjectName(QStringLiteral("ChoixOrigine"));
@@ -123,7 +123,7 @@ void TfrmHistorique::creerFiltres()
     connect(ChoixGrandes, &QComboBox::currentIndexChanged, this, &TfrmHistorique::ChoixFiltreChange);
 }
 
-void TfrmHistorique::creerTableau()
+void TfrmHistorique::CreerTableau()
 {
     tri_ = new QSortFilterProxyModel(this);
     tri_->setSourceModel(&modele_);
@@ -151,7 +151,7 @@ void TfrmHistorique::creerTableau()
             [this] { BoutonRejouer->setEnabled(JeuSelectionne().has_value()); });
 }
 
-void TfrmHistorique::creerBoutons()
+void TfrmHistorique::CreerBoutons()
 {
     BoutonExporter = new QPushButton(QStringLiteral("Exporter…"), this);
     BoutonExporter->setObjectName(QStringLiteral("BoutonExporter"));
@@ -167,7 +167,7 @@ void TfrmHistorique::creerBoutons()
     connect(BoutonFermer, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TfrmHistorique::mettreEnPage()
+void TfrmHistorique::MettreEnPage()
 {
     LabelResume = new QLabel(this);
     LabelResume->setObjectName(QStringLiteral("LabelResume"));

@@ -62,11 +62,11 @@ protected:
     void done(int resultat) override;
 
 private:
-    void creerGraphique();
-    void creerFiltres();
-    void creerTableau();
-    void creerBoutons();
-    void mettreEnPage();
+    void CreerGraphique();
+    void CreerFiltres();
+    void CreerTableau();
+    void CreerBoutons();
+    void MettreEnPage();
     void RestaurerPlace();
     void GarderPlace();
     void MajAffichage();

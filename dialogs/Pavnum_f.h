@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class Partie;
 class QPushButton;
 
 namespace Ui {
@@ -49,8 +50,6 @@ private:
     PropositionJeu proposition_;
     std::array<QPushButton*, 15> boutons_{};
 };
-
-class Partie;
 
 // le compte proposé d'une partie, au pavé : la proposition commence, chaque touche passe à la partie et montrer
 // suit chaque changement ; vrai quand le compte est complet, sinon la proposition est abandonnée (tout ce qui

@@ -4,6 +4,7 @@
 
 #include "InfoSolutions.h"
 #include "Statistiques.h"
+#include "TirageAuSort.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,7 +34,7 @@ std::string DixiemesDeSeconde(double millisecondes)
 
 int32_t NombreGrandesPlaques(const SixEntiers& plaques)
 {
-    return static_cast<int32_t>(std::count_if(plaques.begin(), plaques.end(), [](int32_t p) { return p >= 25; }));
+    return static_cast<int32_t>(std::count_if(plaques.begin(), plaques.end(), EstGrande));
 }
 
 LigneHistorique LigneDuJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur, std::string dateHeure,

@@ -80,9 +80,6 @@ public:
     void Resoudre(uint8_t ordre, const CrochetsRecherche& crochets = {});
     // l'inventaire de tous les comptes des six plaques, par la même exécution
     void InventorierTousComptes(const CrochetsRecherche& crochets = {});
-    // les deux bouts de toute recherche, pour qui la mène lui-même
-    void RechercheCommencee() { phase_ = PhaseJeu::RechercheEnCours; }
-    void RechercheTerminee();
 
     // ----- temps limite -----
     // le temps limite des saisies des jeux à venir, en secondes (0 : sans limite) ; le jeu en cours garde le sien
@@ -123,7 +120,10 @@ public:
 private:
     void CommencerNouveauJeu(PhaseJeu phase);
     void PoserJeu(const SixEntiers& plaques, int32_t but, OrigineJeu origine);
+    // les deux bouts de toute recherche, que Encadrer place autour des crochets de l'appelant
     CrochetsRecherche Encadrer(const CrochetsRecherche& crochets);
+    void RechercheCommencee() { phase_ = PhaseJeu::RechercheEnCours; }
+    void RechercheTerminee();
 
     std::function<unsigned()> graine_;
     DonneesRecherche donnees_;

@@ -9,8 +9,6 @@ namespace {
 
 constexpr uint8_t GenreLibre = 0, GenrePetite = 1, GenreGrande = 2;
 
-bool EstGrande(int32_t valeur) { return valeur > 10; }
-
 }  // namespace
 
 void TirageAuSort::Reinitialiser(unsigned graine)

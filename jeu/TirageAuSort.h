@@ -11,6 +11,9 @@
 #include <optional>
 #include <random>
 
+// une grande plaque : 25, 50, 75 ou 100
+inline constexpr bool EstGrande(int32_t valeur) { return valeur > 10; }
+
 // ce qu'un pas de l'animation a changé, pour que la fenêtre ne repeigne que cela
 struct PasTirage {
     bool PlaqueRevelee = false;
