@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <set>
 
 namespace {
 
@@ -198,7 +199,12 @@ bool THistoriqueJeux::Preparer()
         FermerConnexion();
         return false;
     };
-    if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next()) {
+    // la vérification complète, qui lit toute la base, une fois par fichier et par exécution ; ensuite la rapide,
+    // qui écarte encore une base abîmée sans recouper chaque index
+    static std::set<QString> verifies;
+    const bool dejaVerifie = verifies.count(chemin_) != 0;
+    if (!q.exec(dejaVerifie ? QStringLiteral("PRAGMA quick_check") : QStringLiteral("PRAGMA integrity_check")) ||
+        !q.next()) {
         if (!Illisible(q.lastError()))
             return echec();
         MettreDeCote(RaisonDe(q.lastError()));
@@ -208,6 +214,7 @@ bool THistoriqueJeux::Preparer()
         MettreDeCote(QStringLiteral("la vérification d'intégrité a échoué : %1").arg(q.value(0).toString()));
         return false;
     }
+    verifies.insert(chemin_);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
         return echec();
     versionFichier_ = q.value(0).toInt();
