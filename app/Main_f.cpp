@@ -57,6 +57,7 @@ void TfrmMain::CreerBarreOutils()
     barre->setIconSize(QSize(16, 16));
     barre->setFixedHeight(29);
     barre->setAutoFillBackground(true);
+    barre->setAccessibleName(QStringLiteral("Barre d'outils"));
     BitBtnPrmSol = BoutonOutil(barre, "BitBtnPrmSol", QStringLiteral("premiere"), QStringLiteral("Première solution"), 20);
     BitBtnSolPrc = BoutonOutil(barre, "BitBtnSolPrc", QStringLiteral("precedente"), QStringLiteral("Solution précédente"), 20);
     BitBtnSolSvt = BoutonOutil(barre, "BitBtnSolSvt", QStringLiteral("suivante"), QStringLiteral("Solution suivante"), 20);
@@ -68,6 +69,9 @@ void TfrmMain::CreerBarreOutils()
     SpeedButtonStats = BoutonOutil(barre, "SpeedButtonStats", QStringLiteral("statistiques"), QStringLiteral("Statistiques"), 25);
     SpeedButtonInfo->setCheckable(true);
     SpeedButtonStats->setCheckable(true);
+    // le bouton des boutons qui ne tiennent pas dans la barre, s'il vient à paraître
+    if (auto* suite = barre->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        suite->setAccessibleName(QStringLiteral("Autres boutons"));
 
     for (QToolButton* b : {BitBtnPrmSol, BitBtnSolPrc, BitBtnSolSvt, BitBtnDrnSol})
         barre->addWidget(b);
@@ -124,6 +128,12 @@ void TfrmMain::RelierSolutions(QAction* rubrique, std::function<void()> gestionn
     });
 }
 
+void TfrmMain::RelierBascule(QAction* rubrique, QToolButton* bouton)
+{
+    connect(rubrique, &QAction::triggered, bouton, &QToolButton::click);
+    connect(bouton, &QToolButton::toggled, rubrique, &QAction::setChecked);
+}
+
 void TfrmMain::RelierCommandes()
 {
     connect(ui->RubriqueCompteTireAuSort, &QAction::triggered, this, &TfrmMain::RubriqueCompteTireAuSortClick);
@@ -148,6 +158,12 @@ void TfrmMain::RelierCommandes()
     connect(BitBtnSolPrc, &QToolButton::clicked, this, &TfrmMain::BitBtnSolPrcClick);
     connect(BitBtnSolSvt, &QToolButton::clicked, this, &TfrmMain::BitBtnSolSvtClick);
     connect(BitBtnDrnSol, &QToolButton::clicked, this, &TfrmMain::BitBtnDrnSolClick);
+    connect(ui->RubriquePremiereSolution, &QAction::triggered, this, &TfrmMain::BitBtnPrmSolClick);
+    connect(ui->RubriqueSolutionPrecedente, &QAction::triggered, this, &TfrmMain::BitBtnSolPrcClick);
+    connect(ui->RubriqueSolutionSuivante, &QAction::triggered, this, &TfrmMain::BitBtnSolSvtClick);
+    connect(ui->RubriqueDerniereSolution, &QAction::triggered, this, &TfrmMain::BitBtnDrnSolClick);
+    RelierBascule(ui->RubriqueInformationsSolutions, SpeedButtonInfo);
+    RelierBascule(ui->RubriqueStatistiques, SpeedButtonStats);
 
     TimerAnimation.setInterval(50);
 }
@@ -192,6 +208,7 @@ void TfrmMain::LireLigneCommande()
     partie_.NouveauJeuLigneCommande(jeu->Plaques, jeu->But);
     ui->PaintBoxBandePlaques->repaint();
     ui->PaintBoxBut->repaint();
+    vue_->MajLectures();
     Resoudre(OrdreDuSimpleAuTordu);
 }
 
@@ -252,6 +269,7 @@ void TfrmMain::RepeindreFenetre()
 {
     MajAffichageSolution();
     ui->ZoneClient->repaint();
+    vue_->MajLectures();
 }
 
 QString TfrmMain::TexteStatut(int panneau) const
@@ -298,6 +316,7 @@ void TfrmMain::MajCommandes()
     if (!c.Informations)
         ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
     SpeedButtonInfo->setEnabled(c.Informations);
+    ui->RubriqueInformationsSolutions->setEnabled(c.Informations);
     MajBoutonsNavigation();
 }
 
@@ -308,6 +327,10 @@ void TfrmMain::MajBoutonsNavigation()
     BitBtnSolPrc->setEnabled(n.VersLeDebut);
     BitBtnSolSvt->setEnabled(n.VersLaFin);
     BitBtnDrnSol->setEnabled(n.VersLaFin);
+    ui->RubriquePremiereSolution->setEnabled(n.VersLeDebut);
+    ui->RubriqueSolutionPrecedente->setEnabled(n.VersLeDebut);
+    ui->RubriqueSolutionSuivante->setEnabled(n.VersLaFin);
+    ui->RubriqueDerniereSolution->setEnabled(n.VersLaFin);
 }
 
 bool TfrmMain::SolutionsPermises() const { return ui->MenuSolutions->isEnabled(); }
@@ -392,6 +415,8 @@ void TfrmMain::TimerAnimationTimer()
         ui->PaintBoxBandePlaques->repaint();
     if (pas.ButChange)
         ui->PaintBoxBut->repaint();
+    if (pas.PlaqueRevelee || pas.ButChange)
+        vue_->MajLectures();
     if (!pas.Termine)
         return;
     TimerAnimation.stop();
@@ -466,6 +491,7 @@ void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
     partie_.InventorierTousComptes(crochets);
     // le compte, mis à zéro le temps de l'inventaire, est rendu après les crochets
     ui->PaintBoxBut->repaint();
+    vue_->MajLectures();
 }
 
 void TfrmMain::RubriqueSolutionsTousComptesClick()

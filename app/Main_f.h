@@ -45,11 +45,6 @@ public:
     const Partie& Jeu() const { return partie_; }
     DonneesRecherche& Donnees() { return partie_.Donnees(); }
     const DonneesRecherche& Donnees() const { return partie_.Donnees(); }
-    PhaseJeu Phase() const { return partie_.Phase(); }
-    const std::array<bool, 6>& PlaquesCachees() const { return partie_.PlaquesCachees(); }
-    uint8_t Origine() const { return static_cast<uint8_t>(partie_.Origine()); }
-    bool StatistiquesEnAttente() const { return partie_.StatistiquesEnAttente(); }
-    const TirageAuSort& Tirage() const { return partie_.Tirage(); }
     QTimer& MinuterieAnimation() { return TimerAnimation; }
     // une graine fixe au lieu de l'heure, pour rejouer un tirage
     void ImposerGraine(unsigned graine) { graineImposee_ = graine; }
@@ -75,8 +70,6 @@ public:
     // les fenêtres des deux boutons bascule, quand elles sont ouvertes
     TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
-    bool FenetreInfoOuverte() const { return fenetreInfoSolutions_ != nullptr; }
-    bool FenetreStatistiquesOuverte() const { return fenetreStatistiques_ != nullptr; }
     // la fenêtre de l'historique quand elle est ouverte, nul sinon
     TfrmHistorique* FenetreHistorique() const;
     // ajoute le jeu aux statistiques et à l'historique quand la partie le demande : une seule fois par jeu tiré au sort
@@ -122,6 +115,8 @@ private:
     void NumeroterRubriques();
     void RelierCommandes();
     void RelierSolutions(QAction* rubrique, std::function<void()> gestionnaire);
+    // la rubrique cochable d'un bouton bascule : l'une déclenchée, l'autre suit
+    void RelierBascule(QAction* rubrique, QToolButton* bouton);
 
     void MajAffichageSolution();
     void MajBoutonsNavigation();

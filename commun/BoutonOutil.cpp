@@ -14,6 +14,8 @@ QToolButton* BoutonOutil(QWidget* parent, const char* nom, const QString& glyphe
     bouton->setIcon(IconeOutil(glyphe));
     bouton->setIconSize(QSize(16, 16));
     bouton->setToolTip(bulle);
+    // la bulle seule n'est qu'une description : le lecteur d'écran veut un nom
+    bouton->setAccessibleName(bulle);
     bouton->setFixedSize(largeur, 24);
     bouton->setAutoRaise(true);
     bouton->setFocusPolicy(Qt::NoFocus);

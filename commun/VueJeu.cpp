@@ -4,6 +4,8 @@
 
 #include "BoitePeinture.h"
 #include "DessinJeu.h"
+#include "LecteurEcran.h"
+#include "LectureJeu.h"
 
 #include <QPainter>
 
@@ -16,6 +18,12 @@ VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zone
     zoneClient_.Peindre = [this](QPainter& p) { FormPaint(p); };
     compte_.Peindre = [this](QPainter& p) { PaintBoxButPaint(p); };
     bande_.Peindre = [this](QPainter& p) { PaintBoxBandePlaquesPaint(p); };
+    zoneSolution_ = new QWidget(&zoneClient_);
+    zoneSolution_->setObjectName(QStringLiteral("ZoneSolution"));
+    zoneSolution_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QWidget* dessin : {static_cast<QWidget*>(&compte_), static_cast<QWidget*>(&bande_), zoneSolution_})
+        RendreLisible(*dessin);
+    MajLectures();
 }
 
 int VueJeu::LargeurExterieure() const
@@ -37,6 +45,8 @@ void VueJeu::AjusterALaLargeur()
     largeurAjustee_ = largeur;
     bande_.setGeometry(0, 72, largeur, 34);
     compte_.move((largeur - 48) / 2 - 2, 35);
+    // du bas du bandeau (y = 106) à la barre d'état (y = 331)
+    zoneSolution_->setGeometry(0, 106, zoneClient_.width(), 225);
     zoneClient_.update();
 }
 
@@ -60,4 +70,12 @@ void VueJeu::FormPaint(QPainter& peintre)
     DessinerSolution(peintre, liste.Texte(courante), solution ? solution->MasquePlaques : 0,
                      [this](int i) { return GaucheCase(i); });
     peintureEnCours_ = false;
+}
+
+void VueJeu::MajLectures()
+{
+    const LecturesJeu lectures = LireJeu(partie_);
+    PoserLecture(compte_, lectures.Compte);
+    PoserLecture(bande_, lectures.Plaques);
+    PoserLecture(*zoneSolution_, lectures.Solution);
 }

@@ -9,7 +9,8 @@ class QPainter;
 class QWidget;
 
 // ce que la fenêtre principale peint de la partie : l'afficheur du compte, le bandeau des plaques et la
-// solution montrée ; les cases des plaques se placent d'après la largeur extérieure de la fenêtre
+// solution montrée ; les cases des plaques se placent d'après la largeur extérieure de la fenêtre. Les trois
+// se lisent aussi au lecteur d'écran
 class VueJeu {
 public:
     // les trois surfaces deviennent celles de la vue, qui les peint
@@ -26,6 +27,8 @@ public:
     void PaintBoxButPaint(QPainter& peintre) const;
     void PaintBoxBandePlaquesPaint(QPainter& peintre) const;
     void FormPaint(QPainter& peintre);
+    // ce que le lecteur d'écran lit du compte, des plaques et de la solution, après tout changement de la partie
+    void MajLectures();
 
 private:
     const Partie& partie_;
@@ -33,6 +36,8 @@ private:
     BoitePeinture& zoneClient_;
     BoitePeinture& compte_;
     BoitePeinture& bande_;
+    // la zone de la solution, peinte par la zone cliente : un objet transparent qui porte sa lecture
+    QWidget* zoneSolution_ = nullptr;
     bool peintureEnCours_ = false;
     int largeurAjustee_ = -1;
 };

@@ -6,6 +6,8 @@
 #include "BoiteMessage.h"
 #include "CadreFenetre.h"
 #include "ImagesVarnel.h"
+#include "LecteurEcran.h"
+#include "LectureJeu.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
 #include "ui_Calcul_f.h"
@@ -15,6 +17,8 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,6 +30,16 @@ QIcon FacePlaque(int32_t valeur)
 }
 
 QFont PoliceSaisie() { return PolicePixels(QStringLiteral("Comic Sans MS"), 19, true); }
+
+// les touches des six nombres : les lettres suivent la grille des boutons sur un clavier AZERTY
+template <size_t N>
+bool Contient(const std::array<QPushButton*, N>& boutons, const QWidget* objet)
+{
+    return objet && std::find(boutons.begin(), boutons.end(), objet) != boutons.end();
+}
+
+const QString ToucheNombre[6] = {QStringLiteral("1Aa"), QStringLiteral("2Zz"), QStringLiteral("3Qq"),
+                                 QStringLiteral("4Ss"), QStringLiteral("5Ww"), QStringLiteral("6Xx")};
 
 // le texte d'un bouton garde de chaque côté la marge de la plateforme : sa police descend d'un pixel
 // tant qu'il touche le bord (« Annuler » en 19 pixels gras est plus large que son bouton)
@@ -70,7 +84,9 @@ void TfrmSaisieCalcul::CreerBoutonsNombres()
                                         " border-radius: 3px; font-family: \"Comic Sans MS\"; font-size: 19px;"
                                         " font-weight: bold; }"
                                         "QPushButton:pressed { background-color: #5a5a5a; }"
+                                        "QPushButton:focus { border: 2px solid #f0c000; }"
                                         "QPushButton:disabled { color: #8c8c8c; background-color: #6e6e6e; }"));
+        b->setToolTip(QStringLiteral("Touche %1 ou %2").arg(ToucheNombre[i].at(0), ToucheNombre[i].at(1)));
         connect(b, &QPushButton::clicked, this, [this, i] { BitBtnNombreClick(i); });
     }
 }
@@ -79,12 +95,16 @@ void TfrmSaisieCalcul::CreerBoutonsSignes()
 {
     signes_ = {ui->BitBtnPlus, ui->BitBtnMoins, ui->BitBtnMult, ui->BitBtnDiv};
     const char* glyphes[4] = {"plus", "moins", "fois", "divise"};
+    const char* touches[4] = {"+", "-", "*", "/ ou :"};
     for (int op = 0; op < 4; ++op) {
         QPushButton* b = BoutonSigne(op);
         b->setIcon(IconeDeuxEtats(QStringLiteral(":/images/signes/%1.svg").arg(QLatin1String(glyphes[op])),
                                   QStringLiteral(":/images/signes/%1-inactif.svg").arg(QLatin1String(glyphes[op])),
                                   QSize(32, 32)));
         b->setIconSize(QSize(32, 32));
+        const QString nom = QString::fromStdString(NomSigne(op));
+        b->setAccessibleName(nom);
+        b->setToolTip(QStringLiteral("%1 (touche %2)").arg(nom, QLatin1String(touches[op])));
         connect(b, &QPushButton::clicked, this, [this, op] { BitBtnSigneClick(op); });
     }
 }
@@ -124,6 +144,12 @@ void TfrmSaisieCalcul::Recommencer()
 // les boutons selon le modèle, puis la fenêtre principale qui montre le calcul
 void TfrmSaisieCalcul::Afficher()
 {
+    // avant que le bouton qui a le focus ne devienne inactif : le focus n'erre pas d'un bouton à l'autre
+    if (Contient(nombres_, focusWidget()) || Contient(signes_, focusWidget()))
+        if (QPushButton* suivant = BoutonDeLEtape()) {
+            suivant->setEnabled(true);
+            suivant->setFocus(Qt::OtherFocusReason);
+        }
     for (int i = 0; i < 6; ++i) {
         QPushButton* b = BoutonNombre(i);
         if (saisie_.EstResultat(i)) {
@@ -133,6 +159,7 @@ void TfrmSaisieCalcul::Afficher()
             b->setText(QString());
             b->setIcon(FacePlaque(saisie_.Valeur(i)));
         }
+        PoserLecture(*b, NomBoutonNombre(i, saisie_.Valeur(i)));
         b->setEnabled(saisie_.NombreActif(i));
     }
     for (QPushButton* s : signes_)
@@ -140,6 +167,21 @@ void TfrmSaisieCalcul::Afficher()
     ui->ButtonOk->setEnabled(saisie_.OkActif());
     if (repeindre_)
         repeindre_();
+}
+
+// au clavier, le focus suit l'étape : le bouton qui l'a le garde s'il sert encore, sinon le premier bouton permis
+QPushButton* TfrmSaisieCalcul::BoutonDeLEtape() const
+{
+    QWidget* focus = focusWidget();
+    if (saisie_.SignesActifs())
+        return Contient(signes_, focus) ? static_cast<QPushButton*>(focus) : signes_[0];
+    for (int i = 0; i < 6; ++i)
+        if (BoutonNombre(i) == focus && saisie_.NombreActif(i))
+            return BoutonNombre(i);
+    for (int i = 0; i < 6; ++i)
+        if (saisie_.NombreActif(i))
+            return BoutonNombre(i);
+    return nullptr;
 }
 
 void TfrmSaisieCalcul::BitBtnNombreClick(int indice)
@@ -205,12 +247,9 @@ void TfrmSaisieCalcul::closeEvent(QCloseEvent* evenement)
 
 bool TfrmSaisieCalcul::FormKeyPress(QChar c)
 {
-    // les lettres suivent la grille des boutons sur un clavier AZERTY
-    static const QString Touches[6] = {QStringLiteral("1Aa"), QStringLiteral("2Zz"), QStringLiteral("3Qq"),
-                                       QStringLiteral("4Ss"), QStringLiteral("5Ww"), QStringLiteral("6Xx")};
     QPushButton* bouton = nullptr;
     for (int i = 0; i < 6 && !bouton; ++i)
-        if (Touches[i].contains(c))
+        if (ToucheNombre[i].contains(c))
             bouton = BoutonNombre(i);
     if (c == QLatin1Char('+'))
         bouton = ui->BitBtnPlus;

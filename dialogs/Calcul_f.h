@@ -52,6 +52,7 @@ private:
     bool FormKeyPress(QChar caractere);
     void Recommencer();
     void Afficher();
+    QPushButton* BoutonDeLEtape() const;
     void Terminer(int resultat);
 
     std::unique_ptr<Ui::TfrmSaisieCalcul> ui;

@@ -3,6 +3,7 @@
 #include "Histo_f.h"
 
 #include "BoiteMessage.h"
+#include "LecteurEcran.h"
 #include "PlacementFenetre.h"
 
 #include <QChart>
@@ -130,6 +131,7 @@ void TfrmHistorique::CreerTableau()
     tri_->setSortRole(ModeleHistorique::RoleTri);
     tableau_ = new QTableView(this);
     tableau_->setObjectName(QStringLiteral("TableauJeux"));
+    NommerPourLecteur(*tableau_, QStringLiteral("Jeux de l'historique"));
     tableau_->setModel(tri_);
     tableau_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableau_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -276,6 +278,8 @@ void TfrmHistorique::MajGraphique()
     axeTemps_->setRange(0, std::max(10.0, std::ceil(tempsMax * 1.1)));
     // des graduations rondes : 0, 2, 4… plutôt que 0, 2,5, 5…
     axeTemps_->applyNiceNumbers();
+    NommerPourLecteur(*vueGraphique_, QStringLiteral("Graphique des derniers jeux"),
+                      QString::fromStdString(DescriptionGraphique(modele_.Retenues())));
 }
 
 QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }

@@ -35,6 +35,15 @@ void TfrmPaveNumerique::CreerBoutons()
         bouton->setFont(police);
         connect(bouton, &QPushButton::clicked, this, [this, etiquette] { Button1Click(etiquette); });
     }
+    // les touches des lettres, que rien ne montre sur le bouton
+    ui->Button10->setToolTip(QStringLiteral("Touche X ou D"));
+    ui->Button25->setToolTip(QStringLiteral("Touche V"));
+    ui->Button50->setToolTip(QStringLiteral("Touche L"));
+    ui->Button75->setToolTip(QStringLiteral("Touche S"));
+    ui->Button100->setToolTip(QStringLiteral("Touche C"));
+    // Tab parcourt les boutons (Espace les presse) ; les chiffres et les lettres restent les touches du pavé
+    for (QPushButton* bouton : findChildren<QPushButton*>())
+        bouton->setFocusPolicy(Qt::TabFocus);
     QFont gras = font();
     gras.setBold(true);
     ui->ButtonRetour->setFont(gras);

@@ -5,6 +5,7 @@
 
 #include "BoiteMessage.h"
 #include "CadreFenetre.h"
+#include "LecteurEcran.h"
 #include "ModeleTousComptes.h"
 #include "Ouverture.h"
 #include "PlacementFenetre.h"
@@ -70,6 +71,7 @@ void TfrmSolutionsTousComptes::PreparerGrille()
     modele_->DefinirFondColonneFixe(palette().button());
     QTableView* grille = ui->StringGrid;
     grille->setModel(modele_);
+    NommerPourLecteur(*grille, QStringLiteral("Solutions de chaque compte"));
     // Tab passe au contrôle suivant au lieu d'aller de cellule en cellule
     grille->setTabKeyNavigation(false);
     const QFont police = PolicePixels(QStringLiteral("Courier New"), 11);

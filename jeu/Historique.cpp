@@ -132,6 +132,19 @@ DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes)
     return g;
 }
 
+std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes)
+{
+    const size_t n = std::min(lignes.size(), JeuxDuGraphique);
+    if (n == 0)
+        return "Aucun jeu";
+    const ResumeHistorique r = Resumer({lignes.begin(), lignes.begin() + static_cast<std::ptrdiff_t>(n)});
+    std::string texte = std::to_string(n) + (n == 1 ? " dernier jeu : " : " derniers jeux : ");
+    texte += std::to_string(r.NbTrouves) + (r.NbTrouves > 1 ? " trouvés" : " trouvé");
+    if (r.MedianeTempsTrouves)
+        texte += ", temps médian " + std::to_string(std::llround(*r.MedianeTempsTrouves / 1000.0)) + " s";
+    return texte;
+}
+
 std::string TextePlaques(const LigneHistorique& l)
 {
     std::string texte;

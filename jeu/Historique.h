@@ -86,6 +86,9 @@ inline constexpr size_t JeuxDuGraphique = 100;
 inline constexpr size_t JeuxDeLaMoyenne = 10;
 // lignes : les plus récentes d'abord, comme dans le tableau
 DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes);
+// ce que le graphique montre, en une phrase pour un lecteur d'écran : « 40 derniers jeux : 24 trouvés, temps
+// médian 18 s » (les jeux du graphique, le temps médian des comptes trouvés, en secondes arrondies)
+std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes);
 
 // textes des colonnes du tableau (la date est mise à l'heure locale par la fenêtre)
 std::string TextePlaques(const LigneHistorique& l);     // « 25 3 7 1 100 9 », dans l'ordre du tirage

@@ -26,7 +26,7 @@ inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)
         30000, TitreSaisie);
     w.RubriqueCompteTireAuSortClick();
     w.MinuterieAnimation().stop();
-    while (!saisie.Vu() && w.Tirage().Animation().TempsAnimation < 20000)
+    while (!saisie.Vu() && w.Jeu().Tirage().Animation().TempsAnimation < 20000)
         w.TimerAnimationTimer();
     QTRY_VERIFY(saisie.Fini());
 }

@@ -185,10 +185,10 @@ private slots:
                  qPrintable(texte));
         QVERIFY(f.w.TexteStatut(1).startsWith(compteur));
         QCOMPARE(f.w.Donnees().OrdreSolutions, 1);
-        QCOMPARE(f.w.Origine(), 0);
-        QVERIFY(!f.w.StatistiquesEnAttente());
+        QCOMPARE(f.w.Jeu().Origine(), OrigineJeu::Aucune);
+        QVERIFY(!f.w.Jeu().StatistiquesEnAttente());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        for (bool cachee : f.w.PlaquesCachees())
+        for (bool cachee : f.w.Jeu().PlaquesCachees())
             QVERIFY(!cachee);
     }
 
@@ -229,7 +229,7 @@ private slots:
         QTRY_VERIFY(aucun.Fini());
         QVERIFY(!aucun.Vu());
         QCOMPARE(f.w.TexteStatut(0), statut);
-        for (bool cachee : f.w.PlaquesCachees())
+        for (bool cachee : f.w.Jeu().PlaquesCachees())
             QVERIFY(cachee);
     }
 

@@ -146,7 +146,7 @@ private slots:
         // l'animation avance tick par tick, sans attendre l'horloge
         w.MinuterieAnimation().stop();
         for (int tick = 0; tick < 1000 && !gardien.Vu(); ++tick)
-            if (w.Phase() == PhaseJeu::TirageEnCours)
+            if (w.Jeu().Phase() == PhaseJeu::TirageEnCours)
                 w.TimerAnimationTimer();
         QTRY_VERIFY(gardien.Fini());
         QVERIFY(gardien.Vu());
@@ -206,7 +206,7 @@ private slots:
         RemplacerOuverture([](const QUrl&) { return false; });
         w.findChild<QAction*>("RubriqueAide")->trigger();
         QVERIFY(w.findChild<TfrmAide*>() && w.findChild<TfrmAide*>()->isVisible());
-        QVERIFY(w.FenetreInfoOuverte() && w.FenetreStatistiquesOuverte());
+        QVERIFY(w.FenetreInfoSolutions() && w.FenetreStatistiques());
 
         if (parQuitter) {
             QAction* quitter = w.findChild<QAction*>("RubriqueQuitter");
@@ -223,7 +223,7 @@ private slots:
             FermerParLaCase(&w);
         }
         QTRY_VERIFY(!w.isVisible());
-        QVERIFY(!w.FenetreInfoOuverte() && !w.FenetreStatistiquesOuverte());
+        QVERIFY(!w.FenetreInfoSolutions() && !w.FenetreStatistiques());
         for (QWidget* fenetre : QApplication::topLevelWidgets())
             QVERIFY2(!fenetre->isVisible(), qPrintable(fenetre->windowTitle()));
     }

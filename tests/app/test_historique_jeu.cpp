@@ -26,7 +26,7 @@ QByteArray LigneAttendue(const TfrmMain& w)
 {
     const DonneesRecherche& d = w.Donnees();
     QStringList champs;
-    champs << QString::number(w.Origine());
+    champs << QString::number(static_cast<int>(w.Jeu().Origine()));
     for (int32_t p : d.Plaques)
         champs << QString::number(p);
     champs << QString::number(d.But) << QString::number(d.OrdreSolutions) << QString::number(d.NbSolutions)
@@ -125,9 +125,9 @@ private slots:
         QVERIFY(saisie.Vu());
         QCOMPARE(vues, plaques);
         QCOMPARE(butVu, but);
-        QCOMPARE(w.Origine(), 2);
-        QVERIFY(w.StatistiquesEnAttente());
-        QCOMPARE(w.PlaquesCachees(), (std::array<bool, 6>{}));
+        QCOMPARE(w.Jeu().Origine(), OrigineJeu::Propose);
+        QVERIFY(w.Jeu().StatistiquesEnAttente());
+        QCOMPARE(w.Jeu().PlaquesCachees(), (std::array<bool, 6>{}));
 
         // le jeu rejoué, une fois résolu, arrive dans la fenêtre ouverte ; Ctrl+H la ramène sans en ouvrir une autre
         w.RubriqueDuSimpleAuTorduClick();

@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(informations->findChild<QLabel*>("LabelMeilleursRes")->text(), QString("-"));
         QCOMPARE(informations->findChild<QLabel*>("LabelNbSolutions")->text(), QString("15596"));
         info->click();
-        QVERIFY(!w.FenetreInfoOuverte());
+        QVERIFY(!w.FenetreInfoSolutions());
     }
 
     // contrôles, textes et état initial ; une disposition où rien ne dépasse, ne se chevauche ni n'est coupé

@@ -68,8 +68,8 @@ private slots:
             QVERIFY(!p.Actif("MenuTireAuSortAvec") && !p.Actif("RubriqueTireAuSortAvec3"));
             QVERIFY(!p.Actif("MenuSolutions") && !p.Actif("SpeedButtonCalc") && !p.Actif("SpeedButtonInfo"));
             QVERIFY(p.Actif("SpeedButtonStats") && p.Actif("RubriqueAPropos"));
-            QCOMPARE(p.w.Origine(), 1);
-            QVERIFY(p.w.StatistiquesEnAttente());
+            QCOMPARE(p.w.Jeu().Origine(), OrigineJeu::TireAuSort);
+            QVERIFY(p.w.Jeu().StatistiquesEnAttente());
             QCOMPARE(p.w.Donnees().OrdreSolutions, 0);
             QCOMPARE(p.w.Donnees().PlaqueDeRang, (SixEntiers{0, 1, 2, 3, 4, 5}));
 
@@ -87,7 +87,7 @@ private slots:
             uint32_t tempsSaisie = 0;
             GardienModal gardien(
                 [&](QWidget* w) {
-                    tempsSaisie = p.w.Tirage().Animation().TempsAnimation;
+                    tempsSaisie = p.w.Jeu().Tirage().Animation().TempsAnimation;
                     // au moment de la saisie, tout est arrêté et les commandes rendues
                     QVERIFY(!p.w.MinuterieAnimation().isActive());
                     QVERIFY(p.Actif("RubriqueCompteTireAuSort") && p.Actif("MenuSolutions"));
@@ -100,7 +100,7 @@ private slots:
             for (int pas = 0; pas < 400 && !gardien.Vu(); ++pas) {
                 p.w.TimerAnimationTimer();
                 for (size_t k = 0; k < 6; ++k)
-                    QCOMPARE(p.w.PlaquesCachees()[k], p.w.Tirage().Animation().TempsAnimation < 1000 * (k + 1));
+                    QCOMPARE(p.w.Jeu().PlaquesCachees()[k], p.w.Jeu().Tirage().Animation().TempsAnimation < 1000 * (k + 1));
             }
             QTRY_VERIFY(gardien.Fini());
             QCOMPARE(tempsSaisie, finAttendue);
@@ -121,14 +121,14 @@ private slots:
             QVERIFY(p.w.MinuterieAnimation().isActive());
             p.w.MinuterieAnimation().stop();
             GardienModal saisie([](QWidget* w) { FermerParLaCase(w); }, 30000, TitreSaisie);
-            while (!saisie.Vu() && p.w.Tirage().Animation().TempsAnimation < 20000)
+            while (!saisie.Vu() && p.w.Jeu().Tirage().Animation().TempsAnimation < 20000)
                 p.w.TimerAnimationTimer();
             QTRY_VERIFY(saisie.Fini());
             QVERIFY(saisie.Vu());
             const SixEntiers& plaques = p.w.Donnees().Plaques;
             QCOMPARE(std::count_if(plaques.begin(), plaques.end(), [](int32_t v) { return v > 10; }), n);
-            QCOMPARE(p.w.Origine(), 1);
-            QVERIFY(p.w.StatistiquesEnAttente());
+            QCOMPARE(p.w.Jeu().Origine(), OrigineJeu::TireAuSort);
+            QVERIFY(p.w.Jeu().StatistiquesEnAttente());
         }
     }
 
@@ -193,7 +193,7 @@ private slots:
                 QCOMPARE(p.w.Donnees().Plaques, (SixEntiers{1, 1, 25, 10, 10, 100}));
                 QCOMPARE(ActifsPave(k), QString("0" "111111111" "0" "0000"));
                 QTest::keyClick(w, Qt::Key_Backspace);
-                QVERIFY(p.w.PlaquesCachees()[5]);
+                QVERIFY(p.w.Jeu().PlaquesCachees()[5]);
                 QCOMPARE(ActifsPave(k), QString("0" "011111111" "0" "0111"));
                 // une fenêtre rendue après avoir été réduite garde ce qui a été saisi
                 RendreApresReduction(w);
@@ -212,8 +212,8 @@ private slots:
         QTRY_VERIFY(saisie.Fini());
         QVERIFY(calculOuvert);
         QCOMPARE(p.w.Donnees().Plaques, (SixEntiers{1, 1, 25, 10, 10, 75}));
-        QCOMPARE(p.w.Origine(), 2);
-        QVERIFY(p.w.StatistiquesEnAttente());
+        QCOMPARE(p.w.Jeu().Origine(), OrigineJeu::Propose);
+        QVERIFY(p.w.Jeu().StatistiquesEnAttente());
         QVERIFY(p.Actif("RubriqueCompteTireAuSort") && p.Actif("RubriqueComptePropose"));
         QVERIFY(p.Actif("MenuSolutions"));
         QVERIFY(!p.Actif("RubriqueUtilisant2Plaques"));
@@ -257,7 +257,7 @@ private slots:
             // tout ce qui a été saisi disparaît ; rien à résoudre
             QCOMPARE(p.w.Donnees().Plaques, (SixEntiers{0, 0, 0, 0, 0, 0}));
             QCOMPARE(p.w.Donnees().But, 0);
-            for (bool cachee : p.w.PlaquesCachees())
+            for (bool cachee : p.w.Jeu().PlaquesCachees())
                 QVERIFY(cachee);
             QVERIFY(!p.Actif("MenuSolutions") && !p.Actif("SpeedButtonCalc"));
         }

@@ -147,7 +147,7 @@ private slots:
         // l'autre ordre ferme la fenêtre et n'enregistre rien de plus
         const QByteArray fichier = ContenuFichier(p.chemin);
         p.Commande("RubriqueDuTorduAuSimple");
-        QVERIFY(!p.w.FenetreInfoSolutions() && !p.w.FenetreInfoOuverte() && !info->isChecked());
+        QVERIFY(!p.w.FenetreInfoSolutions() && !info->isChecked());
         QCOMPARE(ContenuFichier(p.chemin), fichier);
         // rouverte, elle compte la position depuis l'autre bout
         info->click();
@@ -230,9 +230,13 @@ private slots:
         // restée ouverte pendant le jeu, elle montre toujours ce qu'elle a lu ; rouverte, le fichier relu
         QCOMPARE(p.w.FenetreStatistiques(), fenetre);
         QCOMPARE(Texte(fenetre, "LabelRecherchesM"), QStringLiteral("0"));
+        // la rubrique « Statistiques » suit le bouton, et fait ce qu'il fait
+        QAction* rubrique = p.w.findChild<QAction*>(QStringLiteral("RubriqueStatistiques"));
+        QVERIFY(rubrique->isChecked());
         stats->click();
-        QVERIFY(!p.w.FenetreStatistiques() && !p.w.FenetreStatistiquesOuverte());
-        stats->click();
+        QVERIFY(!p.w.FenetreStatistiques() && !rubrique->isChecked());
+        rubrique->trigger();
+        QVERIFY(stats->isChecked());
         QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelRecherchesM"), QStringLiteral("1"));
         QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelTiresAuSort"), QStringLiteral("1"));
         QCOMPARE(Texte(p.w.FenetreStatistiques(), "LabelPourcentsPTM"), QStringLiteral("0/100"));
@@ -358,7 +362,7 @@ private slots:
                                         .arg(obstacle + QStringLiteral("/varnel/varnel.ini"), obstacle + QStringLiteral("/varnel")));
             QCOMPARE(message.icone, QMessageBox::Warning);
             QCOMPARE(message.nbBoutons, 1);
-            QVERIFY(!w.StatistiquesEnAttente());
+            QVERIFY(!w.Jeu().StatistiquesEnAttente());
             // le même jeu ne redemande rien
             GardienModal plusRien({}, 300);
             w.RubriqueDuTorduAuSimpleClick();

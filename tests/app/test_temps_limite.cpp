@@ -257,7 +257,7 @@ private slots:
         QVERIFY(!QFile::exists(e.chemin));
         QString pendantLaSaisie;
         GardienModal saisie([&](QWidget*) { pendantLaSaisie = etat(); }, 30000, TitreSaisie);
-        while (!saisie.Vu() && e.w->Tirage().Animation().TempsAnimation < 20000)
+        while (!saisie.Vu() && e.w->Jeu().Tirage().Animation().TempsAnimation < 20000)
             e.w->TimerAnimationTimer();
         QTRY_VERIFY(saisie.Fini());
         QCOMPARE(pendantLaSaisie, permis);  // jeu posé (la saisie, modale, les cache)

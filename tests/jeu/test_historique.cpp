@@ -211,6 +211,27 @@ TEST(Graphique, PointsEtPartSurDixJeux)
     EXPECT_DOUBLE_EQ(g2.PartExacte.back().Pourcentage, 100);
 }
 
+// la phrase du lecteur d'écran : les jeux du graphique (cent au plus), trouvés, temps médian arrondi à la seconde
+TEST(Graphique, DescriptionEnUnePhrase)
+{
+    auto jeux = [](const std::string& suite, int32_t tempsMs) {
+        std::vector<LigneHistorique> lignes;
+        for (char c : suite)
+            lignes.push_back(Jeu(1, 0, c == '-' ? std::nullopt : std::optional<bool>(c == 'T'), tempsMs += 1000));
+        return lignes;
+    };
+    const std::pair<std::vector<LigneHistorique>, const char*> cas[] = {
+        {{}, "Aucun jeu"},
+        {jeux("A", 0), "1 dernier jeu : 0 trouvé"},
+        {jeux("T", 17499), "1 dernier jeu : 1 trouvé, temps médian 18 s"},  // 18,499 s
+        {jeux("TAT-", 16000), "4 derniers jeux : 2 trouvés, temps médian 18 s"},  // 17 et 19 s
+        // les 100 plus récents : les 50 anciens trouvés n'y sont pas
+        {jeux(std::string(100, 'A') + std::string(50, 'T'), 0), "100 derniers jeux : 0 trouvé"},
+    };
+    for (const auto& [lignes, attendue] : cas)
+        EXPECT_EQ(DescriptionGraphique(lignes), attendue);
+}
+
 TEST(Csv, EnTeteEtLignes)
 {
     LigneHistorique trouve;
