@@ -30,6 +30,8 @@ void RendreLisible(QWidget& dessin)
     }();
     (void)installee;
     dessin.setProperty(ProprieteLisible, true);
+    // Tab y mène : le lecteur d'écran lit l'objet qui a le focus, et dit les changements de son nom
+    dessin.setFocusPolicy(Qt::TabFocus);
 }
 
 void PoserLecture(QWidget& objet, const std::string& texte)

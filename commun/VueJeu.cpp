@@ -23,6 +23,10 @@ VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zone
     zoneSolution_->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (QWidget* dessin : {static_cast<QWidget*>(&compte_), static_cast<QWidget*>(&bande_), zoneSolution_})
         RendreLisible(*dessin);
+    QWidget::setTabOrder(&compte_, &bande_);
+    QWidget::setTabOrder(&bande_, zoneSolution_);
+    // la solution a le focus à l'ouverture : c'est elle qui change le plus, et le lecteur d'écran le dit
+    zoneSolution_->setFocus();
     MajLectures();
 }
 

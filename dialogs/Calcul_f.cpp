@@ -31,13 +31,13 @@ QIcon FacePlaque(int32_t valeur)
 
 QFont PoliceSaisie() { return PolicePixels(QStringLiteral("Comic Sans MS"), 19, true); }
 
-// les touches des six nombres : les lettres suivent la grille des boutons sur un clavier AZERTY
 template <size_t N>
 bool Contient(const std::array<QPushButton*, N>& boutons, const QWidget* objet)
 {
     return objet && std::find(boutons.begin(), boutons.end(), objet) != boutons.end();
 }
 
+// les touches des six nombres : les lettres suivent la grille des boutons sur un clavier AZERTY
 const QString ToucheNombre[6] = {QStringLiteral("1Aa"), QStringLiteral("2Zz"), QStringLiteral("3Qq"),
                                  QStringLiteral("4Ss"), QStringLiteral("5Ww"), QStringLiteral("6Xx")};
 

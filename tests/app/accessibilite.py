@@ -124,6 +124,9 @@ def jeu_de_la_ligne_de_commande(varnel):
                and o.getState().contains(pyatspi.STATE_SHOWING)]
     if len(boutons) != 7 or not all(b.name for b in boutons):
         echec("boutons de la barre d'outils : %s" % [b.name for b in boutons])
+    # la solution a le focus : le lecteur d'écran dit les changements de son nom
+    attendre(lambda: any(o.name.startswith("Solution 1 sur 2") and o.getState().contains(pyatspi.STATE_FOCUSED)
+                         for o in montres(fenetre("Le varnel"), pyatspi.ROLE_LABEL)), "le focus sur la solution")
     del NOMS_CHANGES[:]
     parcourir_au_clavier(lambda f: lire(f.name, "952"))
     if not any(n.startswith("Solution 2 sur 2 : ") for n in NOMS_CHANGES):
@@ -170,6 +173,8 @@ def jeu_propose(varnel):
     processus = lancer(varnel)
     touches("ctrl+p")
     focus("Pavé numérique")
+    if not all(b.name for b in montres(fenetre("Pavé numérique"), pyatspi.ROLE_PUSH_BUTTON)):
+        echec("un bouton du pavé sans nom")
     touches("v", "l", "s", "c", "3", "6", "9", "5", "2")
     focus("Saisie du calcul")
     lire("Le varnel", "Compte : 952")
