@@ -1,51 +1,53 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 # SPDX-License-Identifier: GPL-3.0-or-later
-# ce qu'un lecteur d'écran trouve du varnel sur le bus d'accessibilité, puis un jeu proposé joué au clavier seul
-# usage (par sous-bus-accessibilite.sh) : accessibilite.py chemin/de/varnel
-import os
-import re
-import shutil
-import subprocess
-import sys
-import tempfile
-import time
-
-import pyatspi
-from gi.repository import GLib
-
-NOMS_CHANGES = []  # les objets dont le lecteur d'écran a appris le changement de nom
+# ce qu'un lecteur d'écran trouve du varnel sur le bus d'accessibilité (AT-SPI), puis un jeu proposé joué au
+# clavier seul ; sur un écran (sous-xvfb.sh). Code 77 (essai sauté) quand un outil manque ou que le bus ne
+# démarre pas. Usage : accessibilite.py chemin/de/varnel
+import os, re, shutil, subprocess, sys, tempfile, time
 
 
-def pomper():
-    contexte = GLib.MainContext.default()
-    while contexte.pending():
-        contexte.iteration(False)
+def finir(code, message):
+    print(message + (" : essai sauté" if code == 77 else ""))
+    sys.exit(code)
 
 
-def echec(message):
-    print("ÉCHEC :", message)
-    sys.exit(1)
+LANCEUR = "/usr/libexec/at-spi-bus-launcher"
+if "VARNEL_SESSION_DBUS" not in os.environ:
+    for outil in ("dbus-run-session", "xdotool", LANCEUR):
+        if not shutil.which(outil):
+            finir(77, outil + " absent (paquets dbus, xdotool, at-spi2-core)")
+    marque = os.path.join(tempfile.gettempdir(), "varnel-session-%d" % os.getpid())
+    code = subprocess.run(["dbus-run-session", "--", sys.executable] + sys.argv,
+                          env=dict(os.environ, VARNEL_SESSION_DBUS=marque)).returncode
+    if not os.path.exists(marque):
+        finir(77, "la session D-Bus ne démarre pas")
+    os.remove(marque)
+    sys.exit(code)
+open(os.environ["VARNEL_SESSION_DBUS"], "w").close()  # la session a démarré
+os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"  # le varnel s'annonce sur le bus
+try:
+    import pyatspi
+    from gi.repository import GLib
+except ImportError:
+    finir(77, "pyatspi absent (paquet python3-pyatspi)")
+bus = subprocess.Popen([LANCEUR, "--launch-immediately"])
+adresse = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
+for _ in range(50):
+    if subprocess.run(adresse, capture_output=True).returncode == 0:
+        break
+    time.sleep(0.1)
+else:
+    finir(77, "le bus d'accessibilité ne démarre pas")
+NOMS_CHANGES = []  # les noms dont le lecteur d'écran a appris le changement
+pyatspi.Registry.registerEventListener(lambda e: NOMS_CHANGES.append(e.source.name or ""),
+                                       "object:property-change:accessible-name")
 
 
-def objets(racine):
-    racine.clear_cache()
-    pile = [racine]
-    while pile:
-        o = pile.pop()
-        yield o
-        pile.extend(reversed([o.getChildAtIndex(i) for i in range(o.childCount)]))
-
-
-def montres(racine, role):
-    return [o for o in objets(racine)
-            if o.getRole() == role and o.getState().contains(pyatspi.STATE_SHOWING)]
-
-
-def attendre(condition, quoi, delai=15):
-    fin = time.time() + delai
-    while time.time() < fin:
-        pomper()
+def attendre(condition, quoi):
+    for _ in range(150):
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             resultat = condition()
         except Exception:  # un objet disparu entre deux lectures : on relit
@@ -53,25 +55,40 @@ def attendre(condition, quoi, delai=15):
         if resultat:
             return resultat
         time.sleep(0.1)
-    echec("attendu en vain : " + quoi)
+    finir(1, "ÉCHEC : attendu en vain " + quoi)
+
+
+def montres(racine, role):
+    racine.clear_cache()
+    pile, trouves = [racine], []
+    while pile:
+        o = pile.pop(0)
+        pile.extend(o.getChildAtIndex(i) for i in range(o.childCount))
+        if o.getRole() == role and o.getState().contains(pyatspi.STATE_SHOWING):
+            trouves.append(o)
+    return trouves
 
 
 def application():
-    bureau = pyatspi.Registry.getDesktop(0)
-    return next((a for a in bureau if a is not None and a.name == "Le varnel"), None)
+    return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Le varnel"), None)
 
 
 def fenetre(titre):
-    return attendre(lambda: next((f for f in application() if f.name == titre and
-                                  f.getState().contains(pyatspi.STATE_SHOWING)), None), "la fenêtre « %s »" % titre)
+    return attendre(lambda: next(f for f in application() if f.name == titre), "la fenêtre « %s »" % titre)
 
 
-def etiquette(racine, motif):
-    return next((o.name for o in montres(racine, pyatspi.ROLE_LABEL) if re.fullmatch(motif, o.name)), None)
+def fermee(titre):
+    attendre(lambda: all(f.name != titre for f in application()), "la fenêtre « %s » fermée" % titre)
 
 
-def lire(titre, motif):
-    return attendre(lambda: etiquette(fenetre(titre), motif), "« %s » dans « %s »" % (motif, titre))
+def lire(titre, motif, role=pyatspi.ROLE_LABEL, etat=pyatspi.STATE_SHOWING):
+    return attendre(lambda: next((o.name for o in montres(fenetre(titre), role)
+                                  if re.fullmatch(motif, o.name) and o.getState().contains(etat)), None),
+                    "« %s » dans « %s »" % (motif, titre))
+
+
+def noms(titre, role=pyatspi.ROLE_PUSH_BUTTON):
+    return [o.name for o in montres(fenetre(titre), role)]
 
 
 def touches(*noms):
@@ -82,120 +99,82 @@ def touches(*noms):
 
 def focus(titre):
     fenetre(titre)
-    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % titre, "windowactivate", "--sync"],
-                   check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % titre, "windowactivate",
+                    "--sync"], check=True, stdout=subprocess.DEVNULL)
 
 
-def lancer(programme, *arguments):
-    processus = subprocess.Popen([programme, *arguments])
+def jouer(varnel, arguments, partie, resultat):
+    processus = subprocess.Popen([varnel] + arguments)
     attendre(application, "le varnel sur le bus")
     focus("Le varnel")
-    return processus
-
-
-def quitter(processus):
-    touches("ctrl+q")
-    if processus.wait(timeout=15) != 0:
-        echec("le varnel finit avec le code %d" % processus.returncode)
-
-
-def parcourir_au_clavier(avec_informations):
-    """les solutions pas à pas, puis la fenêtre des informations ouverte et refermée"""
-    for touche, place in [("alt+Right", "2 sur 2"), ("alt+Home", "1 sur 2"), ("alt+End", "2 sur 2"),
-                          ("alt+Left", "1 sur 2")]:
+    partie()
+    # les solutions pas à pas au clavier, la solution montrée ayant le focus ; puis les informations
+    for touche, place in (("alt+Right", 2), ("alt+Home", 1), ("alt+End", 2), ("alt+Left", 1)):
         touches(touche)
-        lire("Le varnel", "Solution %s : .*" % place)
+        lire("Le varnel", "Solution %d sur 2 : .*" % place, etat=pyatspi.STATE_FOCUSED)
     touches("ctrl+i")
-    informations = fenetre("Informations sur les solutions")
-    avec_informations(informations)
+    lire("Informations sur les solutions", resultat)
     touches("ctrl+i")
-    attendre(lambda: all(f.name != informations.name or not f.getState().contains(pyatspi.STATE_SHOWING)
-                         for f in application()), "la fenêtre des informations fermée")
+    fermee("Informations sur les solutions")
+    touches("ctrl+q")
+    if processus.wait(timeout=15) != 0 or "Solution 2 sur 2" not in " ".join(NOMS_CHANGES):
+        finir(1, "ÉCHEC : fin du varnel (code %d), noms annoncés %s" % (processus.returncode, NOMS_CHANGES))
 
 
-def jeu_de_la_ligne_de_commande(varnel):
-    processus = lancer(varnel, "25", "50", "75", "100", "3", "6", "952")
+def jeu_de_la_ligne_de_commande():
     lire("Le varnel", "Compte : 952")
     lire("Le varnel", "Plaques : 25 utilisée, 50 utilisée, 75 utilisée, 100 utilisée, 3 utilisée, 6 utilisée")
     lire("Le varnel", "Solution 1 sur 2 : 75 fois 6 égale 450 ; 450 divisé par 50 égale 9 ; 100 plus 3 égale 103 ; "
                       "103 fois 9 égale 927 ; 927 plus 25 égale 952")
-    boutons = [o for b in montres(fenetre("Le varnel"), pyatspi.ROLE_TOOL_BAR) for o in objets(b)
-               if o.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_TOGGLE_BUTTON)
-               and o.getState().contains(pyatspi.STATE_SHOWING)]
-    if len(boutons) != 7 or not all(b.name for b in boutons):
-        echec("boutons de la barre d'outils : %s" % [b.name for b in boutons])
-    # la solution a le focus : le lecteur d'écran dit les changements de son nom
-    attendre(lambda: any(o.name.startswith("Solution 1 sur 2") and o.getState().contains(pyatspi.STATE_FOCUSED)
-                         for o in montres(fenetre("Le varnel"), pyatspi.ROLE_LABEL)), "le focus sur la solution")
-    del NOMS_CHANGES[:]
-    parcourir_au_clavier(lambda f: lire(f.name, "952"))
-    if not any(n.startswith("Solution 2 sur 2 : ") for n in NOMS_CHANGES):
-        echec("aucun changement de nom annoncé pour la solution : %s" % NOMS_CHANGES)
-    quitter(processus)
+    barre = noms("Le varnel", pyatspi.ROLE_PUSH_BUTTON)[:5] + noms("Le varnel", pyatspi.ROLE_CHECK_BOX)
+    if barre != ["Première solution", "Solution précédente", "Solution suivante", "Dernière solution",
+                 "Calculer toutes les solutions (de la plus simple à la plus tordue)",
+                 "Informations sur les solutions", "Statistiques"]:
+        finir(1, "ÉCHEC : boutons de la barre d'outils %s" % barre)
 
 
-def saisie_au_clavier():
-    """les boutons de la saisie nommés et atteints par Tab ; le calcul de la première solution, au clavier"""
-    noms = ["Plaque %d : %d" % (i + 1, v) for i, v in enumerate([25, 50, 75, 100, 3, 6])]
-    noms += ["Plus", "Moins", "Multiplié par", "Divisé par", "Refaire", "Ok", "Annuler"]
-    boutons = [b.name for b in montres(fenetre("Saisie du calcul"), pyatspi.ROLE_PUSH_BUTTON)]
-    if boutons != noms:
-        echec("boutons de la saisie : %s" % boutons)
+def jeu_propose():
+    touches("ctrl+p")
+    focus("Pavé numérique")
+    if len(noms("Pavé numérique")) != 17 or not all(noms("Pavé numérique")):
+        finir(1, "ÉCHEC : boutons du pavé %s" % noms("Pavé numérique"))
+    touches("v", "l", "s", "c", "3", "6", "9", "5", "2")
+    attendus = ["Plaque %d : %d" % (i + 1, v) for i, v in enumerate([25, 50, 75, 100, 3, 6])]
+    attendus += ["Plus", "Moins", "Multiplié par", "Divisé par", "Refaire", "Ok", "Annuler"]
+    focus("Saisie du calcul")
+    if noms("Saisie du calcul") != attendus:
+        finir(1, "ÉCHEC : boutons de la saisie %s" % noms("Saisie du calcul"))
 
     def avec_le_focus():
-        return next((o.name for o in montres(fenetre("Saisie du calcul"), pyatspi.ROLE_PUSH_BUTTON)
-                     if o.getState().contains(pyatspi.STATE_FOCUSED)), None)
-
-    def presser(nom):
-        for _ in range(14):
-            if attendre(avec_le_focus, "un bouton avec le focus") == nom:
-                touches("space")
-                return
-            touches("Tab")
-        echec("Tab n'atteint pas « %s »" % nom)
+        return lire("Saisie du calcul", ".+", pyatspi.ROLE_PUSH_BUTTON, pyatspi.STATE_FOCUSED)
 
     atteints = set()
-    for _ in range(9):
-        atteints.add(attendre(avec_le_focus, "un bouton avec le focus"))
+    for _ in range(9):  # Tab fait le tour des boutons actifs
+        atteints.add(avec_le_focus())
         touches("Tab")
-    if atteints != set(noms[:6] + ["Refaire", "Annuler"]):
-        echec("boutons atteints par Tab : %s" % sorted(atteints))
-    # 75 × 6 = 450 par Tab et Espace : le focus passe aux signes, puis aux nombres
-    presser("Plaque 3 : 75")
-    presser("Multiplié par")
-    presser("Plaque 6 : 6")
+    if atteints != set(attendus[:6] + ["Refaire", "Annuler"]):
+        finir(1, "ÉCHEC : boutons atteints par Tab %s" % sorted(atteints))
+    # 75 × 6 par Tab et Espace : après un nombre, le focus passe au premier signe, après un signe au premier nombre
+    for bouton in ("Plaque 3 : 75", "Multiplié par", "Plaque 6 : 6"):
+        for _ in range(14):
+            if avec_le_focus() == bouton:
+                break
+            touches("Tab")
+        else:
+            finir(1, "ÉCHEC : Tab n'atteint pas « %s »" % bouton)
+        touches("space")
     lire("Le varnel", "Calcul du joueur : 75 fois 6 égale 450")
     # la suite par les touches de la fenêtre, le focus sur un bouton : 450 / 50, 100 + 3, 103 × 9, 927 + 25
     touches("3", "slash", "z", "4", "plus", "w", "s", "asterisk", "q", "s", "plus", "a")
-
-
-def jeu_propose(varnel):
-    processus = lancer(varnel)
-    touches("ctrl+p")
-    focus("Pavé numérique")
-    if not all(b.name for b in montres(fenetre("Pavé numérique"), pyatspi.ROLE_PUSH_BUTTON)):
-        echec("un bouton du pavé sans nom")
-    touches("v", "l", "s", "c", "3", "6", "9", "5", "2")
-    focus("Saisie du calcul")
-    lire("Le varnel", "Compte : 952")
-    saisie_au_clavier()
-    attendre(lambda: not any(f.name == "Saisie du calcul" for f in application()), "la saisie finie")
+    fermee("Saisie du calcul")  # le compte est atteint
     focus("Le varnel")
     touches("ctrl+s")
-    # le calcul du joueur est la première des deux solutions
-    parcourir_au_clavier(lambda f: lire(f.name, "1/2"))
-    quitter(processus)
 
 
-def main():
-    pyatspi.Registry.registerEventListener(lambda e: NOMS_CHANGES.append(e.source.name or ""),
-                                           "object:property-change:accessible-name")
-    with tempfile.TemporaryDirectory() as dossier:
-        # le varnel.ini et l'historique s'écrivent à côté du programme : une copie à part
-        varnel = shutil.copy2(sys.argv[1], os.path.join(dossier, "varnel"))
-        jeu_de_la_ligne_de_commande(varnel)
-        jeu_propose(varnel)
-    print("accessibilité : arbre lu, jeu proposé joué au clavier seul")
-
-
-main()
+with tempfile.TemporaryDirectory() as dossier:
+    # le varnel.ini et l'historique s'écrivent à côté du programme : une copie à part
+    varnel = shutil.copy2(sys.argv[1], os.path.join(dossier, "varnel"))
+    jouer(varnel, "25 50 75 100 3 6 952".split(), jeu_de_la_ligne_de_commande, "952")
+    jouer(varnel, [], jeu_propose, "1/2")  # le calcul du joueur est la première des deux solutions
+bus.terminate()
+print("accessibilité : arbre lu, jeu proposé joué au clavier seul")

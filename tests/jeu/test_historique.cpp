@@ -222,7 +222,6 @@ TEST(Graphique, DescriptionEnUnePhrase)
     };
     const std::pair<std::vector<LigneHistorique>, const char*> cas[] = {
         {{}, "Aucun jeu"},
-        {jeux("A", 0), "1 dernier jeu : 0 trouvé"},
         {jeux("T", 17499), "1 dernier jeu : 1 trouvé, temps médian 18 s"},  // 18,499 s
         {jeux("TAT-", 16000), "4 derniers jeux : 2 trouvés, temps médian 18 s"},  // 17 et 19 s
         // les 100 plus récents : les 50 anciens trouvés n'y sont pas
