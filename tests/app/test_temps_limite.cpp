@@ -8,6 +8,7 @@
 #include "FichierIni.h"
 #include "FichiersEssai.h"
 #include "Horloge.h"
+#include "ChoixTempsLimite.h"
 #include "Main_f.h"
 #include "OutilsPartie.h"
 
@@ -21,10 +22,15 @@
 namespace {
 
 const QString TitrePave = QStringLiteral("Pavé numérique");
-const char* const NomsRubriques[] = {"RubriqueTempsLimite0", "RubriqueTempsLimite30", "RubriqueTempsLimite45",
-                                     "RubriqueTempsLimite60", "RubriqueTempsLimite90"};
 
-
+// les noms des rubriques, dans l'ordre des choix permis
+QStringList NomsRubriques()
+{
+    QStringList noms;
+    for (const OptionTempsLimite& option : TempsLimitesPermis)
+        noms << NomRubriqueTempsLimite(option.Secondes);
+    return noms;
+}
 
 // l'horloge du programme tenue à la main le temps d'un essai
 struct HorlogeReglee {
@@ -63,16 +69,16 @@ struct Essai {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
-    QAction* Action(const char* nom) { return w->findChild<QAction*>(QLatin1String(nom)); }
+    QAction* Action(const QString& nom) { return w->findChild<QAction*>(nom); }
     QMenu* Menu(const char* nom) { return w->findChild<QMenu*>(QLatin1String(nom)); }
     QLabel* Panneau() { return w->findChild<QLabel*>(QStringLiteral("StatusBarPanneau0")); }
     // l'unique rubrique cochée du sous-menu, par son nom
     QString Cochee()
     {
         QStringList cochees;
-        for (const char* nom : NomsRubriques)
+        for (const QString& nom : NomsRubriques())
             if (Action(nom)->isChecked())
-                cochees << QLatin1String(nom);
+                cochees << nom;
         return cochees.join(QLatin1Char(' '));
     }
     // un jeu proposé au pavé (1 à 6, compte 789) ; jouer agit dans la saisie ouverte
@@ -102,7 +108,8 @@ struct Essai {
 class TestTempsLimite : public QObject {
     Q_OBJECT
 private slots:
-    // sous « Compte », après « Tiré au sort avec » : cinq rubriques exclusives qui portent leurs secondes
+    // sous « Compte », après « Tiré au sort avec » : une rubrique exclusive par choix permis, dans l'ordre, qui
+    // porte ses secondes
     void sousMenu()
     {
         Essai e;
@@ -113,15 +120,15 @@ private slots:
         const int avec = static_cast<int>(rubriquesCompte.indexOf(e.Menu("MenuTireAuSortAvec")->menuAction()));
         QVERIFY(avec >= 0);
         QCOMPARE(rubriquesCompte.value(avec + 1), limite->menuAction());
-        QStringList textes;
-        QList<int> secondes;
-        for (QAction* a : limite->actions()) {
-            textes << a->text();
-            secondes << a->data().toInt();
+        const QList<QAction*> rubriques = limite->actions();
+        QCOMPARE(rubriques.size(), qsizetype(TempsLimitesPermis.size()));
+        for (size_t k = 0; k < TempsLimitesPermis.size(); ++k) {
+            QAction* a = rubriques[qsizetype(k)];
+            QCOMPARE(a->objectName(), NomsRubriques()[qsizetype(k)]);
+            QCOMPARE(a->text(), QString::fromUtf8(TempsLimitesPermis[k].Texte));
+            QCOMPARE(a->data().toInt(), TempsLimitesPermis[k].Secondes);
             QVERIFY(a->isCheckable());
         }
-        QCOMPARE(textes, (QStringList{"&Sans limite", "&30 secondes", "&45 secondes", "&60 secondes", "&90 secondes"}));
-        QCOMPARE(secondes, (QList<int>{0, 30, 45, 60, 90}));
         QCOMPARE(e.Cochee(), QString("RubriqueTempsLimite0"));  // par défaut
         QCOMPARE(e.w->Jeu().TempsLimiteChoisi(), 0);
         e.Action("RubriqueTempsLimite45")->trigger();
@@ -243,11 +250,12 @@ private slots:
         auto etat = [&] {
             QString texte = e.Action("RubriqueCompteTireAuSort")->isEnabled() ? "1 " : "0 ";
             texte += e.Menu("MenuTempsLimite")->isEnabled() ? "1 " : "0 ";
-            for (const char* nom : NomsRubriques)
+            for (const QString& nom : NomsRubriques())
                 texte += e.Action(nom)->isEnabled() ? '1' : '0';
             return texte;
         };
-        const QString permis = "1 1 11111", coupe = "0 0 00000";
+        const qsizetype n = NomsRubriques().size();
+        const QString permis = "1 1 " + QString(n, '1'), coupe = "0 0 " + QString(n, '0');
         QCOMPARE(etat(), permis);
         e.w->RubriqueCompteTireAuSortClick();
         e.w->MinuterieAnimation().stop();
