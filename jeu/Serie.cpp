@@ -7,25 +7,6 @@
 
 #include <algorithm>
 
-bool MeilleureQue(const BilanSerie& a, const BilanSerie& b)
-{
-    if (a.Points != b.Points)
-        return a.Points > b.Points;
-    if (a.Trouves != b.Trouves)
-        return a.Trouves > b.Trouves;
-    // sans compte trouvé il n'y a pas de temps : à égalité, rien ne départage
-    return a.TempsMedian && b.TempsMedian && *a.TempsMedian < *b.TempsMedian;
-}
-
-std::optional<BilanSerie> MeilleureSerie(const std::vector<BilanSerie>& series, NiveauSerie niveau)
-{
-    std::optional<BilanSerie> meilleure;
-    for (const BilanSerie& s : series)
-        if (s.Finie && s.Niveau == niveau && (!meilleure || MeilleureQue(s, *meilleure)))
-            meilleure = s;
-    return meilleure;
-}
-
 Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record)
     : partie_(partie), niveau_(niveau), record_(std::move(record)),
       tempsLimite_(TempsLimiteDeSerie(partie.TempsLimiteChoisi()))
@@ -99,7 +80,7 @@ bool Serie::BatLeRecord() const
 {
     if (etat_ != EtatSerie::Finie)
         return false;
-    return !record_ || MeilleureQue(Bilan(), *record_);
+    return !record_ || Points() > record_->Points;
 }
 
 std::string Serie::TexteEtat() const

@@ -34,7 +34,7 @@ enum class EtatSerie : uint8_t {
     Abandonnee,  // arrêtée avant : elle ne compte jamais comme record
 };
 
-// ce qu'on garde d'une série, et ce qui la compare aux autres du même niveau
+// ce qu'on garde d'une série ; le record d'un niveau est sa série finie qui a le plus de points
 struct BilanSerie {
     NiveauSerie Niveau;
     int JeuxJoues = 0;
@@ -45,11 +45,6 @@ struct BilanSerie {
 
     bool operator==(const BilanSerie&) const = default;
 };
-
-// a vaut mieux que b : plus de points ; à points égaux plus de comptes trouvés, puis un temps médian plus court
-bool MeilleureQue(const BilanSerie& a, const BilanSerie& b);
-// le record d'un niveau : la meilleure des séries finies de ce niveau ; une série abandonnée ne compte pas
-std::optional<BilanSerie> MeilleureSerie(const std::vector<BilanSerie>& series, NiveauSerie niveau);
 
 // une série de dix jeux tirés l'un après l'autre, chacun contre la montre, menée sur la partie : le jeu
 // suivant ne commence que sur demande ; chaque saisie finie, le jeu est résolu du plus simple au plus tordu
@@ -69,8 +64,6 @@ public:
     // secondes, les mêmes pour les dix jeux
     int TempsLimite() const { return tempsLimite_; }
 
-    // un jeu est tiré et pas encore compté
-    bool JeuEnCours() const { return jeuEnCours_; }
     // le jeu suivant peut commencer : série en cours, aucun jeu en cours
     bool JeuSuivantPermis() const { return EnCours() && !jeuEnCours_; }
     // tire le jeu suivant, avec le temps limite de la série ; faux quand ce n'est pas le moment
@@ -93,8 +86,8 @@ public:
     BilanSerie Bilan() const;
 
     const std::optional<BilanSerie>& Record() const { return record_; }
-    // la série, finie, est la meilleure de son niveau (la première finie l'est d'office) ; jamais en cours
-    // ni abandonnée
+    // la série, finie, a plus de points que le record de son niveau (la première finie le bat d'office) ;
+    // jamais en cours ni abandonnée
     bool BatLeRecord() const;
 
     // « Série : jeu 3/10 — 17 points »

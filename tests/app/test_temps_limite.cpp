@@ -3,12 +3,12 @@
 // le temps limite vu de la fenêtre principale : le sous-menu exclusif gardé dans varnel.ini, le décompte
 // dans la barre d'état (les dernières secondes en rouge), la saisie fermée par le temps et le jeu enregistré ;
 // sans limite, rien ne change. L'horloge est réglée à la main : aucun essai n'attend les secondes qu'il compte
+#include "ChoixTempsLimite.h"
 #include "DecompteSaisie.h"
 #include "Environnement.h"
 #include "FichierIni.h"
 #include "FichiersEssai.h"
 #include "Horloge.h"
-#include "ChoixTempsLimite.h"
 #include "Main_f.h"
 #include "OutilsPartie.h"
 
@@ -23,14 +23,6 @@ namespace {
 
 const QString TitrePave = QStringLiteral("Pavé numérique");
 
-// les noms des rubriques, dans l'ordre des choix permis
-QStringList NomsRubriques()
-{
-    QStringList noms;
-    for (const OptionTempsLimite& option : TempsLimitesPermis)
-        noms << NomRubriqueTempsLimite(option.Secondes);
-    return noms;
-}
 
 // l'horloge du programme tenue à la main le temps d'un essai
 struct HorlogeReglee {
@@ -69,16 +61,16 @@ struct Essai {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
-    QAction* Action(const QString& nom) { return w->findChild<QAction*>(nom); }
+    QAction* Action(const char* nom) { return w->findChild<QAction*>(QLatin1String(nom)); }
     QMenu* Menu(const char* nom) { return w->findChild<QMenu*>(QLatin1String(nom)); }
     QLabel* Panneau() { return w->findChild<QLabel*>(QStringLiteral("StatusBarPanneau0")); }
     // l'unique rubrique cochée du sous-menu, par son nom
     QString Cochee()
     {
         QStringList cochees;
-        for (const QString& nom : NomsRubriques())
-            if (Action(nom)->isChecked())
-                cochees << nom;
+        for (QAction* a : Menu("MenuTempsLimite")->actions())
+            if (a->isChecked())
+                cochees << a->objectName();
         return cochees.join(QLatin1Char(' '));
     }
     // un jeu proposé au pavé (1 à 6, compte 789) ; jouer agit dans la saisie ouverte
@@ -120,11 +112,10 @@ private slots:
         const int avec = static_cast<int>(rubriquesCompte.indexOf(e.Menu("MenuTireAuSortAvec")->menuAction()));
         QVERIFY(avec >= 0);
         QCOMPARE(rubriquesCompte.value(avec + 1), limite->menuAction());
-        const QList<QAction*> rubriques = limite->actions();
-        QCOMPARE(rubriques.size(), qsizetype(TempsLimitesPermis.size()));
+        QCOMPARE(limite->actions().size(), qsizetype(TempsLimitesPermis.size()));
         for (size_t k = 0; k < TempsLimitesPermis.size(); ++k) {
-            QAction* a = rubriques[qsizetype(k)];
-            QCOMPARE(a->objectName(), NomsRubriques()[qsizetype(k)]);
+            QAction* a = limite->actions()[qsizetype(k)];
+            QCOMPARE(a->objectName(), NomRubriqueTempsLimite(TempsLimitesPermis[k].Secondes));
             QCOMPARE(a->text(), QString::fromUtf8(TempsLimitesPermis[k].Texte));
             QCOMPARE(a->data().toInt(), TempsLimitesPermis[k].Secondes);
             QVERIFY(a->isCheckable());
@@ -250,11 +241,11 @@ private slots:
         auto etat = [&] {
             QString texte = e.Action("RubriqueCompteTireAuSort")->isEnabled() ? "1 " : "0 ";
             texte += e.Menu("MenuTempsLimite")->isEnabled() ? "1 " : "0 ";
-            for (const QString& nom : NomsRubriques())
-                texte += e.Action(nom)->isEnabled() ? '1' : '0';
+            for (QAction* a : e.Menu("MenuTempsLimite")->actions())
+                texte += a->isEnabled() ? '1' : '0';
             return texte;
         };
-        const qsizetype n = NomsRubriques().size();
+        const qsizetype n = TempsLimitesPermis.size();
         const QString permis = "1 1 " + QString(n, '1'), coupe = "0 0 " + QString(n, '0');
         QCOMPARE(etat(), permis);
         e.w->RubriqueCompteTireAuSortClick();

@@ -7,26 +7,9 @@
 
 TEST(Points, ChaqueSeuilDEcart)
 {
-    struct Cas {
-        int32_t joueur;
-        int points;
-    };
-    // compte 500
-    const Cas cas[] = {
-        {500, 10},                           // exact
-        {501, 7},   {499, 7},                // 1
-        {505, 7},   {495, 7},                // 5
-        {506, 5},   {494, 5},                // 6
-        {510, 5},   {490, 5},                // 10
-        {511, 0},   {489, 0},                // 11
-        {1, 0},     {937500000, 0},          // très loin
-        {Aucun, 0},                          // pas joué
-    };
-    for (const Cas& c : cas)
-        EXPECT_EQ(PointsDuJeu(500, c.joueur), c.points) << c.joueur;
-
-    DonneesRecherche d;
-    d.But = 812;
-    d.MeilleurJoueur = 807;
-    EXPECT_EQ(PointsDuJeu(d), 7);
+    // compte 500 : exact, à 1, 5, 6, 10, 11, très loin, pas joué
+    const std::pair<int32_t, int> cas[] = {{500, 10}, {501, 7}, {499, 7}, {505, 7}, {495, 7}, {506, 5}, {494, 5},
+                                           {510, 5},  {490, 5}, {511, 0}, {489, 0}, {1, 0},    {Aucun, 0}};
+    for (const auto& [joueur, points] : cas)
+        EXPECT_EQ(PointsDuJeu(500, joueur), points) << joueur;
 }
