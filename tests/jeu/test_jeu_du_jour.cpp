@@ -1,110 +1,75 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// le jeu du jour : sa suite pseudo-aléatoire, des dates épinglées, les dates lues et écrites, la série de
-// jours sur des historiques faits à la main, le texte à partager
-#include "GenerateurSplitMix.h"
+// le jeu du jour : des dates épinglées, les dates, la série sur des historiques faits à la main, le texte à partager
 #include "JeuDuJour.h"
 #include "SerieJours.h"
 #include "TextePartage.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+static DateJour Date(const char* iso) { return *LireDate(iso); }
 
-DateJour Date(const char* iso) { return *LireDate(iso); }
-
-}  // namespace
-
-// les premières valeurs publiées de SplitMix64 pour la graine 1234567
-TEST(JeuDuJour, SuiteDeReference)
-{
-    GenerateurSplitMix g(1234567);
-    EXPECT_EQ(g.Suivant(), 6457827717110365317u);
-    EXPECT_EQ(g.Suivant(), 3203168211198807973u);
-    EXPECT_EQ(g.Suivant(), 9817491932198370423u);
-}
-
-// établis une fois (et recalculés à part, hors du programme) : deux copies du programme doivent toujours
-// donner le même jeu ; une semaine entière donne le niveau de chaque jour
+// établis une fois, et recalculés hors du programme : deux copies du programme doivent toujours donner le
+// même jeu ; la semaine du 7 décembre 2026 donne le niveau de chaque jour, du lundi au dimanche
 TEST(JeuDuJour, DatesEpinglees)
 {
-    struct Cas {
-        const char* date;
-        SixEntiers plaques;
-        int32_t but;
-        NiveauJeu niveau;
+    using enum NiveauJeu;
+    const std::tuple<const char*, SixEntiers, int32_t, NiveauJeu> cas[] = {
+        {"2026-12-07", {2, 50, 7, 9, 10, 9}, 136, Facile},   {"2026-12-08", {6, 75, 7, 4, 25, 5}, 693, Facile},
+        {"2026-12-09", {5, 9, 10, 8, 1, 100}, 926, Moyen},   {"2026-12-10", {2, 5, 25, 8, 2, 10}, 725, Moyen},
+        {"2026-12-11", {3, 25, 8, 9, 7, 6}, 923, Difficile}, {"2026-12-12", {5, 3, 1, 9, 50, 4}, 748, Difficile},
+        {"2026-12-13", {3, 5, 6, 6, 5, 2}, 705, Expert},     {"2000-01-01", {7, 50, 2, 5, 7, 1}, 548, Difficile},
+        {"2028-02-29", {8, 6, 3, 100, 25, 10}, 247, Facile}, {"2100-12-31", {9, 6, 5, 10, 1, 7}, 857, Difficile},
     };
-    const Cas cas[] = {
-        {"2026-12-07", {2, 50, 7, 9, 10, 9}, 136, NiveauJeu::Facile},       // lundi
-        {"2026-12-08", {6, 75, 7, 4, 25, 5}, 693, NiveauJeu::Facile},       // mardi
-        {"2026-12-09", {5, 9, 10, 8, 1, 100}, 926, NiveauJeu::Moyen},       // mercredi
-        {"2026-12-10", {2, 5, 25, 8, 2, 10}, 725, NiveauJeu::Moyen},        // jeudi
-        {"2026-12-11", {3, 25, 8, 9, 7, 6}, 923, NiveauJeu::Difficile},     // vendredi
-        {"2026-12-12", {5, 3, 1, 9, 50, 4}, 748, NiveauJeu::Difficile},     // samedi
-        {"2026-12-13", {3, 5, 6, 6, 5, 2}, 705, NiveauJeu::Expert},         // dimanche
-        {"2000-01-01", {7, 50, 2, 5, 7, 1}, 548, NiveauJeu::Difficile},     // samedi
-        {"2028-02-29", {8, 6, 3, 100, 25, 10}, 247, NiveauJeu::Facile},     // mardi
-        {"2100-12-31", {9, 6, 5, 10, 1, 7}, 857, NiveauJeu::Difficile},     // vendredi
-    };
-    for (const Cas& c : cas) {
-        const JeuDuJour jeu = GenererJeuDuJour(Date(c.date));
-        EXPECT_EQ(jeu.Plaques, c.plaques) << c.date;
-        EXPECT_EQ(jeu.But, c.but) << c.date;
-        EXPECT_EQ(jeu.Mesure.Niveau, c.niveau) << c.date;
+    for (const auto& [date, plaques, but, niveau] : cas) {
+        const JeuDuJour jeu = GenererJeuDuJour(Date(date));
+        EXPECT_EQ(std::tuple(jeu.Plaques, jeu.But, jeu.Mesure.Niveau), std::tuple(plaques, but, niveau)) << date;
     }
 }
 
 TEST(JeuDuJour, DatesLuesEtEcrites)
 {
-    EXPECT_EQ(DateEnLettres(Date("2026-12-08")), "8 décembre 2026");
-    EXPECT_EQ(DateEnLettres(Date("2027-08-01")), "1er août 2027");
-    EXPECT_EQ(DateIso(Date("0001-02-03")), "0001-02-03");
-    for (const char* fausse : {"2026-02-29", "2026-13-01", "2026-12-00", "0000-01-01", "2026-1-08", "26-12-08",
-                               "2026-12-08 ", "2026/12/08", "+026-12-08", ""})
+    EXPECT_EQ(DateEnLettres(Date("2026-12-08")) + ", " + DateEnLettres(Date("2027-08-01")), "8 décembre 2026, 1er août 2027");
+    for (const char* fausse : {"2026-02-29", "2026-13-01", "0000-01-01", "2026-1-08", "2026-12-08 ", "+026-12-08"})
         EXPECT_FALSE(LireDate(fausse)) << fausse;
 }
 
-// aujourd'hui : le 10 décembre 2026 ; T trouvé, M manqué, dans l'ordre d'enregistrement
+// aujourd'hui : le 10 décembre 2026 ; jours trouvés (T) ou manqués (M), dans l'ordre d'enregistrement
 TEST(JeuDuJour, SerieSurDesHistoriques)
 {
-    struct Cas {
-        const char* histoire;
-        std::vector<JeuDuJourJoue> joues;
-        SerieJours attendue;
+    const auto joues = [](const std::string& histoire) {
+        std::vector<JeuDuJourJoue> j;
+        for (size_t i = 0; i + 3 <= histoire.size(); i += 4) {
+            const std::string jour = histoire.substr(i + 1, 2);  // du 21 au 30 : en novembre
+            j.push_back({Date(("2026-" + std::string(jour > "20" ? "11-" : "12-") + jour).c_str()), histoire[i] == 'T'});
+        }
+        return j;
     };
-    const auto j = [](const char* date, bool trouve) { return JeuDuJourJoue{Date(date), trouve}; };
-    const Cas cas[] = {
-        {"rien", {}, {0, 0}},
-        {"T 8, 9, 10", {j("2026-12-08", true), j("2026-12-09", true), j("2026-12-10", true)}, {3, 3}},
-        {"aujourd'hui pas joué", {j("2026-12-08", true), j("2026-12-09", true)}, {2, 2}},
-        {"hier sans jeu", {j("2026-12-07", true), j("2026-12-08", true)}, {0, 2}},
-        {"trou : T 28/11 à 3/12, 9, 10",
-         {j("2026-11-28", true), j("2026-11-29", true), j("2026-11-30", true), j("2026-12-01", true),
-          j("2026-12-02", true), j("2026-12-03", true), j("2026-12-09", true), j("2026-12-10", true)},
-         {2, 6}},
-        {"M 9", {j("2026-12-08", true), j("2026-12-09", false), j("2026-12-10", true)}, {1, 1}},
-        {"M aujourd'hui", {j("2026-12-08", true), j("2026-12-09", true), j("2026-12-10", false)}, {0, 2}},
-        {"M puis T le 10", {j("2026-12-09", true), j("2026-12-10", false), j("2026-12-10", true)}, {0, 1}},
-        {"T puis M le 10", {j("2026-12-10", true), j("2026-12-09", true), j("2026-12-10", false)}, {2, 2}},
-        {"le 11 et 2027 à venir",
-         {j("2026-12-09", true), j("2026-12-10", true), j("2026-12-11", true), j("2027-01-01", true)}, {2, 2}},
+    const std::pair<const char*, SerieJours> cas[] = {
+        {"", {0, 0}},
+        {"T08 T09 T10", {3, 3}},
+        {"T08 T09", {2, 2}},                          // aujourd'hui pas encore joué
+        {"T07 T08", {0, 2}},                          // hier sans jeu
+        {"T28 T29 T30 T01 T02 T03 T09 T10", {2, 6}},  // un trou, d'un mois à l'autre
+        {"T08 M09 T10", {1, 1}},
+        {"T08 T09 M10", {0, 2}},
+        {"T09 M10 T10", {0, 1}},                      // deux jeux le même jour : le premier compte
+        {"T10 T09 M10", {2, 2}},
+        {"T09 T10 T11 T12", {2, 2}},                  // horloge reculée : les jours à venir attendent
     };
-    for (const Cas& c : cas)
-        EXPECT_EQ(CompterSerie(c.joues, Date("2026-12-10")), c.attendue) << c.histoire;
-    // d'une année à l'autre
-    EXPECT_EQ(CompterSerie({j("2026-12-31", true), j("2027-01-01", true)}, Date("2027-01-02")), (SerieJours{2, 2}));
+    for (const auto& [histoire, attendue] : cas)
+        EXPECT_EQ(CompterSerie(joues(histoire), Date("2026-12-10")), attendue) << histoire;
 }
 
 TEST(JeuDuJour, TexteAPartager)
 {
-    const DateJour d = Date("2026-12-08");
-    const auto texte = [&](std::optional<int32_t> ecart, int32_t ms, int serie) {
-        return TexteAPartager({d, NiveauJeu::Difficile, ecart, ms, serie});
+    const auto texte = [](std::optional<int32_t> ecart, int32_t ms, int serie) {
+        const std::string t = TexteAPartager({Date("2026-12-08"), NiveauJeu::Difficile, ecart, ms, serie});
+        return t.substr(t.find(" : ") + 3);
     };
-    const std::string debut = "Le varnel — jeu du 8 décembre 2026 (Difficile) : ";
-    EXPECT_EQ(texte(0, 23400, 5), debut + "trouvé en 23,4 s — 5 jours de suite");
-    EXPECT_EQ(texte(0, 23450, 1), debut + "trouvé en 23,5 s — série d'un jour");
-    EXPECT_EQ(texte(0, 9949, 2), debut + "trouvé en 9,9 s — 2 jours de suite");
-    EXPECT_EQ(texte(3, 41200, 0), debut + "à 3 près");
-    EXPECT_EQ(texte(std::nullopt, 30000, 0), debut + "non trouvé");
+    EXPECT_EQ(TexteAPartager({Date("2026-12-08"), NiveauJeu::Difficile, 0, 23400, 5}),
+              "Le varnel — jeu du 8 décembre 2026 (Difficile) : trouvé en 23,4 s — 5 jours de suite");
+    EXPECT_EQ(texte(0, 23450, 1), "trouvé en 23,5 s — série d'un jour");
+    EXPECT_EQ(texte(3, 41200, 0), "à 3 près");
+    EXPECT_EQ(texte(std::nullopt, 30000, 0), "non trouvé");
 }
