@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// les valeurs partagées des sous-tirages : petits sous-tirages établis à la main, comptes de six plaques
+#include "TableAtteignables.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+TEST(TableAtteignables, ValeursDePetitsSousTirages)
+{
+    struct Cas {
+        std::vector<int32_t> Plaques;
+        std::vector<uint32_t> Attendues;
+    };
+    const std::vector<Cas> cas = {
+        {{3, 6}, {2, 3, 6, 9, 18}},  // 6 / 3 et pas 3 / 6 ; 6 - 3 ne redonne que 3
+        {{6, 3}, {2, 3, 6, 9, 18}},
+        {{3, 3}, {1, 3, 6, 9}},      // 3 / 3, et pas de 3 - 3 = 0
+        {{1, 7}, {1, 6, 7, 8}},      // 7 × 1 et 7 / 1 ne donnent rien de plus
+        {{1, 1}, {1, 2}},
+        {{2, 3, 4}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 18, 20, 24}},
+        {{1, 2, 3}, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {{3, 3, 7}, {1, 2, 3, 4, 6, 7, 8, 9, 10, 12, 13, 16, 18, 21, 24, 30, 42, 63}},  // 2 = 3 × 3 - 7
+    };
+    for (int fils : {1, 2}) {
+        const TableAtteignables table({{1, 2, 3, 4, 6, 7}, {1, 1, 3, 3, 7, 100}}, fils);
+        for (const Cas& c : cas)
+            EXPECT_EQ(table.Valeurs(c.Plaques), c.Attendues) << ::testing::PrintToString(c.Plaques);
+    }
+}
+
+TEST(TableAtteignables, ComptesDeSixPlaques)
+{
+    const TableAtteignables table({{1, 1, 2, 2, 3, 3}, {1, 1, 2, 2, 3, 4}, {1, 2, 3, 4, 6, 7}}, 2);
+    EXPECT_EQ(table.NombreComptes({1, 1, 2, 2, 3, 3}), 0);
+    // seul 108 = (1 + 2) × (1 + 2) × 3 × 4, avec les six plaques
+    const ComptesMarques comptes = table.Comptes({4, 3, 2, 2, 1, 1});
+    EXPECT_EQ(comptes.count(), 1u);
+    EXPECT_TRUE(comptes[108]);
+    EXPECT_EQ(table.NombreComptes({1, 1, 2, 2, 3, 4}), 1);
+    EXPECT_THROW(table.Comptes({1, 1, 2, 2, 4, 4}), std::invalid_argument);
+    EXPECT_THROW(table.Comptes({1, 1, 1, 2, 2, 3}), std::invalid_argument);  // trois 1 : pas dans la réserve
+    EXPECT_THROW(table.Valeurs({1, 2, 3, 4, 6, 7}), std::invalid_argument);
+}
