@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // les valeurs partagées des sous-tirages : petits sous-tirages établis à la main, comptes de six plaques
+#include "ForceBrute.h"
 #include "TableAtteignables.h"
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <random>
 #include <stdexcept>
 
 TEST(TableAtteignables, ValeursDePetitsSousTirages)
@@ -29,6 +32,34 @@ TEST(TableAtteignables, ValeursDePetitsSousTirages)
         for (const Cas& c : cas)
             EXPECT_EQ(table.Valeurs(c.Plaques), c.Attendues) << ::testing::PrintToString(c.Plaques);
     }
+}
+
+// jusqu'à 999, les sous-tirages de quatre et cinq plaques de tirages au hasard forment les valeurs de la
+// force brute
+TEST(TableAtteignables, QuatreEtCinqPlaquesCommeLaForceBrute)
+{
+    std::mt19937 alea(28);
+    std::vector<SixEntiers> tirages(40);
+    for (SixEntiers& tirage : tirages) {
+        std::array<size_t, 24> reserve;
+        std::iota(reserve.begin(), reserve.end(), 0);
+        std::shuffle(reserve.begin(), reserve.end(), alea);
+        for (size_t i = 0; i < 6; ++i)
+            tirage[i] = ReservePlaques[reserve[i]];
+    }
+    const TableAtteignables table(tirages, 2);
+    for (const SixEntiers& tirage : tirages)
+        for (std::ptrdiff_t n : {4, 5}) {
+            const std::vector<int32_t> plaques(tirage.begin(), tirage.begin() + n);
+            std::vector<int64_t> attendues, trouvees;
+            for (int64_t v : ValeursForceBrute(plaques))
+                if (v <= 999)
+                    attendues.push_back(v);
+            for (uint32_t v : table.Valeurs(plaques))
+                if (v <= 999)
+                    trouvees.push_back(v);
+            ASSERT_EQ(trouvees, attendues) << ::testing::PrintToString(plaques);
+        }
 }
 
 TEST(TableAtteignables, ComptesDeSixPlaques)
