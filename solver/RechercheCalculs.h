@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "ReleveSolutions.h"
 
 #include <bitset>
 #include <functional>
@@ -20,3 +21,7 @@ using ComptesMarques = std::bitset<1000>;
 // la recherche de l'inventaire (ModeTousComptes) qui ne range rien : chaque calcul complet de 101 à
 // 999 marque sa valeur
 void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques& marques);
+
+// la recherche qui ne fait que relever les solutions exactes, sans approche, texte ni ordre : celles du
+// compte (But), ou celles de chaque compte de 101 à 999 (ModeTousComptes)
+void ReleverCalculs(DonneesRecherche& d, const EtatCalcul& etat, ReleveSolutions& releve);
