@@ -49,6 +49,7 @@ std::string TexteTirageDeNiveau(const TirageDeNiveau& tirage)
     const std::string voulu = NomNiveau(tirage.Voulu);
     if (tirage.Atteint())
         return "Jeu " + voulu + ".";
-    return "Aucun jeu " + voulu + " en " + std::to_string(tirage.Essais) + (tirage.Essais > 1 ? " essais : jeu " : " essai : jeu ") +
+    // court : le panneau de la barre d'état n'a que 245 pixels
+    return std::to_string(tirage.Essais) + (tirage.Essais > 1 ? " essais sans " : " essai sans ") + voulu + " : jeu " +
            NomNiveau(tirage.Mesure.Niveau) + ".";
 }

@@ -43,6 +43,5 @@ using SourceJeux = std::function<JeuTire()>;
 // de tout autre)
 TirageDeNiveau ChercherJeuDeNiveau(NiveauJeu voulu, const SourceJeux& source, int essaisMax = EssaisTirageDeNiveau);
 
-// ce que la barre d'état dit du tirage : « Jeu Expert. », ou « Aucun jeu Expert en 5000 essais : jeu
-// Difficile. »
+// ce que la barre d'état dit du tirage : « Jeu Expert. », ou « 5000 essais sans Expert : jeu Difficile. »
 std::string TexteTirageDeNiveau(const TirageDeNiveau& tirage);

@@ -7,12 +7,14 @@
 #include "Environnement.h"
 #include "ExecutionRecherche.h"
 #include "Main_f.h"
+#include "Niveau.h"
 #include "OutilsPartie.h"
 #include "Horloge.h"
 #include "Pavnum_f.h"
 #include "TirageAuSort.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -129,6 +131,46 @@ private slots:
             QCOMPARE(std::count_if(plaques.begin(), plaques.end(), [](int32_t v) { return v > 10; }), n);
             QCOMPARE(p.w.Origine(), 1);
             QVERIFY(p.w.StatistiquesEnAttente());
+        }
+    }
+
+    // « Tiré au sort de niveau », entre « Tiré au sort avec » et « Temps limite » : chaque rubrique tire
+    // un jeu de son niveau, que la barre d'état annonce et que sa résolution confirme
+    void tirageDeNiveau()
+    {
+        const QStringList attendues{"&Facile", "&Moyen", "&Difficile", "&Expert"};
+        for (int n = 0; n < 4; ++n) {
+            Principale p;
+            p.w.ImposerGraine(11);
+            auto* menu = p.w.findChild<QMenu*>(QStringLiteral("MenuTireAuSortDeNiveau"));
+            QVERIFY(menu && p.Actif("MenuTireAuSortDeNiveau"));
+            QCOMPARE(menu->title(), QStringLiteral("Tiré au sort de &niveau"));
+            const QList<QAction*> compte = p.w.findChild<QMenu*>("MenuCompte")->actions();
+            QCOMPARE(compte.indexOf(menu->menuAction()), compte.indexOf(p.w.findChild<QMenu*>("MenuTireAuSortAvec")->menuAction()) + 1);
+            QStringList textes;
+            for (QAction* a : menu->actions())
+                textes << a->text();
+            QCOMPARE(textes, attendues);
+            menu->actions()[n]->trigger();
+            QVERIFY(p.w.MinuterieAnimation().isActive());
+            QVERIFY(!menu->actions()[n]->isEnabled());
+            const QString niveau = textes[n].mid(1);
+            QCOMPARE(p.w.TexteStatut(0), QStringLiteral("Jeu %1.").arg(niveau));
+            // le plus long des textes d'un niveau manqué tient dans son panneau
+            const QLabel* panneau = p.w.findChild<QLabel*>("StatusBarPanneau0");
+            QVERIFY(panneau->fontMetrics().horizontalAdvance(QStringLiteral("5000 essais sans Difficile : jeu Impossible.")) <=
+                    panneau->contentsRect().width());
+            p.w.MinuterieAnimation().stop();
+            GardienModal saisie([](QWidget* w) { FermerParLaCase(w); }, 30000, TitreSaisie);
+            while (!saisie.Vu() && p.w.Tirage().Animation().TempsAnimation < 20000)
+                p.w.TimerAnimationTimer();
+            QTRY_VERIFY(saisie.Fini());
+            QCOMPARE(p.w.Origine(), 1);
+            DonneesRecherche d;
+            d.Plaques = p.w.Donnees().Plaques;
+            d.But = p.w.Donnees().But;
+            ExecuterRecherche(d);
+            QCOMPARE(QString::fromUtf8(NomNiveau(MesurerNiveau(d).Niveau)), niveau);
         }
     }
 

@@ -102,7 +102,8 @@ struct Essai {
 class TestTempsLimite : public QObject {
     Q_OBJECT
 private slots:
-    // sous « Compte », après « Tiré au sort avec » : cinq rubriques exclusives qui portent leurs secondes
+    // sous « Compte », après « Tiré au sort avec » et « Tiré au sort de niveau » : cinq rubriques exclusives
+    // qui portent leurs secondes
     void sousMenu()
     {
         Essai e;
@@ -112,7 +113,7 @@ private slots:
         const QList<QAction*> rubriquesCompte = compte->actions();
         const int avec = static_cast<int>(rubriquesCompte.indexOf(e.Menu("MenuTireAuSortAvec")->menuAction()));
         QVERIFY(avec >= 0);
-        QCOMPARE(rubriquesCompte.value(avec + 1), limite->menuAction());
+        QCOMPARE(rubriquesCompte.value(avec + 2), limite->menuAction());
         QStringList textes;
         QList<int> secondes;
         for (QAction* a : limite->actions()) {

@@ -80,12 +80,12 @@ TEST(TirageDeNiveau, LePlusProcheAuBoutDesEssais)
     };
     const Cas cas[] = {
         {NiveauJeu::Moyen, {JeuExpert, JeuFacile, JeuImpossible}, JeuFacile,
-         "Aucun jeu Moyen en 3 essais : jeu Facile."},
+         "3 essais sans Moyen : jeu Facile."},
         {NiveauJeu::Expert, {JeuImpossible, JeuFacile, JeuMoyen}, JeuMoyen,
-         "Aucun jeu Expert en 3 essais : jeu Moyen."},
+         "3 essais sans Expert : jeu Moyen."},
         {NiveauJeu::Difficile, {JeuFacile, JeuExpert, JeuMoyen}, JeuExpert,
-         "Aucun jeu Difficile en 3 essais : jeu Expert."},
-        {NiveauJeu::Facile, {JeuImpossible}, JeuImpossible, "Aucun jeu Facile en 1 essai : jeu Impossible."},
+         "3 essais sans Difficile : jeu Expert."},
+        {NiveauJeu::Facile, {JeuImpossible}, JeuImpossible, "1 essai sans Facile : jeu Impossible."},
         {NiveauJeu::Difficile, {JeuMoyen, JeuDifficile, JeuExpert}, JeuDifficile, "Jeu Difficile."},
     };
     for (const Cas& c : cas) {
