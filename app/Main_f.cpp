@@ -123,10 +123,7 @@ void TfrmMain::CreerTirageDeNiveau()
 void TfrmMain::CreerTempsLimite()
 {
     choixTempsLimite_ = std::make_unique<ChoixTempsLimite>(
-        *ui->MenuTempsLimite,
-        ChoixTempsLimite::Rubriques{ui->RubriqueTempsLimite0, ui->RubriqueTempsLimite30, ui->RubriqueTempsLimite45,
-                                    ui->RubriqueTempsLimite60, ui->RubriqueTempsLimite90},
-        *this, [this](int secondes) { partie_.ChoisirTempsLimite(secondes); });
+        *ui->MenuTempsLimite, *this, [this](int secondes) { partie_.ChoisirTempsLimite(secondes); });
     saisieJoueur_ = std::make_unique<SaisieChronometree>(partie_, *PanneauStatut0, [this] { RepeindreFenetre(); }, *this);
 }
 

@@ -8,19 +8,26 @@
 #include <QActionGroup>
 #include <QMenu>
 
-ChoixTempsLimite::ChoixTempsLimite(QMenu& menu, const Rubriques& rubriques, QWidget& fenetre,
-                                   std::function<void(int)> choisi)
-    : menu_(menu), rubriques_(rubriques), fenetre_(fenetre), choisi_(std::move(choisi))
+QString NomRubriqueTempsLimite(int secondes) { return QStringLiteral("RubriqueTempsLimite%1").arg(secondes); }
+
+ChoixTempsLimite::ChoixTempsLimite(QMenu& menu, QWidget& fenetre, std::function<void(int)> choisi)
+    : menu_(menu), fenetre_(fenetre), choisi_(std::move(choisi))
 {
     auto* groupe = new QActionGroup(&menu_);
     groupe->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (size_t k = 0; k < rubriques_.size(); ++k) {
-        QAction* rubrique = rubriques_[k];
+        const OptionTempsLimite& option = TempsLimitesPermis[k];
+        auto* rubrique = new QAction(QString::fromUtf8(option.Texte), &menu_);
+        rubrique->setObjectName(NomRubriqueTempsLimite(option.Secondes));
         rubrique->setCheckable(true);
-        rubrique->setData(TempsLimitesPermis[k]);
+        rubrique->setData(option.Secondes);
         groupe->addAction(rubrique);
+        menu_.addAction(rubrique);
         QObject::connect(rubrique, &QAction::triggered, &menu_, [this, rubrique] { Choisir(rubrique); });
+        rubriques_[k] = rubrique;
     }
+    // sans limite tant que rien n'est lu
+    Appliquer(0);
 }
 
 void ChoixTempsLimite::Lire(TFichierIni& fichier)

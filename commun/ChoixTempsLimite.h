@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FichierIni.h"
+#include "TempsLimitesPermis.h"
 
 #include <array>
 #include <functional>
@@ -11,16 +12,17 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// le sous-menu « Temps limite » : des rubriques exclusives, chacune avec ses secondes pour donnée ; le
-// choix est lu dans varnel.ini ([Options], TempsLimite) et y est gardé. Une écriture impossible est dite
-// dans une boîte ; le choix vaut quand même pour les jeux qui suivent, jusqu'à la fin du programme
+// le sous-menu « Temps limite » : une rubrique exclusive par choix permis, chacune avec ses secondes pour
+// donnée ; le choix est lu dans varnel.ini ([Options], TempsLimite) et y est gardé. Une écriture impossible
+// est dite dans une boîte ; le choix vaut quand même pour les jeux qui suivent, jusqu'à la fin du programme
 class ChoixTempsLimite {
 public:
-    // dans l'ordre de TempsLimitesPermis : sans limite, puis de la plus courte à la plus longue
+    // dans l'ordre de TempsLimitesPermis
     using Rubriques = std::array<QAction*, TempsLimitesPermis.size()>;
 
-    // choisi : reçoit les secondes de chaque choix, lu ou fait (0 : sans limite) ; fenetre : parent des boîtes
-    ChoixTempsLimite(QMenu& menu, const Rubriques& rubriques, QWidget& fenetre, std::function<void(int)> choisi);
+    // les rubriques sont ajoutées au menu ; choisi : reçoit les secondes de chaque choix, lu ou fait
+    // (0 : sans limite) ; fenetre : parent des boîtes
+    ChoixTempsLimite(QMenu& menu, QWidget& fenetre, std::function<void(int)> choisi);
 
     // le choix gardé dans ce fichier, où iront les suivants ; absent, illisible ou inconnu : sans limite
     void Lire(TFichierIni& fichier);
@@ -33,8 +35,11 @@ private:
     void Appliquer(int secondes);
 
     QMenu& menu_;
-    Rubriques rubriques_;
+    Rubriques rubriques_{};
     QWidget& fenetre_;
     std::function<void(int)> choisi_;
     TFichierIni* fichier_ = nullptr;
 };
+
+// « RubriqueTempsLimite45 » : le nom d'objet de la rubrique de ces secondes
+QString NomRubriqueTempsLimite(int secondes);

@@ -4,6 +4,7 @@
 #include "FichierIni.h"
 
 #include "ProvisoiresAbandonnes.h"
+#include "TempsLimitesPermis.h"
 
 #include <QDir>
 #include <QFile>
@@ -279,11 +280,6 @@ bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom)
     return six.match(suffixe).hasMatch() && suffixe != suffixe.toLower() && suffixe != suffixe.toUpper();
 }
 
-bool TempsLimitePermis(int64_t secondes)
-{
-    return std::find(TempsLimitesPermis.begin(), TempsLimitesPermis.end(), secondes) != TempsLimitesPermis.end();
-}
-
 }  // namespace
 
 TFichierIni::TFichierIni(QString chemin) : chemin_(std::move(chemin)) { Lire(); }
@@ -512,14 +508,14 @@ bool TFichierIni::EcrireOption(const QString& section, const QString& cle, int64
 int TFichierIni::TempsLimite() const
 {
     const std::optional<int64_t> valeur = LireOption(SectionOptions, CleTempsLimite);
-    if (!valeur || !TempsLimitePermis(*valeur))
+    if (!valeur || !EstTempsLimitePermis(*valeur))
         return 0;
     return static_cast<int>(*valeur);
 }
 
 bool TFichierIni::ChoisirTempsLimite(int secondes, QString* raison)
 {
-    if (!TempsLimitePermis(secondes)) {
+    if (!EstTempsLimitePermis(secondes)) {
         DonnerRaison(raison, QStringLiteral("Temps limite inconnu : %1 s.").arg(secondes));
         return false;
     }

@@ -10,7 +10,6 @@
 #include <QList>
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -96,8 +95,6 @@ private:
 inline const QString SectionStatistiques = QStringLiteral("Statistiques");
 inline const QString SectionOptions = QStringLiteral("Options");
 inline const QString CleTempsLimite = QStringLiteral("TempsLimite");
-// les choix du temps limite, en secondes ; 0 : sans limite
-inline constexpr std::array<int, 5> TempsLimitesPermis{0, 30, 45, 60, 90};
 
 // supprime, à côté du fichier, les fichiers provisoires que des enregistrements tués ont laissés
 // (« varnel.ini.AbCdEf », le nom que leur donne QSaveFile) : plus vieux qu'une minute, et seulement

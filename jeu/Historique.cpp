@@ -3,6 +3,7 @@
 #include "Historique.h"
 
 #include "InfoSolutions.h"
+#include "Mediane.h"
 #include "Statistiques.h"
 #include "TirageAuSort.h"
 
@@ -85,17 +86,7 @@ ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes)
         if (l.TrouveParLeJoueur())
             temps.push_back(l.TempsJoueur);
     r.NbTrouves = temps.size();
-    if (temps.empty())
-        return r;
-    const size_t milieu = temps.size() / 2;
-    std::nth_element(temps.begin(), temps.begin() + static_cast<std::ptrdiff_t>(milieu), temps.end());
-    const double haut = temps[milieu];
-    if (temps.size() % 2 == 1) {
-        r.MedianeTempsTrouves = haut;
-    } else {
-        const double bas = *std::max_element(temps.begin(), temps.begin() + static_cast<std::ptrdiff_t>(milieu));
-        r.MedianeTempsTrouves = (bas + haut) / 2;
-    }
+    r.MedianeTempsTrouves = Mediane(std::move(temps));
     return r;
 }
 

@@ -158,6 +158,13 @@ void Partie::RechercheTerminee()
 
 // ----- temps limite -----
 
+void Partie::LimiterCeJeu(int secondes)
+{
+    if (origine_ == OrigineJeu::Aucune || limite_.Demarree())
+        return;
+    limite_ = LimiteTemps(secondes);
+}
+
 void Partie::JoueurTermine(int32_t maintenant)
 {
     if (limite_.Ecoule(maintenant)) {

@@ -81,6 +81,7 @@ public:
     // ----- le joueur et la recherche -----
     // la saisie du calcul du joueur est finie, quelle qu'en soit l'issue (ses éléments sont dans Donnees())
     void JoueurTermine() { joueurTermine_ = true; }
+    bool SaisieFinie() const { return joueurTermine_; }
     // résout le jeu dans l'ordre donné ; les crochets de l'appelant sont appelés une fois la phase changée
     void Resoudre(uint8_t ordre, const CrochetsRecherche& crochets = {});
     // l'inventaire de tous les comptes des six plaques, par la même exécution
@@ -93,6 +94,9 @@ public:
     // le temps limite en vigueur pour le jeu en cours, en secondes : celui qui était choisi quand le jeu a
     // commencé ; 0 sans limite, et pour un jeu de la ligne de commande (le joueur n'y fait pas de calcul)
     int TempsLimite() const { return limite_.Secondes(); }
+    // le jeu qui commence a cette limite au lieu de celle choisie (les jeux d'une série se jouent toujours
+    // contre la montre) ; rien ne change une fois la saisie ouverte, ni sans jeu tiré ou proposé
+    void LimiterCeJeu(int secondes);
     // le décompte du jeu en cours : temps qui reste, écoulement
     const LimiteTemps& Limite() const { return limite_; }
     // la saisie du joueur s'ouvre : le temps limite du jeu court depuis sa première ouverture

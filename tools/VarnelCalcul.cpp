@@ -5,11 +5,13 @@
 
 #include "Atlas.h"
 #include "AtlasNiveaux.h"
+#include "JourCalcul.h"
 #include "ExecutionRecherche.h"
 #include "LigneCommande.h"
 #include "Niveau.h"
 #include "TableTousComptes.h"
 
+#include <optional>
 #include <ostream>
 #include <thread>
 
@@ -44,6 +46,13 @@ constexpr const char* Aide =
     "                      du dossier courant au lieu de la sortie standard\n"
     "    --details         ajoute le nombre d'entrées, de calculs et les étapes de progression\n"
     "\n"
+    "Le jeu du jour d'une date (le même pour tous les joueurs) :\n"
+    "  varnel-calcul --jour AAAA-MM-JJ [--ordre 1|2] [--details]\n"
+    "    Écrit les six plaques et le compte (« 25 50 75 100 3 6 952 »), puis le niveau du jeu\n"
+    "    (« Niveau=Difficile »), puis le résout comme un compte donné. Le niveau suit la semaine :\n"
+    "    Facile le lundi et le mardi, Moyen le mercredi et le jeudi, Difficile le vendredi et le\n"
+    "    samedi, Expert le dimanche.\n"
+    "\n"
     "Atlas de tous les jeux :\n"
     "  varnel-calcul --atlas [--niveaux] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]\n"
     "    Pour chacun des 13 243 tirages distincts de six plaques de la réserve, écrit les plaques\n"
@@ -73,11 +82,12 @@ struct Options {
     TriComptes Tri = TriComptes::ParCompte;
     bool Aide = false;
     std::vector<std::string> Nombres;
+    std::optional<std::string> Jour;  // --jour AAAA-MM-JJ
 };
 
 int ErreurArguments(std::ostream& erreurs, const std::string& message)
 {
-    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n';
+    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n';
     return 2;
 }
 
@@ -132,6 +142,10 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
                 return "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune).";
             o.OptionAtlas = true;
             ++i;
+        } else if (a == "--jour") {
+            if (i + 1 >= arguments.size())
+                return "Il manque la date après --jour (AAAA-MM-JJ).";
+            o.Jour = arguments[++i];
         } else if (a == "--export") {
             o.Export = true;
         } else if (a == "--ordre") {
@@ -152,6 +166,8 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
         return "Les options --niveaux, --fils, --grandes et --premiers ne valent qu'avec --atlas.";
     if (o.Atlas && (o.Tous || o.Details || o.Export || o.Tri != TriComptes::ParCompte || o.Ordre != 1 || !o.Nombres.empty()))
         return "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers.";
+    if (o.Jour && (o.Tous || o.Atlas || !o.Nombres.empty()))
+        return "Le jeu du jour ne prend ni plaques ni compte, ni --tous ni --atlas.";
     return {};
 }
 
@@ -260,7 +276,7 @@ int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream
         return TerminerSortie(sortie, erreurs, DresserAtlas(o, sortie, erreurs, progressionVisible));
     }
 
-    const JeuLigneCommande jeu = LireArguments(o.Nombres, !o.Tous);
+    const JeuLigneCommande jeu = o.Jour ? LireJeuDuJour(*o.Jour, sortie) : LireArguments(o.Nombres, !o.Tous);
     if (!jeu.Valide())
         return ErreurArguments(erreurs, jeu.Erreur);
 

@@ -3,6 +3,7 @@
 // le temps limite vu de la fenêtre principale : le sous-menu exclusif gardé dans varnel.ini, le décompte
 // dans la barre d'état (les dernières secondes en rouge), la saisie fermée par le temps et le jeu enregistré ;
 // sans limite, rien ne change. L'horloge est réglée à la main : aucun essai n'attend les secondes qu'il compte
+#include "ChoixTempsLimite.h"
 #include "DecompteSaisie.h"
 #include "Environnement.h"
 #include "FichierIni.h"
@@ -21,9 +22,6 @@
 namespace {
 
 const QString TitrePave = QStringLiteral("Pavé numérique");
-const char* const NomsRubriques[] = {"RubriqueTempsLimite0", "RubriqueTempsLimite30", "RubriqueTempsLimite45",
-                                     "RubriqueTempsLimite60", "RubriqueTempsLimite90"};
-
 
 
 // l'horloge du programme tenue à la main le temps d'un essai
@@ -70,9 +68,9 @@ struct Essai {
     QString Cochee()
     {
         QStringList cochees;
-        for (const char* nom : NomsRubriques)
-            if (Action(nom)->isChecked())
-                cochees << QLatin1String(nom);
+        for (QAction* a : Menu("MenuTempsLimite")->actions())
+            if (a->isChecked())
+                cochees << a->objectName();
         return cochees.join(QLatin1Char(' '));
     }
     // un jeu proposé au pavé (1 à 6, compte 789) ; jouer agit dans la saisie ouverte
@@ -102,8 +100,8 @@ struct Essai {
 class TestTempsLimite : public QObject {
     Q_OBJECT
 private slots:
-    // sous « Compte », après « Tiré au sort avec » et « Tiré au sort de niveau » : cinq rubriques exclusives
-    // qui portent leurs secondes
+    // sous « Compte », après « Tiré au sort avec » et « Tiré au sort de niveau » : une rubrique exclusive
+    // par choix permis, dans l'ordre, qui porte ses secondes
     void sousMenu()
     {
         Essai e;
@@ -114,15 +112,14 @@ private slots:
         const int avec = static_cast<int>(rubriquesCompte.indexOf(e.Menu("MenuTireAuSortAvec")->menuAction()));
         QVERIFY(avec >= 0);
         QCOMPARE(rubriquesCompte.value(avec + 2), limite->menuAction());
-        QStringList textes;
-        QList<int> secondes;
-        for (QAction* a : limite->actions()) {
-            textes << a->text();
-            secondes << a->data().toInt();
+        QCOMPARE(limite->actions().size(), qsizetype(TempsLimitesPermis.size()));
+        for (size_t k = 0; k < TempsLimitesPermis.size(); ++k) {
+            QAction* a = limite->actions()[qsizetype(k)];
+            QCOMPARE(a->objectName(), NomRubriqueTempsLimite(TempsLimitesPermis[k].Secondes));
+            QCOMPARE(a->text(), QString::fromUtf8(TempsLimitesPermis[k].Texte));
+            QCOMPARE(a->data().toInt(), TempsLimitesPermis[k].Secondes);
             QVERIFY(a->isCheckable());
         }
-        QCOMPARE(textes, (QStringList{"&Sans limite", "&30 secondes", "&45 secondes", "&60 secondes", "&90 secondes"}));
-        QCOMPARE(secondes, (QList<int>{0, 30, 45, 60, 90}));
         QCOMPARE(e.Cochee(), QString("RubriqueTempsLimite0"));  // par défaut
         QCOMPARE(e.w->Jeu().TempsLimiteChoisi(), 0);
         e.Action("RubriqueTempsLimite45")->trigger();
@@ -244,11 +241,12 @@ private slots:
         auto etat = [&] {
             QString texte = e.Action("RubriqueCompteTireAuSort")->isEnabled() ? "1 " : "0 ";
             texte += e.Menu("MenuTempsLimite")->isEnabled() ? "1 " : "0 ";
-            for (const char* nom : NomsRubriques)
-                texte += e.Action(nom)->isEnabled() ? '1' : '0';
+            for (QAction* a : e.Menu("MenuTempsLimite")->actions())
+                texte += a->isEnabled() ? '1' : '0';
             return texte;
         };
-        const QString permis = "1 1 11111", coupe = "0 0 00000";
+        const qsizetype n = TempsLimitesPermis.size();
+        const QString permis = "1 1 " + QString(n, '1'), coupe = "0 0 " + QString(n, '0');
         QCOMPARE(etat(), permis);
         e.w->RubriqueCompteTireAuSortClick();
         e.w->MinuterieAnimation().stop();

@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+// une date du calendrier, celle d'un jeu du jour
+using DateJour = std::chrono::year_month_day;
+
+// « 2026-12-08 » : quatre chiffres d'année (0001 à 9999), deux de mois, deux de jour, une date qui existe ;
+// rien pour tout autre texte
+std::optional<DateJour> LireDate(const std::string& texte);
+
+// « 2026-12-08 »
+std::string DateIso(DateJour date);
+
+// « 8 décembre 2026 », « 1er mai 2027 »
+std::string DateEnLettres(DateJour date);

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "JeuDuJour.h"
+
+#include "ExecutionRecherche.h"
+#include "GenerateurSplitMix.h"
+
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
+namespace {
+
+void Tirer(GenerateurSplitMix& generateur, JeuDuJour& jeu)
+{
+    auto reserve = ReservePlaques;
+    for (uint32_t k = 0; k < 6; ++k) {
+        std::swap(reserve[k], reserve[k + generateur.Entier(24 - k)]);
+        jeu.Plaques[k] = reserve[k];
+    }
+    jeu.But = 101 + static_cast<int32_t>(generateur.Entier(899));
+}
+
+MesureNiveau Mesurer(const JeuDuJour& jeu)
+{
+    DonneesRecherche d;
+    d.Plaques = jeu.Plaques;
+    d.But = jeu.But;
+    d.OrdreSolutions = 1;
+    ExecuterRecherche(d);
+    return MesurerNiveau(d);
+}
+
+int Ecart(NiveauJeu a, NiveauJeu b) { return std::abs(static_cast<int>(a) - static_cast<int>(b)); }
+
+}  // namespace
+
+NiveauJeu NiveauDuJour(std::chrono::weekday jour)
+{
+    switch (jour.iso_encoding()) {
+    case 1:
+    case 2:
+        return NiveauJeu::Facile;
+    case 3:
+    case 4:
+        return NiveauJeu::Moyen;
+    case 5:
+    case 6:
+        return NiveauJeu::Difficile;
+    default:
+        return NiveauJeu::Expert;
+    }
+}
+
+JeuDuJour GenererJeuDuJour(DateJour date)
+{
+    const NiveauJeu vise = NiveauDuJour(std::chrono::weekday{std::chrono::sys_days{date}});
+    const uint64_t graine = static_cast<uint64_t>(static_cast<int>(date.year())) * 10000 +
+                            static_cast<unsigned>(date.month()) * 100 + static_cast<unsigned>(date.day());
+    GenerateurSplitMix generateur(graine);
+    JeuDuJour jeu;
+    jeu.Date = date;
+    std::optional<JeuDuJour> plusProche;  // le jeu possible tiré le plus près du niveau voulu, pour la borne
+    for (int essai = 1;; ++essai) {
+        Tirer(generateur, jeu);
+        jeu.Mesure = Mesurer(jeu);
+        jeu.Essais = essai;
+        if (jeu.Mesure.Niveau == vise)
+            return jeu;
+        if (jeu.Mesure.Niveau != NiveauJeu::Impossible &&
+            (!plusProche || Ecart(jeu.Mesure.Niveau, vise) < Ecart(plusProche->Mesure.Niveau, vise)))
+            plusProche = jeu;
+        if (essai >= EssaisMaxJeuDuJour && plusProche) {
+            plusProche->Essais = essai;
+            return *plusProche;
+        }
+    }
+}

@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Serie.h"
+
+#include "Mediane.h"
+#include "Points.h"
+
+#include <algorithm>
+
+Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record)
+    : partie_(partie), niveau_(niveau), record_(std::move(record)),
+      tempsLimite_(TempsLimiteDeSerie(partie.TempsLimiteChoisi()))
+{
+}
+
+void Serie::TirerJeu()
+{
+    if (niveau_)
+        partie_.NouveauJeuTireDeNiveau(*niveau_);
+    else
+        partie_.NouveauJeuTire();
+}
+
+bool Serie::CommencerJeuSuivant()
+{
+    if (!JeuSuivantPermis())
+        return false;
+    TirerJeu();
+    partie_.LimiterCeJeu(tempsLimite_);
+    jeuEnCours_ = true;
+    return true;
+}
+
+bool Serie::TerminerJeu(const CrochetsRecherche& crochets)
+{
+    if (!EnCours() || !jeuEnCours_ || partie_.Origine() != OrigineJeu::TireAuSort || !partie_.SaisieFinie())
+        return false;
+    if (partie_.Phase() == PhaseJeu::JeuPose)
+        partie_.Resoudre(OrdreDuSimpleAuTordu, crochets);
+    if (partie_.Phase() != PhaseJeu::Resolu)
+        return false;
+    const DonneesRecherche& d = partie_.Donnees();
+    jeux_.push_back({d.Plaques, d.But, d.MeilleurJoueur, d.TempsJoueur, PointsDuJeu(d)});
+    jeuEnCours_ = false;
+    if (static_cast<int>(jeux_.size()) == JeuxParSerie)
+        etat_ = EtatSerie::Finie;
+    return true;
+}
+
+void Serie::Abandonner()
+{
+    if (!EnCours())
+        return;
+    etat_ = EtatSerie::Abandonnee;
+    jeuEnCours_ = false;
+}
+
+int Serie::Points() const
+{
+    int total = 0;
+    for (const JeuDeSerie& j : jeux_)
+        total += j.Points;
+    return total;
+}
+
+int Serie::Trouves() const
+{
+    return static_cast<int>(std::count_if(jeux_.begin(), jeux_.end(), [](const JeuDeSerie& j) { return j.Trouve(); }));
+}
+
+std::optional<double> Serie::TempsMedian() const
+{
+    std::vector<int32_t> temps;
+    for (const JeuDeSerie& j : jeux_)
+        if (j.Trouve())
+            temps.push_back(j.TempsJoueur);
+    return Mediane(std::move(temps));
+}
+
+BilanSerie Serie::Bilan() const
+{
+    return {niveau_, static_cast<int>(jeux_.size()), Points(), Trouves(), TempsMedian(), etat_ == EtatSerie::Finie};
+}
+
+bool Serie::BatLeRecord() const
+{
+    if (etat_ != EtatSerie::Finie)
+        return false;
+    return !record_ || Points() > record_->Points;
+}
+
+std::string Serie::TexteEtat() const
+{
+    const int points = Points();
+    // en français, 0 et 1 point restent au singulier
+    return "Série : jeu " + std::to_string(NumeroJeu()) + "/" + std::to_string(JeuxParSerie) + " — " +
+           std::to_string(points) + (points > 1 ? " points" : " point");
+}

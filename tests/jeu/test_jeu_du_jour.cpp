@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// le jeu du jour : des dates épinglées, les dates, la série sur des historiques faits à la main, le texte à partager
+#include "JeuDuJour.h"
+#include "SerieJours.h"
+#include "TextePartage.h"
+
+#include <gtest/gtest.h>
+
+static DateJour Date(const char* iso) { return *LireDate(iso); }
+
+// établis une fois, et recalculés hors du programme : deux copies du programme doivent toujours donner le
+// même jeu ; la semaine du 7 décembre 2026 donne le niveau de chaque jour, du lundi au dimanche
+TEST(JeuDuJour, DatesEpinglees)
+{
+    using enum NiveauJeu;
+    const std::tuple<const char*, SixEntiers, int32_t, NiveauJeu> cas[] = {
+        {"2026-12-07", {2, 50, 7, 9, 10, 9}, 136, Facile},   {"2026-12-08", {6, 75, 7, 4, 25, 5}, 693, Facile},
+        {"2026-12-09", {5, 9, 10, 8, 1, 100}, 926, Moyen},   {"2026-12-10", {2, 5, 25, 8, 2, 10}, 725, Moyen},
+        {"2026-12-11", {3, 25, 8, 9, 7, 6}, 923, Difficile}, {"2026-12-12", {5, 3, 1, 9, 50, 4}, 748, Difficile},
+        {"2026-12-13", {3, 5, 6, 6, 5, 2}, 705, Expert},     {"2000-01-01", {7, 50, 2, 5, 7, 1}, 548, Difficile},
+        {"2028-02-29", {8, 6, 3, 100, 25, 10}, 247, Facile}, {"2100-12-31", {9, 6, 5, 10, 1, 7}, 857, Difficile},
+    };
+    for (const auto& [date, plaques, but, niveau] : cas) {
+        const JeuDuJour jeu = GenererJeuDuJour(Date(date));
+        EXPECT_EQ(std::tuple(jeu.Plaques, jeu.But, jeu.Mesure.Niveau), std::tuple(plaques, but, niveau)) << date;
+    }
+}
+
+TEST(JeuDuJour, DatesLuesEtEcrites)
+{
+    EXPECT_EQ(DateEnLettres(Date("2026-12-08")) + ", " + DateEnLettres(Date("2027-08-01")), "8 décembre 2026, 1er août 2027");
+    for (const char* fausse : {"2026-02-29", "2026-13-01", "0000-01-01", "2026-1-08", "2026-12-08 ", "+026-12-08"})
+        EXPECT_FALSE(LireDate(fausse)) << fausse;
+}
+
+// aujourd'hui : le 10 décembre 2026 ; jours trouvés (T) ou manqués (M), dans l'ordre d'enregistrement
+TEST(JeuDuJour, SerieSurDesHistoriques)
+{
+    const auto joues = [](const std::string& histoire) {
+        std::vector<JeuDuJourJoue> j;
+        for (size_t i = 0; i + 3 <= histoire.size(); i += 4) {
+            const std::string jour = histoire.substr(i + 1, 2);  // du 21 au 30 : en novembre
+            j.push_back({Date(("2026-" + std::string(jour > "20" ? "11-" : "12-") + jour).c_str()), histoire[i] == 'T'});
+        }
+        return j;
+    };
+    const std::pair<const char*, SerieJours> cas[] = {
+        {"", {0, 0}},
+        {"T08 T09 T10", {3, 3}},
+        {"T08 T09", {2, 2}},                          // aujourd'hui pas encore joué
+        {"T07 T08", {0, 2}},                          // hier sans jeu
+        {"T28 T29 T30 T01 T02 T03 T09 T10", {2, 6}},  // un trou, d'un mois à l'autre
+        {"T08 M09 T10", {1, 1}},
+        {"T08 T09 M10", {0, 2}},
+        {"T09 M10 T10", {0, 1}},                      // deux jeux le même jour : le premier compte
+        {"T10 T09 M10", {2, 2}},
+        {"T09 T10 T11 T12", {2, 2}},                  // horloge reculée : les jours à venir attendent
+    };
+    for (const auto& [histoire, attendue] : cas)
+        EXPECT_EQ(CompterSerie(joues(histoire), Date("2026-12-10")), attendue) << histoire;
+}
+
+TEST(JeuDuJour, TexteAPartager)
+{
+    const auto texte = [](std::optional<int32_t> ecart, int32_t ms, int serie) {
+        const std::string t = TexteAPartager({Date("2026-12-08"), NiveauJeu::Difficile, ecart, ms, serie});
+        return t.substr(t.find(" : ") + 3);
+    };
+    EXPECT_EQ(TexteAPartager({Date("2026-12-08"), NiveauJeu::Difficile, 0, 23400, 5}),
+              "Le varnel — jeu du 8 décembre 2026 (Difficile) : trouvé en 23,4 s — 5 jours de suite");
+    EXPECT_EQ(texte(0, 23450, 1), "trouvé en 23,5 s — série d'un jour");
+    EXPECT_EQ(texte(3, 41200, 0), "à 3 près");
+    EXPECT_EQ(texte(std::nullopt, 30000, 0), "non trouvé");
+}

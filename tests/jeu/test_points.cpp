@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+// les points d'un jeu à chaque seuil d'écart au compte, au-dessous comme au-dessus, et sans jeu du joueur
+#include "Points.h"
+
+#include <gtest/gtest.h>
+
+TEST(Points, ChaqueSeuilDEcart)
+{
+    // compte 500 : exact, à 1, 5, 6, 10, 11, très loin, pas joué
+    const std::pair<int32_t, int> cas[] = {{500, 10}, {501, 7}, {499, 7}, {505, 7}, {495, 7}, {506, 5}, {494, 5},
+                                           {510, 5},  {490, 5}, {511, 0}, {489, 0}, {1, 0},    {Aucun, 0}};
+    for (const auto& [joueur, points] : cas)
+        EXPECT_EQ(PointsDuJeu(500, joueur), points) << joueur;
+}
