@@ -273,7 +273,8 @@ void Recherche<Joueur>::Examiner(const EtatCalcul& s, const Paire& p, const Noeu
         if (marques_)
             marques_->set(static_cast<size_t>(r));
         else if (releve_)
-            Relever(s, r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B), [&] { return std::make_tuple(std::cref(s), p, Op); });
+            Relever(s, r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B),
+                    [&] { return std::make_tuple(std::cref(s), p, Op); });
         else
             Retenir(s, p, Op, r);
     }
@@ -358,7 +359,8 @@ int Recherche<Joueur>::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int
             Relever(s, r, plaques, [&] {
                 Prolonger(s, p, op, enfant);
                 const EtatCalcul& e = *enfant;
-                return std::make_tuple(std::cref(e), FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op);
+                const Paire paire = FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0);
+                return std::make_tuple(std::cref(e), paire, Op);
             });
         } else {
             Prolonger(s, p, op, enfant);
