@@ -6,7 +6,6 @@
 #include "DonneesRecherche.h"
 #include "ReleveSolutions.h"
 
-#include <bitset>
 #include <functional>
 
 // position de la barre de progression de l'inventaire (0 à 59)
@@ -14,9 +13,6 @@ using Progression = std::function<void(int)>;
 
 // explore tous les calculs qui prolongent l'état et retient les meilleurs
 void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression = {});
-
-// les valeurs atteintes, indice = valeur
-using ComptesMarques = std::bitset<1000>;
 
 // la recherche de l'inventaire (ModeTousComptes) qui ne range rien : chaque calcul complet de 101 à
 // 999 marque sa valeur

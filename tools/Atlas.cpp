@@ -4,19 +4,17 @@
 #include "Atlas.h"
 
 #include "ExecutionRecherche.h"
+#include "TableAtteignables.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 #include <thread>
 
 namespace {
-
-// les valeurs de la réserve, croissantes, et combien de fois chacune s'y trouve
-constexpr std::array<int32_t, 14> Valeurs = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 75, 100};
-constexpr int Exemplaires(size_t i) { return i < 10 ? 2 : 1; }
 
 void Tirer(size_t valeur, SixEntiers& tirage, int pris, std::vector<SixEntiers>& tirages)
 {
@@ -24,12 +22,12 @@ void Tirer(size_t valeur, SixEntiers& tirage, int pris, std::vector<SixEntiers>&
         tirages.push_back(tirage);
         return;
     }
-    if (valeur == Valeurs.size())
+    if (valeur == ValeursPlaques.size())
         return;
     // de la plus petite valeur à la plus grande : les tirages sortent par ordre croissant
-    for (int n = std::min(Exemplaires(valeur), 6 - pris); n >= 0; --n) {
+    for (int n = std::min(ExemplairesPlaque(valeur), 6 - pris); n >= 0; --n) {
         for (int k = 0; k < n; ++k)
-            tirage[static_cast<size_t>(pris + k)] = Valeurs[valeur];
+            tirage[static_cast<size_t>(pris + k)] = ValeursPlaques[valeur];
         Tirer(valeur + 1, tirage, pris + n, tirages);
     }
 }
@@ -75,25 +73,32 @@ unsigned GrandesPlaques(const SixEntiers& plaques)
     return grandes;
 }
 
-Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils, const std::function<void(int, int)>& progression)
+Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils, const std::function<void(int, int)>& progression,
+                   CheminAtlas chemin)
 {
     Atlas atlas;
     atlas.Lignes.resize(tirages.size());
     const int total = static_cast<int>(tirages.size());
+    fils = std::max(fils, 1);
+    std::optional<TableAtteignables> table;
+    if (chemin == CheminAtlas::SousTirages) {
+        if (progression)
+            progression(0, total);
+        table.emplace(tirages, fils);
+    }
     std::atomic<int> suivant{0};
     std::atomic<int> faits{0};
     auto travailler = [&] {
         for (int i = suivant++; i < total; i = suivant++) {
-            const ComptesMarques comptes = ComptesAtteignables(tirages[static_cast<size_t>(i)]);
+            const SixEntiers& tirage = tirages[static_cast<size_t>(i)];
             LigneAtlas& ligne = atlas.Lignes[static_cast<size_t>(i)];
-            ligne.Plaques = tirages[static_cast<size_t>(i)];
-            for (size_t v = 101; v <= 999; ++v)
-                ligne.Comptes += comptes[v] ? 1 : 0;
+            ligne.Plaques = tirage;
+            ligne.Comptes = table ? table->NombreComptes(tirage) : static_cast<int32_t>(ComptesAtteignables(tirage).count());
             ++faits;
         }
     };
     std::vector<std::thread> ouvriers;
-    for (int f = 0; f < std::max(fils, 1); ++f)
+    for (int f = 0; f < fils; ++f)
         ouvriers.emplace_back(travailler);
     if (progression)
         while (faits < total) {

@@ -39,10 +39,16 @@ struct Atlas {
     std::array<TotalAtlas, 5> ParGrandes;  // selon le nombre de grandes plaques
 };
 
+// d'où viennent les comptes de chaque tirage : des valeurs des sous-tirages, calculées une fois pour
+// tous les tirages qui les tiennent, ou d'une recherche de l'inventaire par tirage (l'ancien calcul, bien
+// plus lent, gardé pour comparer les deux)
+enum class CheminAtlas { SousTirages, Recherche };
+
 // calcule les lignes sur fils fils d'exécution qui se partagent les tirages ; progression(faits, total)
 // est appelée de temps en temps par le fil appelant
 Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils,
-                   const std::function<void(int, int)>& progression = {});
+                   const std::function<void(int, int)>& progression = {},
+                   CheminAtlas chemin = CheminAtlas::SousTirages);
 
 // une ligne par tirage (« 1 1 2 2 3 3 : 0 »), puis les totaux
 void EcrireAtlas(std::ostream& sortie, const Atlas& atlas);

@@ -3,22 +3,24 @@
 
 #pragma once
 
-// ce que six plaques permettent d'atteindre, calculé sans le moteur
+// ce que des plaques permettent d'atteindre, calculé sans le moteur
 #include "Plaques.h"
 
-#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <set>
 #include <unordered_set>
+#include <vector>
 
-// valeurs atteignables par force brute, indépendamment du moteur : pour chaque sous-ensemble
-// de plaques, toutes les valeurs entières positives que ses plaques peuvent former
-inline std::set<int32_t> Atteignables(const SixEntiers& plaques)
+// toutes les valeurs entières positives que forment les plaques, chacune au plus une fois, par force
+// brute, indépendamment du moteur : pour chaque sous-ensemble de plaques, ce que ses plaques forment
+inline std::set<int64_t> ValeursForceBrute(const std::vector<int32_t>& plaques)
 {
-    std::array<std::unordered_set<int64_t>, 64> valeurs;
-    for (int i = 0; i < 6; ++i)
-        valeurs[1u << i].insert(plaques[static_cast<std::size_t>(i)]);
-    for (unsigned masque = 1; masque < 64; ++masque) {
+    const unsigned tous = (1u << plaques.size()) - 1;
+    std::vector<std::unordered_set<int64_t>> valeurs(tous + 1);
+    for (std::size_t i = 0; i < plaques.size(); ++i)
+        valeurs[1u << i].insert(plaques[i]);
+    for (unsigned masque = 1; masque <= tous; ++masque) {
         if ((masque & (masque - 1)) == 0)
             continue;
         // chaque découpage en deux parties non vides, une seule fois
@@ -39,10 +41,18 @@ inline std::set<int32_t> Atteignables(const SixEntiers& plaques)
                 }
         }
     }
-    std::set<int32_t> comptes;
+    std::set<int64_t> toutes;
     for (const auto& v : valeurs)
-        for (int64_t x : v)
-            if (x > 100 && x < 1000)
-                comptes.insert(static_cast<int32_t>(x));
+        toutes.insert(v.begin(), v.end());
+    return toutes;
+}
+
+// les comptes de 101 à 999 que forment six plaques
+inline std::set<int32_t> Atteignables(const SixEntiers& plaques)
+{
+    std::set<int32_t> comptes;
+    for (int64_t x : ValeursForceBrute({plaques.begin(), plaques.end()}))
+        if (x > 100 && x < 1000)
+            comptes.insert(static_cast<int32_t>(x));
     return comptes;
 }

@@ -110,4 +110,12 @@ TEST(Atlas, ComptesFaisablesCommeLaForceBrute)
     unFil.back() = "1";
     ASSERT_EQ(ExecuterVarnelCalcul(unFil, seul, erreurs), 0);
     EXPECT_EQ(seul.str(), sortie.str());
+
+    // la recherche de l'inventaire de chaque tirage écrit le même atlas
+    std::vector<SixEntiers> tirages;
+    for (const LigneLue& l : lignes)
+        tirages.push_back(l.Plaques);
+    std::ostringstream recherche;
+    EcrireAtlas(recherche, DresserAtlas(tirages, 2, {}, CheminAtlas::Recherche));
+    EXPECT_EQ(recherche.str(), sortie.str());
 }

@@ -5,6 +5,7 @@
 #include "ForceBrute.h"
 #include "LimiteEcriture.h"
 #include "Outils.h"
+#include "TableAtteignables.h"
 #include "TableTousComptes.h"
 
 #include <gtest/gtest.h>
@@ -81,13 +82,17 @@ TEST(Inventaire, TrouveExactementLesComptesAtteignables)
     const int tirages = 250;
 #endif
     std::mt19937 alea(2026);
+    std::vector<SixEntiers> tirees;
     for (int t = 0; t < tirages; ++t) {
         std::array<int, 24> reserve;
         std::iota(reserve.begin(), reserve.end(), 0);
         std::shuffle(reserve.begin(), reserve.end(), alea);
-        SixEntiers plaques;
+        SixEntiers& plaques = tirees.emplace_back();
         for (size_t i = 0; i < 6; ++i)
             plaques[i] = ReservePlaques[static_cast<size_t>(reserve[i])];
+    }
+    const TableAtteignables table(tirees, 2);
+    for (const SixEntiers& plaques : tirees) {
         const DonneesRecherche d = Inventorier(plaques);
         std::set<int32_t> trouves;
         for (int32_t v = 101; v <= 999; ++v)
@@ -96,12 +101,14 @@ TEST(Inventaire, TrouveExactementLesComptesAtteignables)
         const std::set<int32_t> attendus = Atteignables(plaques);
         ASSERT_EQ(trouves, attendus) << d.LibellePlaques;
         // l'inventaire qui ne fait que marquer les valeurs (l'atlas) trouve les mêmes
-        const ComptesMarques marques = ComptesAtteignables(plaques);
-        std::set<int32_t> marquees;
-        for (int32_t v = 101; v <= 999; ++v)
-            if (marques[static_cast<size_t>(v)])
-                marquees.insert(v);
-        ASSERT_EQ(marquees, attendus) << d.LibellePlaques;
+        // et les valeurs partagées des sous-tirages aussi
+        for (const ComptesMarques& marques : {ComptesAtteignables(plaques), table.Comptes(plaques)}) {
+            std::set<int32_t> marquees;
+            for (int32_t v = 101; v <= 999; ++v)
+                if (marques[static_cast<size_t>(v)])
+                    marquees.insert(v);
+            ASSERT_EQ(marquees, attendus) << d.LibellePlaques;
+        }
     }
 }
 
