@@ -279,8 +279,7 @@ private slots:
         TfrmInfoSolutions* info = p.w.FenetreInfoSolutions();
         QCOMPARE(Texte(info, "LabelNiveau"), QString::fromStdString(TexteNiveau(MesurerNiveau(p.w.Donnees()))));
         info->findChild<QLabel*>("LabelNiveau")->setText(QStringLiteral("Difficile — 6 plaques au moins, 9999 solutions"));
-        // (les légendes données chevauchent déjà leurs valeurs, et la note son image : seules les nouvelles
-        // étiquettes sont regardées)
+        // (seules les nouvelles étiquettes : les légendes données chevauchent déjà leurs valeurs)
         QStringList defauts;
         for (const QString& defaut : DefautsDisposition(info))
             if (defaut.contains(QStringLiteral("Label16")) || defaut.contains(QStringLiteral("LabelNiveau")))

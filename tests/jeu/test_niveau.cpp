@@ -54,13 +54,8 @@ TEST(Niveau, JeuxResolus)
     // six plaques de 3 au plus ne passent pas la centaine : 999 est hors d'atteinte, et les approches ne font
     // pas de niveau
     EXPECT_EQ(NiveauResolu({1, 1, 2, 2, 3, 3}, 999), MesureNiveau{});
-}
-
-TEST(Niveau, Texte)
-{
-    EXPECT_EQ(TexteNiveau({NiveauJeu::Difficile, 6, 2}), "Difficile — 6 plaques au moins, 2 solutions");
-    EXPECT_EQ(TexteNiveau({NiveauJeu::Facile, 2, 1}), "Facile — 2 plaques au moins, 1 solution");
-    EXPECT_EQ(TexteNiveau({}), "Impossible");
+    // le texte de la fenêtre d'informations, au singulier pour une seule solution
+    EXPECT_EQ(TexteNiveau(NiveauResolu({2, 5, 1, 8, 5, 7}, 810)), "Expert — 6 plaques au moins, 1 solution");
 }
 
 // le relevé des seules solutions exactes donne le niveau de la résolution (le nombre de solutions compté

@@ -18,14 +18,12 @@ ReleveCompte ReleveDeLaResolution(const SixEntiers& plaques, int32_t but, int32_
     DonneesRecherche d;
     d.Plaques = plaques;
     d.But = but;
-    d.OrdreSolutions = 1;
     ExecuterRecherche(d);
+    const auto& parPlaques = d.NbSolutionsPlaques;
+    const auto premiere = std::find_if(parPlaques.begin() + 2, parPlaques.end(), [](int32_t n) { return n > 0; });
     if (!d.ButAtteint)
         return {};
-    int plaquesMin = 2;
-    while (d.NbSolutionsPlaques[static_cast<size_t>(plaquesMin)] == 0)
-        ++plaquesMin;
-    return {plaquesMin, std::min(d.NbSolutions, plafond)};
+    return {static_cast<int>(premiere - parPlaques.begin()), std::min(d.NbSolutions, plafond)};
 }
 
 }  // namespace
