@@ -26,6 +26,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -40,6 +41,7 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
     CreerBarreOutils();
     CreerBarreEtat();
     NumeroterRubriques();
+    CreerTirageDeNiveau();
     CreerTempsLimite();
     vue_ = std::make_unique<VueJeu>(partie_, *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
     RelierCommandes();
@@ -107,6 +109,19 @@ void TfrmMain::NumeroterRubriques()
         utilisant[k]->setData(static_cast<int>(k) + 2);
         avec[k]->setData(static_cast<int>(k));
     }
+}
+
+void TfrmMain::CreerTirageDeNiveau()
+{
+    MenuTireAuSortDeNiveau = new QMenu(QString::fromUtf8(TitreMenuTirageDeNiveau), ui->MenuCompte);
+    MenuTireAuSortDeNiveau->setObjectName(QStringLiteral("MenuTireAuSortDeNiveau"));
+    for (const ChoixNiveau& choix : NiveauxATirer) {
+        QAction* rubrique = MenuTireAuSortDeNiveau->addAction(QString::fromUtf8(choix.Rubrique));
+        rubrique->setObjectName(QStringLiteral("RubriqueTireAuSortDeNiveau") + QString::fromUtf8(NomNiveau(choix.Niveau)));
+        connect(rubrique, &QAction::triggered, this,
+                [this, niveau = choix.Niveau] { RubriqueTireAuSortDeNiveauClick(niveau); });
+    }
+    ui->MenuCompte->insertMenu(ui->MenuTempsLimite->menuAction(), MenuTireAuSortDeNiveau);
 }
 
 void TfrmMain::CreerTempsLimite()
@@ -301,6 +316,9 @@ void TfrmMain::MajCommandes()
     ui->MenuTireAuSortAvec->setEnabled(c.Compte);
     for (QAction* rubrique : RubriquesTireAuSortAvec())
         rubrique->setEnabled(c.Compte);
+    MenuTireAuSortDeNiveau->setEnabled(c.Compte);
+    for (QAction* rubrique : MenuTireAuSortDeNiveau->actions())
+        rubrique->setEnabled(c.Compte);
     choixTempsLimite_->Activer(c.Compte);
     ui->RubriqueComptePropose->setEnabled(c.Compte);
     ui->MenuSolutions->setEnabled(c.Solutions);
@@ -392,15 +410,30 @@ void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
 
 // ----- tirage au sort -----
 
-void TfrmMain::RubriqueCompteTireAuSortClick() { LancerTirage(std::nullopt); }
+void TfrmMain::RubriqueCompteTireAuSortClick()
+{
+    LancerTirage([this] { partie_.NouveauJeuTire(); });
+}
 
-void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes) { LancerTirage(nbGrandes); }
+void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes)
+{
+    LancerTirage([this, nbGrandes] { partie_.NouveauJeuTire(nbGrandes); });
+}
 
-void TfrmMain::LancerTirage(std::optional<int> nbGrandes)
+// le jeu est choisi avant l'animation ; la barre d'état dit son niveau, ou le plus proche trouvé
+void TfrmMain::RubriqueTireAuSortDeNiveauClick(NiveauJeu niveau)
+{
+    LancerTirage([this, niveau] {
+        const TirageDeNiveau tirage = partie_.NouveauJeuTireDeNiveau(niveau);
+        PanneauStatut0->setText(QString::fromStdString(TexteTirageDeNiveau(tirage)));
+    });
+}
+
+void TfrmMain::LancerTirage(const std::function<void()>& commencer)
 {
     if (!partie_.Commandes().Compte)
         return;
-    partie_.NouveauJeuTire(nbGrandes);
+    commencer();
     Actualiser();
     TimerAnimation.start();
 }

@@ -21,6 +21,7 @@
 class ChoixTempsLimite;
 class QAction;
 class QLabel;
+class QMenu;
 class QToolButton;
 class SaisieChronometree;
 class TfrmHistorique;
@@ -81,6 +82,7 @@ public:
 public slots:
     void RubriqueCompteTireAuSortClick();
     void RubriqueTireAuSortAvecClick(int nbGrandes);
+    void RubriqueTireAuSortDeNiveauClick(NiveauJeu niveau);
     void TimerAnimationTimer();
     void RubriqueCompteProposeClick();
     void RubriqueDuSimpleAuTorduClick();
@@ -129,8 +131,11 @@ private:
     bool SolutionsPermises() const;
     std::array<QAction*, 5> RubriquesUtilisant() const;
     std::array<QAction*, 5> RubriquesTireAuSortAvec() const;
+    // le sous-menu « Tiré au sort de niveau », fait de la table des niveaux qu'on peut demander
+    void CreerTirageDeNiveau();
 
-    void LancerTirage(std::optional<int> nbGrandes);
+    // commencer : le tirage demandé à la partie ; l'animation suit
+    void LancerTirage(const std::function<void()>& commencer);
     // une flèche du parcours des solutions
     void Parcourir(void (Partie::*aller)());
     void Resoudre(uint8_t ordre);
@@ -152,6 +157,7 @@ private:
     std::unique_ptr<TfrmStatistiques> fenetreStatistiques_;
     QTimer TimerAnimation;
     std::unique_ptr<ChoixTempsLimite> choixTempsLimite_;
+    QMenu* MenuTireAuSortDeNiveau = nullptr;
     std::unique_ptr<SaisieChronometree> saisieJoueur_;
     // détruite à sa fermeture : le pointeur gardé se vide alors de lui-même
     QPointer<TfrmHistorique> fenetreHistorique_;

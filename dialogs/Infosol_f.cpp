@@ -14,7 +14,9 @@ TfrmInfoSolutions::TfrmInfoSolutions(const DonneesRecherche& donnees, std::funct
     : FenetreAuBouton(std::move(boutonEnfonce), parent), ui(std::make_unique<Ui::TfrmInfoSolutions>()), d_(donnees)
 {
     ui->setupUi(this);
-    setFixedSize(287, 373);
+    // les lignes sous la note (niveau du jeu, et celles qui viendront) poussent la barre d'état : la
+    // fenêtre s'arrête au bas de celle-ci
+    setFixedSize(287, ui->StatusBar->geometry().bottom() + 1);
     MettreEnPageNote(ui->LabelNote, ui->Image, QStringLiteral("informations"));
     statut_ = new QLabel(ui->StatusBar);
     statut_->setObjectName(QStringLiteral("StatusBarTexte"));

@@ -24,3 +24,12 @@ bool RouleauArrete(const RouleauChiffre& rouleau);
 
 // fait tourner d'un cran le chiffre d'une roue (0 centaines, 1 dizaines, 2 unités) ; 100 est sauté
 int32_t AvancerChiffre(int32_t but, int rouleau);
+
+// fait tourner d'un cran chaque roue dont l'heure est venue, à TempsAnimation ; vrai si le compte a changé
+bool AvancerRoues(EtatAnimation& animation, int32_t& but);
+
+// le nombre de pas d'une roue avant son arrêt
+int PasDuRouleau(RouleauChiffre rouleau);
+
+// le compte sur lequel s'arrêtent les roues, parties de 000 avec ces paramètres
+int32_t CompteFinal(EtatAnimation animation);

@@ -3,6 +3,8 @@
 
 #include "InfoSolutions.h"
 
+#include "Niveau.h"
+
 TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t positionJoueur)
 {
     using std::to_string;
@@ -14,11 +16,14 @@ TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t position
     else if (d.OrdreSolutions == 2)
         textes.emplace_back("LabelOrdre", "Du plus tordu au plus simple");
 
-    // après l'inventaire de tous les comptes, aucun meilleur résultat n'est posé
+    // après l'inventaire de tous les comptes, aucun meilleur résultat n'est posé, et il n'y a pas un jeu
+    // dont dire le niveau
     if (d.MeilleurResultat == Aucun) {
         textes.emplace_back("LabelBut", "Tous");
         textes.emplace_back("LabelMeilleursRes", "-");
+        textes.emplace_back("LabelNiveau", "-");
     } else {
+        textes.emplace_back("LabelNiveau", TexteNiveau(MesurerNiveau(d)));
         textes.emplace_back("LabelBut", to_string(d.But));
         std::string meilleurs;
         if (d.MeilleurResultat == d.But)

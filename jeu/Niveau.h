@@ -3,8 +3,10 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "ReleveSolutions.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // le niveau d'un jeu, du plus facile au plus dur ; un jeu sans solution exacte est « impossible »
@@ -26,6 +28,9 @@ struct MesureNiveau {
     bool operator==(const MesureNiveau&) const = default;
 };
 
+// à partir de 6 solutions la rareté ne compte plus : inutile d'en compter davantage pour un niveau
+inline constexpr int32_t SolutionsSansRarete = 6;
+
 // la note d'un jeu possible : plus il faut de plaques et plus les solutions sont rares, plus il est dur.
 // note = (plaquesMin - 1) + 2 pour au plus 2 solutions, + 1 pour 3 à 5, + 0 au-delà
 int NoteDuJeu(int plaquesMin, int32_t nbSolutions);
@@ -35,6 +40,18 @@ NiveauJeu NiveauDeLaNote(int note);
 MesureNiveau MesurerNiveau(int plaquesMin, int32_t nbSolutions);
 // le niveau du jeu que la dernière recherche a résolu (ButAtteint, NbSolutions, NbSolutionsPlaques)
 MesureNiveau MesurerNiveau(const DonneesRecherche& d);
+// d'après le relevé des solutions exactes d'un compte
+MesureNiveau MesurerNiveau(const ReleveCompte& releve);
+
+// le niveau d'un jeu sans le résoudre en entier (ni approches, ni textes, ni ordre) : le même niveau et
+// le même PlaquesMin qu'une résolution, NbSolutions compté jusqu'à SolutionsSansRarete seulement
+MesureNiveau MesurerNiveau(const SixEntiers& plaques, int32_t but);
+// de même, mais la recherche s'arrête dès que le jeu est sûr d'être plus facile que plancher (chaque
+// solution trouvée ne peut que baisser la note) : rien dans ce cas
+std::optional<MesureNiveau> MesurerNiveauAuMoins(const SixEntiers& plaques, int32_t but, NiveauJeu plancher);
+
+// « Difficile — 6 plaques au moins, 2 solutions », « Impossible »
+std::string TexteNiveau(const MesureNiveau& mesure);
 
 // « Facile », « Moyen », « Difficile », « Expert », « Impossible »
 const char* NomNiveau(NiveauJeu niveau);

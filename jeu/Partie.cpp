@@ -58,6 +58,16 @@ void Partie::NouveauJeuTire(std::optional<int> nbGrandes)
     statsAEnregistrer_ = true;
 }
 
+TirageDeNiveau Partie::NouveauJeuTireDeNiveau(NiveauJeu niveau, int essaisMax)
+{
+    CommencerNouveauJeu(PhaseJeu::TirageEnCours);
+    const TirageDeNiveau tirage = ChercherJeuDeNiveau(niveau, [this] { return tirage_.TirerJeu(); }, essaisMax);
+    tirage_.Demarrer(tirage.Jeu);
+    origine_ = OrigineJeu::TireAuSort;
+    statsAEnregistrer_ = true;
+    return tirage;
+}
+
 // le tirage et le pavé partagent la phase TirageEnCours ; l'origine dit lequel des deux est en cours
 PasTirage Partie::AvancerTirage()
 {

@@ -9,6 +9,7 @@
 #include "PropositionJeu.h"
 #include "Statistiques.h"
 #include "TirageAuSort.h"
+#include "TirageDeNiveau.h"
 
 #include <array>
 #include <cstdint>
@@ -60,6 +61,10 @@ public:
     void Reinitialiser();
     // un tirage au sort commence ; nbGrandes : nombre imposé de grandes plaques, sinon le tirage ordinaire
     void NouveauJeuTire(std::optional<int> nbGrandes = std::nullopt);
+    // un tirage au sort d'un jeu de ce niveau : des jeux ordinaires (toute la réserve, sans nombre imposé
+    // de grandes plaques) sont essayés avant l'animation, qui finit ensuite sur celui qui a le niveau,
+    // ou sur le plus proche trouvé ; le temps limite choisi vaut comme pour tout tirage
+    TirageDeNiveau NouveauJeuTireDeNiveau(NiveauJeu niveau, int essaisMax = EssaisTirageDeNiveau);
     // un pas de 50 ms de l'animation ; au dernier, le jeu est posé
     PasTirage AvancerTirage();
     // le pavé s'ouvre sur un jeu vide ; chaque touche est reprise par SuivreProposition, le compte complet

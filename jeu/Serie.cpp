@@ -13,7 +13,13 @@ Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> recor
 {
 }
 
-void Serie::TirerJeu() { partie_.NouveauJeuTire(); }
+void Serie::TirerJeu()
+{
+    if (niveau_)
+        partie_.NouveauJeuTireDeNiveau(*niveau_);
+    else
+        partie_.NouveauJeuTire();
+}
 
 bool Serie::CommencerJeuSuivant()
 {

@@ -18,10 +18,11 @@ PAQUETS_FENETRE=(
 )
 # en plus pour les tests (scripts/test) : GoogleTest, Google Benchmark, affichage virtuel, openbox et
 # x11-utils (essai des fenêtres sous un vrai gestionnaire de fenêtres), Python
-# (générateur des images, vérifié par un test), valgrind (bench/instructions), time (bench/atlas) ; validateurs des
-# fichiers du bureau, pages de manuel, paquet Debian (debhelper, lintian) et licences (reuse) ; l'outil
-# sqlite3 qui relit l'historique dans les essais ; le bus d'accessibilité (at-spi2-core, dbus), pyatspi et
-# xdotool, pour lire les fenêtres comme un lecteur d'écran et jouer au clavier
+# (générateur des images, vérifié par un test), valgrind (bench/instructions), time (bench/atlas,
+# bench/atlas-niveaux) ; validateurs des fichiers du bureau, pages de manuel, paquet Debian (debhelper,
+# lintian) et licences (reuse) ; l'outil sqlite3 qui relit l'historique dans les essais ; le bus
+# d'accessibilité (at-spi2-core, dbus), pyatspi et xdotool, pour lire les fenêtres comme un lecteur
+# d'écran et jouer au clavier
 PAQUETS_TESTS=(
     pkg-config libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox x11-utils

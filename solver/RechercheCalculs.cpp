@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -80,8 +81,8 @@ struct ResultatsEtat {
 template <bool Joueur>
 class Recherche {
 public:
-    Recherche(DonneesRecherche& d, const Progression& progression, ComptesMarques* marques)
-        : d_(d), progression_(progression), but_(d.But), marques_(marques)
+    Recherche(DonneesRecherche& d, const Progression& progression, ComptesMarques* marques, ReleveSolutions* releve)
+        : d_(d), progression_(progression), but_(d.But), marques_(marques), releve_(releve)
     {
         meilleurEcart_ = Ecart(d.MeilleurResultat);
         FixerBornes();
@@ -109,6 +110,9 @@ private:
                        Enfant& enfant);
     void Prolonger(const EtatCalcul& s, const Paire& p, int op, Enfant& enfant);
     void Retenir(const EtatCalcul& s, const Paire& p, int op, int32_t r);
+    // plaques : celles du calcul complet ; forme : son état et sa dernière paire, faits à la demande
+    template <typename Forme>
+    void Relever(const EtatCalcul& s, int32_t r, int plaques, Forme&& forme);
     uint32_t Masque(const EtatCalcul& s, const Paire& p) const;
     // le calcul de valeur r, fait de tant de plaques, de tels résultats, passe-t-il devant celui du joueur ?
     bool AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const;
@@ -118,6 +122,7 @@ private:
     const Progression& progression_;
     const int32_t but_;  // le compte ne change pas pendant la recherche
     ComptesMarques* const marques_;  // non nul : l'inventaire ne fait que marquer les valeurs atteintes
+    ReleveSolutions* const releve_;  // non nul : les solutions exactes ne sont que relevées
     long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - but_); }
     // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors
     // inventaire), ou une valeur de 101 à 999 (inventaire) ; un calcul qui laisse un résultat de côté
@@ -125,8 +130,10 @@ private:
     bool ARetenir(const Paire& p, int32_t r) const { return p.ResultatsRestants == 0 && r >= bas_ && r <= haut_; }
     void FixerBornes()
     {
-        bas_ = d_.ModeTousComptes ? 101 : d_.But - meilleurEcart_;
-        haut_ = d_.ModeTousComptes ? 999 : d_.But + meilleurEcart_;
+        // le relevé d'un seul compte ne regarde pas les approches
+        const long long ecart = releve_ ? 0 : meilleurEcart_;
+        bas_ = d_.ModeTousComptes ? 101 : d_.But - ecart;
+        haut_ = d_.ModeTousComptes ? 999 : d_.But + ecart;
     }
 
     long long meilleurEcart_ = 0;
@@ -214,6 +221,18 @@ void Recherche<Joueur>::Retenir(const EtatCalcul& s, const Paire& p, int op, int
     }
 }
 
+// comme l'inventaire compte : un calcul qui a déjà fait sa valeur en route n'en est pas une solution de plus
+// (une résolution s'arrête au compte atteint)
+template <bool Joueur>
+template <typename Forme>
+void Recherche<Joueur>::Relever(const EtatCalcul& s, int32_t r, int plaques, Forme&& forme)
+{
+    if (ContientResultat(s, r) || !releve_->Compter(r, plaques))
+        return;
+    const auto [etat, paire, op] = forme();
+    releve_->Distinguer(r, plq_utl(Masque(etat, paire), etat, op, paire.L, paire.Sm));
+}
+
 // pas de zéro, pas de fraction, pas d'opération dont le résultat égale un opérande
 template <int Op>
 bool Calculer(int32_t l, int32_t sm, int32_t& r)
@@ -253,6 +272,9 @@ void Recherche<Joueur>::Examiner(const EtatCalcul& s, const Paire& p, const Noeu
     if (ARetenir(p, r)) {
         if (marques_)
             marques_->set(static_cast<size_t>(r));
+        else if (releve_)
+            Relever(s, r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B),
+                    [&] { return std::make_tuple(std::cref(s), p, Op); });
         else
             Retenir(s, p, Op, r);
     }
@@ -331,6 +353,15 @@ int Recherche<Joueur>::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int
     if (ARetenir(derniere, r)) {
         if (marques_) {
             marques_->set(static_cast<size_t>(r));
+        } else if (releve_) {
+            // le résultat de la paire n'est pas r (ni r = L, ni r = Sm) : les résultats de s suffisent
+            const int plaques = 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B);
+            Relever(s, r, plaques, [&] {
+                Prolonger(s, p, op, enfant);
+                const EtatCalcul& e = *enfant;
+                const Paire paire = FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0);
+                return std::make_tuple(std::cref(e), paire, Op);
+            });
         } else {
             Prolonger(s, p, op, enfant);
             const EtatCalcul& e = *enfant;
@@ -364,6 +395,8 @@ void Recherche<Joueur>::Rechercher(const EtatCalcul& s)
     for (int ia = 0; ia + 1 < nbDispo; ++ia) {
         const NoeudCalcul& a = s.Noeud(dispo[ia]);
         for (int ib = ia + 1; ib < nbDispo; ++ib) {
+            if (releve_ && releve_->Suffit())
+                return;
             const NoeudCalcul& b = s.Noeud(dispo[ib]);
             // de deux résultats, celui fait le premier doit tenir la plus petite feuille
             bool admis = !(a.EstResultat && b.EstResultat) || a.RangMin < b.RangMin;
@@ -399,14 +432,15 @@ void Recherche<Joueur>::Conclure()
 
 namespace {
 
-void Lancer(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression, ComptesMarques* marques)
+void Lancer(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression, ComptesMarques* marques,
+            ReleveSolutions* releve = nullptr)
 {
     if (d.EtatJoueur) {
-        Recherche<true> recherche(d, progression, marques);
+        Recherche<true> recherche(d, progression, marques, releve);
         recherche.Rechercher(etat);
         recherche.Conclure();
     } else {
-        Recherche<false> recherche(d, progression, marques);
+        Recherche<false> recherche(d, progression, marques, releve);
         recherche.Rechercher(etat);
         recherche.Conclure();
     }
@@ -422,4 +456,9 @@ void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progre
 void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques& marques)
 {
     Lancer(d, etat, {}, &marques);
+}
+
+void ReleverCalculs(DonneesRecherche& d, const EtatCalcul& etat, ReleveSolutions& releve)
+{
+    Lancer(d, etat, {}, nullptr, &releve);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "ReleveSolutions.h"
 
 #include <functional>
 
@@ -16,3 +17,7 @@ void RechercherCalculs(DonneesRecherche& d, const EtatCalcul& etat, const Progre
 // la recherche de l'inventaire (ModeTousComptes) qui ne range rien : chaque calcul complet de 101 à
 // 999 marque sa valeur
 void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques& marques);
+
+// la recherche qui ne fait que relever les solutions exactes, sans approche, texte ni ordre : celles du
+// compte (But), ou celles de chaque compte de 101 à 999 (ModeTousComptes)
+void ReleverCalculs(DonneesRecherche& d, const EtatCalcul& etat, ReleveSolutions& releve);

@@ -4,9 +4,11 @@
 #include "VarnelCalcul.h"
 
 #include "Atlas.h"
+#include "AtlasNiveaux.h"
 #include "JourCalcul.h"
 #include "ExecutionRecherche.h"
 #include "LigneCommande.h"
+#include "Niveau.h"
 #include "TableTousComptes.h"
 
 #include <optional>
@@ -20,7 +22,7 @@ constexpr const char* SyntaxeCalcul =
 constexpr const char* SyntaxeTous =
     "          varnel-calcul --tous [--tri compte|solutions] [--details] [--export] Plaque1 ... Plaque6";
 constexpr const char* SyntaxeAtlas =
-    "          varnel-calcul --atlas [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]";
+    "          varnel-calcul --atlas [--niveaux] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]";
 
 constexpr const char* Aide =
     "varnel-calcul : le moteur du Varnel en ligne de commande.\n"
@@ -32,7 +34,8 @@ constexpr const char* Aide =
     "    suivie d'une ligne vide.\n"
     "    --ordre 1   du calcul le plus simple au plus compliqué (par défaut)\n"
     "    --ordre 2   du calcul le plus compliqué au plus simple\n"
-    "    --details   ajoute les compteurs de la recherche et les clés de chaque solution\n"
+    "    --details   ajoute les compteurs de la recherche, le niveau du jeu et le moins de plaques\n"
+    "                d'une solution exacte, puis les clés de chaque solution\n"
     "\n"
     "Inventaire de tous les comptes de 101 à 999 :\n"
     "  varnel-calcul --tous [--tri compte|solutions] [--details] [--export] Plaque1 ... Plaque6\n"
@@ -51,10 +54,12 @@ constexpr const char* Aide =
     "    samedi, Expert le dimanche.\n"
     "\n"
     "Atlas de tous les jeux :\n"
-    "  varnel-calcul --atlas [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]\n"
+    "  varnel-calcul --atlas [--niveaux] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]\n"
     "    Pour chacun des 13 243 tirages distincts de six plaques de la réserve, écrit les plaques\n"
     "    et le nombre de comptes de 101 à 999 qui se font, puis le total des jeux (tirage, compte)\n"
     "    et des jeux faisables, en tout et selon le nombre de grandes plaques.\n"
+    "    --niveaux         écrit plutôt le nombre de jeux de chaque niveau (Facile, Moyen, Difficile,\n"
+    "                      Expert, Impossible), puis ces nombres et leur part dans les totaux\n"
     "    --fils N          calcule sur N fils d'exécution (par défaut, un par cœur)\n"
     "    --grandes LISTE   seulement les tirages qui tiennent exactement ces grandes plaques\n"
     "                      (« aucune » : aucune grande plaque)\n"
@@ -66,6 +71,7 @@ constexpr const char* Aide =
 struct Options {
     bool Tous = false;
     bool Atlas = false;
+    bool Niveaux = false;  // l'atlas des niveaux
     int Fils = 0;  // 0 : un par cœur
     int Premiers = -1;
     int Grandes = -1;  // ensemble de bits des grandes plaques exigées, -1 : toutes
@@ -121,6 +127,9 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             o.Tous = true;
         } else if (a == "--atlas") {
             o.Atlas = true;
+        } else if (a == "--niveaux") {
+            o.Niveaux = true;
+            o.OptionAtlas = true;
         } else if (a == "--fils" || a == "--premiers") {
             int32_t n = 0;
             if (i + 1 >= arguments.size() || !ConvertirEntier(arguments[i + 1], n) || n < 1 || n > (a == "--fils" ? 256 : 13243))
@@ -154,9 +163,9 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
     if (!o.Tous && (o.Export || o.Tri != TriComptes::ParCompte))
         return "Les options --tri et --export ne valent qu'avec --tous.";
     if (!o.Atlas && o.OptionAtlas)
-        return "Les options --fils, --grandes et --premiers ne valent qu'avec --atlas.";
+        return "Les options --niveaux, --fils, --grandes et --premiers ne valent qu'avec --atlas.";
     if (o.Atlas && (o.Tous || o.Details || o.Export || o.Tri != TriComptes::ParCompte || o.Ordre != 1 || !o.Nombres.empty()))
-        return "L'atlas ne prend ni plaques ni autres options que --fils, --grandes et --premiers.";
+        return "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers.";
     if (o.Jour && (o.Tous || o.Atlas || !o.Nombres.empty()))
         return "Le jeu du jour ne prend ni plaques ni compte, ni --tous ni --atlas.";
     return {};
@@ -185,6 +194,8 @@ int Resoudre(DonneesRecherche& d, const Options& o, std::ostream& sortie)
                << "MeilleurHaut=" << d.MeilleurHaut << '\n'
                << "ButAtteint=" << (d.ButAtteint ? 1 : 0) << '\n'
                << "LibellePlaques=" << d.LibellePlaques << '\n';
+        const MesureNiveau niveau = MesurerNiveau(d);
+        sortie << "Niveau=" << NomNiveau(niveau.Niveau) << '\n' << "PlaquesMin=" << niveau.PlaquesMin << '\n';
     }
     for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i) {
         if (o.Details) {
@@ -238,10 +249,13 @@ int DresserAtlas(const Options& o, std::ostream& sortie, std::ostream& erreurs, 
     const int fils = o.Fils > 0 ? o.Fils : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     std::function<void(int, int)> progression;
     if (afficherProgression)
-        progression = [&](int faits, int total) {
-            erreurs << "\rAtlas : " << faits << "/" << total << " tirages" << (faits == total ? "\n" : "") << std::flush;
+        progression = [&, nom = o.Niveaux ? "Atlas des niveaux : " : "Atlas : "](int faits, int total) {
+            erreurs << '\r' << nom << faits << "/" << total << " tirages" << (faits == total ? "\n" : "") << std::flush;
         };
-    EcrireAtlas(sortie, ::DresserAtlas(tirages, fils, progression));
+    if (o.Niveaux)
+        EcrireAtlasNiveaux(sortie, DresserAtlasNiveaux(tirages, fils, progression));
+    else
+        EcrireAtlas(sortie, ::DresserAtlas(tirages, fils, progression));
     return 0;
 }
 

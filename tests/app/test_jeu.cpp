@@ -13,6 +13,7 @@
 #include "TirageAuSort.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -129,6 +130,31 @@ private slots:
             QCOMPARE(std::count_if(plaques.begin(), plaques.end(), [](int32_t v) { return v > 10; }), n);
             QCOMPARE(p.w.Jeu().Origine(), OrigineJeu::TireAuSort);
             QVERIFY(p.w.Jeu().StatistiquesEnAttente());
+        }
+    }
+
+    // « Tiré au sort de niveau », juste après « Tiré au sort avec » : chaque rubrique lance le tirage de son
+    // niveau, que la barre d'état annonce (le jeu de chaque niveau est vérifié, résolu, dans tests/jeu)
+    void tirageDeNiveau()
+    {
+        Principale p;
+        auto* menu = p.w.findChild<QMenu*>(QStringLiteral("MenuTireAuSortDeNiveau"));
+        QVERIFY(menu && p.Actif("MenuTireAuSortDeNiveau"));
+        QCOMPARE(menu->title(), QStringLiteral("Tiré au sort de &niveau"));
+        const QList<QAction*> compte = p.w.findChild<QMenu*>("MenuCompte")->actions();
+        QCOMPARE(compte.indexOf(menu->menuAction()) - 1, compte.indexOf(p.w.findChild<QMenu*>("MenuTireAuSortAvec")->menuAction()));
+        // le plus long des textes d'un niveau manqué tient dans son panneau
+        const QLabel* panneau = p.w.findChild<QLabel*>("StatusBarPanneau0");
+        QVERIFY(panneau->fontMetrics().horizontalAdvance("5000 essais sans Difficile : jeu Impossible.") <= panneau->contentsRect().width());
+        const QStringList niveaux{"Facile", "Moyen", "Difficile", "Expert"};
+        QCOMPARE(menu->actions().size(), niveaux.size());
+        for (qsizetype n = 0; n < niveaux.size(); ++n) {
+            QCOMPARE(menu->actions()[n]->text(), "&" + niveaux[n]);
+            p.w.ReinitialiserJeu();
+            menu->actions()[n]->trigger();
+            QVERIFY(p.w.MinuterieAnimation().isActive() && !menu->actions()[n]->isEnabled());
+            p.w.MinuterieAnimation().stop();
+            QCOMPARE(p.w.TexteStatut(0), "Jeu " + niveaux[n] + ".");
         }
     }
 

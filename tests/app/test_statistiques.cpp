@@ -12,6 +12,8 @@
 #include "InfoSolutions.h"
 #include "Infosol_f.h"
 #include "Main_f.h"
+#include "Niveau.h"
+#include "OutilsFenetres.h"
 #include "OutilsPartie.h"
 #include "Stats_f.h"
 
@@ -276,6 +278,19 @@ private slots:
         p.Bouton("SpeedButtonInfo")->click();
         for (const auto& [nom, texte] : TextesInfoSolutions(p.w.Donnees(), 0))
             QVERIFY2(p.w.FenetreInfoSolutions()->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
+
+        // la ligne du niveau sous la note, sans rien couper ni chevaucher, même pour un texte des plus longs
+        TfrmInfoSolutions* info = p.w.FenetreInfoSolutions();
+        QCOMPARE(Texte(info, "LabelNiveau"), QString::fromStdString(TexteNiveau(MesurerNiveau(p.w.Donnees()))));
+        info->findChild<QLabel*>("LabelNiveau")->setText(QStringLiteral("Difficile — 6 plaques au moins, 9999 solutions"));
+        // (seules les nouvelles étiquettes : les légendes données chevauchent déjà leurs valeurs)
+        QStringList defauts;
+        for (const QString& defaut : DefautsDisposition(info))
+            if (defaut.contains(QStringLiteral("Label16")) || defaut.contains(QStringLiteral("LabelNiveau")))
+                defauts << defaut;
+        QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(", ")));
+        QCOMPARE(info->findChild<QLabel*>("Label16")->text(), QStringLiteral("Niveau :"));
+        QVERIFY(info->findChild<QLabel*>("Label16")->y() > info->findChild<QLabel*>("LabelNote")->geometry().bottom());
     }
 
     // un fichier écrit en 32 bits, en hexadécimal, avec une section inconnue

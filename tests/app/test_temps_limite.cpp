@@ -100,8 +100,8 @@ struct Essai {
 class TestTempsLimite : public QObject {
     Q_OBJECT
 private slots:
-    // sous « Compte », après « Tiré au sort avec » : une rubrique exclusive par choix permis, dans l'ordre, qui
-    // porte ses secondes
+    // sous « Compte », après « Tiré au sort avec » et « Tiré au sort de niveau » : une rubrique exclusive
+    // par choix permis, dans l'ordre, qui porte ses secondes
     void sousMenu()
     {
         Essai e;
@@ -111,7 +111,7 @@ private slots:
         const QList<QAction*> rubriquesCompte = compte->actions();
         const int avec = static_cast<int>(rubriquesCompte.indexOf(e.Menu("MenuTireAuSortAvec")->menuAction()));
         QVERIFY(avec >= 0);
-        QCOMPARE(rubriquesCompte.value(avec + 1), limite->menuAction());
+        QCOMPARE(rubriquesCompte.value(avec + 2), limite->menuAction());
         QCOMPARE(limite->actions().size(), qsizetype(TempsLimitesPermis.size()));
         for (size_t k = 0; k < TempsLimitesPermis.size(); ++k) {
             QAction* a = limite->actions()[qsizetype(k)];

@@ -3,9 +3,12 @@
 // le niveau d'un jeu : la note de ses deux mesures à chaque seuil, et des jeux résolus par le moteur
 #include "ExecutionRecherche.h"
 #include "Niveau.h"
+#include "TirageAuSort.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 
 namespace {
@@ -51,6 +54,37 @@ TEST(Niveau, JeuxResolus)
     // six plaques de 3 au plus ne passent pas la centaine : 999 est hors d'atteinte, et les approches ne font
     // pas de niveau
     EXPECT_EQ(NiveauResolu({1, 1, 2, 2, 3, 3}, 999), MesureNiveau{});
+    // le texte de la fenêtre d'informations, au singulier pour une seule solution
+    EXPECT_EQ(TexteNiveau(NiveauResolu({2, 5, 1, 8, 5, 7}, 810)), "Expert — 6 plaques au moins, 1 solution");
+}
+
+// le relevé des seules solutions exactes donne le niveau de la résolution (le nombre de solutions compté
+// jusqu'à 6), et celui qui s'arrête au plancher ne rend rien exactement pour les jeux plus faciles
+TEST(Niveau, ReleveCommeLaResolution)
+{
+#ifdef VARNEL_TESTS_ALLEGES
+    const int nombre = 20;
+#else
+    const int nombre = 250;
+#endif
+    std::mt19937 generateur(2024);
+    std::array<int, 6> parNiveau{};
+    for (int i = 0; i < nombre; ++i) {
+        const JeuTire jeu = TirerJeuOrdinaire([&] { return generateur(); });
+        SCOPED_TRACE(::testing::PrintToString(jeu.Plaques) + " " + std::to_string(jeu.But));
+        MesureNiveau complet = NiveauResolu(jeu.Plaques, jeu.But);
+        complet.NbSolutions = std::min(complet.NbSolutions, SolutionsSansRarete);
+        ++parNiveau[static_cast<size_t>(complet.Niveau)];
+        EXPECT_EQ(MesurerNiveau(jeu.Plaques, jeu.But), complet);
+        for (NiveauJeu plancher : {NiveauJeu::Moyen, NiveauJeu::Difficile, NiveauJeu::Expert}) {
+            const bool plusFacile = complet.Niveau != NiveauJeu::Impossible && complet.Niveau < plancher;
+            EXPECT_EQ(MesurerNiveauAuMoins(jeu.Plaques, jeu.But, plancher),
+                      plusFacile ? std::nullopt : std::optional<MesureNiveau>(complet));
+        }
+    }
+    // des jeux de chaque niveau ont été comparés
+    for (size_t n = 1; n <= 5; ++n)
+        EXPECT_GT(parNiveau[n], 0) << n;
 }
 
 }  // namespace

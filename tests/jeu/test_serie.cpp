@@ -90,7 +90,9 @@ TEST(Serie, AbandonneeJamaisRecord)
     ASSERT_TRUE(serie.CommencerJeuSuivant());
     EXPECT_EQ(e.partie.TempsLimite(), 30);
     EXPECT_TRUE(serie.QuestionAvantAbandon());
-    e.Jouer("2+3 2*1 2+0 2+5", 9000);
+    // le jeu tiré est Difficile : 7 100 9 50 2 25 pour 929, ((50 / 25 × 2 + 100) × 9) − 7
+    e.Jouer("3/5 3*4 1+3 1*2 1-0", 9000);
+    EXPECT_EQ(e.partie.Plaques(), (SixEntiers{7, 100, 9, 50, 2, 25}));
     ASSERT_TRUE(serie.TerminerJeu());
     ASSERT_TRUE(serie.CommencerJeuSuivant());
     serie.Abandonner();

@@ -213,6 +213,7 @@ TEST(InfoSolutions, TextesDeLaFenetre)
     const Reglage inventaire = Recherche(Aucun, Aucun, [](DonneesRecherche& d) { d.But = 0; });
     const Reglage trouve = Recherche(952, 952, [](DonneesRecherche& d) {
         d.OrdreSolutions = 1;
+        d.ButAtteint = true;
         d.NbSolutionsPlaques = {0, 0, 0, 0, 1, 0, 1};
     });
     const Reglage autreOrdre = Recherche(952, 952, [](DonneesRecherche& d) { d.OrdreSolutions = 2; });
@@ -232,7 +233,8 @@ TEST(InfoSolutions, TextesDeLaFenetre)
          {"LabelOrdre"}},
         {"2e solution, du plus simple au plus tordu", trouve, 1,
          {{"LabelOrdre", "Du plus simple au plus tordu"}, {"LabelTpsSaisie", "30500"}, {"LabelPosSolM", "2/2"},
-          {"LabelPosPossM", "42/99746"}, {"LabelNbSol4Plq", "1"}, {"LabelNbSol6Plq", "1"}, {"LabelNbSol2Plq", "0"}},
+          {"LabelPosPossM", "42/99746"}, {"LabelNbSol4Plq", "1"}, {"LabelNbSol6Plq", "1"}, {"LabelNbSol2Plq", "0"},
+          {"LabelNiveau", "Difficile — 4 plaques au moins, 2 solutions"}},  // note 3 + 2
          {}},
         {"dans l'autre ordre", autreOrdre, 0, {{"LabelOrdre", "Du plus tordu au plus simple"}, {"LabelPosSolM", "1/2"}},
          {}},
@@ -241,9 +243,11 @@ TEST(InfoSolutions, TextesDeLaFenetre)
          {{"LabelPosSolM", "-"}, {"LabelPosPossM", "42/99746"}, {"LabelTpsSaisie", "30500"},
           {"LabelMeilleursRes", "498, 502"}},
          {}},
-        {"deux meilleures approches", approche, -1, {{"LabelBut", "500"}, {"LabelMeilleursRes", "498, 502"}}, {}},
+        {"deux meilleures approches", approche, -1,
+         {{"LabelBut", "500"}, {"LabelMeilleursRes", "498, 502"}, {"LabelNiveau", "Impossible"}}, {}},
         {"une seule approche", unSeul, -1, {{"LabelMeilleursRes", "497"}}, {}},
-        {"après l'inventaire", inventaire, -1, {{"LabelBut", "Tous"}, {"LabelMeilleursRes", "-"}}, {"LabelOrdre"}},
+        {"après l'inventaire", inventaire, -1, {{"LabelBut", "Tous"}, {"LabelMeilleursRes", "-"}, {"LabelNiveau", "-"}},
+         {"LabelOrdre"}},
     };
     for (const Cas& c : cas) {
         DonneesRecherche d;

@@ -63,7 +63,7 @@ TEST(VarnelCalcul, SortiePleineDite)
 {
     const std::vector<std::vector<std::string>> commandes = {
         {"--help"}, {"25", "50", "75", "100", "3", "6", "952"}, {"--tous", "1", "2", "3", "4", "5", "6"},
-        {"--atlas", "--premiers", "1", "--fils", "1"}};
+        {"--atlas", "--premiers", "1", "--fils", "1"}, {"--atlas", "--niveaux", "--premiers", "1", "--fils", "1"}};
     for (const auto& arguments : commandes) {
         TamponPlein tampon;
         std::ostream plein(&tampon);
@@ -81,9 +81,33 @@ TEST(VarnelCalcul, ResolutionDetaillee)
     EXPECT_EQ(r.sortie.rfind("2 bon(s) compte(s), 99746 calculs en ", 0), 0u);
     for (const char* ligne : {"\nNbPossibilites=99746\n", "\nNbPossibilitesEtape=48,880,7770,33488,57560\n",
                               "\nNbSolutions=2\n", "\nNbSolutionsPlaques=0,0,0,0,2\n", "\nMeilleurResultat=952\n",
-                              "\nButAtteint=1\n", "\nLibellePlaques=3-6-25-50-75-100.\n", "\n#0 masque=63 somme=",
+                              "\nButAtteint=1\n", "\nLibellePlaques=3-6-25-50-75-100.\nNiveau=Expert\nPlaquesMin=6\n#0 masque=63 somme=",
                               "\n#1 masque=63 "})
         EXPECT_NE(r.sortie.find(ligne), std::string::npos) << ligne;
+
+    // le niveau après les compteurs, tel qu'il se calcule à la main de NbSolutions et NbSolutionsPlaques :
+    // note = (plaques au moins − 1) + 2 pour 1 ou 2 solutions, + 1 pour 3 à 5
+    struct Cas {
+        std::vector<std::string> jeu;
+        const char* compteurs;
+    };
+    const Cas cas[] = {
+        {{"100", "75", "50", "25", "10", "10", "101"}, "NbSolutions=87\nNbSolutionsPlaques=0,1,4,11,71\n"},  // note 2
+        {{"5", "6", "7", "8", "9", "10", "999"}, "NbSolutions=8\nNbSolutionsPlaques=0,0,0,1,7\n"},            // note 4
+        {{"3", "8", "10", "7", "1", "3", "726"}, "NbSolutions=4\nNbSolutionsPlaques=0,0,0,0,4\n"},            // note 6
+        {{"2", "5", "1", "8", "5", "7", "810"}, "NbSolutions=1\nNbSolutionsPlaques=0,0,0,0,1\n"},             // note 7
+        {{"1", "1", "2", "2", "3", "3", "999"}, "ButAtteint=0\n"},
+    };
+    const char* niveaux[] = {"Niveau=Facile\nPlaquesMin=3\n", "Niveau=Moyen\nPlaquesMin=5\n", "Niveau=Difficile\nPlaquesMin=6\n",
+                             "Niveau=Expert\nPlaquesMin=6\n", "Niveau=Impossible\nPlaquesMin=0\n"};
+    for (size_t i = 0; i < std::size(cas); ++i) {
+        std::vector<std::string> arguments{"--details"};
+        arguments.insert(arguments.end(), cas[i].jeu.begin(), cas[i].jeu.end());
+        const std::string sortie = Lancer(arguments).sortie;
+        EXPECT_NE(sortie.find(cas[i].compteurs), std::string::npos) << niveaux[i];
+        const size_t libelle = sortie.find("\nLibellePlaques=");
+        EXPECT_EQ(sortie.find(niveaux[i]), sortie.find('\n', libelle + 1) + 1) << niveaux[i];
+    }
 
     // sans détails : le compte rendu, puis chaque solution suivie d'une ligne vide
     const Resultat simple = Lancer({"100", "7", "1", "3", "9", "8", "101"});
@@ -112,9 +136,9 @@ TEST(VarnelCalcul, ErreursDArguments)
         {{"--atlas", "--premiers", "x"}, "Nombre de tirages incorrect (de 1 à 13243)."},
         {{"--atlas", "--grandes", "25,30"}, "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune)."},
         {{"--atlas", "--grandes", "25,"}, "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune)."},
-        {{"--fils", "2", "1", "2", "3", "4", "5", "6", "700"}, "Les options --fils, --grandes et --premiers ne valent qu'avec --atlas."},
-        {{"--atlas", "1", "2", "3", "4", "5", "6"}, "L'atlas ne prend ni plaques ni autres options que --fils, --grandes et --premiers."},
-        {{"--atlas", "--tous"}, "L'atlas ne prend ni plaques ni autres options que --fils, --grandes et --premiers."},
+        {{"--fils", "2", "1", "2", "3", "4", "5", "6", "700"}, "Les options --niveaux, --fils, --grandes et --premiers ne valent qu'avec --atlas."},
+        {{"--atlas", "1", "2", "3", "4", "5", "6"}, "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers."},
+        {{"--atlas", "--tous"}, "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers."},
     };
     for (const Cas& c : cas) {
         const Resultat r = Lancer(c.arguments);
@@ -131,6 +155,16 @@ TEST(VarnelCalcul, ErreursDArguments)
     const Resultat atlas = Lancer({"--atlas", "--grandes", "aucune", "--premiers", "2", "--fils", "1"});
     EXPECT_EQ(atlas.code, 0);
     EXPECT_EQ(atlas.sortie.rfind("1 1 2 2 3 3 : 0\n1 1 2 2 3 4 : 1\nTotal : 2 tirages, 1798 jeux, 1 faisables (0,06 %)\n", 0), 0u);
+
+    // l'atlas des niveaux : le seul compte faisable de 1 1 2 2 3 4, 108, n'a qu'une solution, à six plaques
+    const Resultat niveaux = Lancer({"--atlas", "--niveaux", "--grandes", "aucune", "--premiers", "2", "--fils", "1"});
+    EXPECT_EQ(niveaux.code, 0);
+    EXPECT_EQ(niveaux.sortie.rfind("1 1 2 2 3 3 : 0 0 0 0 899\n1 1 2 2 3 4 : 0 0 0 1 898\n"
+                                   "Total : 2 tirages, 1798 jeux, 1 faisables (0,06 %)\n", 0), 0u);
+    EXPECT_NE(niveaux.sortie.find("  Difficile : 0 jeux (0,00 % des jeux, 0,00 % des faisables)\n"
+                                  "  Expert : 1 jeux (0,06 % des jeux, 100,00 % des faisables)\n"
+                                  "  Impossible : 1797 jeux (99,94 % des jeux)\n0 grande plaque : 2 tirages"),
+              std::string::npos);
 }
 
 TEST(VarnelCalcul, InventaireSurLaSortieEtEnFichier)

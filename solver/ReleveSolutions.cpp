@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ReleveSolutions.h"
+
+#include "DonneesRecherche.h"
+#include "RechercheCalculs.h"
+
+#include <algorithm>
+
+bool ReleveSolutions::Compter(int32_t compte, int plaques)
+{
+    ReleveCompte& c = comptes_[static_cast<size_t>(compte)];
+    const int avant = c.PlaquesMin;
+    c.PlaquesMin = avant == 0 ? plaques : std::min(avant, plaques);
+    if (c.PlaquesMin != avant)
+        Juger(c);
+    return c.NbSolutions < plafond_;
+}
+
+void ReleveSolutions::Distinguer(int32_t compte, plq_utl calcul)
+{
+    std::vector<plq_utl>& formes = formes_[static_cast<size_t>(compte)];
+    for (const plq_utl& vue : formes)
+        if (MemeSolution(calcul, &vue))
+            return;
+    ReleveCompte& c = comptes_[static_cast<size_t>(compte)];
+    ++c.NbSolutions;
+    // la dernière qu'admet le plafond n'aura plus à servir de comparaison
+    if (c.NbSolutions < plafond_)
+        formes.push_back(std::move(calcul));
+    Juger(c);
+}
+
+namespace {
+
+// but 0 : tous les comptes, comme l'inventaire
+void Relever(const SixEntiers& plaques, int32_t but, ReleveSolutions& releve)
+{
+    DonneesRecherche d;
+    d.Plaques = plaques;
+    d.But = but;
+    d.ModeTousComptes = but == 0;
+    d.ClasserPlaques(ModeClassement::Classe);
+    const EtatCalcul racine = NouvelEtat(CreerFeuillesClassees(d.Plaques, d.PlaqueDeRang));
+    ReleverCalculs(d, racine, releve);
+}
+
+}  // namespace
+
+ReleveCompte ReleverSolutions(const SixEntiers& plaques, int32_t but, int32_t plafond,
+                              const ReleveSolutions::Suffisant& suffisant)
+{
+    ReleveSolutions releve(plafond, suffisant);
+    Relever(plaques, but, releve);
+    return releve.Compte(but);
+}
+
+std::array<ReleveCompte, 1000> ReleverTousComptes(const SixEntiers& plaques, int32_t plafond)
+{
+    ReleveSolutions releve(plafond);
+    Relever(plaques, 0, releve);
+    std::array<ReleveCompte, 1000> comptes{};
+    for (int32_t v = 101; v <= 999; ++v)
+        comptes[static_cast<size_t>(v)] = releve.Compte(v);
+    return comptes;
+}

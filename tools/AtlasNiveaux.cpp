@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "AtlasNiveaux.h"
+
+#include "Atlas.h"
+#include "ReleveSolutions.h"
+
+#include <atomic>
+#include <chrono>
+#include <numeric>
+#include <ostream>
+#include <string>
+#include <thread>
+
+int64_t TotalNiveaux::Tous() const { return std::accumulate(Jeux.begin(), Jeux.end(), int64_t{0}); }
+
+int64_t TotalNiveaux::Faisables() const { return Tous() - Jeux[static_cast<size_t>(NiveauJeu::Impossible) - 1]; }
+
+JeuxParNiveau NiveauxDuTirage(const SixEntiers& plaques)
+{
+    // au-delà de SolutionsSansRarete solutions, le niveau ne change plus : inutile d'en distinguer davantage
+    const auto comptes = ReleverTousComptes(plaques, SolutionsSansRarete);
+    JeuxParNiveau jeux{};
+    for (int32_t v = 101; v <= 999; ++v)
+        ++jeux[static_cast<size_t>(MesurerNiveau(comptes[static_cast<size_t>(v)]).Niveau) - 1];
+    return jeux;
+}
+
+AtlasNiveaux DresserAtlasNiveaux(const std::vector<SixEntiers>& tirages, int fils,
+                                 const std::function<void(int, int)>& progression)
+{
+    AtlasNiveaux atlas;
+    atlas.Lignes.resize(tirages.size());
+    const int total = static_cast<int>(tirages.size());
+    // chaque fil prend le tirage suivant : les tirages à grandes plaques, plus longs, se répartissent d'eux-mêmes
+    std::atomic<int> prochain{0};
+    std::atomic<int> finis{0};
+    std::vector<std::jthread> ouvriers;
+    for (int f = 0; f < std::max(fils, 1); ++f)
+        ouvriers.emplace_back([&] {
+            for (int i; (i = prochain++) < total; ++finis) {
+                LigneAtlasNiveaux& ligne = atlas.Lignes[static_cast<size_t>(i)];
+                ligne.Plaques = tirages[static_cast<size_t>(i)];
+                ligne.Jeux = NiveauxDuTirage(ligne.Plaques);
+            }
+        });
+    while (progression && finis < total) {
+        progression(finis, total);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    ouvriers.clear();
+    if (progression)
+        progression(total, total);
+
+    for (const LigneAtlasNiveaux& ligne : atlas.Lignes)
+        for (TotalNiveaux* t : {&atlas.Total, &atlas.ParGrandes[static_cast<size_t>(NbGrandesPlaques(ligne.Plaques))]}) {
+            ++t->Tirages;
+            for (size_t n = 0; n < t->Jeux.size(); ++n)
+                t->Jeux[n] += ligne.Jeux[n];
+        }
+    return atlas;
+}
+
+namespace {
+
+// « 91,21 % » : la part en centièmes arrondis au plus proche, virgule décimale, sans la locale
+std::string Part(int64_t partie, int64_t tout)
+{
+    const int64_t centiemes = tout == 0 ? 0 : (partie * 20000 + tout) / (2 * tout);
+    const int64_t reste = centiemes % 100;
+    return std::to_string(centiemes / 100) + (reste < 10 ? ",0" : ",") + std::to_string(reste) + " %";
+}
+
+void EcrireTotal(std::ostream& sortie, const TotalNiveaux& t)
+{
+    sortie << t.Tirages << " tirages, " << t.Tous() << " jeux, " << t.Faisables() << " faisables ("
+           << Part(t.Faisables(), t.Tous()) << ")\n";
+    for (size_t n = 0; n < t.Jeux.size(); ++n) {
+        const auto niveau = static_cast<NiveauJeu>(n + 1);
+        sortie << "  " << NomNiveau(niveau) << " : " << t.Jeux[n] << " jeux (" << Part(t.Jeux[n], t.Tous())
+               << " des jeux";
+        if (niveau != NiveauJeu::Impossible)
+            sortie << ", " << Part(t.Jeux[n], t.Faisables()) << " des faisables";
+        sortie << ")\n";
+    }
+}
+
+}  // namespace
+
+void EcrireAtlasNiveaux(std::ostream& sortie, const AtlasNiveaux& atlas)
+{
+    for (const LigneAtlasNiveaux& ligne : atlas.Lignes) {
+        for (int32_t p : ligne.Plaques)
+            sortie << p << ' ';
+        sortie << ':';
+        for (int64_t n : ligne.Jeux)
+            sortie << ' ' << n;
+        sortie << '\n';
+    }
+    sortie << "Total : ";
+    EcrireTotal(sortie, atlas.Total);
+    for (size_t g = 0; g < atlas.ParGrandes.size(); ++g) {
+        sortie << g << (g < 2 ? " grande plaque : " : " grandes plaques : ");
+        EcrireTotal(sortie, atlas.ParGrandes[g]);
+    }
+}
