@@ -9,6 +9,7 @@
 #include "Histo_f.h"
 #include "Infosol_f.h"
 #include "Pavnum_f.h"
+#include "ResumeJour_f.h"
 #include "SaisieChronometree.h"
 #include "Sltscpt_f.h"
 #include "Stats_f.h"
@@ -153,6 +154,7 @@ void TfrmMain::RelierCommandes()
         connect(rubrique, &QAction::triggered, this,
                 [this, rubrique] { RubriqueTireAuSortAvecClick(rubrique->data().toInt()); });
     connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
+    connect(ui->RubriqueJeuDuJour, &QAction::triggered, this, &TfrmMain::RubriqueJeuDuJourClick);
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
     RelierSolutions(ui->RubriqueDuSimpleAuTordu, [this] { RubriqueDuSimpleAuTorduClick(); });
     RelierSolutions(ui->RubriqueDuTorduAuSimple, [this] { RubriqueDuTorduAuSimpleClick(); });
@@ -206,6 +208,10 @@ void TfrmMain::FormShow()
     ReinitialiserJeu();
     if (arguments_.isEmpty())
         return;
+    if (DemandeJeuDuJour(arguments_)) {
+        QTimer::singleShot(0, this, &TfrmMain::RubriqueJeuDuJourClick);
+        return;
+    }
     // la boîte d'erreur ou la recherche viennent une fois la fenêtre affichée
     QTimer::singleShot(0, this, &TfrmMain::LireLigneCommande);
 }
@@ -321,6 +327,7 @@ void TfrmMain::MajCommandes()
         rubrique->setEnabled(c.Compte);
     choixTempsLimite_->Activer(c.Compte);
     ui->RubriqueComptePropose->setEnabled(c.Compte);
+    ui->RubriqueJeuDuJour->setEnabled(c.Compte);
     ui->MenuSolutions->setEnabled(c.Solutions);
     // l'inventaire demande les six plaques d'un jeu posé, comme les deux ordres
     ui->RubriqueSolutionsTousComptes->setEnabled(c.Solutions);
@@ -458,7 +465,41 @@ void TfrmMain::TimerAnimationTimer()
 void TfrmMain::OuvrirSaisieCalcul()
 {
     saisieJoueur_->Ouvrir();
-    EnregistrerStatistiques();
+    if (partie_.JeuDuJourEnCours())
+        FinirJeuDuJour();
+    else
+        EnregistrerStatistiques();
+}
+
+// ----- jeu du jour -----
+
+DateJour TfrmMain::Aujourdhui() const
+{
+    return dateImposee_ ? *dateImposee_ : DateLocale(std::chrono::system_clock::now());
+}
+
+// le jeu de la date du jour, avec l'animation du tirage, puis la saisie contre le temps limite choisi
+void TfrmMain::RubriqueJeuDuJourClick()
+{
+    const DateJour date = Aujourdhui();
+    const bool dejaJoue = false;
+    LancerTirage([this, date, dejaJoue] {
+        partie_.NouveauJeuDuJour(GenererJeuDuJour(date), dejaJoue);
+        if (dejaJoue)
+            PanneauStatut0->setText(QStringLiteral("Jeu du jour déjà joué : compté comme proposé."));
+    });
+}
+
+// le premier essai fini compte : il est résolu aussitôt, donc enregistré, et ne peut plus être recommencé
+// comme s'il n'avait pas eu lieu
+void TfrmMain::FinirJeuDuJour()
+{
+    const JeuDuJour jeu = *partie_.JeuDuJourEnCours();
+    const bool rejoue = partie_.Origine() != OrigineJeu::Jour;
+    Resoudre(OrdreDuSimpleAuTordu);
+    const ResumeJour resume = ResumerJour({}, ResultatDeLEssai(jeu, Donnees()), rejoue, Aujourdhui());
+    TfrmResumeJour boite(resume, this);
+    boite.exec();
 }
 
 // ----- compte proposé -----

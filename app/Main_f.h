@@ -49,6 +49,10 @@ public:
     QTimer& MinuterieAnimation() { return TimerAnimation; }
     // une graine fixe au lieu de l'heure, pour rejouer un tirage
     void ImposerGraine(unsigned graine) { graineImposee_ = graine; }
+    // une date fixe au lieu de celle du calendrier de la machine, pour jouer le jeu d'un jour donné
+    void ImposerDate(DateJour date) { dateImposee_ = date; }
+    // la date du jour pour tout le programme : celle du calendrier, à l'heure locale, ou la date imposée
+    DateJour Aujourdhui() const;
 
     void ReinitialiserJeu();
     // l'inventaire de tous les comptes, avec les mêmes crochets que toute recherche
@@ -85,6 +89,7 @@ public slots:
     void RubriqueTireAuSortDeNiveauClick(NiveauJeu niveau);
     void TimerAnimationTimer();
     void RubriqueCompteProposeClick();
+    void RubriqueJeuDuJourClick();
     void RubriqueDuSimpleAuTorduClick();
     void RubriqueDuTorduAuSimpleClick();
     void SpeedButtonCalcClick();
@@ -140,6 +145,8 @@ private:
     void Parcourir(void (Partie::*aller)());
     void Resoudre(uint8_t ordre);
     void OuvrirSaisieCalcul();
+    // le jeu du jour fini : résolu (il compte alors, une fois), puis sa boîte de résumé
+    void FinirJeuDuJour();
     // le temps limite et son sous-menu, la saisie du joueur avec son temps dans la barre d'état
     void CreerTempsLimite();
     void LireOptions();
@@ -149,6 +156,7 @@ private:
     bool dejaMontree_ = false;
 
     std::optional<unsigned> graineImposee_;
+    std::optional<DateJour> dateImposee_;
     Partie partie_;
     std::unique_ptr<VueJeu> vue_;
     std::unique_ptr<TFichierIni> fichierIni_;

@@ -5,6 +5,7 @@
 
 #include "CheminAide.h"
 #include "LigneCommande.h"
+#include "LigneCommandeFenetre.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -19,6 +20,7 @@ constexpr const char* Aide =
     "Le varnel : l'épreuve des chiffres d'un jeu de lettres et de chiffres.\n"
     "\n"
     "Syntaxe : varnel [Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat]\n"
+    "          varnel --jour\n"
     "          varnel --help | --version\n"
     "\n"
     "Sans argument, la fenêtre s'ouvre sur un jeu vide : « Compte › Tiré au sort » (Ctrl+T) tire\n"
@@ -26,6 +28,8 @@ constexpr const char* Aide =
     "compte sur la ligne de commande, le jeu est résolu dès l'ouverture de la fenêtre.\n"
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
     "\n"
+    "  --jour      ouvre la fenêtre sur le jeu du jour (« Compte › Jeu du jour », Ctrl+J) : le même\n"
+    "              jeu pour tous à la même date, plus dur au fil de la semaine\n"
     "  --help      écrit cette aide et s'arrête\n"
     "  --version   écrit la version et s'arrête\n"
     "\n"
@@ -69,7 +73,7 @@ int DiagnostiquerAide()
 
 int CodeSortie(const QStringList& arguments)
 {
-    if (arguments.isEmpty())
+    if (arguments.isEmpty() || DemandeJeuDuJour(arguments))
         return 0;
     std::vector<std::string> lus;
     for (const QString& a : arguments)

@@ -16,3 +16,8 @@ std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const 
                     QString::fromStdString(jeu.Erreur) + QLatin1Char('\n') + QLatin1String(SyntaxeLigneCommande));
     return std::nullopt;
 }
+
+bool DemandeJeuDuJour(const QStringList& arguments)
+{
+    return arguments.size() == 1 && arguments.front() == QLatin1String(OptionJeuDuJour);
+}

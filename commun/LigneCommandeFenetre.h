@@ -13,3 +13,7 @@ class QWidget;
 // le jeu donné sur la ligne de commande (sans le nom du programme) ; une erreur est dite dans la boîte
 // « Erreur dans les paramètres de la ligne de commande », avec la syntaxe, et ne donne rien
 std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const QStringList& arguments);
+
+// « varnel --jour » : la fenêtre s'ouvre droit sur le jeu du jour
+inline constexpr const char* OptionJeuDuJour = "--jour";
+bool DemandeJeuDuJour(const QStringList& arguments);

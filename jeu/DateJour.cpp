@@ -3,6 +3,7 @@
 #include "DateJour.h"
 
 #include <array>
+#include <ctime>
 
 namespace {
 
@@ -53,4 +54,13 @@ std::string DateEnLettres(DateJour date)
     const unsigned jour = static_cast<unsigned>(date.day());
     return (jour == 1 ? std::string("1er") : std::to_string(jour)) + ' ' +
            NomsMois[static_cast<unsigned>(date.month()) - 1] + ' ' + std::to_string(static_cast<int>(date.year()));
+}
+
+DateJour DateLocale(std::chrono::system_clock::time_point instant)
+{
+    const std::time_t t = std::chrono::system_clock::to_time_t(instant);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return DateJour{std::chrono::year{local.tm_year + 1900}, std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                    std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }

@@ -18,3 +18,6 @@ std::string DateIso(DateJour date);
 
 // « 8 décembre 2026 », « 1er mai 2027 »
 std::string DateEnLettres(DateJour date);
+
+// la date que montre le calendrier de la machine à cet instant, à son heure locale (fuseau de TZ)
+DateJour DateLocale(std::chrono::system_clock::time_point instant);

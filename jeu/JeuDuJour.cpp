@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JeuDuJour.h"
 
-#include "ExecutionRecherche.h"
 #include "GenerateurSplitMix.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -19,16 +19,6 @@ void Tirer(GenerateurSplitMix& generateur, JeuDuJour& jeu)
         jeu.Plaques[k] = reserve[k];
     }
     jeu.But = 101 + static_cast<int32_t>(generateur.Entier(899));
-}
-
-MesureNiveau Mesurer(const JeuDuJour& jeu)
-{
-    DonneesRecherche d;
-    d.Plaques = jeu.Plaques;
-    d.But = jeu.But;
-    d.OrdreSolutions = 1;
-    ExecuterRecherche(d);
-    return MesurerNiveau(d);
 }
 
 int Ecart(NiveauJeu a, NiveauJeu b) { return std::abs(static_cast<int>(a) - static_cast<int>(b)); }
@@ -63,13 +53,20 @@ JeuDuJour GenererJeuDuJour(DateJour date)
     std::optional<JeuDuJour> plusProche;  // le jeu possible tiré le plus près du niveau voulu, pour la borne
     for (int essai = 1;; ++essai) {
         Tirer(generateur, jeu);
-        jeu.Mesure = Mesurer(jeu);
         jeu.Essais = essai;
-        if (jeu.Mesure.Niveau == vise)
-            return jeu;
-        if (jeu.Mesure.Niveau != NiveauJeu::Impossible &&
-            (!plusProche || Ecart(jeu.Mesure.Niveau, vise) < Ecart(plusProche->Mesure.Niveau, vise)))
-            plusProche = jeu;
+        // un jeu plus facile que ce plancher ne serait pas plus près du niveau que le plus proche gardé : sa
+        // mesure s'arrête dès que c'est sûr, et il est passé comme il l'aurait été une fois mesuré en entier
+        const int plancher = plusProche ? std::max(1, static_cast<int>(vise) - Ecart(plusProche->Mesure.Niveau, vise) + 1) : 1;
+        const std::optional<MesureNiveau> mesure =
+            MesurerNiveauAuMoins(jeu.Plaques, jeu.But, static_cast<NiveauJeu>(plancher));
+        if (mesure) {
+            jeu.Mesure = *mesure;
+            if (jeu.Mesure.Niveau == vise)
+                return jeu;
+            if (jeu.Mesure.Niveau != NiveauJeu::Impossible &&
+                (!plusProche || Ecart(jeu.Mesure.Niveau, vise) < Ecart(plusProche->Mesure.Niveau, vise)))
+                plusProche = jeu;
+        }
         if (essai >= EssaisMaxJeuDuJour && plusProche) {
             plusProche->Essais = essai;
             return *plusProche;

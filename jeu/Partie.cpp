@@ -38,6 +38,7 @@ void Partie::Reinitialiser()
     statsAEnregistrer_ = false;
     joueurTermine_ = false;
     limite_ = LimiteTemps();
+    jeuDuJour_.reset();
 }
 
 // le calcul d'un joueur d'un autre jeu ne se compare pas à celui-ci
@@ -68,10 +69,18 @@ TirageDeNiveau Partie::NouveauJeuTireDeNiveau(NiveauJeu niveau, int essaisMax)
     return tirage;
 }
 
-// le tirage et le pavé partagent la phase TirageEnCours ; l'origine dit lequel des deux est en cours
+void Partie::NouveauJeuDuJour(const JeuDuJour& jeu, bool dejaJoue)
+{
+    CommencerNouveauJeu(PhaseJeu::TirageEnCours);
+    tirage_.Demarrer(JeuTire{jeu.Plaques, jeu.But});
+    jeuDuJour_ = jeu;
+    origine_ = dejaJoue ? OrigineJeu::Propose : OrigineJeu::Jour;
+    statsAEnregistrer_ = true;
+}
+
 PasTirage Partie::AvancerTirage()
 {
-    if (phase_ != PhaseJeu::TirageEnCours || origine_ != OrigineJeu::TireAuSort)
+    if (!AnimationEnCours())
         return {};
     const PasTirage pas = tirage_.Avancer();
     donnees_.Plaques = tirage_.Plaques();

@@ -5,6 +5,7 @@
 #include "CommandesJeu.h"
 #include "DonneesRecherche.h"
 #include "ExecutionRecherche.h"
+#include "JeuDuJour.h"
 #include "LimiteTemps.h"
 #include "PropositionJeu.h"
 #include "Statistiques.h"
@@ -21,6 +22,7 @@ enum class OrigineJeu : uint8_t {
     Aucune = 0,  // aucun jeu, ou jeu de la ligne de commande
     TireAuSort = 1,
     Propose = 2,
+    Jour = 3,  // le premier essai du jeu du jour, ce jour-là
 };
 
 // la graine du générateur à chaque remise à zéro : l'heure, en secondes
@@ -52,6 +54,10 @@ public:
     OrigineJeu Origine() const { return origine_; }
     PhaseJeu Phase() const { return phase_; }
     const TirageAuSort& Tirage() const { return tirage_; }
+    // l'animation d'un tirage tourne (le pavé, qui partage la phase, n'a pas encore d'origine)
+    bool AnimationEnCours() const { return phase_ == PhaseJeu::TirageEnCours && origine_ != OrigineJeu::Aucune; }
+    // le jeu du jour en cours (même rejoué), jusqu'au jeu suivant
+    const std::optional<JeuDuJour>& JeuDuJourEnCours() const { return jeuDuJour_; }
     // les commandes permises dans la phase, et les flèches selon la solution montrée
     EtatCommandes Commandes() const { return CommandesDeLaPhase(phase_); }
     EtatNavigation Navigation() const;
@@ -65,6 +71,9 @@ public:
     // de grandes plaques) sont essayés avant l'animation, qui finit ensuite sur celui qui a le niveau,
     // ou sur le plus proche trouvé ; le temps limite choisi vaut comme pour tout tirage
     TirageDeNiveau NouveauJeuTireDeNiveau(NiveauJeu niveau, int essaisMax = EssaisTirageDeNiveau);
+    // le jeu du jour, par l'animation du tirage qui finit sur lui ; le temps limite choisi vaut comme pour tout
+    // tirage. Il compte comme jeu du jour, ou, quand le jeu de cette date a déjà été joué, comme un jeu proposé
+    void NouveauJeuDuJour(const JeuDuJour& jeu, bool dejaJoue);
     // un pas de 50 ms de l'animation ; au dernier, le jeu est posé
     PasTirage AvancerTirage();
     // le pavé s'ouvre sur un jeu vide ; chaque touche est reprise par SuivreProposition, le compte complet
@@ -137,6 +146,7 @@ private:
     std::function<unsigned()> graine_;
     DonneesRecherche donnees_;
     TirageAuSort tirage_;
+    std::optional<JeuDuJour> jeuDuJour_;
     std::array<bool, 6> plaquesCachees_{true, true, true, true, true, true};
     PhaseJeu phase_ = PhaseJeu::AucunJeu;
     OrigineJeu origine_ = OrigineJeu::Aucune;

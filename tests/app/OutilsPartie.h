@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Calcul_f.h"
+#include "Horloge.h"
 #include "Main_f.h"
 #include "OutilsFenetres.h"
 
@@ -14,6 +15,13 @@
 #include <string>
 
 inline const QString TitreSaisie = QStringLiteral("Saisie du calcul");
+
+// l'horloge du programme tenue à la main le temps d'un essai
+struct HorlogeReglee {
+    HorlogeReglee() { DefinirHorloge([this] { return maintenant; }); }
+    ~HorlogeReglee() { DefinirHorloge({}); }
+    int32_t maintenant = 100000;
+};
 
 // mène le tirage de la fenêtre pas à pas jusqu'à la saisie, où agit « jouer » (rien : la saisie est fermée)
 inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)>& jouer = {})

@@ -1,11 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// le jeu du jour : des dates épinglées, les dates, la série sur des historiques faits à la main, le texte à partager
+// le jeu du jour : des dates épinglées, les dates, la série sur des historiques faits à la main, le texte à partager,
+// la partie du jour et son résumé
 #include "JeuDuJour.h"
+#include "Partie.h"
+#include "ResumeJour.h"
 #include "SerieJours.h"
 #include "TextePartage.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
 
 static DateJour Date(const char* iso) { return *LireDate(iso); }
 
@@ -32,6 +38,22 @@ TEST(JeuDuJour, DatesLuesEtEcrites)
     EXPECT_EQ(DateEnLettres(Date("2026-12-08")) + ", " + DateEnLettres(Date("2027-08-01")), "8 décembre 2026, 1er août 2027");
     for (const char* fausse : {"2026-02-29", "2026-13-01", "0000-01-01", "2026-1-08", "2026-12-08 ", "+026-12-08"})
         EXPECT_FALSE(LireDate(fausse)) << fausse;
+}
+
+// le jour est celui du calendrier local : 23 h 30 en temps universel, le 8, est déjà le 9 à Paris en hiver
+TEST(JeuDuJour, DateLocale)
+{
+    using namespace std::chrono;
+    const sys_seconds instant = sys_days{year{2026} / December / 8} + hours{23} + minutes{30};
+    std::string dates;
+    for (const char* fuseau : {"UTC0", "CET-1", "EST5"}) {
+        setenv("TZ", fuseau, 1);
+        tzset();
+        dates += DateIso(DateLocale(instant)) + ' ';
+    }
+    unsetenv("TZ");
+    tzset();
+    EXPECT_EQ(dates, "2026-12-08 2026-12-09 2026-12-08 ");
 }
 
 // aujourd'hui : le 10 décembre 2026 ; jours trouvés (T) ou manqués (M), dans l'ordre d'enregistrement
@@ -72,4 +94,59 @@ TEST(JeuDuJour, TexteAPartager)
     EXPECT_EQ(texte(0, 23450, 1), "trouvé en 23,5 s — série d'un jour");
     EXPECT_EQ(texte(3, 41200, 0), "à 3 près");
     EXPECT_EQ(texte(std::nullopt, 30000, 0), "non trouvé");
+}
+
+// le jeu du jour passe par l'animation du tirage, qui finit sur le jeu de la date, avec le temps limite choisi ;
+// déjà joué ce jour-là, il compte comme un jeu proposé
+TEST(JeuDuJour, PartieDuJour)
+{
+    const JeuDuJour jeu = GenererJeuDuJour(Date("2026-12-11"));
+    for (const bool dejaJoue : {false, true}) {
+        Partie partie([] { return 7u; });
+        partie.ChoisirTempsLimite(45);
+        partie.NouveauJeuDuJour(jeu, dejaJoue);
+        int pas = 0;
+        while (partie.AnimationEnCours() && ++pas < 1000)
+            partie.AvancerTirage();
+        EXPECT_EQ(std::tuple(partie.Plaques(), partie.But(), partie.Phase()),
+                  std::tuple(SixEntiers{3, 25, 8, 9, 7, 6}, 923, PhaseJeu::JeuPose));
+        EXPECT_EQ(partie.Origine(), dejaJoue ? OrigineJeu::Propose : OrigineJeu::Jour);
+        EXPECT_EQ(partie.TempsLimite(), 45);
+        EXPECT_TRUE(partie.StatistiquesEnAttente() && partie.JeuDuJourEnCours());
+        partie.NouveauJeuTire();
+        EXPECT_FALSE(partie.JeuDuJourEnCours());
+    }
+}
+
+// la boîte après un jeu du jour, le 10 décembre 2026 : jeux du jour de l'historique (T trouvé, Mn à n près),
+// l'essai qui vient de finir, rejoué ou non
+TEST(JeuDuJour, Resume)
+{
+    const auto resultat = [](const std::string& jeu) {
+        ResultatJour r;
+        r.Date = Date(("2026-12-" + jeu.substr(jeu.size() - 2)).c_str());
+        r.Niveau = NiveauJeu::Moyen;
+        if (jeu[0] == 'T')
+            r.Ecart = 0;
+        else if (jeu[0] == 'M')
+            r.Ecart = std::stoi(jeu.substr(1, jeu.size() - 3));
+        r.TempsJoueur = 23400;
+        return r;
+    };
+    const std::tuple<std::vector<std::string>, const char*, bool, const char*> cas[] = {
+        {{"T08", "T09"}, "T10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Série en cours : 3 jours|Plus longue série : 3 jours"},
+        {{"T08", "T09", "T10"}, "T10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Série en cours : 3 jours|Plus longue série : 3 jours"},
+        {{"T09", "M310"}, "T10", true, "Jeu du 10 décembre 2026 (Moyen)|Résultat du premier essai : à 3 près|Série en cours : 0 jour|Plus longue série : 1 jour|Déjà joué ce jour-là : cet essai compte comme un jeu proposé."},
+        {{}, "-10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : non trouvé|Série en cours : 0 jour|Plus longue série : 0 jour"},
+        {{"T08"}, "T09", false, "Jeu du 9 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Série en cours : 2 jours|Plus longue série : 2 jours"},
+    };
+    for (const auto& [historique, essai, rejoue, attendu] : cas) {
+        std::vector<ResultatJour> enregistres;
+        for (const std::string& jeu : historique)
+            enregistres.push_back(resultat(jeu));
+        std::string lignes;
+        for (const std::string& l : LignesResume(ResumerJour(enregistres, resultat(essai), rejoue, Date("2026-12-10"))))
+            lignes += (lignes.empty() ? "" : "|") + l;
+        EXPECT_EQ(lignes, attendu) << essai;
+    }
 }
