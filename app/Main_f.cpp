@@ -475,7 +475,7 @@ void TfrmMain::OuvrirSaisieCalcul()
 
 DateJour TfrmMain::Aujourdhui() const
 {
-    return dateImposee_ ? *dateImposee_ : DateLocale(std::chrono::system_clock::now());
+    return dateImposee_ ? *dateImposee_ : JourLocal(std::chrono::system_clock::now());
 }
 
 // le jeu de la date du jour, avec l'animation du tirage, puis la saisie contre le temps limite choisi

@@ -56,7 +56,7 @@ std::string DateEnLettres(DateJour date)
            NomsMois[static_cast<unsigned>(date.month()) - 1] + ' ' + std::to_string(static_cast<int>(date.year()));
 }
 
-DateJour DateLocale(std::chrono::system_clock::time_point instant)
+DateJour JourLocal(std::chrono::system_clock::time_point instant)
 {
     const std::time_t t = std::chrono::system_clock::to_time_t(instant);
     std::tm local{};

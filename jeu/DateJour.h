@@ -20,4 +20,4 @@ std::string DateIso(DateJour date);
 std::string DateEnLettres(DateJour date);
 
 // la date que montre le calendrier de la machine à cet instant, à son heure locale (fuseau de TZ)
-DateJour DateLocale(std::chrono::system_clock::time_point instant);
+DateJour JourLocal(std::chrono::system_clock::time_point instant);

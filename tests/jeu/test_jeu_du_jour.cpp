@@ -49,7 +49,7 @@ TEST(JeuDuJour, DateLocale)
     for (const char* fuseau : {"UTC0", "CET-1", "EST5"}) {
         setenv("TZ", fuseau, 1);
         tzset();
-        dates += DateIso(DateLocale(instant)) + ' ';
+        dates += DateIso(JourLocal(instant)) + ' ';
     }
     unsetenv("TZ");
     tzset();
