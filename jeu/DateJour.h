@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,11 @@ std::optional<DateJour> LireDate(const std::string& texte);
 
 // « 2026-12-08 »
 std::string DateIso(DateJour date);
+
+// 20261208 : le nombre AAAAMMJJ d'une date (graine de son jeu du jour, et sa forme dans l'historique)
+int32_t NombreDate(DateJour date);
+// la date d'un nombre AAAAMMJJ ; rien s'il ne dit pas une date du calendrier
+std::optional<DateJour> DateDuNombre(int64_t nombre);
 
 // « 8 décembre 2026 », « 1er mai 2027 »
 std::string DateEnLettres(DateJour date);

@@ -45,9 +45,7 @@ NiveauJeu NiveauDuJour(std::chrono::weekday jour)
 JeuDuJour GenererJeuDuJour(DateJour date)
 {
     const NiveauJeu vise = NiveauDuJour(std::chrono::weekday{std::chrono::sys_days{date}});
-    const uint64_t graine = static_cast<uint64_t>(static_cast<int>(date.year())) * 10000 +
-                            static_cast<unsigned>(date.month()) * 100 + static_cast<unsigned>(date.day());
-    GenerateurSplitMix generateur(graine);
+    GenerateurSplitMix generateur(static_cast<uint64_t>(NombreDate(date)));
     JeuDuJour jeu;
     jeu.Date = date;
     std::optional<JeuDuJour> plusProche;  // le jeu possible tiré le plus près du niveau voulu, pour la borne
