@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ModeleHistorique.h"
+
+#include <QSortFilterProxyModel>
+
+// ce que montre le tableau de l'historique : les jeux que le filtre retient (FiltreHistorique::Accepte),
+// rangés par la clé de tri de la colonne choisie ; un jeu ajouté au modèle prend sa place sans rien retrier
+class FiltreTriHistorique : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit FiltreTriHistorique(ModeleHistorique& source, QObject* parent = nullptr);
+
+    const FiltreHistorique& Filtre() const { return filtre_; }
+    void Filtrer(const FiltreHistorique& filtre);
+    // le jeu d'une ligne du tableau, nul pour un indice qui n'en montre pas
+    const LigneHistorique* LigneDe(const QModelIndex& index) const;
+
+protected:
+    bool filterAcceptsRow(int ligne, const QModelIndex& parent) const override;
+    bool lessThan(const QModelIndex& gauche, const QModelIndex& droite) const override;
+
+private:
+    const ModeleHistorique& source_;
+    FiltreHistorique filtre_;
+};
