@@ -114,6 +114,8 @@ void JeuEnregistreFenetreOuverte(benchmark::State& etat)
     fenetre.show();
     QApplication::processEvents();
     const JeuFini jeu(JeuDEssai());
+    // les jeux du remplissage, que varnel.ini ne compte pas encore, une fois pour toutes
+    EnregistrerJeu(fichier, historique, jeu);
     for (auto _ : etat) {
         const BilanEnregistrement bilan = EnregistrerJeu(fichier, historique, jeu);
         if (bilan.Historique || bilan.Statistiques)

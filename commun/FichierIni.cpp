@@ -33,7 +33,8 @@ constexpr int VerrouAbandonneMs = 8000;
 QString CheminVerrouDe(const QString& chemin) { return chemin + QStringLiteral(".verrou"); }
 
 // un verrou vide, vieux d'une seconde, que nul ne tient : son programme a été arrêté net entre la création
-// du fichier et l'écriture de son numéro de processus, qui seul permet à QLockFile de le voir abandonné
+// du fichier et l'écriture de son numéro de processus, qui seul permet à QLockFile de le voir abandonné (le
+// verrou « .rmlock » que QLockFile prend pour retirer un verrou abandonné peut rester ainsi lui aussi)
 bool VerrouVideAbandonne(const QString& chemin)
 {
     const QByteArray nom = QFile::encodeName(chemin);
@@ -56,8 +57,11 @@ bool PrendreVerrou(QLockFile& verrou, const QString& chemin, int attenteMs)
     for (;;) {
         if (verrou.tryLock(std::clamp(attenteMs - static_cast<int>(attente.elapsed()), 0, 100)))
             return true;
+        const QString retrait = chemin + QStringLiteral(".rmlock");
         if (VerrouVideAbandonne(chemin))
             verrou.removeStaleLockFile();
+        else if (VerrouVideAbandonne(retrait))
+            QFile::remove(retrait);
         else if (attente.elapsed() >= attenteMs)
             return false;
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QSqlQuery;
+struct sqlite3;
 
 // ce qu'il faut dire à l'utilisateur après l'ouverture de l'historique
 struct AvisHistorique {
@@ -83,12 +84,15 @@ private:
     bool MettreAJour();
     void LireIdentite();
     void PasserEnLectureSeule(const QString& raison, const AvisHistorique& avis);
+    sqlite3* Sqlite();
     // toute écriture passe ici, refusée d'emblée quand l'historique ne s'écrit pas ; la raison d'un échec
     std::optional<QString> Transaction(const std::function<bool(QSqlQuery&)>& ecrire);
 
     QString chemin_;
     QString nomConnexion_;
     QSqlDatabase base_;
+    sqlite3* sqlite_ = nullptr;
+    bool sqliteVerifie_ = false;
     bool lectureSeule_ = false;
     int versionFichier_ = 0;
     int64_t identifiant_ = 0;

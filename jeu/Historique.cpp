@@ -72,7 +72,7 @@ LigneHistorique LigneDuJeu(const DonneesRecherche& d, OrigineJeu origine, int32_
     l.TempsPremiereSolution = d.TempsPremiereSolution;
     l.TempsToutesSolutions = d.TempsTotal;
     if (l.Joue())
-        l.RangJoueur = positionJoueur < 0 ? 0 : int64_t{positionJoueur} + 1;
+        l.RangJoueur = positionJoueur < 0 ? 0 : positionJoueur + 1;
     return l;
 }
 

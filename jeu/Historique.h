@@ -29,14 +29,14 @@ struct LigneHistorique {
     int32_t NbPossibilites = 0;  // calculs envisagés
     std::optional<int32_t> ResultatJoueur;  // rien quand le joueur n'a pas fait de calcul
     int32_t TempsJoueur = 0;                // ms ; 0 quand le temps n'a pas été pris (saisie fermée par sa case)
-    std::optional<int64_t> PlaceSolutions;  // comme la fenêtre d'informations : parmi les solutions…
-    std::optional<int64_t> PlaceCalculs;    // …et parmi les calculs envisagés
+    std::optional<int32_t> PlaceSolutions;  // comme la fenêtre d'informations : parmi les solutions…
+    std::optional<int32_t> PlaceCalculs;    // …et parmi les calculs envisagés
     std::optional<int32_t> LimiteTemps;     // secondes ; rien : pas de limite
     // ce que le jeu ajoute encore aux statistiques : rien pour les jeux enregistrés avant qu'on les garde,
     // que les statistiques comptaient déjà
     std::optional<int32_t> TempsPremiereSolution;  // ms
     std::optional<int32_t> TempsToutesSolutions;   // ms
-    std::optional<int64_t> RangJoueur;  // place du calcul du joueur dans la liste, 0 hors de la liste ; rien sans calcul
+    std::optional<int32_t> RangJoueur;  // place du calcul du joueur dans la liste, 0 hors de la liste ; rien sans calcul
 
     bool operator==(const LigneHistorique&) const = default;
 
