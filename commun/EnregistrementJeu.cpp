@@ -10,68 +10,94 @@
 
 #include <algorithm>
 
+namespace {
+
+// ce que le contenu lu de varnel.ini doit encore recevoir de l'historique
+struct Retard {
+    std::vector<LigneHistorique> Jeux;
+    RepereHistorique Repere;  // le repère qui les comprend
+    bool AEcrire = false;
+};
+
+// les jeux de l'historique que varnel.ini ne compte pas : ceux d'après la version 3 du fichier (les plus
+// anciens ont été comptés à leur enregistrement), et d'après le repère quand il est celui de ce fichier.
+// Sans repère de ce fichier alors qu'un varnel.ini en a déjà compté des jeux, varnel.ini a été effacé (les
+// statistiques remises à zéro) ou vient d'ailleurs : les jeux déjà là n'y entrent pas, sauf jeuEnregistre
+// (le numéro de la ligne qui vient d'être écrite, 0 au démarrage)
+Retard JeuxEnRetard(const TFichierIni& fichier, THistoriqueJeux& historique, int64_t jeuEnregistre, QString& erreur)
+{
+    int64_t depuis = historique.DernierJeuDejaCompte();
+    const std::optional<RepereHistorique> repere = fichier.LireRepere();
+    if (repere && repere->Identifiant == historique.Identifiant())
+        depuis = std::max(depuis, repere->DernierJeu);
+    else if (historique.StatistiquesEcrites())
+        depuis = std::max(depuis, jeuEnregistre > 0 ? jeuEnregistre - 1 : historique.DernierNumero());
+    Retard retard;
+    retard.Jeux = historique.Lire(depuis, &erreur);
+    retard.Repere = {historique.Identifiant(), retard.Jeux.empty() ? depuis : retard.Jeux.back().Numero};
+    // le repère posé d'emblée après une remise à zéro, pour que les jeux qui suivent s'y comptent
+    retard.AEcrire = !retard.Jeux.empty() || (historique.StatistiquesEcrites() && repere != retard.Repere);
+    return retard;
+}
+
+// les jeux de l'historique que varnel.ini ne compte pas encore y sont ajoutés, avec le repère du dernier
+std::optional<QString> Accorder(TFichierIni& fichier, THistoriqueJeux& historique, int64_t jeuEnregistre)
+{
+    // d'abord sans le verrou : le plus souvent tout est d'accord, et rien n'attend un autre exemplaire
+    QString erreur;
+    if (!JeuxEnRetard(fichier, historique, jeuEnregistre, erreur).AEcrire && erreur.isEmpty())
+        return std::nullopt;
+    QString raison;
+    const bool accorde = fichier.Modifier(
+        [&](QString* pourquoi) {
+            erreur.clear();
+            const Retard retard = JeuxEnRetard(fichier, historique, jeuEnregistre, erreur);
+            if (!erreur.isEmpty()) {
+                *pourquoi = QStringLiteral("L'historique ne peut pas être lu (%1).").arg(erreur);
+                return TFichierIni::Modification::Renoncer;
+            }
+            if (!retard.AEcrire)
+                return TFichierIni::Modification::Rien;
+            CumulsStat somme;
+            for (const LigneHistorique& l : retard.Jeux)
+                AjouterCumuls(somme, MontantsJeu(l));
+            fichier.AjouterAuxCumuls(somme);
+            fichier.EcrireRepere(retard.Repere);
+            return TFichierIni::Modification::Ecrire;
+        },
+        &raison);
+    if (!accorde)
+        return raison;
+    historique.MarquerStatistiquesEcrites();
+    return std::nullopt;
+}
+
+}  // namespace
+
 BilanEnregistrement EnregistrerJeu(TFichierIni& fichier, THistoriqueJeux& historique, const JeuFini& jeu)
 {
     BilanEnregistrement bilan;
     if (!historique.Ouvrir())
         bilan.Historique = historique.Raison();
-    else if (!historique.LectureSeule())
-        bilan.Historique = historique.Ajouter(jeu.Ligne);
-    bilan.LigneEcrite = historique.Ouvrir() && !historique.LectureSeule() && !bilan.Historique;
+    int64_t numero = 0;
+    if (!bilan.Historique && !historique.LectureSeule())
+        bilan.Historique = historique.Ajouter(jeu.Ligne, &numero);
+    bilan.LigneEcrite = numero > 0;
     QString raison;
     if (bilan.LigneEcrite) {
-        bilan.Statistiques = AccorderStatistiques(fichier, historique);
+        bilan.Statistiques = Accorder(fichier, historique, numero);
     } else if (!fichier.AjouterCumuls(jeu.Cumuls, &raison)) {
         bilan.Statistiques = raison;
     }
     return bilan;
 }
 
-namespace {
-
-// les jeux de l'historique que le contenu lu de varnel.ini ne compte pas : ceux d'après la version 3 du
-// fichier (les plus anciens étaient comptés à leur enregistrement), et d'après le repère quand il est celui
-// de ce fichier (un autre historique n'a rien de compté ici)
-std::vector<LigneHistorique> JeuxEnRetard(const TFichierIni& fichier, THistoriqueJeux& historique, QString& erreur)
-{
-    int64_t depuis = historique.DernierJeuDejaCompte();
-    const std::optional<RepereHistorique> repere = fichier.LireRepere();
-    if (repere && repere->Identifiant == historique.Identifiant())
-        depuis = std::max(depuis, repere->DernierJeu);
-    return historique.Lire(depuis, &erreur);
-}
-
-}  // namespace
-
 std::optional<QString> AccorderStatistiques(TFichierIni& fichier, THistoriqueJeux& historique)
 {
     // un historique absent n'a rien à rattraper : il n'est pas créé pour si peu
     if (!historique.Existe() || !historique.Ouvrir() || historique.Identifiant() == 0)
         return std::nullopt;
-    // d'abord sans le verrou : le plus souvent tout est d'accord, et rien n'attend un autre exemplaire
-    QString erreur;
-    if (JeuxEnRetard(fichier, historique, erreur).empty() && erreur.isEmpty())
-        return std::nullopt;
-    QString raison;
-    const bool accorde = fichier.Modifier(
-        [&](QString* pourquoi) {
-            erreur.clear();
-            const std::vector<LigneHistorique> enRetard = JeuxEnRetard(fichier, historique, erreur);
-            if (!erreur.isEmpty()) {
-                *pourquoi = QStringLiteral("L'historique ne peut pas être lu (%1).").arg(erreur);
-                return TFichierIni::Modification::Renoncer;
-            }
-            if (enRetard.empty())
-                return TFichierIni::Modification::Rien;
-            CumulsStat somme;
-            for (const LigneHistorique& l : enRetard)
-                AjouterCumuls(somme, MontantsJeu(l));
-            fichier.AjouterAuxCumuls(somme);
-            fichier.EcrireRepere({historique.Identifiant(), enRetard.back().Numero});
-            return TFichierIni::Modification::Ecrire;
-        },
-        &raison);
-    return accorde ? std::nullopt : std::optional<QString>(raison);
+    return Accorder(fichier, historique, 0);
 }
 
 void DireAvisHistorique(QWidget* fenetre, THistoriqueJeux& historique)

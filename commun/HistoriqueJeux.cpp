@@ -435,13 +435,36 @@ void THistoriqueJeux::LireIdentite()
 {
     identifiant_ = 0;
     dejaCompte_ = 0;
+    statistiquesEcrites_ = false;
     if (versionFichier_ < 3)
         return;
     QSqlQuery q(base_);
-    if (!q.exec(QStringLiteral("SELECT cle, valeur FROM reglages WHERE cle IN ('identifiant', 'deja_comptes')")))
+    if (!q.exec(QStringLiteral("SELECT cle, valeur FROM reglages WHERE cle IN ('identifiant', 'deja_comptes', "
+                               "'statistiques_ecrites')")))
         return;
-    while (q.next())
-        (q.value(0).toString() == QLatin1String("identifiant") ? identifiant_ : dejaCompte_) = q.value(1).toLongLong();
+    while (q.next()) {
+        const QString cle = q.value(0).toString();
+        if (cle == QLatin1String("identifiant"))
+            identifiant_ = q.value(1).toLongLong();
+        else if (cle == QLatin1String("deja_comptes"))
+            dejaCompte_ = q.value(1).toLongLong();
+        else
+            statistiquesEcrites_ = true;
+    }
+}
+
+void THistoriqueJeux::MarquerStatistiquesEcrites()
+{
+    if (!statistiquesEcrites_)
+        statistiquesEcrites_ = !EcrireReglage(QStringLiteral("statistiques_ecrites"), "1");
+}
+
+int64_t THistoriqueJeux::DernierNumero()
+{
+    if (!Ouvrir())
+        return 0;
+    QSqlQuery q(base_);
+    return q.exec(QStringLiteral("SELECT coalesce(max(numero), 0) FROM jeux")) && q.next() ? q.value(0).toLongLong() : 0;
 }
 
 bool THistoriqueJeux::MettreDeCote(const QString& pourquoi)
@@ -514,6 +537,9 @@ std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreu
     };
     if (!Ouvrir())
         return echec(raison_);
+    // un fichier vide qu'on n'a pas pu préparer (dossier fermé) n'a pas encore de jeux
+    if (versionFichier_ < 1)
+        return lignes;
     const std::vector<const ColonneHistorique*> colonnes = ColonnesEnregistrees(std::min(versionFichier_, VersionSchema));
     const QByteArray compte = "SELECT count(*) FROM jeux WHERE numero > ?";
     const QByteArray requete =

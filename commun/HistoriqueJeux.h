@@ -63,6 +63,11 @@ public:
     // statistiques comptaient déjà quand le fichier y est passé
     int64_t Identifiant() const { return identifiant_; }
     int64_t DernierJeuDejaCompte() const { return dejaCompte_; }
+    // un varnel.ini a déjà compté des jeux de ce fichier ; l'être est noté une fois pour toutes
+    bool StatistiquesEcrites() const { return statistiquesEcrites_; }
+    void MarquerStatistiquesEcrites();
+    // le numéro du jeu le plus récent, 0 sans jeu
+    int64_t DernierNumero();
 
     // ajoute un jeu, en une transaction ; rend la raison de l'échec, rien quand le jeu est enregistré (son
     // numéro dans numero)
@@ -97,6 +102,7 @@ private:
     int versionFichier_ = 0;
     int64_t identifiant_ = 0;
     int64_t dejaCompte_ = 0;
+    bool statistiquesEcrites_ = false;
     QString raison_;
     QString misDeCote_;
     std::optional<AvisHistorique> avis_;

@@ -111,8 +111,9 @@ void TfrmHistorique::CreerGraphique()
     auto* vue = new QChartView(graphique_, this);
     vue->setObjectName(QStringLiteral("VueGraphique"));
     vue->setRenderHint(QPainter::Antialiasing);
-    // assez petit pour que toute la fenêtre tienne sur un petit écran (ou un écran agrandi deux fois)
-    vue->setMinimumHeight(150);
+    // assez haut pour que les graduations ne soient pas abrégées, assez petit pour que toute la fenêtre
+    // tienne sur un petit écran (ou un écran agrandi deux fois)
+    vue->setMinimumHeight(200);
     vueGraphique_ = vue;
 }
 

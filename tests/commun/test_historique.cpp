@@ -301,27 +301,27 @@ private slots:
 
     void accord_data()
     {
-        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QByteArray>("ini");  // vide : pas de fichier ; @ : l'identifiant de l'historique
+        QTest::addColumn<bool>("dejaEcrites");  // un varnel.ini a déjà compté des jeux de cet historique
         QTest::addColumn<int64_t>("recherches");
         QTest::addColumn<bool>("reecrit");
         // l'historique : le jeu 7 d'une version précédente, puis deux jeux de celle-ci (8 et 9)
-        QTest::newRow("sans repère : seuls les jeux d'après la mise à jour") << QByteArray("[Statistiques]\nRecherchesM=1\n")
-                                                                              << int64_t{3} << true;
-        QTest::newRow("repère en retard d'un jeu") << QByteArray("[Statistiques]\nRecherchesM=2\n[Historique]\n"
-                                                                 "Identifiant=@\nDernierJeuCompte=8\n")
-                                                   << int64_t{3} << true;
-        QTest::newRow("d'accord : rien n'est écrit") << QByteArray("[Statistiques]\nRecherchesM=3\n[Historique]\n"
-                                                                   "Identifiant=@\nDernierJeuCompte=9\n")
-                                                     << int64_t{3} << false;
-        QTest::newRow("repère d'un autre historique") << QByteArray("[Statistiques]\nRecherchesM=10\n[Historique]\n"
-                                                                    "Identifiant=5\nDernierJeuCompte=50\n")
-                                                      << int64_t{12} << true;
+        QTest::newRow("sans repère : seuls les jeux d'après la mise à jour")
+            << QByteArray("[Statistiques]\nRecherchesM=1\n") << false << int64_t{3} << true;
+        QTest::newRow("d'accord : rien n'est écrit")
+            << QByteArray("[Statistiques]\nRecherchesM=3\n[Historique]\nIdentifiant=@\nDernierJeuCompte=9\n") << true
+            << int64_t{3} << false;
+        QTest::newRow("historique neuf, repère d'un autre")
+            << QByteArray("[Statistiques]\nRecherchesM=10\n[Historique]\nIdentifiant=5\nDernierJeuCompte=50\n")
+            << false << int64_t{12} << true;
+        QTest::newRow("varnel.ini effacé : les statistiques repartent de zéro") << QByteArray() << true << int64_t{0} << true;
     }
 
     // au démarrage, varnel.ini reçoit les jeux de l'historique qu'il ne compte pas, et eux seuls
     void accord()
     {
         QFETCH(QByteArray, ini);
+        QFETCH(bool, dejaEcrites);
         QFETCH(int64_t, recherches);
         QFETCH(bool, reecrit);
         QTemporaryDir dossier;
@@ -330,8 +330,11 @@ private slots:
         THistoriqueJeux historique(dossier.path());
         for (int n = 0; n < 2; ++n)
             QCOMPARE(historique.Ajouter(LigneEssai(n)), std::nullopt);
+        if (dejaEcrites)
+            historique.MarquerStatistiquesEcrites();
         const QString fichierIni = dossier.filePath(QStringLiteral("varnel.ini"));
-        EcrireFichier(fichierIni, ini.replace('@', QByteArray::number(static_cast<qlonglong>(historique.Identifiant()))));
+        if (!ini.isEmpty())
+            EcrireFichier(fichierIni, ini.replace('@', QByteArray::number(static_cast<qlonglong>(historique.Identifiant()))));
         TFichierIni fichier(fichierIni);
         QCOMPARE(AccorderStatistiques(fichier, historique), std::nullopt);
         QCOMPARE(TFichierIni(fichierIni).LireCumuls()[Cumul::RecherchesM], recherches);
@@ -415,7 +418,6 @@ private slots:
         QTest::addColumn<QString>("nature");
         QTest::newRow("tube nommé") << "tube";
         QTest::newRow("lien vers un périphérique") << "peripherique";
-        QTest::newRow("dossier") << "dossier";
     }
 
     // un tube ou un périphérique au nom de l'historique n'est jamais ouvert (ni attendu ni lu sans fin) ; la
@@ -427,10 +429,8 @@ private slots:
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
         if (nature == QLatin1String("tube"))
             QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0644), 0);
-        else if (nature == QLatin1String("peripherique"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), chemin));
         else
-            QVERIFY(QDir().mkpath(chemin));
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), chemin));
         THistoriqueJeux historique(dossier.path());
         QVERIFY(!historique.Ouvrir());
         QCOMPARE(historique.Raison(), QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou dossier)"));
