@@ -80,8 +80,10 @@ QString RaisonDe(const QSqlError& e)
         raison = QStringLiteral("le fichier ne peut être ni ouvert ni créé (dossier absent ou en lecture seule)");
         break;
     case SqliteCorrompu:
-    case SqlitePasUneBase:
         raison = QStringLiteral("le fichier est endommagé");
+        break;
+    case SqlitePasUneBase:
+        raison = QStringLiteral("ce n'est pas une base de données SQLite");
         break;
     default:
         raison = QStringLiteral("erreur de la base de données");
