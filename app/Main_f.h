@@ -5,7 +5,6 @@
 
 #include "ExecutionRecherche.h"
 #include "FichierIni.h"
-#include "HistoriqueJeux.h"
 #include "Partie.h"
 #include "RechercheCalculs.h"
 
@@ -24,6 +23,7 @@ class QAction;
 class QLabel;
 class QToolButton;
 class SaisieChronometree;
+class THistoriqueJeux;
 class TfrmHistorique;
 class TfrmInfoSolutions;
 class TfrmStatistiques;
