@@ -203,7 +203,13 @@ void TfrmMain::UtiliserFichierIni(const QString& chemin)
     LireOptions();
 }
 
-void TfrmMain::OuvrirHistorique() { AccorderStatistiquesOuDire(this, *fichierIni_, *historique_); }
+void TfrmMain::OuvrirHistorique()
+{
+    AccorderStatistiquesOuDire(this, *fichierIni_, *historique_);
+    // « varnel --jour » : une fois l'historique ouvert (il dit si le jeu du jour est déjà joué) et ses boîtes fermées
+    if (DemandeJeuDuJour(arguments_))
+        RubriqueJeuDuJourClick();
+}
 
 void TfrmMain::showEvent(QShowEvent* evenement)
 {
@@ -222,10 +228,8 @@ void TfrmMain::FormShow()
     QTimer::singleShot(0, this, &TfrmMain::OuvrirHistorique);
     if (arguments_.isEmpty())
         return;
-    if (DemandeJeuDuJour(arguments_)) {
-        QTimer::singleShot(0, this, &TfrmMain::RubriqueJeuDuJourClick);
+    if (DemandeJeuDuJour(arguments_))
         return;
-    }
     // la boîte d'erreur ou la recherche viennent une fois la fenêtre affichée
     QTimer::singleShot(0, this, &TfrmMain::LireLigneCommande);
 }
@@ -498,13 +502,18 @@ DateJour TfrmMain::Aujourdhui() const
 // le jeu de la date du jour, avec l'animation du tirage, puis la saisie contre le temps limite choisi
 void TfrmMain::RubriqueJeuDuJourClick()
 {
-    const DateJour date = Aujourdhui();
-    const bool dejaJoue = false;
-    LancerTirage([this, date, dejaJoue] {
+    LancerTirage([this] {
+        const DateJour date = Aujourdhui();
+        const bool dejaJoue = JeuDuJourDejaJoue(JeuxDuJourJoues(), date);
         partie_.NouveauJeuDuJour(GenererJeuDuJour(date), dejaJoue);
         if (dejaJoue)
             PanneauStatut0->setText(QStringLiteral("Jeu du jour déjà joué : compté comme proposé."));
     });
+}
+
+std::vector<ResultatJour> TfrmMain::JeuxDuJourJoues()
+{
+    return JeuxDuJourEnregistres(historique_->Lire(0, nullptr, OrigineJeu::Jour));
 }
 
 // le premier essai fini compte : il est résolu aussitôt, donc enregistré, et ne peut plus être recommencé
@@ -514,7 +523,7 @@ void TfrmMain::FinirJeuDuJour()
     const JeuDuJour jeu = *partie_.JeuDuJourEnCours();
     const bool rejoue = partie_.Origine() != OrigineJeu::Jour;
     Resoudre(OrdreDuSimpleAuTordu);
-    const ResumeJour resume = ResumerJour({}, ResultatDeLEssai(jeu, Donnees()), rejoue, Aujourdhui());
+    const ResumeJour resume = ResumerJour(JeuxDuJourJoues(), ResultatDeLEssai(jeu, Donnees()), rejoue, Aujourdhui());
     TfrmResumeJour boite(resume, this);
     boite.exec();
 }
@@ -561,6 +570,7 @@ void TfrmMain::RubriqueHistoriqueClick()
 {
     OuvrirFenetreHistorique(
         fenetreHistorique_, this, *historique_, [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); },
+        [this] { return Aujourdhui(); },
         Raccourcis());
 }
 

@@ -6,6 +6,7 @@
 #include "ExecutionRecherche.h"
 #include "FichierIni.h"
 #include "Partie.h"
+#include "ResumeJour.h"
 #include "RechercheCalculs.h"
 
 #include <QMainWindow>
@@ -144,6 +145,8 @@ private:
     void OuvrirSaisieCalcul();
     // le jeu du jour fini : résolu (il compte alors, une fois), puis sa boîte de résumé
     void FinirJeuDuJour();
+    // les jeux du jour de l'historique, dans l'ordre d'enregistrement
+    std::vector<ResultatJour> JeuxDuJourJoues();
     // le temps limite et son sous-menu, la saisie du joueur avec son temps dans la barre d'état
     void CreerTempsLimite();
     void LireOptions();

@@ -37,6 +37,7 @@ constexpr std::array<const char*, THistoriqueJeux::VersionSchema> EtapesSchema =
     // les jeux déjà là ont été comptés par les statistiques quand ils ont été joués
     "INSERT OR IGNORE INTO reglages (cle, valeur) VALUES ('identifiant', abs(random())),"
     " ('deja_comptes', (SELECT coalesce(max(numero), 0) FROM jeux))",
+    nullptr,
 };
 
 // codes primaires de SQLite
@@ -529,7 +530,7 @@ std::optional<QString> THistoriqueJeux::Ajouter(const LigneHistorique& l, int64_
     });
 }
 
-std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreur)
+std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreur, std::optional<OrigineJeu> origine)
 {
     std::vector<LigneHistorique> lignes;
     const auto echec = [&](const QString& raison) {
@@ -543,9 +544,12 @@ std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreu
     if (versionFichier_ < 1)
         return lignes;
     const std::vector<const ColonneHistorique*> colonnes = ColonnesEnregistrees(std::min(versionFichier_, VersionSchema));
-    const QByteArray compte = "SELECT count(*) FROM jeux WHERE numero > ?";
-    const QByteArray requete =
-        QStringLiteral("SELECT %1 FROM jeux WHERE numero > ? ORDER BY numero").arg(Noms(colonnes, QString())).toUtf8();
+    const QString condition = origine ? QStringLiteral("numero > ? AND origine = %1").arg(static_cast<int>(*origine))
+                                      : QStringLiteral("numero > ?");
+    const QByteArray compte = QStringLiteral("SELECT count(*) FROM jeux WHERE %1").arg(condition).toUtf8();
+    const QByteArray requete = QStringLiteral("SELECT %1 FROM jeux WHERE %2 ORDER BY numero")
+                                   .arg(Noms(colonnes, QString()), condition)
+                                   .toUtf8();
     const auto remplir = [&](LigneHistorique& l, int i, const ValeurCase& v) {
         colonnes[static_cast<size_t>(i)]->Affecter(l, v);
     };

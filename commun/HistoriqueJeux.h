@@ -32,8 +32,9 @@ struct AvisHistorique {
 class THistoriqueJeux {
 public:
     // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre) ; 3 : ce qu'un jeu ajoute aux
-    // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà
-    static constexpr int VersionSchema = 3;
+    // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà ; 4 : la
+    // date d'un jeu du jour
+    static constexpr int VersionSchema = 4;
     static QString CheminDansLeDossier(const QString& dossier);
 
     // rien n'est ouvert avant le premier besoin
@@ -72,8 +73,10 @@ public:
     // ajoute un jeu, en une transaction ; rend la raison de l'échec, rien quand le jeu est enregistré (son
     // numéro dans numero)
     std::optional<QString> Ajouter(const LigneHistorique& ligne, int64_t* numero = nullptr);
-    // les jeux de numéro plus grand que apres, les plus anciens d'abord ; erreur : la raison d'un échec
-    std::vector<LigneHistorique> Lire(int64_t apres = 0, QString* erreur = nullptr);
+    // les jeux de numéro plus grand que apres, les plus anciens d'abord ; erreur : la raison d'un échec ;
+    // origine : ceux de cette origine seulement
+    std::vector<LigneHistorique> Lire(int64_t apres = 0, QString* erreur = nullptr,
+                                      std::optional<OrigineJeu> origine = std::nullopt);
 
     // petits réglages de la fenêtre de l'historique, gardés dans l'historique même
     std::optional<QByteArray> LireReglage(const QString& cle);

@@ -45,8 +45,9 @@ const QSize TailleDeDepart(690, 600);
 }  // namespace
 
 TfrmHistorique::TfrmHistorique(THistoriqueJeux& historique, std::function<void(const JeuARejouer&)> rejouer,
-                               QWidget* parent)
-    : QDialog(parent), historique_(historique), rejouer_(std::move(rejouer)), tri_(modele_)
+                               std::function<DateJour()> aujourdhui, QWidget* parent)
+    : QDialog(parent), historique_(historique), rejouer_(std::move(rejouer)), aujourdhui_(std::move(aujourdhui)),
+      tri_(modele_)
 {
     setObjectName(QStringLiteral("TfrmHistorique"));
     setWindowTitle(QStringLiteral("Historique des jeux"));
@@ -185,6 +186,9 @@ void TfrmHistorique::MettreEnPage()
     LabelResume = new QLabel(this);
     LabelResume->setObjectName(QStringLiteral("LabelResume"));
     LabelResume->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelSerieJours = new QLabel(this);
+    LabelSerieJours->setObjectName(QStringLiteral("LabelSerieJours"));
+    LabelSerieJours->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* filtres = new QHBoxLayout();
     auto* origine = new QLabel(QStringLiteral("&Origine :"), this);
@@ -209,6 +213,7 @@ void TfrmHistorique::MettreEnPage()
     page->addLayout(filtres);
     page->addWidget(tableau_, 3);
     page->addWidget(LabelResume);
+    page->addWidget(LabelSerieJours);
     page->addLayout(boutons);
 }
 
@@ -315,6 +320,11 @@ void TfrmHistorique::ChoixFiltreChange()
 void TfrmHistorique::MajAffichage()
 {
     LabelResume->setText(QString::fromStdString(::TexteResume(Resumer(modele_.Lignes(), tri_.Filtre()))));
+    // la série est celle du joueur, quel que soit le filtre
+    LabelSerieJours->setVisible(bool(aujourdhui_));
+    if (aujourdhui_)
+        LabelSerieJours->setText(QString::fromStdString(
+            ::TexteSerieJours(SerieDesJeuxDuJour(JeuxDuJourEnregistres(modele_.Lignes()), aujourdhui_()))));
     MajGraphique();
     BoutonRejouer->setEnabled(JeuSelectionne().has_value());
     BoutonExporter->setEnabled(tri_.rowCount() > 0);
@@ -345,6 +355,8 @@ void TfrmHistorique::MajGraphique()
 }
 
 QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }
+
+QString TfrmHistorique::TexteSerieJours() const { return LabelSerieJours->text(); }
 
 std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 {
@@ -390,7 +402,7 @@ void TfrmHistorique::BoutonExporterClick()
 
 TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, THistoriqueJeux& historique,
                                         std::function<void(const JeuARejouer&)> rejouer,
-                                        const QList<QAction*>& raccourcis)
+                                        std::function<DateJour()> aujourdhui, const QList<QAction*>& raccourcis)
 {
     if (ouverte) {
         ouverte->showNormal();
@@ -398,7 +410,7 @@ TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidg
         ouverte->activateWindow();
         return ouverte;
     }
-    auto* fenetre = new TfrmHistorique(historique, std::move(rejouer), parent);
+    auto* fenetre = new TfrmHistorique(historique, std::move(rejouer), std::move(aujourdhui), parent);
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->addActions(raccourcis);
     ouverte = fenetre;

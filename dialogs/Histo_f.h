@@ -5,6 +5,7 @@
 #include "FiltreTriHistorique.h"
 #include "HistoriqueJeux.h"
 #include "ModeleHistorique.h"
+#include "ResumeJour.h"
 
 #include <QDialog>
 #include <QList>
@@ -37,13 +38,16 @@ class TfrmHistorique : public QDialog {
     Q_OBJECT
 public:
     // historique : celui du programme, qui vit plus longtemps que la fenêtre ; rejouer : ce que fait la
-    // fenêtre principale d'un jeu choisi
+    // fenêtre principale d'un jeu choisi ; aujourdhui : la date du jour du programme, d'où se compte la série
+    // de jours (sans elle, la série n'est pas montrée)
     TfrmHistorique(THistoriqueJeux& historique, std::function<void(const JeuARejouer&)> rejouer,
-                   QWidget* parent = nullptr);
+                   std::function<DateJour()> aujourdhui = {}, QWidget* parent = nullptr);
     ~TfrmHistorique() override;
 
     QTableView* Tableau() const { return tableau_; }
     QString TexteResume() const;
+    // « Série de jours en cours : 3 jours — plus longue série : 7 jours », sur tout l'historique
+    QString TexteSerieJours() const;
     const QScatterSeries* SerieTemps(bool exact) const { return exact ? serieExacts_ : serieApproches_; }
     const QLineSeries* SeriePart() const { return seriePart_; }
 
@@ -80,6 +84,7 @@ private:
 
     THistoriqueJeux& historique_;
     std::function<void(const JeuARejouer&)> rejouer_;
+    std::function<DateJour()> aujourdhui_;
     bool placeGardee_ = false;
     bool cadreVerifie_ = false;
     ModeleHistorique modele_;
@@ -95,6 +100,7 @@ private:
     QComboBox* ChoixGrandes = nullptr;
     QTableView* tableau_ = nullptr;
     QLabel* LabelResume = nullptr;
+    QLabel* LabelSerieJours = nullptr;
     QPushButton* BoutonExporter = nullptr;
     QPushButton* BoutonRejouer = nullptr;
     QPushButton* BoutonFermer = nullptr;
@@ -106,4 +112,5 @@ private:
 // d'abord, une fois
 TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, THistoriqueJeux& historique,
                                         std::function<void(const JeuARejouer&)> rejouer,
+                                        std::function<DateJour()> aujourdhui,
                                         const QList<QAction*>& raccourcis = {});

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ColonnesHistorique.h"
 
+#include "DateJour.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
@@ -160,6 +162,15 @@ std::string ChampOrigine(const LigneHistorique& l) { return NomOrigine(l.Origine
 
 std::string ChampTempsJoueur(const LigneHistorique& l) { return l.TempsPris() ? std::to_string(l.TempsJoueur) : ""; }
 
+// « 2026-12-08 » ; le nombre tel quel s'il ne dit pas une date
+std::string ChampJour(const LigneHistorique& l)
+{
+    if (!l.JourDuJeu)
+        return {};
+    const std::optional<DateJour> date = DateDuNombre(*l.JourDuJeu);
+    return date ? DateIso(*date) : std::to_string(*l.JourDuJeu);
+}
+
 std::vector<ColonneHistorique> Colonnes()
 {
     using L = LigneHistorique;
@@ -175,6 +186,9 @@ std::vector<ColonneHistorique> Colonnes()
     tempsJoueur.Csv = "temps_joueur_ms";
     tempsJoueur.Champ = ChampTempsJoueur;
     ColonneHistorique limite = Champ<&L::LimiteTemps>("limite_temps", "INTEGER");
+    // étape 4 : la date d'un jeu du jour, d'où se compte la série de jours
+    ColonneHistorique jour = Champ<&L::JourDuJeu>("jour", "INTEGER", 4);
+    jour.Champ = ChampJour;
     limite.Csv = "limite_temps_s";
     return {
         numero,
@@ -205,6 +219,7 @@ std::vector<ColonneHistorique> Colonnes()
         Champ<&L::TempsPremiereSolution>("temps_premiere_solution_ms", "INTEGER", 3),
         Champ<&L::TempsToutesSolutions>("temps_toutes_solutions_ms", "INTEGER", 3),
         Champ<&L::RangJoueur>("rang_joueur", "INTEGER", 3),
+        jour,
     };
 }
 

@@ -37,6 +37,7 @@ struct LigneHistorique {
     std::optional<int32_t> TempsPremiereSolution;  // ms
     std::optional<int32_t> TempsToutesSolutions;   // ms
     std::optional<int32_t> RangJoueur;  // place du calcul du joueur dans la liste, 0 hors de la liste ; rien sans calcul
+    std::optional<int32_t> JourDuJeu;   // AAAAMMJJ, la date du jeu du jour (origine jour) ; la série se compte par elle
 
     bool operator==(const LigneHistorique&) const = default;
 

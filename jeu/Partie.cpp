@@ -196,8 +196,11 @@ std::optional<JeuFini> Partie::MarquerEnregistre(std::string dateHeure)
         return std::nullopt;
     statsAEnregistrer_ = false;
     const int limite = TempsLimite();
-    return JeuFini(LigneDuJeu(donnees_, origine_, PositionSolutionJoueur(donnees_), std::move(dateHeure),
-                              limite > 0 ? std::optional<int32_t>(limite) : std::nullopt));
+    LigneHistorique ligne = LigneDuJeu(donnees_, origine_, PositionSolutionJoueur(donnees_), std::move(dateHeure),
+                                       limite > 0 ? std::optional<int32_t>(limite) : std::nullopt);
+    if (origine_ == OrigineJeu::Jour && jeuDuJour_)
+        ligne.JourDuJeu = NombreDate(jeuDuJour_->Date);
+    return JeuFini(std::move(ligne));
 }
 
 // ----- parcours -----

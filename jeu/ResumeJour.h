@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "Historique.h"
 #include "JeuDuJour.h"
 #include "SerieJours.h"
 #include "TextePartage.h"
@@ -17,6 +18,16 @@ struct ResumeJour {
     SerieJours Serie;
     bool Rejoue = false;
 };
+
+// les jeux du jour de l'historique (origine jour, à une date du calendrier), dans l'ordre d'enregistrement :
+// leur date, l'écart du joueur au compte, son temps (le niveau n'y est pas gardé)
+std::vector<ResultatJour> JeuxDuJourEnregistres(const std::vector<LigneHistorique>& lignes);
+// le jeu du jour de cette date est déjà parmi eux
+bool JeuDuJourDejaJoue(const std::vector<ResultatJour>& enregistres, DateJour date);
+// la série de jours qu'ils font
+SerieJours SerieDesJeuxDuJour(const std::vector<ResultatJour>& enregistres, DateJour aujourdhui);
+// « Série de jours en cours : 3 jours — plus longue série : 7 jours »
+std::string TexteSerieJours(const SerieJours& serie);
 
 // le résultat de l'essai du jeu du jour qui vient de finir : l'écart du meilleur résultat du joueur au compte
 // (rien sans calcul), son temps

@@ -36,6 +36,10 @@ const char* const SchemaVersion1 =
     "PRAGMA user_version = 1;";
 const char* const PlusVersion2 =
     "CREATE TABLE reglages (cle TEXT PRIMARY KEY, valeur BLOB); PRAGMA user_version = 2;";
+const char* const PlusVersion3 =
+    "ALTER TABLE jeux ADD COLUMN temps_premiere_solution_ms INTEGER;"
+    " ALTER TABLE jeux ADD COLUMN temps_toutes_solutions_ms INTEGER; ALTER TABLE jeux ADD COLUMN rang_joueur INTEGER;"
+    " INSERT INTO reglages VALUES ('identifiant', 42), ('deja_comptes', 7); PRAGMA user_version = 3;";
 
 // chaque ligne est celle d'un jeu d'essai entier : rien de tronqué ni de mélangé
 bool LignesEntieres(const std::vector<LigneHistorique>& lignes)
@@ -99,6 +103,7 @@ private slots:
         QTest::newRow("trouvé par le joueur, limite de temps") << 0;
         QTest::newRow("approché, deux meilleures approches") << 1;
         QTest::newRow("sans calcul du joueur, une seule approche") << 2;
+        QTest::newRow("jeu du jour") << 3;
     }
 
     // chaque champ revient tel qu'il est parti, et sqlite3 lit les mêmes valeurs dans les colonnes
@@ -106,7 +111,7 @@ private slots:
     {
         QFETCH(int, cas);
         LigneHistorique l = LigneEssai(0);
-        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2\n";
+        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2|\n";
         if (cas == 1) {
             l.Origine = OrigineJeu::Propose;
             l.Plaques = {1, 1, 2, 2, 3, 3};
@@ -121,7 +126,7 @@ private slots:
             l.PlaceSolutions.reset();
             l.LimiteTemps.reset();
             l.RangJoueur = 0;
-            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0\n";
+            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0|\n";
         } else if (cas == 2) {
             l.But = 500;
             l.MeilleurResultat = 497;
@@ -133,7 +138,11 @@ private slots:
             l.PlaceCalculs.reset();
             l.LimiteTemps.reset();
             l.RangJoueur.reset();
-            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9|\n";
+            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9||\n";
+        } else if (cas == 3) {
+            l.Origine = OrigineJeu::Jour;
+            l.JourDuJeu = 20261208;
+            colonnes = "2026-12-08T04:36:04Z|3|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2|20261208\n";
         }
         QTemporaryDir dossier;
         {
@@ -159,9 +168,9 @@ private slots:
                                                        "plaque6, compte, grandes, ordre, solutions, meilleur, meilleur_bas, "
                                                        "meilleur_haut, calculs, joueur, temps_joueur, place_solutions, "
                                                        "place_calculs, limite_temps, temps_premiere_solution_ms, "
-                                                       "temps_toutes_solutions_ms, rang_joueur FROM jeux WHERE numero = 2")),
+                                                       "temps_toutes_solutions_ms, rang_joueur, jour FROM jeux WHERE numero = 2")),
                  colonnes);
-        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")), QByteArray("3\nwal\n"));
+        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")), QByteArray("4\nwal\n"));
     }
 
     void miseAJourDuSchema_data()
@@ -169,6 +178,8 @@ private slots:
         QTest::addColumn<QString>("schema");
         QTest::newRow("version 1") << QString::fromLatin1(SchemaVersion1);
         QTest::newRow("version 2") << QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2);
+        QTest::newRow("version 3") << QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2) +
+                                          QLatin1String(PlusVersion3);
     }
 
     // un historique d'une version précédente : ses jeux restent, il reçoit ce qui lui manque, et ses jeux
@@ -181,7 +192,7 @@ private slots:
         QCOMPARE(Sqlite3(chemin, schema), QByteArray());
         THistoriqueJeux historique(dossier.path());
         QVERIFY2(historique.Ouvrir() && !historique.LectureSeule(), qPrintable(historique.Raison()));
-        QCOMPARE(historique.VersionFichier(), 3);
+        QCOMPARE(historique.VersionFichier(), 4);
         QVERIFY(!historique.Avis());
         QVERIFY(historique.Identifiant() != 0);
         QCOMPARE(historique.DernierJeuDejaCompte(), 7);
@@ -196,7 +207,8 @@ private slots:
         QVERIFY(!lignes[0].ResultatJoueur);
         QVERIFY(!lignes[0].Comptable());
         QCOMPARE(lignes[1].Numero, 8);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("3\n3\n"));
+        QVERIFY(!lignes[0].JourDuJeu);
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("4\n3\n"));
     }
 
     // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
@@ -205,7 +217,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
         QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(LigneEssai(0)), std::nullopt);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = 4;")),
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = 5;")),
                  QByteArray());
         const QByteArray avant = ContenuFichier(chemin);
         {

@@ -154,3 +154,34 @@ TEST(JeuDuJour, Resume)
         EXPECT_EQ(lignes, attendu) << essai;
     }
 }
+
+// les jeux du jour d'un historique fait à la main : les seuls de l'origine « jour » à une date du calendrier,
+// dans l'ordre d'enregistrement (les numéros), quel que soit l'ordre des lignes
+TEST(JeuDuJour, JeuxDeLHistorique)
+{
+    const auto ligne = [](int64_t numero, OrigineJeu origine, std::optional<int32_t> jour, std::optional<int32_t> joueur) {
+        LigneHistorique l;
+        l.Numero = numero;
+        l.Origine = origine;
+        l.JourDuJeu = jour;
+        l.But = 500;
+        l.ResultatJoueur = joueur;
+        l.TempsJoueur = 12000;
+        return l;
+    };
+    const std::vector<ResultatJour> jeux = JeuxDuJourEnregistres({
+        ligne(5, OrigineJeu::Jour, 20261210, 497),
+        ligne(4, OrigineJeu::Propose, 20261210, 500),
+        ligne(3, OrigineJeu::Jour, 20261209, 500),
+        ligne(2, OrigineJeu::Jour, 20260230, 500),
+        ligne(1, OrigineJeu::Jour, 20261208, std::nullopt),
+    });
+    std::string lus;
+    for (const ResultatJour& j : jeux)
+        lus += DateIso(j.Date) + (j.Ecart ? "=" + std::to_string(*j.Ecart) : "=-") + " ";
+    EXPECT_EQ(lus, "2026-12-08=- 2026-12-09=0 2026-12-10=3 ");
+    EXPECT_TRUE(JeuDuJourDejaJoue(jeux, Date("2026-12-10")));
+    EXPECT_FALSE(JeuDuJourDejaJoue(jeux, Date("2026-12-11")));
+    EXPECT_EQ(TexteSerieJours(SerieDesJeuxDuJour(jeux, Date("2026-12-10"))),
+              "Série de jours en cours : 0 jour — plus longue série : 1 jour");
+}
