@@ -182,7 +182,6 @@ private slots:
         QTest::newRow("mot") << QStringList{"25", "50", "75", "100", "3", "6", "x"} << 2;
         QTest::newRow("option inconnue") << QStringList{"--aide"} << 2;
         QTest::newRow("jeu du jour") << QStringList{"--jour"} << 0;
-        QTest::newRow("jeu du jour et un jeu") << QStringList{"--jour", "1", "2", "3", "4", "5", "6", "789"} << 2;
     }
     void codeDeSortie()
     {

@@ -36,10 +36,6 @@ const char* const SchemaVersion1 =
     "PRAGMA user_version = 1;";
 const char* const PlusVersion2 =
     "CREATE TABLE reglages (cle TEXT PRIMARY KEY, valeur BLOB); PRAGMA user_version = 2;";
-const char* const PlusVersion3 =
-    "ALTER TABLE jeux ADD COLUMN temps_premiere_solution_ms INTEGER;"
-    " ALTER TABLE jeux ADD COLUMN temps_toutes_solutions_ms INTEGER; ALTER TABLE jeux ADD COLUMN rang_joueur INTEGER;"
-    " INSERT INTO reglages VALUES ('identifiant', 42), ('deja_comptes', 7); PRAGMA user_version = 3;";
 
 // chaque ligne est celle d'un jeu d'essai entier : rien de tronqué ni de mélangé
 bool LignesEntieres(const std::vector<LigneHistorique>& lignes)
@@ -178,8 +174,6 @@ private slots:
         QTest::addColumn<QString>("schema");
         QTest::newRow("version 1") << QString::fromLatin1(SchemaVersion1);
         QTest::newRow("version 2") << QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2);
-        QTest::newRow("version 3") << QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2) +
-                                          QLatin1String(PlusVersion3);
     }
 
     // un historique d'une version précédente : ses jeux restent, il reçoit ce qui lui manque, et ses jeux
