@@ -32,8 +32,9 @@ struct AvisHistorique {
 class THistoriqueJeux {
 public:
     // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre) ; 3 : ce qu'un jeu ajoute aux
-    // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà
-    static constexpr int VersionSchema = 3;
+    // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà ; 4 : le
+    // niveau de chaque jeu
+    static constexpr int VersionSchema = 4;
     static QString CheminDansLeDossier(const QString& dossier);
 
     // rien n'est ouvert avant le premier besoin

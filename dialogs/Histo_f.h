@@ -21,6 +21,7 @@ class QLineSeries;
 class QPushButton;
 class QScatterSeries;
 class QTableView;
+class QTableWidget;
 class QValueAxis;
 
 // un jeu de l'historique à rejouer : ses six plaques dans l'ordre du tirage et son compte
@@ -29,9 +30,9 @@ struct JeuARejouer {
     int32_t But = 0;
 };
 
-// « Historique des jeux » : le graphique des derniers jeux au-dessus du tableau de tous les jeux, filtres par
-// origine et par nombre de grandes plaques, ligne de résumé, export CSV, et « Rejouer » qui rend un jeu à la
-// fenêtre principale. Redimensionnable, toujours entière sur l'écran ; sa taille et sa place sont gardées
+// « Historique des jeux » : le graphique des derniers jeux et, à côté, le résumé par niveau, au-dessus du
+// tableau de tous les jeux ; filtres par origine, par nombre de grandes plaques et par niveau, ligne de
+// résumé, export CSV, et « Rejouer » qui rend un jeu à la fenêtre principale. Redimensionnable, toujours entière sur l'écran ; sa taille et sa place sont gardées
 // dans l'historique même
 class TfrmHistorique : public QDialog {
     Q_OBJECT
@@ -44,6 +45,8 @@ public:
 
     QTableView* Tableau() const { return tableau_; }
     QString TexteResume() const;
+    // le petit tableau par niveau (niveau, jeux, trouvés, temps médian) des jeux du filtre
+    const QTableWidget* TableauNiveaux() const { return tableauNiveaux_; }
     const QScatterSeries* SerieTemps(bool exact) const { return exact ? serieExacts_ : serieApproches_; }
     const QLineSeries* SeriePart() const { return seriePart_; }
 
@@ -69,6 +72,7 @@ private:
     void CreerGraphique();
     void CreerFiltres();
     void CreerTableau();
+    void CreerTableauNiveaux();
     void CreerBoutons();
     void MettreEnPage();
     void RestaurerPlace();
@@ -77,6 +81,7 @@ private:
     void Lire();
     void MajAffichage();
     void MajGraphique();
+    void MajTableauNiveaux();
 
     THistoriqueJeux& historique_;
     std::function<void(const JeuARejouer&)> rejouer_;
@@ -93,7 +98,9 @@ private:
     QWidget* vueGraphique_ = nullptr;
     QComboBox* ChoixOrigine = nullptr;
     QComboBox* ChoixGrandes = nullptr;
+    QComboBox* ChoixNiveau = nullptr;
     QTableView* tableau_ = nullptr;
+    QTableWidget* tableauNiveaux_ = nullptr;
     QLabel* LabelResume = nullptr;
     QPushButton* BoutonExporter = nullptr;
     QPushButton* BoutonRejouer = nullptr;
