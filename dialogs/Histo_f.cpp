@@ -204,9 +204,8 @@ void TfrmHistorique::CreerTableauNiveaux()
     tableauNiveaux_->setFixedWidth(largeur);
     // chaque niveau et les jeux sans niveau, sans barre de défilement
     const int lignes = static_cast<int>(TousLesNiveaux.size()) + 1;
-    tableauNiveaux_->setFixedHeight(2 * tableauNiveaux_->frameWidth() +
-                                      tableauNiveaux_->horizontalHeader()->sizeHint().height() +
-                                      lignes * tableauNiveaux_->verticalHeader()->defaultSectionSize());
+    tableauNiveaux_->setFixedHeight(2 * tableauNiveaux_->frameWidth() + tableauNiveaux_->horizontalHeader()->sizeHint().height() +
+                                    lignes * tableauNiveaux_->verticalHeader()->defaultSectionSize());
 }
 
 void TfrmHistorique::CreerBoutons()

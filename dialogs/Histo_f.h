@@ -32,8 +32,8 @@ struct JeuARejouer {
 
 // « Historique des jeux » : le graphique des derniers jeux et, à côté, le résumé par niveau, au-dessus du
 // tableau de tous les jeux ; filtres par origine, par nombre de grandes plaques et par niveau, ligne de
-// résumé, export CSV, et « Rejouer » qui rend un jeu à la fenêtre principale. Redimensionnable, toujours entière sur l'écran ; sa taille et sa place sont gardées
-// dans l'historique même
+// résumé, export CSV, et « Rejouer » qui rend un jeu à la fenêtre principale. Redimensionnable, toujours
+// entière sur l'écran ; sa taille et sa place sont gardées dans l'historique même
 class TfrmHistorique : public QDialog {
     Q_OBJECT
 public:

@@ -68,7 +68,7 @@ std::string DateLocale(const std::string& dateHeureUtc);
 struct FiltreHistorique {
     std::optional<OrigineJeu> Origine;
     std::optional<int32_t> NbGrandes;
-    std::optional<NiveauJeu> Niveau;  // un jeu sans niveau n'est retenu que par « tous »
+    std::optional<NiveauJeu> Niveau{};  // un jeu sans niveau n'est retenu que par « tous »
 
     bool Accepte(const LigneHistorique& l) const;
 };

@@ -36,11 +36,6 @@ const char* const SchemaVersion1 =
     "PRAGMA user_version = 1;";
 const char* const PlusVersion2 =
     "CREATE TABLE reglages (cle TEXT PRIMARY KEY, valeur BLOB); PRAGMA user_version = 2;";
-// la version 3 : ce qu'un jeu ajoute aux statistiques, et le jeu 7 déjà compté
-const char* const PlusVersion3 =
-    "ALTER TABLE jeux ADD COLUMN temps_premiere_solution_ms INTEGER;"
-    " ALTER TABLE jeux ADD COLUMN temps_toutes_solutions_ms INTEGER; ALTER TABLE jeux ADD COLUMN rang_joueur INTEGER;"
-    " INSERT INTO reglages VALUES ('identifiant', 1234), ('deja_comptes', 7); PRAGMA user_version = 3;";
 
 // chaque ligne est celle d'un jeu d'essai entier : rien de tronqué ni de mélangé
 bool LignesEntieres(const std::vector<LigneHistorique>& lignes)
@@ -102,8 +97,8 @@ private slots:
     {
         QTest::addColumn<int>("cas");
         QTest::newRow("trouvé par le joueur, limite de temps") << 0;
-        QTest::newRow("approché, deux meilleures approches, sans niveau") << 1;
-        QTest::newRow("sans calcul du joueur, une seule approche, impossible") << 2;
+        QTest::newRow("approché, deux meilleures approches") << 1;
+        QTest::newRow("sans calcul du joueur, une seule approche") << 2;
     }
 
     // chaque champ revient tel qu'il est parti, et sqlite3 lit les mêmes valeurs dans les colonnes
@@ -111,7 +106,7 @@ private slots:
     {
         QFETCH(int, cas);
         LigneHistorique l = LigneEssai(0);
-        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|2|1|17|101|||123456|101|1000|2|40|45|3|9|2\n";
+        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2\n";
         if (cas == 1) {
             l.Origine = OrigineJeu::Propose;
             l.Plaques = {1, 1, 2, 2, 3, 3};
@@ -127,10 +122,9 @@ private slots:
             l.PlaceSolutions.reset();
             l.LimiteTemps.reset();
             l.RangJoueur = 0;
-            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0||2|2|720|720|1278|123456|540|1000||40||3|9|0\n";
+            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0\n";
         } else if (cas == 2) {
             l.But = 500;
-            l.Niveau = NiveauJeu::Impossible;
             l.MeilleurResultat = 497;
             l.MeilleurBas = 497;
             l.MeilleurHaut = 497;
@@ -140,7 +134,7 @@ private slots:
             l.PlaceCalculs.reset();
             l.LimiteTemps.reset();
             l.RangJoueur.reset();
-            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|5|1|17|497|497|497|123456||0||||3|9|\n";
+            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9|\n";
         }
         QTemporaryDir dossier;
         {
@@ -163,7 +157,7 @@ private slots:
         QCOMPARE(lignes[0].But, 106);
         QCOMPARE(relu.Lire(1).size(), size_t{1});
         QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("SELECT date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, "
-                                                       "plaque6, compte, grandes, niveau, ordre, solutions, meilleur, meilleur_bas, "
+                                                       "plaque6, compte, grandes, ordre, solutions, meilleur, meilleur_bas, "
                                                        "meilleur_haut, calculs, joueur, temps_joueur, place_solutions, "
                                                        "place_calculs, limite_temps, temps_premiere_solution_ms, "
                                                        "temps_toutes_solutions_ms, rang_joueur FROM jeux WHERE numero = 2")),
@@ -176,8 +170,6 @@ private slots:
         QTest::addColumn<QString>("schema");
         QTest::newRow("version 1") << QString::fromLatin1(SchemaVersion1);
         QTest::newRow("version 2") << QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2);
-        QTest::newRow("version 3") << QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2) +
-                                          QLatin1String(PlusVersion3);
     }
 
     // un historique d'une version précédente : ses jeux restent, il reçoit ce qui lui manque, et ses jeux
@@ -206,7 +198,6 @@ private slots:
         QVERIFY(!lignes[0].Comptable());
         QVERIFY(!lignes[0].Niveau);
         QCOMPARE(lignes[1].Numero, 8);
-        QCOMPARE(lignes[1].Niveau, NiveauJeu::Moyen);
         QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("4\n3\n"));
     }
 
@@ -216,8 +207,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
         QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(LigneEssai(0)), std::nullopt);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = %1;")
-                                     .arg(THistoriqueJeux::VersionSchema + 1)),
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = 99;")),
                  QByteArray());
         const QByteArray avant = ContenuFichier(chemin);
         {

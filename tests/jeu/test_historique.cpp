@@ -26,9 +26,6 @@ void Recherche(DonneesRecherche& d, int32_t meilleurJoueur, int32_t meilleurResu
     d.MeilleurBas = meilleurResultat;
     d.MeilleurHaut = meilleurResultat;
     d.NbSolutions = 2;
-    // les deux solutions à six plaques : note 5 + 2, Expert
-    d.ButAtteint = meilleurResultat == 952;
-    d.NbSolutionsPlaques[6] = 2;
     d.NbPossibilites = 99746;
     d.NbMeilleursQueJoueur = 41;
     d.TempsPremiereSolution = 7;
@@ -88,7 +85,6 @@ TEST(LigneDuJeu, ReprendLeJeuEtLesPlacesDeLaFenetreDInformations)
         EXPECT_EQ(l.Plaques, (SixEntiers{100, 3, 75, 6, 25, 1}));
         EXPECT_EQ(l.But, 952);
         EXPECT_EQ(l.NbGrandes, 3);
-        EXPECT_EQ(l.Niveau, NiveauJeu::Expert);
         EXPECT_EQ(l.OrdreSolutions, 2);
         EXPECT_EQ(l.NbSolutions, 2);
         EXPECT_EQ(l.MeilleurResultat, 952);
@@ -119,7 +115,6 @@ TEST(LigneDuJeu, ApprochesDeLOrdinateurEtGrandesPlaques)
     d.Plaques = {1, 2, 3, 4, 5, 6};
     LigneHistorique l = LigneDuJeu(d, OrigineJeu::Propose, -1, "x", 45);
     EXPECT_EQ(l.NbGrandes, 0);
-    EXPECT_EQ(l.Niveau, NiveauJeu::Impossible);
     EXPECT_EQ(l.MeilleurBas, 950);
     EXPECT_EQ(l.MeilleurHaut, 954);
     EXPECT_EQ(l.LimiteTemps, 45);
@@ -176,13 +171,13 @@ TEST(Resume, FiltresPartEtMediane)
         // trouvés : 12000 30000 8000 9000 41000 → 12000
         {{}, 7, 5, 12000, "7 jeux — trouvés par le joueur : 71% — temps médian des comptes trouvés : 12,0 s"},
         // tirés au sort : trouvés 12000 9000 41000 → 12000
-        {{T, {}, {}}, 5, 3, 12000, "5 jeux — trouvés par le joueur : 60% — temps médian des comptes trouvés : 12,0 s"},
+        {{T, {}}, 5, 3, 12000, "5 jeux — trouvés par le joueur : 60% — temps médian des comptes trouvés : 12,0 s"},
         // proposés : 30000 8000 → (8000 + 30000) / 2
-        {{P, {}, {}}, 2, 2, 19000, "2 jeux — trouvés par le joueur : 100% — temps médian des comptes trouvés : 19,0 s"},
+        {{P, {}}, 2, 2, 19000, "2 jeux — trouvés par le joueur : 100% — temps médian des comptes trouvés : 19,0 s"},
         // deux grandes : 12000 30000 9000 41000 → (12000 + 30000) / 2
-        {{{}, 2, {}}, 5, 4, 21000, "5 jeux — trouvés par le joueur : 80% — temps médian des comptes trouvés : 21,0 s"},
-        {{T, 1, {}}, 1, 0, std::nullopt, "1 jeu — trouvés par le joueur : 0% — temps médian des comptes trouvés : -"},
-        {{P, 4, {}}, 0, 0, std::nullopt, "Aucun jeu"},
+        {{{}, 2}, 5, 4, 21000, "5 jeux — trouvés par le joueur : 80% — temps médian des comptes trouvés : 21,0 s"},
+        {{T, 1}, 1, 0, std::nullopt, "1 jeu — trouvés par le joueur : 0% — temps médian des comptes trouvés : -"},
+        {{P, 4}, 0, 0, std::nullopt, "Aucun jeu"},
     };
     for (const Cas& c : cas) {
         const ResumeHistorique r = Resumer(jeux, c.filtre);
@@ -194,53 +189,38 @@ TEST(Resume, FiltresPartEtMediane)
     }
 }
 
-// les listes du filtre : chaque origine enregistrée, de 0 à 4 grandes plaques (la réserve en a quatre), et
-// chaque niveau
+// le tableau par niveau fait à la main : Facile 2 trouvés sur 3, en (10 + 20) / 2 s ; Expert 1 sur 2 ; Moyen
+// manqué ; le jeu d'avant le niveau à part ; le filtre Expert ne garde que les siens
+TEST(Resume, ParNiveau)
+{
+    using enum NiveauJeu;
+    std::vector<LigneHistorique> jeux;
+    for (const auto& [niveau, trouve, temps] : std::vector<std::tuple<std::optional<NiveauJeu>, std::optional<bool>, int32_t>>{
+             {Facile, true, 10000}, {Facile, true, 20000}, {Facile, false, 4000}, {Moyen, false, 9000},
+             {Expert, std::nullopt, 0}, {Expert, true, 90000}, {std::nullopt, true, 5000}})
+        jeux.emplace_back(Jeu(OrigineJeu::TireAuSort, 2, trouve, temps)).Niveau = niveau;
+    for (const auto& [filtre, attendu] : std::vector<std::pair<FiltreHistorique, std::string>>{
+             {{}, "Facile|3|67%|15,0 s;Moyen|1|0%|-;Difficile|0|-|-;Expert|2|50%|90,0 s;Impossible|0|-|-;-|1|100%|5,0 s;"},
+             {{{}, {}, Expert}, "Facile|0|-|-;Moyen|0|-|-;Difficile|0|-|-;Expert|2|50%|90,0 s;Impossible|0|-|-;"}}) {
+        std::string tableau;
+        for (const ResumeNiveau& r : ResumerParNiveau(jeux, filtre)) {
+            const auto c = TextesResumeNiveau(r);
+            tableau += c[0] + "|" + c[1] + "|" + c[2] + "|" + c[3] + ";";
+        }
+        EXPECT_EQ(tableau, attendu);
+    }
+}
+
+// les listes du filtre : chaque origine enregistrée, et de 0 à 4 grandes plaques (la réserve en a quatre)
 TEST(Filtre, ChoixDesListes)
 {
-    std::string origines, grandes, niveaux;
+    std::string origines, grandes;
     for (const auto& [texte, origine] : ChoixFiltreOrigine())
         origines += texte + "=" + (origine ? std::to_string(static_cast<int>(*origine)) : "") + ";";
     for (const auto& [texte, n] : ChoixFiltreGrandes())
         grandes += texte + "=" + (n ? std::to_string(*n) : "") + ";";
-    for (const auto& [texte, n] : ChoixFiltreNiveau())
-        niveaux += texte + "=" + (n ? std::to_string(static_cast<int>(*n)) : "") + ";";
     EXPECT_EQ(origines, "tous=;tirés au sort=1;proposés=2;");
     EXPECT_EQ(grandes, "toutes=;0=0;1=1;2=2;3=3;4=4;");
-    EXPECT_EQ(niveaux, "tous=;Facile=1;Moyen=2;Difficile=3;Expert=4;Impossible=5;");
-}
-
-// neuf jeux de niveaux connus : le tableau par niveau fait à la main, pour trois filtres
-TEST(Resume, ParNiveau)
-{
-    const OrigineJeu T = OrigineJeu::TireAuSort, P = OrigineJeu::Propose;
-    auto jeu = [&](OrigineJeu origine, std::optional<NiveauJeu> niveau, std::optional<bool> trouve, int32_t tempsMs) {
-        LigneHistorique l = Jeu(origine, 2, trouve, tempsMs);
-        l.Niveau = niveau;
-        return l;
-    };
-    using enum NiveauJeu;
-    const std::vector<LigneHistorique> jeux = {
-        jeu(T, Facile, true, 10000),    jeu(T, Facile, true, 20000),      jeu(P, Facile, false, 4000),
-        jeu(T, Moyen, true, 40000),     jeu(P, Difficile, true, 30000),   jeu(T, Expert, std::nullopt, 0),
-        jeu(T, Expert, true, 90000),    jeu(T, Impossible, false, 60000), jeu(T, std::nullopt, true, 5000),
-    };
-    const std::vector<std::pair<FiltreHistorique, std::string>> cas = {
-        // Facile : 2 trouvés sur 3, (10 + 20) / 2 ; Expert : 1 sur 2 ; le jeu d'avant le niveau à part
-        {{},
-         "Facile|3|67%|15,0 s\nMoyen|1|100%|40,0 s\nDifficile|1|100%|30,0 s\nExpert|2|50%|90,0 s\n"
-         "Impossible|1|0%|-\n-|1|100%|5,0 s\n"},
-        {{P, {}, {}}, "Facile|1|0%|-\nMoyen|0|-|-\nDifficile|1|100%|30,0 s\nExpert|0|-|-\nImpossible|0|-|-\n"},
-        {{{}, {}, Expert}, "Facile|0|-|-\nMoyen|0|-|-\nDifficile|0|-|-\nExpert|2|50%|90,0 s\nImpossible|0|-|-\n"},
-    };
-    for (const auto& [filtre, attendu] : cas) {
-        std::string tableau;
-        for (const ResumeNiveau& r : ResumerParNiveau(jeux, filtre)) {
-            const auto cases = TextesResumeNiveau(r);
-            tableau += cases[0] + "|" + cases[1] + "|" + cases[2] + "|" + cases[3] + "\n";
-        }
-        EXPECT_EQ(tableau, attendu);
-    }
 }
 
 // la date enregistrée en temps universel se montre à l'heure de la machine, heure d'été comprise
@@ -262,23 +242,6 @@ TEST(Tableau, DateALHeureLocale)
     tzset();
 }
 
-namespace {
-
-// les numéros des jeux rangés dans l'ordre croissant de la colonne de ce titre, et leurs cases
-std::string OrdreSelon(const char* titre, std::vector<LigneHistorique> lignes)
-{
-    const ColonneHistorique* colonne = *std::find_if(ColonnesMontrees().begin(), ColonnesMontrees().end(),
-                                                     [&](const auto* c) { return std::string(c->Titre) == titre; });
-    std::stable_sort(lignes.begin(), lignes.end(),
-                     [&](const auto& a, const auto& b) { return colonne->CleDe(a) < colonne->CleDe(b); });
-    std::string ordre;
-    for (const LigneHistorique& l : lignes)
-        ordre += std::to_string(l.Numero) + "=" + colonne->TexteCase(l) + ";";
-    return ordre;
-}
-
-}  // namespace
-
 // « Ordinateur » dans l'ordre croissant : comptes atteints des plus riches en solutions aux plus rares,
 // puis approchés du plus près au plus loin, sans mêler solutions et écarts ; « rien » en dernier
 TEST(Tableau, OrdreDeLOrdinateur)
@@ -292,31 +255,27 @@ TEST(Tableau, OrdreDeLOrdinateur)
         l.Numero = static_cast<int64_t>(lignes.size());
         std::tie(l.But, l.MeilleurResultat, l.NbSolutions) = std::tie(but, meilleur, solutions);
     }
-    EXPECT_EQ(OrdreSelon("Ordinateur", lignes), "3=40 solutions;1=3 solutions;5=1 solution;4=998;2=302;6=-;");
+    const ColonneHistorique* ordinateur = *std::find_if(ColonnesMontrees().begin(), ColonnesMontrees().end(),
+                                                       [](const auto* c) { return std::string(c->Titre) == "Ordinateur"; });
+    std::sort(lignes.begin(), lignes.end(),
+              [&](const auto& a, const auto& b) { return ordinateur->CleDe(a) < ordinateur->CleDe(b); });
+    std::string ordre;
+    for (const LigneHistorique& l : lignes)
+        ordre += std::to_string(l.Numero);
+    EXPECT_EQ(ordre, "315426");
 }
 
-// « Niveau » du plus facile à l'impossible ; les jeux enregistrés sans niveau montrent « - » et viennent après
+// « Niveau » de Facile à Impossible, puis les jeux sans niveau (« - »), comme une valeur relue qui n'en est pas un
 TEST(Tableau, OrdreDuNiveau)
 {
-    using enum NiveauJeu;
-    const std::vector<std::optional<NiveauJeu>> niveaux = {Expert, std::nullopt, Facile, Impossible, Moyen, Difficile};
-    std::vector<LigneHistorique> lignes;
-    for (const std::optional<NiveauJeu>& n : niveaux) {
-        LigneHistorique& l = lignes.emplace_back();
-        l.Numero = static_cast<int64_t>(lignes.size());
-        l.Niveau = n;
-    }
-    EXPECT_EQ(OrdreSelon("Niveau", lignes), "3=Facile;5=Moyen;6=Difficile;1=Expert;4=Impossible;2=-;");
-    // relu de la base : une valeur qui n'est pas un niveau (fichier retouché) ne fait pas de niveau
-    const ColonneHistorique& niveau = *std::find_if(ColonnesHistorique().begin(), ColonnesHistorique().end(),
-                                                    [](const auto& c) { return c.Sql && std::string(c.Sql) == "niveau"; });
-    for (const auto& [valeur, attendu] : std::vector<std::pair<ValeurCase, std::optional<NiveauJeu>>>{
-             {int64_t{3}, Difficile}, {int64_t{5}, Impossible}, {int64_t{9}, std::nullopt}, {int64_t{0}, std::nullopt},
-             {ValeurCase{}, std::nullopt}}) {
-        LigneHistorique l;
-        niveau.Affecter(l, valeur);
-        EXPECT_EQ(l.Niveau, attendu);
-    }
+    const ColonneHistorique& c = **std::find_if(ColonnesMontrees().begin(), ColonnesMontrees().end(),
+                                                [](const auto* c) { return std::string(c->Titre) == "Niveau"; });
+    LigneHistorique l[3];
+    l[0].Niveau = NiveauJeu::Facile;
+    c.Affecter(l[1], int64_t{5});
+    c.Affecter(l[2], int64_t{9});
+    EXPECT_TRUE(c.CleDe(l[0]) < c.CleDe(l[1]) && c.CleDe(l[1]) < c.CleDe(l[2]));
+    EXPECT_EQ(c.TexteCase(l[1]) + c.TexteCase(l[2]), "Impossible-");
 }
 
 // le graphique va du plus ancien au plus récent ; la part trouvée porte sur les dix derniers jeux joués ou non
@@ -347,7 +306,7 @@ TEST(Graphique, PointsEtPartSurDixJeux)
         beaucoup.push_back(Jeu(OrigineJeu::TireAuSort, 0, i >= 50, 1000 * (i + 1)));
         beaucoup.push_back(Jeu(OrigineJeu::Propose, 0, false, 7));
     }
-    const DonneesGraphique g2 = Graphique(beaucoup, {OrigineJeu::TireAuSort, {}, {}});
+    const DonneesGraphique g2 = Graphique(beaucoup, {OrigineJeu::TireAuSort, {}});
     EXPECT_EQ(g2.NbJeux, 100);
     ASSERT_EQ(g2.Temps.size(), 100u);
     EXPECT_EQ(g2.Temps.front(), (PointTemps{1, 51, true}));
@@ -402,7 +361,6 @@ TEST(Csv, EnTeteEtLignes)
     approche.Plaques = {1, 1, 2, 2, 3, 3};
     approche.But = 999;
     approche.OrdreSolutions = OrdreDuTorduAuSimple;
-    approche.Niveau = NiveauJeu::Impossible;
     approche.MeilleurResultat = 720;
     approche.MeilleurBas = 720;
     approche.MeilleurHaut = 720;
@@ -414,14 +372,13 @@ TEST(Csv, EnTeteEtLignes)
     ferme.TempsJoueur = 0;
     ferme.PlaceSolutions.reset();
     ferme.RangJoueur = 0;
-    ferme.Niveau.reset();  // enregistré avant qu'on garde le niveau
     const std::string entete =
         "date;origine;plaque1;plaque2;plaque3;plaque4;plaque5;plaque6;compte;grandes;niveau;ordre;solutions;meilleur;"
         "meilleur_bas;meilleur_haut;calculs;joueur;temps_joueur_ms;place_solutions;place_calculs;limite_temps_s;"
         "temps_premiere_solution_ms;temps_toutes_solutions_ms;rang_joueur\n";
-    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;Impossible;2;0;720;720;720;4321;;;;;45;;;\n";
+    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;;2;0;720;720;720;4321;;;;;45;;;\n";
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}),
-              entete + "2026-12-10T10:00:00Z;tiré au sort;25;3;7;1;100;9;101;2;;1;17;101;;;123456;100;;;40;;3;9;0\n" +
+              entete + "2026-12-10T10:00:00Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;100;;;40;;3;9;0\n" +
                   lignePropose + "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;101;12345;2;40;;3;9;2\n");
-    EXPECT_EQ(TexteCsv({trouve, approche, ferme}, {OrigineJeu::Propose, {}, {}}), entete + lignePropose);
+    EXPECT_EQ(TexteCsv({trouve, approche, ferme}, {OrigineJeu::Propose, {}}), entete + lignePropose);
 }
