@@ -37,6 +37,9 @@ constexpr std::array<const char*, THistoriqueJeux::VersionSchema> EtapesSchema =
     // les jeux déjà là ont été comptés par les statistiques quand ils ont été joués
     "INSERT OR IGNORE INTO reglages (cle, valeur) VALUES ('identifiant', abs(random())),"
     " ('deja_comptes', (SELECT coalesce(max(numero), 0) FROM jeux))",
+    // la colonne du niveau seule
+    nullptr,
+    // la date d'un jeu du jour seule
     nullptr,
 };
 

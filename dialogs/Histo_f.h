@@ -22,6 +22,7 @@ class QLineSeries;
 class QPushButton;
 class QScatterSeries;
 class QTableView;
+class QTableWidget;
 class QValueAxis;
 
 // un jeu de l'historique à rejouer : ses six plaques dans l'ordre du tirage et son compte
@@ -30,10 +31,10 @@ struct JeuARejouer {
     int32_t But = 0;
 };
 
-// « Historique des jeux » : le graphique des derniers jeux au-dessus du tableau de tous les jeux, filtres par
-// origine et par nombre de grandes plaques, ligne de résumé, export CSV, et « Rejouer » qui rend un jeu à la
-// fenêtre principale. Redimensionnable, toujours entière sur l'écran ; sa taille et sa place sont gardées
-// dans l'historique même
+// « Historique des jeux » : le graphique des derniers jeux et, à côté, le résumé par niveau, au-dessus du
+// tableau de tous les jeux ; filtres par origine, par nombre de grandes plaques et par niveau, ligne de
+// résumé, export CSV, et « Rejouer » qui rend un jeu à la fenêtre principale. Redimensionnable, toujours
+// entière sur l'écran ; sa taille et sa place sont gardées dans l'historique même
 class TfrmHistorique : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +49,8 @@ public:
     QString TexteResume() const;
     // « Série de jours en cours : 3 jours — plus longue série : 7 jours », sur tout l'historique
     QString TexteSerieJours() const;
+    // le petit tableau par niveau (niveau, jeux, trouvés, temps médian) des jeux du filtre
+    const QTableWidget* TableauNiveaux() const { return tableauNiveaux_; }
     const QScatterSeries* SerieTemps(bool exact) const { return exact ? serieExacts_ : serieApproches_; }
     const QLineSeries* SeriePart() const { return seriePart_; }
 
@@ -73,6 +76,7 @@ private:
     void CreerGraphique();
     void CreerFiltres();
     void CreerTableau();
+    void CreerTableauNiveaux();
     void CreerBoutons();
     void MettreEnPage();
     void RestaurerPlace();
@@ -81,6 +85,7 @@ private:
     void Lire();
     void MajAffichage();
     void MajGraphique();
+    void MajTableauNiveaux();
 
     THistoriqueJeux& historique_;
     std::function<void(const JeuARejouer&)> rejouer_;
@@ -98,7 +103,9 @@ private:
     QWidget* vueGraphique_ = nullptr;
     QComboBox* ChoixOrigine = nullptr;
     QComboBox* ChoixGrandes = nullptr;
+    QComboBox* ChoixNiveau = nullptr;
     QTableView* tableau_ = nullptr;
+    QTableWidget* tableauNiveaux_ = nullptr;
     QLabel* LabelResume = nullptr;
     QLabel* LabelSerieJours = nullptr;
     QPushButton* BoutonExporter = nullptr;

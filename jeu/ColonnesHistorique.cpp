@@ -158,6 +158,21 @@ CleTri TriPlace(const LigneHistorique& l) { return l.PlaceSolutions ? CleTri{0, 
 
 std::string TexteDate(const LigneHistorique& l) { return DateLocale(l.DateHeure); }
 
+// du plus facile à l'impossible ; les jeux sans niveau à la fin
+CleTri TriNiveau(const LigneHistorique& l) { return l.Niveau ? CleTri{0, static_cast<int64_t>(*l.Niveau)} : Rien; }
+
+std::string ChampNiveau(const LigneHistorique& l) { return l.Niveau ? NomNiveau(*l.Niveau) : ""; }
+
+// une valeur qui n'est pas celle d'un niveau (fichier retouché à la main) se relit comme « sans niveau »
+void AffecterNiveau(LigneHistorique& l, const ValeurCase& v)
+{
+    l.Niveau.reset();
+    if (const int64_t* e = std::get_if<int64_t>(&v))
+        for (NiveauJeu n : TousLesNiveaux)
+            if (static_cast<int64_t>(n) == *e)
+                l.Niveau = n;
+}
+
 std::string ChampOrigine(const LigneHistorique& l) { return NomOrigine(l.Origine); }
 
 std::string ChampTempsJoueur(const LigneHistorique& l) { return l.TempsPris() ? std::to_string(l.TempsJoueur) : ""; }
@@ -185,11 +200,16 @@ std::vector<ColonneHistorique> Colonnes()
                                             TexteTempsSecondes, TriTemps);
     tempsJoueur.Csv = "temps_joueur_ms";
     tempsJoueur.Champ = ChampTempsJoueur;
+    // étape 4 : le niveau ; les jeux d'avant n'en ont pas
+    ColonneHistorique niveau = Montree(Champ<&L::Niveau>("niveau", "INTEGER", 4), "Niveau", 10, TexteNiveau, TriNiveau);
+    niveau.Cadrage = Alignement::Gauche;
+    niveau.Champ = ChampNiveau;
+    niveau.Affecter = AffecterNiveau;
     ColonneHistorique limite = Champ<&L::LimiteTemps>("limite_temps", "INTEGER");
-    // étape 4 : la date d'un jeu du jour, d'où se compte la série de jours
-    ColonneHistorique jour = Champ<&L::JourDuJeu>("jour", "INTEGER", 4);
-    jour.Champ = ChampJour;
     limite.Csv = "limite_temps_s";
+    // étape 5 : la date d'un jeu du jour, d'où se compte la série de jours
+    ColonneHistorique jour = Champ<&L::JourDuJeu>("jour", "INTEGER", 5);
+    jour.Champ = ChampJour;
     return {
         numero,
         date,
@@ -203,6 +223,7 @@ std::vector<ColonneHistorique> Colonnes()
         Case("Plaques", Alignement::Gauche, 17, TextePlaques, TriPlaques),
         Montree(Champ<&L::But>("compte", "INTEGER NOT NULL"), "Compte", 7),
         Montree(Champ<&L::NbGrandes>("grandes", "INTEGER NOT NULL"), "Grandes", 8),
+        niveau,
         Champ<&L::OrdreSolutions>("ordre", "INTEGER NOT NULL"),
         Champ<&L::NbSolutions>("solutions", "INTEGER NOT NULL"),
         Champ<&L::MeilleurResultat>("meilleur", "INTEGER"),

@@ -112,6 +112,7 @@ private slots:
             l.Origine = OrigineJeu::Propose;
             l.Plaques = {1, 1, 2, 2, 3, 3};
             l.NbGrandes = 0;
+            l.Niveau.reset();
             l.But = 999;
             l.OrdreSolutions = OrdreDuTorduAuSimple;
             l.NbSolutions = 2;
@@ -166,7 +167,7 @@ private slots:
                                                        "place_calculs, limite_temps, temps_premiere_solution_ms, "
                                                        "temps_toutes_solutions_ms, rang_joueur, jour FROM jeux WHERE numero = 2")),
                  colonnes);
-        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")), QByteArray("4\nwal\n"));
+        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")), QByteArray("5\nwal\n"));
     }
 
     void miseAJourDuSchema_data()
@@ -186,7 +187,7 @@ private slots:
         QCOMPARE(Sqlite3(chemin, schema), QByteArray());
         THistoriqueJeux historique(dossier.path());
         QVERIFY2(historique.Ouvrir() && !historique.LectureSeule(), qPrintable(historique.Raison()));
-        QCOMPARE(historique.VersionFichier(), 4);
+        QCOMPARE(historique.VersionFichier(), 5);
         QVERIFY(!historique.Avis());
         QVERIFY(historique.Identifiant() != 0);
         QCOMPARE(historique.DernierJeuDejaCompte(), 7);
@@ -200,9 +201,10 @@ private slots:
         QCOMPARE(lignes[0].MeilleurBas, 720);
         QVERIFY(!lignes[0].ResultatJoueur);
         QVERIFY(!lignes[0].Comptable());
+        QVERIFY(!lignes[0].Niveau);
         QCOMPARE(lignes[1].Numero, 8);
         QVERIFY(!lignes[0].JourDuJeu);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("4\n3\n"));
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("5\n3\n"));
     }
 
     // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
@@ -211,7 +213,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
         QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(LigneEssai(0)), std::nullopt);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = 5;")),
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = 99;")),
                  QByteArray());
         const QByteArray avant = ContenuFichier(chemin);
         {
