@@ -521,6 +521,9 @@ std::vector<ResultatJour> TfrmMain::JeuxDuJourJoues()
 void TfrmMain::FinirJeuDuJour()
 {
     const JeuDuJour jeu = *partie_.JeuDuJourEnCours();
+    // un autre exemplaire du programme a pu le jouer pendant la saisie
+    if (partie_.Origine() == OrigineJeu::Jour && JeuDuJourDejaJoue(JeuxDuJourJoues(), jeu.Date))
+        partie_.JeuDuJourJoueAilleurs();
     const bool rejoue = partie_.Origine() != OrigineJeu::Jour;
     Resoudre(OrdreDuSimpleAuTordu);
     const ResumeJour resume = ResumerJour(JeuxDuJourJoues(), ResultatDeLEssai(jeu, Donnees()), rejoue, Aujourdhui());

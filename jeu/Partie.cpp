@@ -78,6 +78,12 @@ void Partie::NouveauJeuDuJour(const JeuDuJour& jeu, bool dejaJoue)
     statsAEnregistrer_ = true;
 }
 
+void Partie::JeuDuJourJoueAilleurs()
+{
+    if (origine_ == OrigineJeu::Jour && statsAEnregistrer_)
+        origine_ = OrigineJeu::Propose;
+}
+
 PasTirage Partie::AvancerTirage()
 {
     if (!AnimationEnCours())

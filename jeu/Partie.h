@@ -63,6 +63,8 @@ public:
     // le jeu du jour, par l'animation du tirage qui finit sur lui ; le temps limite choisi vaut comme pour tout
     // tirage. Il compte comme jeu du jour, ou, quand le jeu de cette date a déjà été joué, comme un jeu proposé
     void NouveauJeuDuJour(const JeuDuJour& jeu, bool dejaJoue);
+    // le jeu du jour a été joué entre-temps (par un autre exemplaire du programme) : il comptera comme proposé
+    void JeuDuJourJoueAilleurs();
     // un pas de 50 ms de l'animation ; au dernier, le jeu est posé
     PasTirage AvancerTirage();
     // le pavé s'ouvre sur un jeu vide ; chaque touche est reprise par SuivreProposition, le compte complet

@@ -101,7 +101,7 @@ TEST(JeuDuJour, TexteAPartager)
 }
 
 // le jeu du jour passe par l'animation du tirage, qui finit sur le jeu de la date, avec le temps limite choisi ;
-// déjà joué ce jour-là, il compte comme un jeu proposé
+// déjà joué ce jour-là, ou joué ailleurs pendant la saisie, il compte comme un jeu proposé
 TEST(JeuDuJour, PartieDuJour)
 {
     for (const bool dejaJoue : {false, true}) {
@@ -113,6 +113,8 @@ TEST(JeuDuJour, PartieDuJour)
         EXPECT_EQ(std::tuple(partie.Plaques(), partie.But(), partie.Phase(), partie.Origine(), partie.TempsLimite()),
                   std::tuple(SixEntiers{3, 25, 8, 9, 7, 6}, 923, PhaseJeu::JeuPose,
                              dejaJoue ? OrigineJeu::Propose : OrigineJeu::Jour, 45));
+        partie.JeuDuJourJoueAilleurs();  // par un autre exemplaire du programme, pendant la saisie
+        EXPECT_EQ(partie.Origine(), OrigineJeu::Propose);
         partie.NouveauJeuTire();
         EXPECT_FALSE(partie.JeuDuJourEnCours());
     }
