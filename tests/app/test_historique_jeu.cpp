@@ -258,16 +258,14 @@ private slots:
         QStringList resume;
         for (const std::string calcul :
              {"9+3=12\n12*8=96\n96-25=71\n7+6=13\n71*13=923\n", "9+3=12\n12*8=96\n96-25=71\n71*7=497\n"}) {
-            const auto jouer = [&](QWidget* s) {
+            GardienModal saisie([&](QWidget* s) {
                 horloge.maintenant += 23400;
                 RejouerCalcul(qobject_cast<TfrmSaisieCalcul*>(s), calcul);
-            };
-            const auto copier = [&](QWidget* b) {
+            }, 30000, TitreSaisie);
+            GardienModal boite([&](QWidget* b) {
                 resume = qobject_cast<TfrmResumeJour*>(b)->Lignes();
                 qobject_cast<TfrmResumeJour*>(b)->BoutonCopier()->click();
-            };
-            GardienModal saisie(jouer, 30000, TitreSaisie);
-            GardienModal boite(copier, 30000, QStringLiteral("Jeu du jour"));
+            }, 30000, QStringLiteral("Jeu du jour"));
             w.activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), &w);
             QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
