@@ -92,8 +92,13 @@ def noms(titre, role=pyatspi.ROLE_PUSH_BUTTON):
 
 
 def touches(*noms):
+    # modificateurs appuyés et relâchés à part : sur une machine chargée, « xdotool key alt+Right » d'un coup
+    # laisse parfois la barre de menus prendre le focus, comme après Alt seul
     for nom in noms:
-        subprocess.run(["xdotool", "key", "--clearmodifiers", nom], check=True)
+        *modificateurs, touche = nom.split("+")
+        for commande in [["keydown", m] for m in modificateurs] + [["key", touche]] + \
+                [["keyup", m] for m in reversed(modificateurs)]:
+            subprocess.run(["xdotool"] + commande, check=True)
         time.sleep(0.15)
 
 
