@@ -4,6 +4,7 @@
 #include "OptionsProgramme.h"
 
 #include "CheminAide.h"
+#include "ChoixSerie.h"
 #include "LigneCommande.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@ constexpr const char* Aide =
     "Le varnel : l'épreuve des chiffres d'un jeu de lettres et de chiffres.\n"
     "\n"
     "Syntaxe : varnel [Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat]\n"
+    "          varnel --serie [Facile|Moyen|Difficile|Expert]\n"
     "          varnel --help | --version\n"
     "\n"
     "Sans argument, la fenêtre s'ouvre sur un jeu vide : « Compte › Tiré au sort » (Ctrl+T) tire\n"
@@ -26,6 +28,9 @@ constexpr const char* Aide =
     "compte sur la ligne de commande, le jeu est résolu dès l'ouverture de la fenêtre.\n"
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
     "\n"
+    "  --serie     commence aussitôt une série de 10 jeux tirés au sort, chacun contre la montre\n"
+    "              (le temps limite choisi, ou 45 s sans limite), de tirages ordinaires ou du niveau\n"
+    "              donné ; Entrée ou Ctrl+T lance le jeu suivant\n"
     "  --help      écrit cette aide et s'arrête\n"
     "  --version   écrit la version et s'arrête\n"
     "\n"
@@ -74,5 +79,7 @@ int CodeSortie(const QStringList& arguments)
     std::vector<std::string> lus;
     for (const QString& a : arguments)
         lus.push_back(a.toStdString());
+    if (const std::optional<DemandeSerie> serie = LireDemandeSerie(lus))
+        return serie->Valide() ? 0 : 2;
     return LireArguments(lus).Valide() ? 0 : 2;
 }

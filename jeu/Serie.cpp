@@ -82,12 +82,12 @@ BilanSerie Serie::Bilan() const
     return {niveau_, static_cast<int>(jeux_.size()), Points(), Trouves(), TempsMedian(), etat_ == EtatSerie::Finie};
 }
 
-bool Serie::BatLeRecord() const
+bool BatLeRecord(const BilanSerie& serie, const std::optional<BilanSerie>& record)
 {
-    if (etat_ != EtatSerie::Finie)
-        return false;
-    return !record_ || Points() > record_->Points;
+    return serie.Finie && (!record || serie.Points > record->Points);
 }
+
+bool Serie::BatLeRecord() const { return ::BatLeRecord(Bilan(), record_); }
 
 std::string Serie::TexteEtat() const
 {

@@ -46,6 +46,10 @@ struct BilanSerie {
     bool operator==(const BilanSerie&) const = default;
 };
 
+// la série, finie, a plus de points que le record de son niveau (la première finie le bat d'office) ;
+// jamais en cours ni abandonnée
+bool BatLeRecord(const BilanSerie& serie, const std::optional<BilanSerie>& record);
+
 // une série de dix jeux tirés l'un après l'autre, chacun contre la montre, menée sur la partie : le jeu
 // suivant ne commence que sur demande ; chaque saisie finie, le jeu est résolu du plus simple au plus tordu
 // et compte ses points. La partie reste celle de la fenêtre : la série ne fait que l'appeler.

@@ -15,8 +15,10 @@
 
 inline const QString TitreSaisie = QStringLiteral("Saisie du calcul");
 
-// mène le tirage de la fenêtre pas à pas jusqu'à la saisie, où agit « jouer » (rien : la saisie est fermée)
-inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)>& jouer = {})
+// mène le tirage de la fenêtre pas à pas jusqu'à la saisie, où agit « jouer » (rien : la saisie est fermée) ;
+// « lancer » commence le tirage (par défaut « Tiré au sort »)
+inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)>& jouer = {},
+                        const std::function<void()>& lancer = {})
 {
     GardienModal saisie(
         [&](QWidget* fenetre) {
@@ -24,7 +26,10 @@ inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)
                 jouer(qobject_cast<TfrmSaisieCalcul*>(fenetre));
         },
         30000, TitreSaisie);
-    w.RubriqueCompteTireAuSortClick();
+    if (lancer)
+        lancer();
+    else
+        w.RubriqueCompteTireAuSortClick();
     w.MinuterieAnimation().stop();
     while (!saisie.Vu() && w.Jeu().Tirage().Animation().TempsAnimation < 20000)
         w.TimerAnimationTimer();
