@@ -545,13 +545,19 @@ void TfrmMain::RubriqueJeuSuivantClick()
         return;
     LancerTirage([this] {
         serie_->CommencerJeuSuivant();
-        PanneauStatut0->setText(QString::fromStdString(serie_->TexteEtat()));
+        MontrerSerie();
     });
+}
+
+void TfrmMain::MontrerSerie()
+{
+    PanneauStatut0->setText(QString::fromStdString(serie_->TexteEtat()));
+    serieMontree_ = true;
 }
 
 void TfrmMain::SuivreSerie()
 {
-    PanneauStatut0->setText(QString::fromStdString(serie_->TexteEtat()));
+    MontrerSerie();
     MajCommandes();
     if (serie_->Etat() != EtatSerie::Finie)
         return;
@@ -561,7 +567,16 @@ void TfrmMain::SuivreSerie()
     MajCommandes();
 }
 
-bool TfrmMain::AutreJeuPermis() { return partie_.Commandes().Compte && AbandonnerSerie(); }
+bool TfrmMain::AutreJeuPermis()
+{
+    if (!partie_.Commandes().Compte || !AbandonnerSerie())
+        return false;
+    // le jeu qui commence n'est pas de la série : la barre d'état cesse d'en parler
+    if (serieMontree_)
+        PanneauStatut0->clear();
+    serieMontree_ = false;
+    return true;
+}
 
 bool TfrmMain::AbandonnerSerie()
 {

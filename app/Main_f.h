@@ -148,6 +148,7 @@ private:
     bool AbandonnerSerie();
     // après chaque jeu de la série : où elle en est dans la barre d'état, et son bilan après le dernier
     void SuivreSerie();
+    void MontrerSerie();
 
     // commencer : le tirage demandé à la partie ; l'animation suit
     void LancerTirage(const std::function<void()>& commencer);
@@ -178,6 +179,8 @@ private:
     // la ligne du sous-menu qui dit le temps de chaque jeu d'une série
     QAction* RubriqueTempsSerie = nullptr;
     std::unique_ptr<Serie> serie_;
+    // la barre d'état parle de la série (en cours, ou finie et pas encore suivie d'un autre jeu)
+    bool serieMontree_ = false;
     std::unique_ptr<SaisieChronometree> saisieJoueur_;
     // détruite à sa fermeture : le pointeur gardé se vide alors de lui-même
     QPointer<TfrmHistorique> fenetreHistorique_;

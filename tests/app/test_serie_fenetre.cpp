@@ -146,6 +146,7 @@ private slots:
             QVERIFY(oui.Vu());
         }
         QVERIFY(!e.w.SerieEnCours());
+        QCOMPARE(e.Etat(), QString());  // la barre d'état ne parle plus de la série
         QVERIFY(e.w.MinuterieAnimation().isActive());
         e.w.MinuterieAnimation().stop();
 
