@@ -5,7 +5,6 @@
 
 #include "Aide_f.h"
 #include "Apropos_f.h"
-#include "EnregistrementJeu.h"
 #include "FinSerie_f.h"
 #include "Histo_f.h"
 #include "Infosol_f.h"
@@ -17,6 +16,7 @@
 #include "BoutonOutil.h"
 #include "ChoixSerie.h"
 #include "ChoixTempsLimite.h"
+#include "EnregistrementJeu.h"
 #include "FenetreAuBouton.h"
 #include "FenetresSecondaires.h"
 #include "LigneCommandeFenetre.h"
@@ -219,11 +219,23 @@ void TfrmMain::RelierCommandes()
 void TfrmMain::FormCreate()
 {
     fichierIni_ = std::make_unique<TFichierIni>(PreparerFichierIni(QCoreApplication::applicationDirPath()));
+    historique_ = std::make_unique<THistoriqueJeux>(fichierIni_->Dossier());
     LireOptions();
     MajCommandes();
 }
 
 void TfrmMain::LireOptions() { choixTempsLimite_->Lire(*fichierIni_); }
+
+void TfrmMain::UtiliserFichierIni(const QString& chemin)
+{
+    // la fenêtre de l'historique lit l'historique du fichier qu'on quitte
+    delete fenetreHistorique_.data();
+    fichierIni_ = std::make_unique<TFichierIni>(chemin);
+    historique_ = std::make_unique<THistoriqueJeux>(fichierIni_->Dossier());
+    LireOptions();
+}
+
+void TfrmMain::OuvrirHistorique() { AccorderStatistiquesOuDire(this, *fichierIni_, *historique_); }
 
 void TfrmMain::showEvent(QShowEvent* evenement)
 {
@@ -238,6 +250,8 @@ void TfrmMain::FormShow()
 {
     vue_->AjusterALaLargeur();
     ReinitialiserJeu();
+    // une fois la fenêtre affichée : une boîte éventuelle vient au-dessus d'elle
+    QTimer::singleShot(0, this, &TfrmMain::OuvrirHistorique);
     if (arguments_.isEmpty())
         return;
     // la boîte d'erreur ou la recherche viennent une fois la fenêtre affichée
@@ -289,6 +303,9 @@ void TfrmMain::FormClose()
 void TfrmMain::FormDestroy()
 {
     Donnees().ListeSolutions.Vider();
+    // la fenêtre de l'historique garde sa place dans l'historique : elle part avant lui, qui se ferme une fois
+    delete fenetreHistorique_.data();
+    historique_.reset();
     fichierIni_.reset();
 }
 
@@ -623,14 +640,32 @@ void TfrmMain::SpeedButtonStatsClick()
     });
 }
 
-void TfrmMain::EnregistrerStatistiques() { EnregistrerJeuFini(partie_, *fichierIni_, fenetreHistorique_, this); }
+void TfrmMain::EnregistrerStatistiques()
+{
+    const std::optional<JeuFini> jeu = partie_.MarquerEnregistre();
+    if (!jeu)
+        return;
+    EnregistrerJeuFini(this, *fichierIni_, *historique_, *jeu);
+    if (fenetreHistorique_)
+        fenetreHistorique_->JeuxAjoutes();
+}
 
 TfrmHistorique* TfrmMain::FenetreHistorique() const { return fenetreHistorique_; }
 
 void TfrmMain::RubriqueHistoriqueClick()
 {
-    OuvrirFenetreHistorique(fenetreHistorique_, this, fichierIni_->Chemin(),
-                            [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); });
+    OuvrirFenetreHistorique(
+        fenetreHistorique_, this, *historique_, [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); },
+        Raccourcis());
+}
+
+QList<QAction*> TfrmMain::Raccourcis() const
+{
+    QList<QAction*> raccourcis;
+    for (QAction* rubrique : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!rubrique->shortcut().isEmpty())
+            raccourcis << rubrique;
+    return raccourcis;
 }
 
 // comme à la fin du pavé numérique : jeu posé et compté comme proposé, puis la saisie du calcul

@@ -25,6 +25,7 @@ class QLabel;
 class QMenu;
 class QToolButton;
 class SaisieChronometree;
+class THistoriqueJeux;
 class TfrmHistorique;
 class TfrmInfoSolutions;
 class TfrmStatistiques;
@@ -64,11 +65,7 @@ public:
 
     // le fichier des statistiques ; un autre chemin que celui du programme, pour un essai
     const TFichierIni& Fichier() const { return *fichierIni_; }
-    void UtiliserFichierIni(const QString& chemin)
-    {
-        fichierIni_ = std::make_unique<TFichierIni>(chemin);
-        LireOptions();
-    }
+    void UtiliserFichierIni(const QString& chemin);
     // les fenêtres des deux boutons bascule, quand elles sont ouvertes
     TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
@@ -159,6 +156,11 @@ private:
     // le temps limite et son sous-menu, la saisie du joueur avec son temps dans la barre d'état
     void CreerTempsLimite();
     void LireOptions();
+    // l'historique à côté du varnel.ini en service, et les jeux qu'un arrêt brutal aurait laissés hors des
+    // statistiques
+    void OuvrirHistorique();
+    // les commandes à raccourci, qui agissent aussi depuis la fenêtre de l'historique
+    QList<QAction*> Raccourcis() const;
 
     std::unique_ptr<Ui::TfrmMain> ui;
     QStringList arguments_;
@@ -168,6 +170,8 @@ private:
     Partie partie_;
     std::unique_ptr<VueJeu> vue_;
     std::unique_ptr<TFichierIni> fichierIni_;
+    // la seule connexion du programme à l'historique : enregistrement des jeux et fenêtre de l'historique
+    std::unique_ptr<THistoriqueJeux> historique_;
     // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
     std::unique_ptr<TfrmInfoSolutions> fenetreInfoSolutions_;
     std::unique_ptr<TfrmStatistiques> fenetreStatistiques_;

@@ -7,6 +7,7 @@
 #include "TempsLimitesPermis.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -17,9 +18,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <limits>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,10 +33,39 @@ constexpr int VerrouAbandonneMs = 8000;
 
 QString CheminVerrouDe(const QString& chemin) { return chemin + QStringLiteral(".verrou"); }
 
-bool PrendreVerrou(QLockFile& verrou, int attenteMs)
+// un verrou vide, vieux d'une seconde, que nul ne tient : son programme a été arrêté net entre la création
+// du fichier et l'écriture de son numéro de processus, qui seul permet à QLockFile de le voir abandonné (le
+// verrou « .rmlock » que QLockFile prend pour retirer un verrou abandonné peut rester ainsi lui aussi)
+bool VerrouVideAbandonne(const QString& chemin)
+{
+    const QByteArray nom = QFile::encodeName(chemin);
+    struct stat etat {};
+    if (::stat(nom.constData(), &etat) != 0 || etat.st_size != 0 || ::time(nullptr) - etat.st_mtime < 1)
+        return false;
+    const int fd = ::open(nom.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool libre = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return libre;
+}
+
+bool PrendreVerrou(QLockFile& verrou, const QString& chemin, int attenteMs)
 {
     verrou.setStaleLockTime(VerrouAbandonneMs);
-    return verrou.tryLock(attenteMs);
+    QElapsedTimer attente;
+    attente.start();
+    for (;;) {
+        if (verrou.tryLock(std::clamp(attenteMs - static_cast<int>(attente.elapsed()), 0, 100)))
+            return true;
+        const QString retrait = chemin + QStringLiteral(".rmlock");
+        if (VerrouVideAbandonne(chemin))
+            verrou.removeStaleLockFile();
+        else if (VerrouVideAbandonne(retrait))
+            QFile::remove(retrait);
+        else if (attente.elapsed() >= attenteMs)
+            return false;
+    }
 }
 
 const QByteArray MarqueUtf8("\xEF\xBB\xBF");
@@ -244,7 +276,7 @@ bool CreerDossier(const QString& dossier, QString* raison)
 {
     if (QDir().mkpath(dossier))
         return true;
-    DonnerRaison(raison, QStringLiteral("Le dossier « %1 » ne peut pas être créé.").arg(QDir::toNativeSeparators(dossier)));
+    DonnerRaison(raison, QStringLiteral("Le dossier \"%1\" ne peut pas être créé.").arg(QDir::toNativeSeparators(dossier)));
     return false;
 }
 
@@ -279,6 +311,9 @@ bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom)
     const QString suffixe = nom.mid(nomFichier.size() + 1);
     return six.match(suffixe).hasMatch() && suffixe != suffixe.toLower() && suffixe != suffixe.toUpper();
 }
+
+const QString CleIdentifiant = QStringLiteral("Identifiant");
+const QString CleDernierJeu = QStringLiteral("DernierJeuCompte");
 
 }  // namespace
 
@@ -432,7 +467,7 @@ bool TFichierIni::Enregistrer(QString* raison)
     if (!fichier.open(QIODevice::WriteOnly)) {
         const int code = errno;
         DonnerRaison(raison, ::access(QFile::encodeName(dossier).constData(), W_OK) != 0
-                                 ? QStringLiteral("Le dossier « %1 » ne peut pas être écrit.").arg(QDir::toNativeSeparators(dossier))
+                                 ? QStringLiteral("Le dossier \"%1\" ne peut pas être écrit.").arg(QDir::toNativeSeparators(dossier))
                                  : QStringLiteral("Le fichier ne peut pas être écrit (%1).").arg(TexteErreurSysteme(code)));
         return false;
     }
@@ -467,16 +502,16 @@ CumulsStat TFichierIni::LireCumuls() const
     return cumuls;
 }
 
-bool TFichierIni::ModifierSousVerrou(const std::function<void()>& modification, QString* raison)
+bool TFichierIni::Modifier(const std::function<Modification(QString*)>& modification, QString* raison)
 {
     if (!CreerDossier(Dossier(), raison))
         return false;
     QLockFile verrou(CheminVerrou());
-    if (!PrendreVerrou(verrou, attenteVerrouMs_)) {
+    if (!PrendreVerrou(verrou, CheminVerrou(), attenteVerrouMs_)) {
         const QString nomVerrou = QFileInfo(CheminVerrou()).fileName();
         DonnerRaison(raison, verrou.error() == QLockFile::LockFailedError
-                                 ? QStringLiteral("Le verrou « %1 » est tenu par un autre exemplaire du programme.").arg(nomVerrou)
-                                 : QStringLiteral("Le verrou « %1 » ne peut pas être créé.").arg(nomVerrou));
+                                 ? QStringLiteral("Le verrou \"%1\" est tenu par un autre exemplaire du programme.").arg(nomVerrou)
+                                 : QStringLiteral("Le verrou \"%1\" ne peut pas être créé.").arg(nomVerrou));
         return false;
     }
     // un fichier présent mais illisible n'est pas remplacé : ses totaux seraient perdus
@@ -484,20 +519,53 @@ bool TFichierIni::ModifierSousVerrou(const std::function<void()>& modification, 
         DonnerRaison(raison, raisonIllisible_);
         return false;
     }
-    modification();
-    return Enregistrer(raison);
+    switch (modification(raison)) {
+    case Modification::Ecrire:
+        return Enregistrer(raison);
+    case Modification::Rien:
+        return true;
+    case Modification::Renoncer:
+        break;
+    }
+    return false;
+}
+
+bool TFichierIni::ModifierSousVerrou(const std::function<void()>& modification, QString* raison)
+{
+    return Modifier(
+        [&](QString*) {
+            modification();
+            return Modification::Ecrire;
+        },
+        raison);
+}
+
+void TFichierIni::AjouterAuxCumuls(const CumulsStat& jeu)
+{
+    CumulsStat total = LireCumuls();
+    ::AjouterCumuls(total, jeu);
+    for (size_t i = 0; i < Cumul::Nombre; ++i)
+        EcrireEntier(SectionStatistiques, QLatin1String(ClesCumuls[i]), total.Valeurs[i]);
+}
+
+std::optional<RepereHistorique> TFichierIni::LireRepere() const
+{
+    const std::optional<int64_t> identifiant = LireOption(SectionHistorique, CleIdentifiant);
+    const std::optional<int64_t> dernier = LireOption(SectionHistorique, CleDernierJeu);
+    if (!identifiant || !dernier)
+        return std::nullopt;
+    return RepereHistorique{*identifiant, *dernier};
+}
+
+void TFichierIni::EcrireRepere(const RepereHistorique& repere)
+{
+    EcrireEntier(SectionHistorique, CleIdentifiant, repere.Identifiant);
+    EcrireEntier(SectionHistorique, CleDernierJeu, repere.DernierJeu);
 }
 
 bool TFichierIni::AjouterCumuls(const CumulsStat& jeu, QString* raison)
 {
-    return ModifierSousVerrou(
-        [&] {
-            CumulsStat total = LireCumuls();
-            ::AjouterCumuls(total, jeu);
-            for (size_t i = 0; i < Cumul::Nombre; ++i)
-                EcrireEntier(SectionStatistiques, QLatin1String(ClesCumuls[i]), total.Valeurs[i]);
-        },
-        raison);
+    return ModifierSousVerrou([&] { AjouterAuxCumuls(jeu); }, raison);
 }
 
 bool TFichierIni::EcrireOption(const QString& section, const QString& cle, int64_t valeur, QString* raison)
@@ -549,7 +617,7 @@ int SupprimerProvisoiresFichierIni(const QString& chemin)
         return 0;
     // verrou tenu : un enregistrement est en cours, son fichier provisoire n'est pas un reste
     QLockFile verrou(CheminVerrouDe(chemin));
-    if (!PrendreVerrou(verrou, 0))
+    if (!PrendreVerrou(verrou, CheminVerrouDe(chemin), 0))
         return 0;
     const QString nomFichier = info.fileName();
     return SupprimerProvisoiresAbandonnes(QFile::encodeName(info.absolutePath()).toStdString(),

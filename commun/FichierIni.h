@@ -13,6 +13,14 @@
 #include <functional>
 #include <optional>
 
+// le repère de l'historique que tient varnel.ini : les jeux de cet historique jusqu'à DernierJeu sont dans
+// les statistiques
+struct RepereHistorique {
+    int64_t Identifiant = 0;
+    int64_t DernierJeu = 0;
+    bool operator==(const RepereHistorique&) const = default;
+};
+
 // le fichier varnel.ini, lu en entier et réécrit en entier : les lignes que le programme ne connaît pas
 // (autres sections, autres clés, commentaires) restent telles quelles ; les entiers sont en 64 bits.
 // Seul un fichier ordinaire d'au plus 1 Mo est lu, sans jamais attendre (un tube ou un périphérique
@@ -54,6 +62,20 @@ public:
     // du programme n'efface pas ce jeu ; faux avec la raison si le fichier n'a pas pu être lu ou écrit
     // (il est alors intact)
     bool AjouterCumuls(const CumulsStat& jeu, QString* raison = nullptr);
+    // ajoute des montants au contenu lu, sans écrire
+    void AjouterAuxCumuls(const CumulsStat& jeu);
+
+    // le repère de l'historique : quel fichier, et son dernier jeu que les statistiques comptent ; rien
+    // quand le fichier n'en a pas (écrit avant qu'on le tienne)
+    std::optional<RepereHistorique> LireRepere() const;
+    void EcrireRepere(const RepereHistorique& repere);
+
+    // ce que fait une modification du contenu relu sous le verrou
+    enum class Modification { Ecrire, Rien, Renoncer };
+    // prend le verrou, relit le fichier, applique la modification (qui dit s'il faut écrire, ou pourquoi
+    // renoncer) et réécrit ; faux avec la raison si le fichier n'a pas pu être lu ou écrit, ou si la
+    // modification a renoncé (le fichier est alors intact)
+    bool Modifier(const std::function<Modification(QString* raison)>& modification, QString* raison = nullptr);
 
     // une option entière du contenu lu ; absente, illisible ou qui n'est pas un entier : rien
     std::optional<int64_t> LireOption(const QString& section, const QString& cle) const;
@@ -76,7 +98,6 @@ public:
     void ChoisirAttenteVerrou(int ms) { attenteVerrouMs_ = ms; }
 
 private:
-    // prend le verrou, relit le fichier, applique la modification et réécrit
     bool ModifierSousVerrou(const std::function<void()>& modification, QString* raison);
     int TrouverSection(const QByteArray& section) const;
     int TrouverCle(int section, const QByteArray& cle) const;
@@ -95,6 +116,7 @@ private:
 inline const QString SectionStatistiques = QStringLiteral("Statistiques");
 inline const QString SectionOptions = QStringLiteral("Options");
 inline const QString CleTempsLimite = QStringLiteral("TempsLimite");
+inline const QString SectionHistorique = QStringLiteral("Historique");
 
 // supprime, à côté du fichier, les fichiers provisoires que des enregistrements tués ont laissés
 // (« varnel.ini.AbCdEf », le nom que leur donne QSaveFile) : plus vieux qu'une minute, et seulement

@@ -3,48 +3,29 @@
 #include "FichierIniFenetre.h"
 
 #include "BoiteMessage.h"
+#include "CurseurAttente.h"
 
-#include <QApplication>
 #include <QDir>
 
-namespace {
+void DireFichierIniNonEcrit(QWidget* fenetre, const TFichierIni& fichier, const QString& titre, const QString& quoi,
+                            const QString& raison)
+{
+    AfficherMessage(fenetre, titre,
+                    QStringLiteral("Impossible d'enregistrer %1 dans le fichier \"%2\".\n%3")
+                        .arg(quoi, QDir::toNativeSeparators(fichier.Chemin()), raison));
+}
 
-// le curseur d'attente le temps d'une portée
-class CurseurAttente {
-public:
-    CurseurAttente() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CurseurAttente() { QApplication::restoreOverrideCursor(); }
-    CurseurAttente(const CurseurAttente&) = delete;
-    CurseurAttente& operator=(const CurseurAttente&) = delete;
-};
-
-bool EcrireOuDire(QWidget* fenetre, const TFichierIni& fichier, const QString& titre, const QString& quoi,
-                  const std::function<bool(QString*)>& ecrire)
+bool ChoisirTempsLimiteOuDire(QWidget* fenetre, TFichierIni& fichier, int secondes)
 {
     QString raison;
     bool ecrit = false;
     {
         const CurseurAttente attente;
-        ecrit = ecrire(&raison);
+        ecrit = fichier.ChoisirTempsLimite(secondes, &raison);
     }
-    // le fichier reste alors tel qu'il était : ce qui devait y aller est perdu, mais pas en silence
+    // le fichier reste alors tel qu'il était : le choix n'est pas gardé, mais pas en silence
     if (!ecrit)
-        AfficherMessage(fenetre, titre,
-                        QStringLiteral("Impossible d'enregistrer %1 dans le fichier \"%2\".\n%3")
-                            .arg(quoi, QDir::toNativeSeparators(fichier.Chemin()), raison));
+        DireFichierIniNonEcrit(fenetre, fichier, QStringLiteral("Option non enregistrée"), QStringLiteral("le temps limite"),
+                               raison);
     return ecrit;
-}
-
-}  // namespace
-
-bool EnregistrerCumulsOuDire(QWidget* fenetre, TFichierIni& fichier, const CumulsStat& jeu)
-{
-    return EcrireOuDire(fenetre, fichier, QStringLiteral("Statistiques non enregistrées"), QStringLiteral("les statistiques"),
-                        [&](QString* raison) { return fichier.AjouterCumuls(jeu, raison); });
-}
-
-bool ChoisirTempsLimiteOuDire(QWidget* fenetre, TFichierIni& fichier, int secondes)
-{
-    return EcrireOuDire(fenetre, fichier, QStringLiteral("Option non enregistrée"), QStringLiteral("le temps limite"),
-                        [&](QString* raison) { return fichier.ChoisirTempsLimite(secondes, raison); });
 }

@@ -9,7 +9,8 @@ class QWidget;
 // ce que les fenêtres font du fichier varnel.ini : le curseur d'attente le temps de l'écriture (l'attente
 // du verrou comprise, au plus TFichierIni::AttenteVerrouMs()), puis un échec dit dans une boîte avec sa raison
 
-// un jeu ajouté aux statistiques ; un échec donne la boîte « Statistiques non enregistrées »
-bool EnregistrerCumulsOuDire(QWidget* fenetre, TFichierIni& fichier, const CumulsStat& jeu);
+// « Impossible d'enregistrer <quoi> dans le fichier "<chemin>". » et la raison, sous ce titre
+void DireFichierIniNonEcrit(QWidget* fenetre, const TFichierIni& fichier, const QString& titre, const QString& quoi,
+                            const QString& raison);
 // le temps limite choisi ; un échec donne la boîte « Option non enregistrée »
 bool ChoisirTempsLimiteOuDire(QWidget* fenetre, TFichierIni& fichier, int secondes);

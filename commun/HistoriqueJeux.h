@@ -10,10 +10,10 @@
 
 #include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 class QSqlQuery;
+struct sqlite3;
 
 // ce qu'il faut dire à l'utilisateur après l'ouverture de l'historique
 struct AvisHistorique {
@@ -21,64 +21,90 @@ struct AvisHistorique {
     QString Texte;
 };
 
-// l'historique des jeux : le fichier historique.sqlite, à côté du varnel.ini en service. Chaque objet a sa
-// propre connexion ; deux exemplaires du programme peuvent écrire en même temps (journal WAL, attente du verrou)
-// et chaque ajout est une transaction : un arrêt brutal laisse des lignes entières. Un fichier qui n'est pas
-// une base SQLite ou qui échoue à la vérification d'intégrité n'est jamais écrasé : il est renommé
-// « historique.sqlite.illisible-<date> » et un nouvel historique commence ; un fichier d'une version plus
-// récente du programme est ouvert en lecture seule
+// l'historique des jeux : le fichier historique.sqlite, à côté du varnel.ini en service. Le programme n'en a
+// qu'un, donc une seule connexion, ouverte au premier besoin et gardée jusqu'à la fin : fermer un autre
+// descripteur du fichier ferait perdre à SQLite ses verrous, et un autre exemplaire du programme pourrait
+// alors vider le journal sous cette connexion. Deux exemplaires écrivent en même temps (journal WAL, attente
+// du verrou) ; chaque ajout est une transaction. Un fichier qui n'est pas une base SQLite ou qui échoue à la
+// vérification d'intégrité n'est jamais écrasé : il est renommé « historique.sqlite.illisible-<date> », ses
+// journaux avec lui, et un nouvel historique commence. Un fichier d'une version plus récente, sans droit
+// d'écriture (même pour root) ou dans un dossier fermé est lu sans être écrit
 class THistoriqueJeux {
 public:
-    // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre)
-    static constexpr int VersionSchema = 2;
+    // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre) ; 3 : ce qu'un jeu ajoute aux
+    // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà
+    static constexpr int VersionSchema = 3;
     static QString CheminDansLeDossier(const QString& dossier);
 
-    // ouvre (ou crée, ou met à jour) historique.sqlite dans ce dossier
+    // rien n'est ouvert avant le premier besoin
     explicit THistoriqueJeux(const QString& dossier);
     ~THistoriqueJeux();
     THistoriqueJeux(const THistoriqueJeux&) = delete;
     THistoriqueJeux& operator=(const THistoriqueJeux&) = delete;
 
     const QString& Chemin() const { return chemin_; }
-    // les jeux se lisent ; sinon Raison() dit pourquoi
-    bool Ouvert() const { return base_.isOpen(); }
-    // les jeux se lisent mais ne s'ajoutent pas (fichier d'une version plus récente, ou dossier fermé)
+    // le fichier est là (l'ouvrir n'en crée pas un)
+    bool Existe() const;
+    // ouvre (ou crée, ou met à jour) le fichier s'il ne l'est pas déjà, ou de nouveau après un échec ; vrai
+    // quand les jeux se lisent, sinon Raison() dit pourquoi
+    bool Ouvrir();
+    // les jeux se lisent mais ne s'ajoutent pas
     bool LectureSeule() const { return lectureSeule_; }
     // pourquoi on ne peut pas écrire (ou lire) ; vide quand tout va bien
     const QString& Raison() const { return raison_; }
-    // ce qui s'est passé à l'ouverture et que l'utilisateur doit savoir : fichier mis de côté, version plus récente
+    // ce qui s'est passé à l'ouverture et que l'utilisateur doit savoir : fichier mis de côté, lecture seule
     const std::optional<AvisHistorique>& Avis() const { return avis_; }
+    // le même avis, rendu une seule fois par exécution
+    std::optional<AvisHistorique> AvisADire();
     // le nom du fichier illisible mis de côté, vide sinon
     const QString& FichierMisDeCote() const { return misDeCote_; }
     int VersionFichier() const { return versionFichier_; }
+    // ce qui distingue ce fichier de tout autre historique (0 avant la version 3), et le dernier jeu que les
+    // statistiques comptaient déjà quand le fichier y est passé
+    int64_t Identifiant() const { return identifiant_; }
+    int64_t DernierJeuDejaCompte() const { return dejaCompte_; }
+    // un varnel.ini a déjà compté des jeux de ce fichier ; l'être est noté une fois pour toutes
+    bool StatistiquesEcrites() const { return statistiquesEcrites_; }
+    void MarquerStatistiquesEcrites();
+    // le numéro du jeu le plus récent, 0 sans jeu
+    int64_t DernierNumero();
 
-    // ajoute un jeu, en une transaction ; rend la raison de l'échec, rien quand le jeu est enregistré
-    std::optional<QString> Ajouter(const LigneHistorique& ligne);
-    // tous les jeux, les plus récents d'abord ; erreur : la raison d'un échec de lecture
-    std::vector<LigneHistorique> Lire(QString* erreur = nullptr) const;
+    // ajoute un jeu, en une transaction ; rend la raison de l'échec, rien quand le jeu est enregistré (son
+    // numéro dans numero)
+    std::optional<QString> Ajouter(const LigneHistorique& ligne, int64_t* numero = nullptr);
+    // les jeux de numéro plus grand que apres, les plus anciens d'abord ; erreur : la raison d'un échec
+    std::vector<LigneHistorique> Lire(int64_t apres = 0, QString* erreur = nullptr);
 
     // petits réglages de la fenêtre de l'historique, gardés dans l'historique même
-    std::optional<QByteArray> LireReglage(const QString& cle) const;
+    std::optional<QByteArray> LireReglage(const QString& cle);
     std::optional<QString> EcrireReglage(const QString& cle, const QByteArray& valeur);
 
 private:
+    enum class Issue { Ouvert, MisDeCote, Echec };
+    Issue Verifier(bool ecriture);
     bool OuvrirConnexion(bool lectureSeule);
     void FermerConnexion();
-    bool Preparer();
+    bool Preparer(bool ecriture);
     bool MettreDeCote(const QString& pourquoi);
     bool MettreAJour();
+    void LireIdentite();
+    void PasserEnLectureSeule(const QString& raison, const AvisHistorique& avis);
+    sqlite3* Sqlite();
     // toute écriture passe ici, refusée d'emblée quand l'historique ne s'écrit pas ; la raison d'un échec
     std::optional<QString> Transaction(const std::function<bool(QSqlQuery&)>& ecrire);
 
     QString chemin_;
     QString nomConnexion_;
     QSqlDatabase base_;
+    sqlite3* sqlite_ = nullptr;
+    bool sqliteVerifie_ = false;
     bool lectureSeule_ = false;
     int versionFichier_ = 0;
+    int64_t identifiant_ = 0;
+    int64_t dejaCompte_ = 0;
+    bool statistiquesEcrites_ = false;
     QString raison_;
     QString misDeCote_;
     std::optional<AvisHistorique> avis_;
+    bool avisDit_ = false;
 };
-
-// la date et l'heure présentes en temps universel, ISO 8601 à la seconde : « 2026-12-08T04:36:04Z »
-std::string MaintenantUtc();

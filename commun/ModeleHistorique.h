@@ -8,20 +8,21 @@
 
 #include <vector>
 
-// les jeux de l'historique que le filtre retient, un par ligne, les plus récents d'abord ; le rôle de tri
-// (Qt::UserRole) donne la valeur à comparer de chaque colonne
+// tous les jeux de l'historique, un par ligne, dans l'ordre de l'historique (les plus anciens d'abord) ; les
+// colonnes sont celles que ColonnesMontrees() décrit. Le filtre et le tri sont ceux de FiltreTriHistorique
 class ModeleHistorique : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Colonne { Date, Plaques, Compte, Grandes, Ordinateur, Joueur, Temps, Place, NbColonnes };
-    static constexpr int RoleTri = Qt::UserRole;
-
     explicit ModeleHistorique(QObject* parent = nullptr);
 
+    // lignes : les plus anciennes d'abord
     void Remplir(std::vector<LigneHistorique> lignes);
-    void Filtrer(const FiltreHistorique& filtre);
-    // les jeux retenus, les plus récents d'abord
-    const std::vector<LigneHistorique>& Retenues() const { return retenues_; }
+    // des jeux plus récents que tous ceux du modèle, ajoutés à la suite sans rien relire
+    void Ajouter(std::vector<LigneHistorique> nouvelles);
+    const std::vector<LigneHistorique>& Lignes() const { return lignes_; }
+    const LigneHistorique& Ligne(int ligne) const { return lignes_[static_cast<size_t>(ligne)]; }
+    // le numéro du jeu le plus récent, 0 sans jeu
+    int64_t DernierNumero() const { return lignes_.empty() ? 0 : lignes_.back().Numero; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -29,10 +30,5 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<LigneHistorique> toutes_;
-    std::vector<LigneHistorique> retenues_;
-    FiltreHistorique filtre_;
+    std::vector<LigneHistorique> lignes_;
 };
-
-// la date d'une ligne (temps universel ISO 8601) à l'heure locale : « 08/12/2026 05:36 »
-QString DateLocale(const std::string& dateHeureUtc);

@@ -34,6 +34,15 @@ QRect CadreACote(const QRect& cadreParent, QSize tailleVoulue, const QMargins& b
     return {gauche, haut, largeur, hauteur};
 }
 
+QRect CadreDansLaZone(const QRect& cadre, const QRect& zoneLibre)
+{
+    const int largeur = std::min(cadre.width(), zoneLibre.width());
+    const int hauteur = std::min(cadre.height(), zoneLibre.height());
+    const int gauche = std::clamp(cadre.x(), zoneLibre.x(), zoneLibre.x() + zoneLibre.width() - largeur);
+    const int haut = std::clamp(cadre.y(), zoneLibre.y(), zoneLibre.y() + zoneLibre.height() - hauteur);
+    return {gauche, haut, largeur, hauteur};
+}
+
 QMargins BordsDuCadre(const QWidget& fenetre)
 {
     const QRect cadre = fenetre.frameGeometry(), client = fenetre.geometry();

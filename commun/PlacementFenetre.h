@@ -27,5 +27,9 @@ void PlacerADroiteDuParent(QWidget& fenetre);
 // tailleVoulue : la zone cliente souhaitée ; bords : l'épaisseur du cadre autour d'elle
 QRect CadreACote(const QRect& cadreParent, QSize tailleVoulue, const QMargins& bords, const QRect& zoneLibre);
 
+// un cadre ramené dans la zone libre : réduit à sa taille s'il la dépasse, puis déplacé juste assez pour y
+// tenir en entier
+QRect CadreDansLaZone(const QRect& cadre, const QRect& zoneLibre);
+
 // l'épaisseur du cadre que le gestionnaire de fenêtres donne à cette fenêtre (nulle sans cadre connu)
 QMargins BordsDuCadre(const QWidget& fenetre);

@@ -90,7 +90,7 @@ void OuvrirAide(QWidget* parent, const QString& dossierProgramme)
     if (page.isEmpty()) {
         const QStringList lieux = EmplacementsAide(dossierProgramme);
         AfficherMessage(parent, QStringLiteral("Aide du Varnel"),
-                        QStringLiteral("La page d'aide « varnel.html » est introuvable. Elle est cherchée ici :\n")
+                        QStringLiteral("La page d'aide \"varnel.html\" est introuvable. Elle est cherchée ici :\n")
                             + lieux.join(QLatin1Char('\n')));
         return;
     }

@@ -3,9 +3,13 @@
 #include "Histo_f.h"
 
 #include "BoiteMessage.h"
+#include "ColonnesHistorique.h"
+#include "CurseurAttente.h"
+#include "EnregistrementJeu.h"
 #include "LecteurEcran.h"
 #include "PlacementFenetre.h"
 
+#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -16,10 +20,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMoveEvent>
+#include <QShowEvent>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScatterSeries>
-#include <QSortFilterProxyModel>
+#include <QScreen>
 #include <QTableView>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -33,12 +39,14 @@ const QString CleFenetre = QStringLiteral("fenetre-historique");
 const QColor VertTrouve(0, 150, 60);
 const QColor OrangeApproche(230, 120, 0);
 const QColor BleuPart(30, 90, 200);
+// la taille de la première ouverture, si l'écran la permet
+const QSize TailleDeDepart(690, 600);
 
 }  // namespace
 
-TfrmHistorique::TfrmHistorique(const QString& dossier, std::function<void(const JeuARejouer&)> rejouer, QWidget* parent)
-    : QDialog(parent), historique_(std::make_unique<THistoriqueJeux>(dossier)), rejouer_(std::move(rejouer)),
-      modele_(this)
+TfrmHistorique::TfrmHistorique(THistoriqueJeux& historique, std::function<void(const JeuARejouer&)> rejouer,
+                               QWidget* parent)
+    : QDialog(parent), historique_(historique), rejouer_(std::move(rejouer)), tri_(modele_)
 {
     setObjectName(QStringLiteral("TfrmHistorique"));
     setWindowTitle(QStringLiteral("Historique des jeux"));
@@ -50,8 +58,8 @@ TfrmHistorique::TfrmHistorique(const QString& dossier, std::function<void(const 
     CreerTableau();
     CreerBoutons();
     MettreEnPage();
+    Lire();
     RestaurerPlace();
-    Recharger();
 }
 
 TfrmHistorique::~TfrmHistorique()
@@ -104,6 +112,8 @@ void TfrmHistorique::CreerGraphique()
     auto* vue = new QChartView(graphique_, this);
     vue->setObjectName(QStringLiteral("VueGraphique"));
     vue->setRenderHint(QPainter::Antialiasing);
+    // assez haut pour que les graduations ne soient pas abrégées, assez petit pour que toute la fenêtre
+    // tienne sur un petit écran (ou un écran agrandi deux fois)
     vue->setMinimumHeight(200);
     vueGraphique_ = vue;
 }
@@ -112,42 +122,43 @@ void TfrmHistorique::CreerFiltres()
 {
     ChoixOrigine = new QComboBox(this);
     ChoixOrigine->setObjectName(QStringLiteral("ChoixOrigine"));
-    ChoixOrigine->addItem(QStringLiteral("tous"), 0);
-    ChoixOrigine->addItem(QStringLiteral("tirés au sort"), 1);
-    ChoixOrigine->addItem(QStringLiteral("proposés"), 2);
+    for (const auto& [texte, origine] : ChoixFiltreOrigine())
+        ChoixOrigine->addItem(QString::fromStdString(texte));
     ChoixGrandes = new QComboBox(this);
     ChoixGrandes->setObjectName(QStringLiteral("ChoixGrandes"));
-    ChoixGrandes->addItem(QStringLiteral("toutes"), -1);
-    for (int n = 0; n <= 4; ++n)
-        ChoixGrandes->addItem(QString::number(n), n);
+    for (const auto& [texte, grandes] : ChoixFiltreGrandes())
+        ChoixGrandes->addItem(QString::fromStdString(texte));
     connect(ChoixOrigine, &QComboBox::currentIndexChanged, this, &TfrmHistorique::ChoixFiltreChange);
     connect(ChoixGrandes, &QComboBox::currentIndexChanged, this, &TfrmHistorique::ChoixFiltreChange);
 }
 
 void TfrmHistorique::CreerTableau()
 {
-    tri_ = new QSortFilterProxyModel(this);
-    tri_->setSourceModel(&modele_);
-    tri_->setSortRole(ModeleHistorique::RoleTri);
     tableau_ = new QTableView(this);
     tableau_->setObjectName(QStringLiteral("TableauJeux"));
     NommerPourLecteur(*tableau_, QStringLiteral("Jeux de l'historique"));
-    tableau_->setModel(tri_);
+    tableau_->setModel(&tri_);
     tableau_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableau_->setSelectionMode(QAbstractItemView::SingleSelection);
     tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab passe au contrôle suivant, au lieu de parcourir les cases une à une
+    tableau_->setTabKeyNavigation(false);
     tableau_->setAlternatingRowColors(true);
     tableau_->setWordWrap(false);
     tableau_->verticalHeader()->hide();
-    // des largeurs tirées de la police, pas du contenu : mesurer 10 000 lignes ralentirait l'ouverture
+    // des hauteurs et des largeurs tirées de la police, pas du contenu : mesurer 200 000 lignes ralentirait
+    // l'ouverture
+    tableau_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableau_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    const int chiffre = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const int largeurs[ModeleHistorique::NbColonnes] = {17, 17, 7, 8, 15, 12, 9, 8};
-    for (int c = 0; c < ModeleHistorique::NbColonnes; ++c)
-        tableau_->setColumnWidth(c, largeurs[c] * chiffre);
-    tableau_->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView* entetes = tableau_->horizontalHeader();
+    entetes->setStretchLastSection(true);
     tableau_->setSortingEnabled(true);
-    tableau_->sortByColumn(ModeleHistorique::Date, Qt::DescendingOrder);
+    // le titre entier, flèche de tri comprise
+    const int chiffre = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < tri_.columnCount(); ++c)
+        tableau_->setColumnWidth(c, std::max(ColonnesMontrees()[static_cast<size_t>(c)]->Largeur * chiffre,
+                                             entetes->sectionSizeHint(c)));
+    tableau_->sortByColumn(0, Qt::DescendingOrder);
     connect(tableau_, &QTableView::doubleClicked, this, &TfrmHistorique::BoutonRejouerClick);
     connect(tableau_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { BoutonRejouer->setEnabled(JeuSelectionne().has_value()); });
@@ -155,7 +166,7 @@ void TfrmHistorique::CreerTableau()
 
 void TfrmHistorique::CreerBoutons()
 {
-    BoutonExporter = new QPushButton(QStringLiteral("Exporter…"), this);
+    BoutonExporter = new QPushButton(QStringLiteral("&Exporter..."), this);
     BoutonExporter->setObjectName(QStringLiteral("BoutonExporter"));
     BoutonRejouer = new QPushButton(QStringLiteral("&Rejouer"), this);
     BoutonRejouer->setObjectName(QStringLiteral("BoutonRejouer"));
@@ -202,23 +213,59 @@ void TfrmHistorique::MettreEnPage()
 }
 
 // la place de la fenêtre vit dans l'historique : varnel.ini ne garde que les statistiques, et l'historique
-// est déjà là, à côté, écrit en une transaction
+// est déjà là, à côté, écrit en une transaction. Le cadre de la fenêtre, inconnu avant son affichage, est
+// d'abord pris égal à celui de la fenêtre principale
 void TfrmHistorique::RestaurerPlace()
 {
-    const std::optional<QByteArray> place = historique_->LireReglage(CleFenetre);
-    if (place && restoreGeometry(*place))
+    const std::optional<QByteArray> place = historique_.LireReglage(CleFenetre);
+    if (!place || !restoreGeometry(*place)) {
+        // la première fois : à droite de la fenêtre principale, sans cacher le jeu
+        resize(TailleDeDepart);
+        PlacerADroiteDuParent(*this);
+    }
+    const QWidget* principale = parentWidget() ? parentWidget()->window() : nullptr;
+    TenirDansLEcran(principale ? BordsDuCadre(*principale) : QMargins());
+}
+
+// la fenêtre entière sur l'écran, cadre compris : plus petite et déplacée s'il le faut
+void TfrmHistorique::TenirDansLEcran(const QMargins& bords)
+{
+    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
+    if (!ecran)
         return;
-    // la première fois : à droite de la fenêtre principale, sans cacher le jeu
-    resize(690, 600);
-    PlacerADroiteDuParent(*this);
+    const QRect cadre(isVisible() ? frameGeometry().topLeft() : pos(), size().grownBy(bords));
+    const QRect tenu = CadreDansLaZone(cadre, ecran->availableGeometry());
+    if (tenu == cadre)
+        return;
+    resize(tenu.size().shrunkBy(bords).expandedTo(minimumSizeHint()));
+    move(tenu.topLeft());
+}
+
+void TfrmHistorique::showEvent(QShowEvent* evenement)
+{
+    QDialog::showEvent(evenement);
+    // la fenêtre créée : son cadre est connu, sauf d'un gestionnaire de fenêtres qui le pose plus tard
+    if (!evenement->spontaneous())
+        TenirDansLEcran(BordsDuCadre(*this));
+}
+
+void TfrmHistorique::moveEvent(QMoveEvent* evenement)
+{
+    QDialog::moveEvent(evenement);
+    // le gestionnaire de fenêtres vient de poser son cadre, peut-être plus épais que prévu : la fenêtre est
+    // ramenée une fois sur l'écran avec le vrai cadre
+    if (cadreVerifie_ || !isVisible() || frameGeometry() == geometry())
+        return;
+    cadreVerifie_ = true;
+    TenirDansLEcran(BordsDuCadre(*this));
 }
 
 void TfrmHistorique::GarderPlace()
 {
     placeGardee_ = true;
     // une place non gardée ne perd aucun jeu : pas de boîte pour si peu
-    if (historique_->Ouvert() && !historique_->LectureSeule())
-        historique_->EcrireReglage(CleFenetre, saveGeometry());
+    if (historique_.Ouvrir() && !historique_.LectureSeule())
+        historique_.EcrireReglage(CleFenetre, saveGeometry());
 }
 
 void TfrmHistorique::done(int resultat)
@@ -228,39 +275,54 @@ void TfrmHistorique::done(int resultat)
     QDialog::done(resultat);
 }
 
-void TfrmHistorique::Recharger()
+void TfrmHistorique::Lire()
 {
     QString erreur;
-    modele_.Remplir(historique_->Lire(&erreur));
-    if (erreur.isEmpty() && !historique_->Ouvert())
-        erreur = historique_->Raison();
+    {
+        const CurseurAttente attente;
+        modele_.Remplir(historique_.Lire(0, &erreur));
+    }
     MajAffichage();
+    if (tri_.rowCount() > 0)
+        tableau_->setCurrentIndex(tri_.index(0, 0));
     if (!erreur.isEmpty())
         LabelResume->setText(QStringLiteral("Historique illisible : %1").arg(erreur));
+}
+
+void TfrmHistorique::JeuxAjoutes()
+{
+    QString erreur;
+    {
+        const CurseurAttente attente;
+        modele_.Ajouter(historique_.Lire(modele_.DernierNumero(), &erreur));
+    }
+    MajAffichage();
+    if (!tableau_->selectionModel()->hasSelection() && tri_.rowCount() > 0)
+        tableau_->setCurrentIndex(tri_.index(0, 0));
 }
 
 void TfrmHistorique::ChoixFiltreChange()
 {
     FiltreHistorique filtre;
-    filtre.Origine = static_cast<uint8_t>(ChoixOrigine->currentData().toInt());
-    filtre.NbGrandes = ChoixGrandes->currentData().toInt();
-    modele_.Filtrer(filtre);
+    filtre.Origine = ChoixFiltreOrigine()[static_cast<size_t>(std::max(0, ChoixOrigine->currentIndex()))].second;
+    filtre.NbGrandes = ChoixFiltreGrandes()[static_cast<size_t>(std::max(0, ChoixGrandes->currentIndex()))].second;
+    tri_.Filtrer(filtre);
+    if (!tableau_->selectionModel()->hasSelection() && tri_.rowCount() > 0)
+        tableau_->setCurrentIndex(tri_.index(0, 0));
     MajAffichage();
 }
 
 void TfrmHistorique::MajAffichage()
 {
-    LabelResume->setText(QString::fromStdString(::TexteResume(Resumer(modele_.Retenues()))));
+    LabelResume->setText(QString::fromStdString(::TexteResume(Resumer(modele_.Lignes(), tri_.Filtre()))));
     MajGraphique();
-    if (tri_->rowCount() > 0)
-        tableau_->setCurrentIndex(tri_->index(0, 0));
     BoutonRejouer->setEnabled(JeuSelectionne().has_value());
-    BoutonExporter->setEnabled(!modele_.Retenues().empty());
+    BoutonExporter->setEnabled(tri_.rowCount() > 0);
 }
 
 void TfrmHistorique::MajGraphique()
 {
-    const DonneesGraphique g = Graphique(modele_.Retenues());
+    const DonneesGraphique g = Graphique(modele_.Lignes(), tri_.Filtre());
     QList<QPointF> exacts, approches, part;
     double tempsMax = 0;
     for (const PointTemps& p : g.Temps) {
@@ -279,22 +341,20 @@ void TfrmHistorique::MajGraphique()
     // des graduations rondes : 0, 2, 4… plutôt que 0, 2,5, 5…
     axeTemps_->applyNiceNumbers();
     NommerPourLecteur(*vueGraphique_, QStringLiteral("Graphique des derniers jeux"),
-                      QString::fromStdString(DescriptionGraphique(modele_.Retenues())));
+                      QString::fromStdString(DescriptionGraphique(modele_.Lignes(), tri_.Filtre())));
 }
 
 QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }
 
 std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 {
-    // la ligne choisie, pas seulement la case qui a le focus : un clic dans le vide ne laisse rien à rejouer
+    // la ligne choisie, pas seulement la case qui a le focus : un clic dans le vide ne laisse rien à rejouer ;
+    // la ligne du tableau trié ou filtré est ramenée à son jeu
     const QModelIndexList choisies = tableau_->selectionModel()->selectedRows();
-    if (choisies.isEmpty())
+    const LigneHistorique* l = choisies.isEmpty() ? nullptr : tri_.LigneDe(choisies.first());
+    if (!l)
         return std::nullopt;
-    const QModelIndex index = tri_->mapToSource(choisies.first());
-    if (!index.isValid())
-        return std::nullopt;
-    const LigneHistorique& l = modele_.Retenues()[static_cast<size_t>(index.row())];
-    return JeuARejouer{l.Plaques, l.But};
+    return JeuARejouer{l->Plaques, l->But};
 }
 
 void TfrmHistorique::BoutonRejouerClick()
@@ -307,7 +367,7 @@ void TfrmHistorique::BoutonRejouerClick()
 std::optional<QString> TfrmHistorique::ExporterVers(const QString& chemin) const
 {
     QSaveFile fichier(chemin);
-    const std::string texte = TexteCsv(modele_.Retenues());
+    const std::string texte = TexteCsv(modele_.Lignes(), tri_.Filtre());
     if (!fichier.open(QIODevice::WriteOnly) ||
         fichier.write(texte.data(), static_cast<qint64>(texte.size())) != static_cast<qint64>(texte.size()) ||
         !fichier.commit())
@@ -317,7 +377,7 @@ std::optional<QString> TfrmHistorique::ExporterVers(const QString& chemin) const
 
 void TfrmHistorique::BoutonExporterClick()
 {
-    const QString depart = QDir(QFileInfo(historique_->Chemin()).absolutePath()).filePath(QStringLiteral("historique.csv"));
+    const QString depart = QDir(QFileInfo(historique_.Chemin()).absolutePath()).filePath(QStringLiteral("historique.csv"));
     const QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter l'historique"), depart,
                                                         QStringLiteral("Fichiers CSV (*.csv);;Tous les fichiers (*)"));
     if (chemin.isEmpty())
@@ -328,8 +388,9 @@ void TfrmHistorique::BoutonExporterClick()
                             .arg(QDir::toNativeSeparators(chemin), *raison));
 }
 
-TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, const QString& cheminIni,
-                                        std::function<void(const JeuARejouer&)> rejouer)
+TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, THistoriqueJeux& historique,
+                                        std::function<void(const JeuARejouer&)> rejouer,
+                                        const QList<QAction*>& raccourcis)
 {
     if (ouverte) {
         ouverte->showNormal();
@@ -337,41 +398,15 @@ TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidg
         ouverte->activateWindow();
         return ouverte;
     }
-    auto* fenetre = new TfrmHistorique(QFileInfo(cheminIni).absolutePath(), std::move(rejouer), parent);
+    auto* fenetre = new TfrmHistorique(historique, std::move(rejouer), parent);
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->addActions(raccourcis);
     ouverte = fenetre;
-    const THistoriqueJeux& historique = fenetre->Historique();
-    if (historique.Avis())
-        AfficherMessage(parent, historique.Avis()->Titre, historique.Avis()->Texte);
-    else if (!historique.Ouvert())
+    DireAvisHistorique(parent, historique);
+    if (!historique.Ouvrir())
         AfficherMessage(parent, QStringLiteral("Historique illisible"),
-                        QStringLiteral("L'historique « %1 » ne peut pas être lu : %2.")
+                        QStringLiteral("L'historique \"%1\" ne peut pas être lu : %2.")
                             .arg(QDir::toNativeSeparators(historique.Chemin()), historique.Raison()));
     fenetre->show();
     return fenetre;
-}
-
-bool EnregistrerHistorique(QWidget* parent, TfrmHistorique* ouverte, const QString& cheminIni, const DonneesRecherche& d,
-                           uint8_t origineJeu, int32_t positionJoueur, std::optional<int32_t> limiteTemps)
-{
-    const LigneHistorique ligne = LigneDuJeu(d, origineJeu, positionJoueur, MaintenantUtc(), limiteTemps);
-    QString chemin;
-    std::optional<QString> raison;
-    {
-        THistoriqueJeux historique(QFileInfo(cheminIni).absolutePath());
-        chemin = historique.Chemin();
-        // la version plus récente se dit dans la boîte d'échec qui suit
-        if (historique.Avis() && !historique.LectureSeule())
-            AfficherMessage(parent, historique.Avis()->Titre, historique.Avis()->Texte);
-        raison = historique.Ajouter(ligne);
-    }
-    if (raison) {
-        AfficherMessage(parent, QStringLiteral("Historique non enregistré"),
-                        QStringLiteral("Le jeu n'a pas pu être ajouté à l'historique « %1 » : %2.")
-                            .arg(QDir::toNativeSeparators(chemin), *raison));
-        return false;
-    }
-    if (ouverte)
-        ouverte->Recharger();
-    return true;
 }

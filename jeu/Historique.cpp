@@ -2,26 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Historique.h"
 
+#include "ColonnesHistorique.h"
 #include "InfoSolutions.h"
 #include "Mediane.h"
+#include "Plaques.h"
 #include "Statistiques.h"
 #include "TirageAuSort.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 
 std::optional<int32_t> SaufAucun(int32_t v)
 {
     return v == Aucun ? std::nullopt : std::optional<int32_t>(v);
-}
-
-template <typename Entier>
-std::string ChampCsv(const std::optional<Entier>& v)
-{
-    return v ? std::to_string(*v) : std::string();
 }
 
 // dixièmes arrondis au plus proche, écrits avec la virgule : 12345 ms donne « 12,3 »
@@ -31,6 +29,17 @@ std::string DixiemesDeSeconde(double millisecondes)
     return std::to_string(dixiemes / 10) + ',' + std::to_string(std::llabs(dixiemes % 10));
 }
 
+// les jeux retenus par le filtre, du plus récent au plus ancien, au plus n ; lignes : les plus anciennes d'abord
+std::vector<const LigneHistorique*> DerniersRetenus(const std::vector<LigneHistorique>& lignes,
+                                                    const FiltreHistorique& filtre, size_t n)
+{
+    std::vector<const LigneHistorique*> retenus;
+    for (auto l = lignes.rbegin(); l != lignes.rend() && retenus.size() < n; ++l)
+        if (filtre.Accepte(*l))
+            retenus.push_back(&*l);
+    return retenus;
+}
+
 }  // namespace
 
 int32_t NombreGrandesPlaques(const SixEntiers& plaques)
@@ -38,12 +47,12 @@ int32_t NombreGrandesPlaques(const SixEntiers& plaques)
     return static_cast<int32_t>(std::count_if(plaques.begin(), plaques.end(), EstGrande));
 }
 
-LigneHistorique LigneDuJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur, std::string dateHeure,
+LigneHistorique LigneDuJeu(const DonneesRecherche& d, OrigineJeu origine, int32_t positionJoueur, std::string dateHeure,
                            std::optional<int32_t> limiteTemps)
 {
     LigneHistorique l;
     l.DateHeure = std::move(dateHeure);
-    l.Origine = origineJeu;
+    l.Origine = origine;
     l.Plaques = d.Plaques;
     l.But = d.But;
     l.NbGrandes = NombreGrandesPlaques(d.Plaques);
@@ -61,30 +70,74 @@ LigneHistorique LigneDuJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_
     l.PlaceSolutions = PlaceParmiSolutions(d, positionJoueur);
     l.PlaceCalculs = PlaceParmiCalculs(d);
     l.LimiteTemps = limiteTemps;
+    l.TempsPremiereSolution = d.TempsPremiereSolution;
+    l.TempsToutesSolutions = d.TempsTotal;
+    if (l.Joue())
+        l.RangJoueur = positionJoueur < 0 ? 0 : positionJoueur + 1;
     return l;
+}
+
+std::string MaintenantUtc()
+{
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&maintenant, &utc);
+    char texte[32];
+    std::strftime(texte, sizeof texte, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return texte;
+}
+
+std::string DateLocale(const std::string& dateHeureUtc)
+{
+    std::tm utc{};
+    char z = 0;
+    if (std::sscanf(dateHeureUtc.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &utc.tm_year, &utc.tm_mon, &utc.tm_mday,
+                    &utc.tm_hour, &utc.tm_min, &utc.tm_sec, &z) != 7 ||
+        z != 'Z')
+        return dateHeureUtc;
+    utc.tm_year -= 1900;
+    utc.tm_mon -= 1;
+    const std::time_t instant = timegm(&utc);
+    std::tm local{};
+    localtime_r(&instant, &local);
+    char texte[32];
+    std::strftime(texte, sizeof texte, "%d/%m/%Y %H:%M", &local);
+    return texte;
 }
 
 bool FiltreHistorique::Accepte(const LigneHistorique& l) const
 {
-    return (Origine == 0 || l.Origine == Origine) && (NbGrandes < 0 || l.NbGrandes == NbGrandes);
+    return (!Origine || l.Origine == *Origine) && (!NbGrandes || l.NbGrandes == *NbGrandes);
 }
 
-std::vector<LigneHistorique> Filtrer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
+std::vector<std::pair<std::string, std::optional<OrigineJeu>>> ChoixFiltreOrigine()
 {
-    std::vector<LigneHistorique> retenues;
-    std::copy_if(lignes.begin(), lignes.end(), std::back_inserter(retenues),
-                 [&](const LigneHistorique& l) { return filtre.Accepte(l); });
-    return retenues;
+    std::vector<std::pair<std::string, std::optional<OrigineJeu>>> choix{{"tous", std::nullopt}};
+    for (const DescriptionOrigine& d : OriginesEnregistrees)
+        choix.emplace_back(d.Filtre, d.Origine);
+    return choix;
 }
 
-ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes)
+std::vector<std::pair<std::string, std::optional<int32_t>>> ChoixFiltreGrandes()
+{
+    std::vector<std::pair<std::string, std::optional<int32_t>>> choix{{"toutes", std::nullopt}};
+    const auto grandes = std::count_if(ReservePlaques.begin(), ReservePlaques.end(), EstGrande);
+    for (int32_t n = 0; n <= grandes; ++n)
+        choix.emplace_back(std::to_string(n), n);
+    return choix;
+}
+
+ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
 {
     ResumeHistorique r;
-    r.NbJeux = lignes.size();
     std::vector<int32_t> temps;
-    for (const LigneHistorique& l : lignes)
+    for (const LigneHistorique& l : lignes) {
+        if (!filtre.Accepte(l))
+            continue;
+        ++r.NbJeux;
         if (l.TrouveParLeJoueur())
             temps.push_back(l.TempsJoueur);
+    }
     r.NbTrouves = temps.size();
     r.MedianeTempsTrouves = Mediane(std::move(temps));
     return r;
@@ -96,43 +149,49 @@ std::string TexteResume(const ResumeHistorique& r)
         return "Aucun jeu";
     std::string texte = std::to_string(r.NbJeux) + (r.NbJeux == 1 ? " jeu" : " jeux");
     texte += " — trouvés par le joueur : " +
-             PourcentageEntier(static_cast<int64_t>(r.NbTrouves), static_cast<int64_t>(r.NbJeux)) + " %";
+             PourcentageEntier(static_cast<int64_t>(r.NbTrouves), static_cast<int64_t>(r.NbJeux)) + "%";
     texte += " — temps médian des comptes trouvés : ";
     texte += r.MedianeTempsTrouves ? DixiemesDeSeconde(*r.MedianeTempsTrouves) + " s" : std::string("-");
     return texte;
 }
 
-DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes)
+DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
 {
+    // les plus récents d'abord
+    const std::vector<const LigneHistorique*> derniers = DerniersRetenus(lignes, filtre, JeuxDuGraphique);
     DonneesGraphique g;
-    const size_t n = std::min(lignes.size(), JeuxDuGraphique);
+    const size_t n = derniers.size();
     g.NbJeux = static_cast<int32_t>(n);
     size_t trouvesDansLaFenetre = 0;
     for (size_t i = 0; i < n; ++i) {
         // du plus ancien des n derniers au plus récent
-        const LigneHistorique& l = lignes[n - 1 - i];
+        const LigneHistorique& l = *derniers[n - 1 - i];
         const int32_t rang = static_cast<int32_t>(i + 1);
-        if (l.Joue())
+        if (l.TempsPris())
             g.Temps.push_back({rang, l.TempsJoueur / 1000.0, l.TrouveParLeJoueur()});
         trouvesDansLaFenetre += l.TrouveParLeJoueur();
         if (i >= JeuxDeLaMoyenne)
-            trouvesDansLaFenetre -= lignes[n - 1 - (i - JeuxDeLaMoyenne)].TrouveParLeJoueur();
+            trouvesDansLaFenetre -= derniers[n - 1 - (i - JeuxDeLaMoyenne)]->TrouveParLeJoueur();
         const size_t taille = std::min(i + 1, JeuxDeLaMoyenne);
         g.PartExacte.push_back({rang, 100.0 * static_cast<double>(trouvesDansLaFenetre) / static_cast<double>(taille)});
     }
     return g;
 }
 
-std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes)
+std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
 {
-    const size_t n = std::min(lignes.size(), JeuxDuGraphique);
+    const std::vector<const LigneHistorique*> derniers = DerniersRetenus(lignes, filtre, JeuxDuGraphique);
+    const size_t n = derniers.size();
     if (n == 0)
         return "Aucun jeu";
-    const ResumeHistorique r = Resumer({lignes.begin(), lignes.begin() + static_cast<std::ptrdiff_t>(n)});
+    std::vector<int32_t> temps;
+    for (const LigneHistorique* l : derniers)
+        if (l->TrouveParLeJoueur())
+            temps.push_back(l->TempsJoueur);
     std::string texte = std::to_string(n) + (n == 1 ? " dernier jeu : " : " derniers jeux : ");
-    texte += std::to_string(r.NbTrouves) + (r.NbTrouves > 1 ? " trouvés" : " trouvé");
-    if (r.MedianeTempsTrouves)
-        texte += ", temps médian " + std::to_string(std::llround(*r.MedianeTempsTrouves / 1000.0)) + " s";
+    texte += std::to_string(temps.size()) + (temps.size() > 1 ? " trouvés" : " trouvé");
+    if (const std::optional<double> mediane = Mediane(std::move(temps)))
+        texte += ", temps médian " + std::to_string(std::llround(*mediane / 1000.0)) + " s";
     return texte;
 }
 
@@ -168,7 +227,7 @@ std::string TexteJoueur(const LigneHistorique& l)
 
 std::string TexteTempsSecondes(const LigneHistorique& l)
 {
-    return l.Joue() ? DixiemesDeSeconde(l.TempsJoueur) : std::string("-");
+    return l.TempsPris() ? DixiemesDeSeconde(l.TempsJoueur) : std::string("-");
 }
 
 std::string TextePlaceSolutions(const LigneHistorique& l)
@@ -176,22 +235,24 @@ std::string TextePlaceSolutions(const LigneHistorique& l)
     return l.PlaceSolutions ? std::to_string(*l.PlaceSolutions) + "/" + std::to_string(l.NbSolutions) : std::string("-");
 }
 
-std::string TexteCsv(const std::vector<LigneHistorique>& lignes)
+std::string TexteCsv(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
 {
-    std::string texte =
-        "date;origine;plaque1;plaque2;plaque3;plaque4;plaque5;plaque6;compte;grandes;ordre;solutions;meilleur;"
-        "meilleur_bas;meilleur_haut;calculs;joueur;temps_joueur_ms;place_solutions;place_calculs;limite_temps_s\n";
-    for (const LigneHistorique& l : lignes) {
-        texte += l.DateHeure;
-        texte += l.Origine == 1 ? ";tiré au sort" : l.Origine == 2 ? ";proposé" : ";";
-        for (int32_t p : l.Plaques)
-            texte += ';' + std::to_string(p);
-        texte += ';' + std::to_string(l.But) + ';' + std::to_string(l.NbGrandes) + ';' +
-                 std::to_string(l.OrdreSolutions) + ';' + std::to_string(l.NbSolutions) + ';' +
-                 ChampCsv(l.MeilleurResultat) + ';' + ChampCsv(l.MeilleurBas) + ';' + ChampCsv(l.MeilleurHaut) + ';' +
-                 std::to_string(l.NbPossibilites) + ';' + ChampCsv(l.ResultatJoueur) + ';' +
-                 (l.Joue() ? std::to_string(l.TempsJoueur) : std::string()) + ';' + ChampCsv(l.PlaceSolutions) + ';' +
-                 ChampCsv(l.PlaceCalculs) + ';' + ChampCsv(l.LimiteTemps) + '\n';
-    }
+    std::vector<const ColonneHistorique*> exportees;
+    for (const ColonneHistorique& c : ColonnesHistorique())
+        if (c.Csv)
+            exportees.push_back(&c);
+    auto ligne = [&](auto champ) {
+        std::string texte;
+        for (const ColonneHistorique* c : exportees) {
+            if (c != exportees.front())
+                texte += ';';
+            texte += champ(*c);
+        }
+        return texte + '\n';
+    };
+    std::string texte = ligne([](const ColonneHistorique& c) { return std::string(c.Csv); });
+    for (auto l = lignes.rbegin(); l != lignes.rend(); ++l)
+        if (filtre.Accepte(*l))
+            texte += ligne([&](const ColonneHistorique& c) { return c.ChampCsv(*l); });
     return texte;
 }

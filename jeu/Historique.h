@@ -3,69 +3,89 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "OrigineJeu.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // un jeu de l'historique : ce qu'on en garde une fois la première résolution faite ; « rien » (nullopt)
-// s'enregistre comme une valeur absente
+// s'enregistre comme une valeur absente. Ses colonnes sont décrites une fois, dans ColonnesHistorique.h
 struct LigneHistorique {
     int64_t Numero = 0;        // numéro de la ligne dans l'historique, 0 avant l'enregistrement
     std::string DateHeure;     // temps universel, ISO 8601 : « 2026-12-08T04:36:04Z »
-    uint8_t Origine = 0;       // 1 tiré au sort, 2 proposé
+    OrigineJeu Origine = OrigineJeu::Aucune;
     SixEntiers Plaques{};      // dans l'ordre du tirage
     int32_t But = 0;
     int32_t NbGrandes = 0;     // plaques de 25, 50, 75 ou 100
-    uint8_t OrdreSolutions = 0;  // de la première résolution : 1 du plus simple, 2 du plus tordu
+    uint8_t OrdreSolutions = 0;  // de la première résolution : OrdreDuSimpleAuTordu ou OrdreDuTorduAuSimple
     int32_t NbSolutions = 0;
     std::optional<int32_t> MeilleurResultat;
     std::optional<int32_t> MeilleurBas;  // les deux meilleures approches quand le compte n'est pas atteint
     std::optional<int32_t> MeilleurHaut;
     int32_t NbPossibilites = 0;  // calculs envisagés
     std::optional<int32_t> ResultatJoueur;  // rien quand le joueur n'a pas fait de calcul
-    int32_t TempsJoueur = 0;                // ms
-    std::optional<int64_t> PlaceSolutions;  // comme la fenêtre d'informations : parmi les solutions…
-    std::optional<int64_t> PlaceCalculs;    // …et parmi les calculs envisagés
+    int32_t TempsJoueur = 0;                // ms ; 0 quand le temps n'a pas été pris (saisie fermée par sa case)
+    std::optional<int32_t> PlaceSolutions;  // comme la fenêtre d'informations : parmi les solutions…
+    std::optional<int32_t> PlaceCalculs;    // …et parmi les calculs envisagés
     std::optional<int32_t> LimiteTemps;     // secondes ; rien : pas de limite
+    // ce que le jeu ajoute encore aux statistiques : rien pour les jeux enregistrés avant qu'on les garde,
+    // que les statistiques comptaient déjà
+    std::optional<int32_t> TempsPremiereSolution;  // ms
+    std::optional<int32_t> TempsToutesSolutions;   // ms
+    std::optional<int32_t> RangJoueur;  // place du calcul du joueur dans la liste, 0 hors de la liste ; rien sans calcul
 
     bool operator==(const LigneHistorique&) const = default;
 
     bool Joue() const { return ResultatJoueur.has_value(); }
     bool TrouveParLeJoueur() const { return ResultatJoueur == But; }
+    bool TempsPris() const { return Joue() && TempsJoueur > 0; }
+    // la ligne dit tout ce que le jeu ajoute aux statistiques
+    bool Comptable() const { return TempsToutesSolutions.has_value(); }
 };
 
 // la ligne d'un jeu qui vient d'être résolu pour la première fois ; positionJoueur : l'indice du calcul
 // du joueur dans la liste des solutions, -1 s'il n'y est pas
-LigneHistorique LigneDuJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur,
-                           std::string dateHeure, std::optional<int32_t> limiteTemps = std::nullopt);
+LigneHistorique LigneDuJeu(const DonneesRecherche& d, OrigineJeu origine, int32_t positionJoueur,
+                           std::string dateHeure = {}, std::optional<int32_t> limiteTemps = std::nullopt);
 
 int32_t NombreGrandesPlaques(const SixEntiers& plaques);
 
-// ce que montre la fenêtre de l'historique : origine 0 toutes, sinon 1 ou 2 ; grandes -1 toutes, sinon 0 à 4
+// la date et l'heure présentes en temps universel, ISO 8601 à la seconde : « 2026-12-08T04:36:04Z »
+std::string MaintenantUtc();
+// une date de l'historique à l'heure locale (fuseau de la machine) : « 08/12/2026 05:36 » ; le texte tel
+// quel s'il n'est pas une date
+std::string DateLocale(const std::string& dateHeureUtc);
+
+// ce que montre la fenêtre de l'historique : rien pour « tous » (ou « toutes »)
 struct FiltreHistorique {
-    uint8_t Origine = 0;
-    int32_t NbGrandes = -1;
+    std::optional<OrigineJeu> Origine;
+    std::optional<int32_t> NbGrandes;
 
     bool Accepte(const LigneHistorique& l) const;
 };
-std::vector<LigneHistorique> Filtrer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre);
+// les choix des deux listes du filtre, dans l'ordre : « tous » puis chaque origine enregistrée ; « toutes »
+// puis chaque nombre de grandes plaques qu'un tirage peut compter
+std::vector<std::pair<std::string, std::optional<OrigineJeu>>> ChoixFiltreOrigine();
+std::vector<std::pair<std::string, std::optional<int32_t>>> ChoixFiltreGrandes();
 
-// la ligne de résumé : les jeux, la part des comptes trouvés par le joueur (sur tous les jeux montrés),
-// le temps médian des comptes trouvés
+// la ligne de résumé des jeux retenus : les jeux, la part des comptes trouvés par le joueur (sur tous les
+// jeux retenus), le temps médian des comptes trouvés
 struct ResumeHistorique {
     size_t NbJeux = 0;
     size_t NbTrouves = 0;
     std::optional<double> MedianeTempsTrouves;  // ms ; moyenne des deux du milieu pour un nombre pair
 };
-ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes);
-// « 12 jeux — trouvés par le joueur : 42 % — temps médian des comptes trouvés : 23,4 s »
+// lignes : les plus anciennes d'abord, comme dans l'historique
+ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});
+// « 12 jeux — trouvés par le joueur : 42% — temps médian des comptes trouvés : 23,4 s »
 std::string TexteResume(const ResumeHistorique& r);
 
-// le graphique : les derniers jeux du filtre, du plus ancien (rang 1) au plus récent ; un point par jeu
-// joué (son temps), et la part des comptes trouvés sur les dix derniers jeux à chaque rang
+// le graphique : les derniers jeux retenus, du plus ancien (rang 1) au plus récent ; un point par jeu
+// dont le temps a été pris, et la part des comptes trouvés sur les dix derniers jeux à chaque rang
 struct PointTemps {
     int32_t Rang = 0;
     double Secondes = 0;
@@ -84,18 +104,19 @@ struct DonneesGraphique {
 };
 inline constexpr size_t JeuxDuGraphique = 100;
 inline constexpr size_t JeuxDeLaMoyenne = 10;
-// lignes : les plus récentes d'abord, comme dans le tableau
-DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes);
+// lignes : les plus anciennes d'abord
+DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});
 // ce que le graphique montre, en une phrase pour un lecteur d'écran : « 40 derniers jeux : 24 trouvés, temps
 // médian 18 s » (les jeux du graphique, le temps médian des comptes trouvés, en secondes arrondies)
-std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes);
+std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});
 
-// textes des colonnes du tableau (la date est mise à l'heure locale par la fenêtre)
+// textes des cases du tableau
 std::string TextePlaques(const LigneHistorique& l);     // « 25 3 7 1 100 9 », dans l'ordre du tirage
 std::string TexteOrdinateur(const LigneHistorique& l);  // « 17 solutions », ou les meilleures approches
 std::string TexteJoueur(const LigneHistorique& l);      // « 512 (exact) », « 498 (à 2) » ou « - »
 std::string TexteTempsSecondes(const LigneHistorique& l);  // « 12,3 » ou « - »
 std::string TextePlaceSolutions(const LigneHistorique& l);  // « 2/17 » ou « - »
 
-// fichier CSV : UTF-8, « ; » entre les champs, une ligne d'en-tête, une ligne par jeu ; champ vide pour rien
-std::string TexteCsv(const std::vector<LigneHistorique>& lignes);
+// fichier CSV : UTF-8, « ; » entre les champs, une ligne d'en-tête, une ligne par jeu retenu, les plus
+// récents d'abord ; champ vide pour rien. lignes : les plus anciennes d'abord
+std::string TexteCsv(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});

@@ -12,9 +12,9 @@ TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t position
     TextesEtiquettes textes;
     textes.emplace_back("LabelTpsTotal", to_string(d.TempsTotal));
     textes.emplace_back("LabelTpsPrmSol", to_string(d.TempsPremiereSolution));
-    if (d.OrdreSolutions == 1)
+    if (d.OrdreSolutions == OrdreDuSimpleAuTordu)
         textes.emplace_back("LabelOrdre", "Du plus simple au plus tordu");
-    else if (d.OrdreSolutions == 2)
+    else if (d.OrdreSolutions == OrdreDuTorduAuSimple)
         textes.emplace_back("LabelOrdre", "Du plus tordu au plus simple");
 
     // après l'inventaire de tous les comptes, aucun meilleur résultat n'est posé, et il n'y a pas un jeu

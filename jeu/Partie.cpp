@@ -181,12 +181,14 @@ void Partie::JoueurTermine(int32_t maintenant)
 
 bool Partie::AEnregistrer() const { return statsAEnregistrer_ && joueurTermine_ && phase_ == PhaseJeu::Resolu; }
 
-std::optional<CumulsStat> Partie::MarquerEnregistre()
+std::optional<JeuFini> Partie::MarquerEnregistre(std::string dateHeure)
 {
     if (!AEnregistrer())
         return std::nullopt;
     statsAEnregistrer_ = false;
-    return MontantsJeu(donnees_, static_cast<uint8_t>(origine_), PositionSolutionJoueur(donnees_));
+    const int limite = TempsLimite();
+    return JeuFini(LigneDuJeu(donnees_, origine_, PositionSolutionJoueur(donnees_), std::move(dateHeure),
+                              limite > 0 ? std::optional<int32_t>(limite) : std::nullopt));
 }
 
 // ----- parcours -----

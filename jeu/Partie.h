@@ -5,9 +5,10 @@
 #include "CommandesJeu.h"
 #include "DonneesRecherche.h"
 #include "ExecutionRecherche.h"
+#include "JeuFini.h"
 #include "LimiteTemps.h"
+#include "OrigineJeu.h"
 #include "PropositionJeu.h"
-#include "Statistiques.h"
 #include "TirageAuSort.h"
 #include "TirageDeNiveau.h"
 
@@ -16,19 +17,8 @@
 #include <functional>
 #include <optional>
 
-// d'où vient le jeu : il n'entre dans les statistiques que tiré au sort ou proposé
-enum class OrigineJeu : uint8_t {
-    Aucune = 0,  // aucun jeu, ou jeu de la ligne de commande
-    TireAuSort = 1,
-    Propose = 2,
-};
-
 // la graine du générateur à chaque remise à zéro : l'heure, en secondes
 unsigned GraineDeLHeure();
-
-// ordre des solutions demandé au moteur (DonneesRecherche::OrdreSolutions)
-inline constexpr uint8_t OrdreDuSimpleAuTordu = 1;
-inline constexpr uint8_t OrdreDuTorduAuSimple = 2;
 
 // la partie en cours, quelle que soit la fenêtre qui la montre : les six plaques et le compte, d'où vient
 // le jeu, les plaques cachées, la phase, l'enregistrement unique des statistiques, la solution montrée.
@@ -112,8 +102,9 @@ public:
     bool StatistiquesEnAttente() const { return statsAEnregistrer_; }
     // il est temps de l'y mettre : résolu, joueur fini, pas encore enregistré
     bool AEnregistrer() const;
-    // ce que ce jeu ajoute aux statistiques, la première fois qu'il est temps ; ensuite plus rien
-    std::optional<CumulsStat> MarquerEnregistre();
+    // ce que ce jeu laisse (ses montants des statistiques et sa ligne de l'historique, datée de dateHeure),
+    // la première fois qu'il est temps ; ensuite plus rien
+    std::optional<JeuFini> MarquerEnregistre(std::string dateHeure = MaintenantUtc());
 
     // ----- parcours des solutions -----
     int32_t SolutionCourante() const { return donnees_.SolutionCourante; }

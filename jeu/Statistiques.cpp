@@ -11,31 +11,32 @@ const std::array<const char*, Cumul::Nombre> ClesCumuls = {
     "PossibilitesMH", "PossibilitesH", "Temps1ereSolM", "TempsToutesSolM", "TempsH",
 };
 
-CumulsStat MontantsJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur)
+CumulsStat MontantsJeu(const LigneHistorique& l)
 {
     using namespace Cumul;
     CumulsStat m;
-    const bool joueur = d.MeilleurJoueur != Aucun;
+    const bool joueur = l.Joue();
+    const bool trouveM = l.MeilleurResultat == l.But;
     m[RecherchesM] = 1;
     m[RecherchesH] = joueur;
-    m[TrouvesM] = d.MeilleurResultat == d.But;
-    m[TrouvesH] = d.MeilleurJoueur == d.But;
-    m[ApprochesM] = d.MeilleurResultat != d.But;
-    m[ApprochesH] = joueur && d.MeilleurJoueur != d.But;
-    m[Proposes] = origineJeu == 2;
-    m[TiresAuSort] = origineJeu == 1;
-    m[SolutionsM] = d.NbSolutions;
-    m[PossibilitesM] = d.NbPossibilites;
+    m[TrouvesM] = trouveM;
+    m[TrouvesH] = l.TrouveParLeJoueur();
+    m[ApprochesM] = !trouveM;
+    m[ApprochesH] = joueur && !l.TrouveParLeJoueur();
+    m[Proposes] = l.Origine == OrigineJeu::Propose;
+    m[TiresAuSort] = l.Origine == OrigineJeu::TireAuSort;
+    m[SolutionsM] = l.NbSolutions;
+    m[PossibilitesM] = l.NbPossibilites;
     if (joueur) {
         // les colonnes MH ne comptent que les jeux où le joueur a joué, pour comparer ses rangs
-        m[SolutionsMH] = d.NbSolutions;
-        m[SolutionsH] = positionJoueur < 0 ? 0 : int64_t{positionJoueur} + 1;
-        m[PossibilitesH] = int64_t{d.NbMeilleursQueJoueur} + 1;
-        m[PossibilitesMH] = d.NbPossibilites;
+        m[SolutionsMH] = l.NbSolutions;
+        m[SolutionsH] = l.RangJoueur.value_or(0);
+        m[PossibilitesH] = l.PlaceCalculs.value_or(0);
+        m[PossibilitesMH] = l.NbPossibilites;
     }
-    m[Temps1ereSolM] = d.TempsPremiereSolution;
-    m[TempsToutesSolM] = d.TempsTotal;
-    m[TempsH] = d.TempsJoueur;
+    m[Temps1ereSolM] = l.TempsPremiereSolution.value_or(0);
+    m[TempsToutesSolM] = l.TempsToutesSolutions.value_or(0);
+    m[TempsH] = l.TempsJoueur;
     return m;
 }
 

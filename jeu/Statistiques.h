@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "DonneesRecherche.h"
+#include "Historique.h"
 
 #include <array>
 #include <cstddef>
@@ -49,9 +49,10 @@ struct CumulsStat {
     bool operator==(const CumulsStat&) const = default;
 };
 
-// ce qu'un jeu ajoute aux compteurs : la dernière recherche, le calcul du joueur, l'origine du jeu
-// (1 tiré au sort, 2 proposé) et la position du calcul du joueur dans la liste (-1 s'il n'y est pas)
-CumulsStat MontantsJeu(const DonneesRecherche& d, uint8_t origineJeu, int32_t positionJoueur);
+// ce qu'un jeu ajoute aux compteurs, lu dans sa ligne de l'historique (faite par LigneDuJeu) : les
+// statistiques et l'historique disent ainsi le même jeu, et un jeu de l'historique que les statistiques
+// n'ont pas encore compté s'y ajoute plus tard tel quel
+CumulsStat MontantsJeu(const LigneHistorique& l);
 
 // addition compteur par compteur ; un total qui dépasserait les 64 bits reste au plus grand
 void AjouterCumuls(CumulsStat& total, const CumulsStat& jeu);

@@ -8,12 +8,12 @@ RACINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CONSTRUCTION="${VARNEL_CONSTRUCTION:-$RACINE/build}"
 
 # ce qu'il faut pour construire et lancer la fenêtre (scripts/run) : compilateur, CMake, Qt 6 et ses
-# traductions, polices ; pour l'historique, le pilote SQLite de Qt SQL et Qt Charts (qui a besoin des
-# en-têtes OpenGL de Qt sans les tirer)
+# traductions, polices ; pour l'historique, le pilote SQLite de Qt SQL, les en-têtes de SQLite (sa connexion
+# se lit aussi par SQLite même) et Qt Charts (qui a besoin des en-têtes OpenGL de Qt sans les tirer)
 PAQUETS_FENETRE=(
     g++ cmake make
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
-    libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
+    libqt6sql6-sqlite libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
     fonts-comic-neue fonts-liberation2 fonts-dejavu-core
 )
 # en plus pour les tests (scripts/test) : GoogleTest, Google Benchmark, affichage virtuel, openbox et

@@ -17,6 +17,10 @@
 // colonne 0 toutes les solutions, colonne n - 1 celles à n plaques
 using TableComptes = std::array<std::array<int32_t, 6>, 900>;
 
+// les deux ordres des solutions (DonneesRecherche::OrdreSolutions), gardés tels quels dans l'historique
+inline constexpr uint8_t OrdreDuSimpleAuTordu = 1;
+inline constexpr uint8_t OrdreDuTorduAuSimple = 2;
+
 // le jeu et tout ce qu'a laissé la dernière recherche
 struct DonneesRecherche {
     // le jeu
@@ -24,7 +28,7 @@ struct DonneesRecherche {
     int32_t But = 0;
     SixEntiers RangPlaque{0, 1, 2, 3, 4, 5};
     SixEntiers PlaqueDeRang{0, 1, 2, 3, 4, 5};
-    uint8_t OrdreSolutions = 0;  // 0 aucun, 1 du plus simple, 2 du plus compliqué
+    uint8_t OrdreSolutions = 0;  // 0 aucun, sinon OrdreDuSimpleAuTordu ou OrdreDuTorduAuSimple
 
     // les résultats
     TListeSolutions ListeSolutions;

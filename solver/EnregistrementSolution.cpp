@@ -40,7 +40,7 @@ void EnregistrerSolution(DonneesRecherche& d, const EtatCalcul& etat, bool premi
                          const NoeudCalcul& plusGrand, const NoeudCalcul& plusPetit)
 {
     const int32_t r = Appliquer(op, plusGrand.Valeur, plusPetit.Valeur);
-    const bool simple = d.OrdreSolutions == 1;
+    const bool simple = d.OrdreSolutions == OrdreDuSimpleAuTordu;
     auto n = std::make_unique<plq_utl>(masque, etat, op, plusGrand, plusPetit);
     // l'inventaire range des milliers de calculs dont on ne lit qu'un texte : les clés seules, le texte
     // ne sert qu'à départager des clés égales et la liste l'écrit à la demande ; une résolution en

@@ -85,7 +85,7 @@ void ExecuterRechercheTousComptes(DonneesRecherche& d, const CrochetsRecherche& 
     for (auto& ligne : d.TableSolutionsComptes)
         ligne.fill(0);
     ModeInventaire mode(d);
-    d.OrdreSolutions = 1;
+    d.OrdreSolutions = OrdreDuSimpleAuTordu;
     ExecuterRecherche(d, crochets);
 }
 
@@ -93,7 +93,7 @@ ComptesMarques ComptesAtteignables(const SixEntiers& plaques)
 {
     DonneesRecherche d;
     d.Plaques = plaques;
-    d.OrdreSolutions = 1;
+    d.OrdreSolutions = OrdreDuSimpleAuTordu;
     ModeInventaire mode(d);
     d.ClasserPlaques(ModeClassement::Classe);
     const EtatCalcul racine = NouvelEtat(CreerFeuillesClassees(d.Plaques, d.PlaqueDeRang));

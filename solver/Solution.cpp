@@ -3,6 +3,8 @@
 
 #include "Solution.h"
 
+#include "DonneesRecherche.h"
+
 #include <array>
 #include <bit>
 
@@ -145,7 +147,7 @@ int NbPlaquesMasque(uint32_t masque)
 int ComparerCles(const plq_utl& nouvelle, const plq_utl& listee, int ordre)
 {
     // du plus compliqué au plus simple : chaque clé dans l'autre sens, les textes dans le même
-    const int sens = ordre == 1 ? 1 : -1;
+    const int sens = ordre == OrdreDuSimpleAuTordu ? 1 : -1;
     const int nN = NbPlaquesMasque(nouvelle.MasquePlaques);
     const int nX = NbPlaquesMasque(listee.MasquePlaques);
     if (nN != nX)

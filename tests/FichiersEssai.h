@@ -10,6 +10,8 @@
 #include <QString>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // le contenu du fichier, vide s'il ne s'ouvre pas
 inline QByteArray ContenuFichier(const QString& chemin)
 {
@@ -32,4 +34,25 @@ inline QByteArray Sqlite3(const QString& fichier, const QString& sql)
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return "échec de sqlite3 : " + p.readAllStandardError();
     return p.readAllStandardOutput();
+}
+
+// le processus tient le verrou de lecture que SQLite pose sur la base tant que sa connexion est ouverte
+// (l'octet partagé du fichier, vu dans /proc/locks) : sans lui, un autre programme croirait être seul et
+// viderait le journal sous cette connexion
+inline bool TientLeVerrouSqlite(qint64 processus, const QString& base)
+{
+    struct stat etat {};
+    if (::stat(QFile::encodeName(base).constData(), &etat) != 0)
+        return false;
+    QFile verrous(QStringLiteral("/proc/locks"));
+    if (!verrous.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inode = ':' + QByteArray::number(static_cast<qulonglong>(etat.st_ino));
+    for (const QByteArray& ligne : verrous.readAll().split('\n')) {
+        const QList<QByteArray> champs = ligne.simplified().split(' ');
+        if (champs.size() >= 8 && champs[1] == "POSIX" && champs[3] == "READ" &&
+            champs[4] == QByteArray::number(processus) && champs[5].endsWith(inode) && champs[6] == "1073741826")
+            return true;
+    }
+    return false;
 }

@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# lance un essai de fenêtres sur un écran virtuel 1024x768 : « nu » (sans gestionnaire de fenêtres) ou
-# « openbox » (barres de titre et cadres dessinés) ; code 77 (essai sauté) quand Xvfb ou openbox manque
-# usage : sous-xvfb.sh nu|openbox programme [arguments...]
+# lance un essai de fenêtres sur un écran virtuel (1024x768, ou VARNEL_ECRAN) : « nu » (sans gestionnaire
+# de fenêtres) ou « openbox » (barres de titre et cadres dessinés) ; code 77 (essai sauté) quand Xvfb ou
+# openbox manque
+# usage : [VARNEL_ECRAN=1920x1080] sous-xvfb.sh nu|openbox programme [arguments...]
 set -u
 bureau="$1"
 shift
@@ -24,7 +25,7 @@ nettoyer() {
 trap nettoyer EXIT
 
 # l'écran choisit lui-même un numéro libre et l'écrit dans le fichier
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dossier/ecran" >"$dossier/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${VARNEL_ECRAN:-1024x768}x24" -nolisten tcp 3>"$dossier/ecran" >"$dossier/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 1 100); do
     [ -s "$dossier/ecran" ] && break

@@ -161,7 +161,7 @@ private slots:
         OuvrirAide(&parent, vide.path());
         QTRY_VERIFY(gardien.Fini());
         QCOMPARE(message.titre, QString("Aide du Varnel"));
-        QVERIFY(message.texte.startsWith("La page d'aide « varnel.html » est introuvable."));
+        QVERIFY(message.texte.startsWith("La page d'aide \"varnel.html\" est introuvable."));
         for (const QString& lieu : EmplacementsAide(vide.path()))
             QVERIFY2(message.texte.contains(lieu), qPrintable(lieu));
         QCOMPARE(essais, 0);

@@ -6,6 +6,7 @@
 // Le même essai passe sous la plateforme offscreen, sous Xvfb nu et sous Xvfb avec openbox
 // (VARNEL_GESTIONNAIRE_FENETRES=1 : les cadres sont alors dessinés et doivent être connus)
 #include "Aide_f.h"
+#include "Histo_f.h"
 #include "Environnement.h"
 #include "Main_f.h"
 #include "OutilsFenetres.h"
@@ -18,6 +19,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -226,6 +228,29 @@ private slots:
         QVERIFY(!w.FenetreInfoSolutions() && !w.FenetreStatistiques());
         for (QWidget* fenetre : QApplication::topLevelWidgets())
             QVERIFY2(!fenetre->isVisible(), qPrintable(fenetre->windowTitle()));
+    }
+
+    // « Historique des jeux » : son cadre entier dans la zone libre de l'écran, même agrandi deux fois ;
+    // Ctrl+Q dans la fenêtre de l'historique ferme le programme
+    void fenetreHistorique()
+    {
+        QTemporaryDir dossier;
+        TfrmMain w(Jeu500);
+        w.UtiliserFichierIni(dossier.filePath(QStringLiteral("varnel.ini")));
+        Montrer(w);
+        w.findChild<QAction*>("RubriqueHistorique")->trigger();
+        QWidget* historique = w.FenetreHistorique();
+        QVERIFY(historique);
+        QVERIFY(QTest::qWaitForWindowExposed(historique));
+        if (AvecGestionnaire())
+            QTRY_VERIFY(historique->frameGeometry() != historique->geometry());
+        const QRect libre = w.screen()->availableGeometry();
+        QTRY_VERIFY2(libre.contains(historique->frameGeometry()), qPrintable(Decrire(historique, &w)));
+        historique->activateWindow();
+        if (!QTest::qWaitFor([historique] { return QApplication::activeWindow() == historique; }, 3000))
+            QSKIP("sans gestionnaire de fenêtres, X ne rend pas la fenêtre active");
+        QTest::keyClick(historique, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!w.isVisible());
     }
 
     // « Compte » finit par un séparateur puis « Quitter »

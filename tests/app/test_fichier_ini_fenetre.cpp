@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(forme.load(), static_cast<int>(Qt::WaitCursor));
         QVERIFY(curseurRenduAvantLaBoite);
         QCOMPARE(message.texte,
-                 TexteEchec(chemin, QStringLiteral("Le verrou « varnel.ini.verrou » est tenu par un autre exemplaire du programme.")));
+                 TexteEchec(chemin, QStringLiteral("Le verrou \"varnel.ini.verrou\" est tenu par un autre exemplaire du programme.")));
         QVERIFY(!QFile::exists(chemin));
     }
 };

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // l'historique depuis la fenêtre principale : un jeu par première résolution, à côté du varnel.ini en service,
-// Ctrl+H, Rejouer ; un historique impossible à écrire n'empêche pas les statistiques
+// Ctrl+H, Rejouer, les raccourcis de la fenêtre principale depuis l'historique ; deux exemplaires du programme
+// qui jouent à tour de rôle ; un historique impossible à écrire n'empêche pas les statistiques
 #include "Environnement.h"
 #include "FichiersEssai.h"
 #include "Histo_f.h"
@@ -19,6 +20,20 @@
 namespace {
 
 const QString TitrePave = QStringLiteral("Pavé numérique");
+const QString Enregistreur = QStringLiteral(ENREGISTREUR);
+
+// un compte proposé, 1 2 3 4 5 6 et 500, la saisie abandonnée par Échap, puis Ctrl+S
+void JouerUnPropose(TfrmMain& w)
+{
+    {
+        GardienModal saisie([](QWidget* s) { QTest::keyClick(s, Qt::Key_Escape); }, 5000, TitreSaisie);
+        GardienModal pave([](QWidget* p) { QTest::keyClicks(p, "123456500"); }, 5000, TitrePave);
+        w.findChild<QAction*>(QStringLiteral("RubriqueComptePropose"))->trigger();
+        QTRY_VERIFY(saisie.Fini());
+        QVERIFY(saisie.Vu());
+    }
+    w.RubriqueDuSimpleAuTorduClick();
+}
 
 
 // ce que la ligne du jeu doit garder, lu dans la fenêtre principale juste après la première résolution
@@ -138,8 +153,65 @@ private slots:
         QTRY_VERIFY(h->isVisible());
         QCOMPARE(w.FenetreHistorique(), h);
         QCOMPARE(w.findChildren<TfrmHistorique*>().size(), qsizetype{1});
-        h->close();
+
+        // les raccourcis de la fenêtre principale agissent depuis l'historique : Ctrl+Q ferme le programme
+        h->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), h);
+        QTest::keyClick(h, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!w.isVisible());
         QTRY_VERIFY(w.FenetreHistorique() == nullptr);
+    }
+
+    // deux exemplaires lancés du même dossier jouent à tour de rôle, l'historique ouvert dans le premier :
+    // tous les jeux restent, dans l'historique comme dans varnel.ini, et le premier tient toujours son verrou
+    // sur la base après chacun de ses jeux (l'autre exemplaire est l'enregistreur, qui enregistre par les
+    // mêmes fonctions)
+    void deuxExemplaires()
+    {
+        QTemporaryDir dossier;
+        const QString ini = dossier.filePath(QStringLiteral("varnel.ini"));
+        const QString base = dossier.filePath(QStringLiteral("historique.sqlite"));
+        QProcess b;
+        // l'enregistreur dit « pret » avant chaque jeu, et le joue à chaque ligne reçue
+        auto pret = [&] {
+            while (!b.canReadLine() && b.waitForReadyRead(10000)) {
+            }
+            return b.readLine() == "pret\n";
+        };
+        auto jouerDansB = [&] {
+            QVERIFY(pret());
+            b.write("\n");
+        };
+        // un premier jeu, programme fermé ensuite
+        b.start(Enregistreur, {QStringLiteral("partie"), dossier.path()});
+        jouerDansB();
+        QVERIFY(pret());
+        b.closeWriteChannel();
+        QVERIFY(b.waitForFinished(10000));
+
+        TfrmMain a;
+        a.UtiliserFichierIni(ini);
+        a.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&a));
+        b.start(Enregistreur, {QStringLiteral("partie"), dossier.path()});
+        a.findChild<QAction*>(QStringLiteral("RubriqueHistorique"))->trigger();
+        QTRY_VERIFY(a.FenetreHistorique() != nullptr);
+        for (int tour = 0; tour < 2; ++tour) {
+            JouerUnPropose(a);
+            QVERIFY(TientLeVerrouSqlite(QCoreApplication::applicationPid(), base));
+            jouerDansB();
+        }
+        QVERIFY(pret());
+        QCOMPARE(a.FenetreHistorique()->Tableau()->model()->rowCount(), 4);
+        TfrmHistorique* h = a.FenetreHistorique();
+        h->move(h->pos() + QPoint(40, 30));
+        h->close();
+        b.closeWriteChannel();
+        QVERIFY(b.waitForFinished(10000));
+        QCOMPARE(b.exitCode(), 0);
+        a.close();
+        QCOMPARE(Sqlite3(base, QStringLiteral("SELECT count(*) FROM jeux; PRAGMA integrity_check")), QByteArray("5\nok\n"));
+        QCOMPARE(TFichierIni(ini).LireCumuls()[Cumul::RecherchesM], 5);
     }
 
     // l'historique ne peut pas s'écrire (un dossier à sa place) : la boîte le dit, les statistiques sont là
@@ -157,7 +229,7 @@ private slots:
         w.RubriqueDuSimpleAuTorduClick();
         QTRY_VERIFY(boite.Fini());
         QVERIFY(boite.Vu());
-        QVERIFY2(message.texte.startsWith(QStringLiteral("Le jeu n'a pas pu être ajouté à l'historique « %1 » : ")
+        QVERIFY2(message.texte.startsWith(QStringLiteral("Le jeu n'a pas pu être ajouté à l'historique \"%1\" : ")
                                               .arg(dossier.filePath(QStringLiteral("historique.sqlite")))),
                  qPrintable(message.texte));
         QCOMPARE(message.icone, QMessageBox::Warning);

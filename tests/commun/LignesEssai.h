@@ -10,11 +10,11 @@ inline LigneHistorique LigneEssai(int n)
 {
     LigneHistorique l;
     l.DateHeure = "2026-12-08T04:36:04Z";
-    l.Origine = 1;
+    l.Origine = OrigineJeu::TireAuSort;
     l.Plaques = {25, 3, 7, 1, 100, 9};
     l.But = 101 + n % 899;
     l.NbGrandes = 2;
-    l.OrdreSolutions = 1;
+    l.OrdreSolutions = OrdreDuSimpleAuTordu;
     l.NbSolutions = 17;
     l.MeilleurResultat = l.But;
     l.NbPossibilites = 123456;
@@ -23,5 +23,8 @@ inline LigneHistorique LigneEssai(int n)
     l.PlaceSolutions = 2;
     l.PlaceCalculs = 40;
     l.LimiteTemps = 45;
+    l.TempsPremiereSolution = 3;
+    l.TempsToutesSolutions = 9;
+    l.RangJoueur = 2;
     return l;
 }

@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// ajoute des jeux à un historique, sans fenêtre : l'enfant des essais d'arrêt brutal, d'écritures simultanées
-// et de dossier en lecture seule
-#include "HistoriqueJeux.h"
+// l'historique d'un autre programme, sans fenêtre : l'enfant des essais d'écritures simultanées, d'arrêt
+// brutal, de dossier fermé et des deux exemplaires du programme
+#include "EnregistrementJeu.h"
 #include "LignesEssai.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
 
 namespace {
 
@@ -19,24 +21,63 @@ int Echec(const THistoriqueJeux& historique, const QString& raison)
     return 1;
 }
 
+// dit qu'une étape est faite, puis attend la ligne qui permet la suivante
+bool Etape(const char* texte)
+{
+    std::printf("%s\n", texte);
+    std::fflush(stdout);
+    std::string ligne;
+    return static_cast<bool>(std::getline(std::cin, ligne));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     const QStringList a = QCoreApplication::arguments();
-    if (a.size() == 3 && a[1] == QLatin1String("boucle")) {
-        THistoriqueJeux historique(a[2]);
-        for (int n = 0;; ++n)
-            historique.Ajouter(LigneEssai(n));
+    if (a.size() < 3) {
+        std::fprintf(stderr, "enregistreur_historique jeux DOSSIER N | lecteur DOSSIER N | lire DOSSIER | "
+                             "boucle DOSSIER | partie DOSSIER\n");
+        return 2;
     }
-    if (a.size() == 4 && a[1] == QLatin1String("jeux")) {
-        THistoriqueJeux historique(a[2]);
-        for (int n = 0; n < a[3].toInt(); ++n)
-            if (const std::optional<QString> raison = historique.Ajouter(LigneEssai(n)))
+    THistoriqueJeux historique(a[2]);
+    TFichierIni fichier(QDir(a[2]).filePath(QStringLiteral("varnel.ini")));
+    const int n = a.size() > 3 ? a[3].toInt() : 0;
+    if (a[1] == QLatin1String("jeux")) {
+        for (int i = 0; i < n; ++i)
+            if (const std::optional<QString> raison = historique.Ajouter(LigneEssai(i)))
                 return Echec(historique, *raison);
-        return 0;
+    } else if (a[1] == QLatin1String("lecteur")) {
+        // une connexion gardée, qui lit entre les écritures des autres et écrit elle-même
+        for (int i = 0; i < n; ++i) {
+            QString erreur;
+            historique.Lire(0, &erreur);
+            if (!erreur.isEmpty())
+                return Echec(historique, erreur);
+            if (const std::optional<QString> raison = historique.Ajouter(LigneEssai(i)))
+                return Echec(historique, *raison);
+            if (!Etape("ecrit"))
+                return 1;
+        }
+    } else if (a[1] == QLatin1String("lire")) {
+        const size_t lignes = historique.Lire().size();
+        std::printf("%zu jeux, %s\n", lignes, historique.LectureSeule() ? "lecture seule" : "écriture");
+        std::printf("%s\n", qPrintable(historique.Avis() ? historique.Avis()->Titre : historique.Raison()));
+        std::printf("ajout %s\n", historique.Ajouter(LigneEssai(0)) ? "refusé" : "fait");
+    } else if (a[1] == QLatin1String("boucle")) {
+        // des jeux finis enregistrés sans fin, comme par le programme : l'essai d'arrêt brutal
+        for (int i = 0;; ++i)
+            EnregistrerJeu(fichier, historique, JeuFini(LigneEssai(i)));
+    } else if (a[1] == QLatin1String("partie")) {
+        // un jeu fini à chaque ligne reçue : l'autre exemplaire du programme
+        for (int i = 0; Etape("pret"); ++i) {
+            const BilanEnregistrement bilan = EnregistrerJeu(fichier, historique, JeuFini(LigneEssai(i)));
+            if (bilan.Historique || bilan.Statistiques)
+                return Echec(historique, bilan.Historique.value_or(bilan.Statistiques.value_or(QString())));
+        }
+    } else {
+        return 2;
     }
-    std::fprintf(stderr, "enregistreur_historique boucle DOSSIER | jeux DOSSIER N\n");
-    return 2;
+    return 0;
 }

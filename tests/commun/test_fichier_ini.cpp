@@ -499,7 +499,7 @@ private slots:
         fichier.ChoisirAttenteVerrou(200);
         QString raison;
         QVERIFY(!fichier.AjouterCumuls(MontantsEssai(), &raison));
-        QCOMPARE(raison, QStringLiteral("Le verrou « varnel.ini.verrou » est tenu par un autre exemplaire du programme."));
+        QCOMPARE(raison, QStringLiteral("Le verrou \"varnel.ini.verrou\" est tenu par un autre exemplaire du programme."));
         QVERIFY(!fichier.ChoisirTempsLimite(30));
         QCOMPARE(ContenuFichier(chemin), avant);
         gardien.closeWriteChannel();

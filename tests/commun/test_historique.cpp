@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// l'historique des jeux : lignes écrites et relues, schéma ancien mis à jour, schéma plus récent en lecture
-// seule, deux programmes en même temps, arrêt brutal, dossier fermé, disque plein, fichier illisible mis de côté
-#include "HistoriqueJeux.h"
+// l'historique des jeux : lignes écrites et relues, schémas anciens mis à jour, schéma plus récent et fichiers
+// qu'on ne peut pas écrire lus sans être écrits, trois programmes en même temps, arrêts brutaux et
+// statistiques d'accord, disque plein, fichier illisible mis de côté avec ses journaux
+#include "EnregistrementJeu.h"
+#include "FichiersEssai.h"
 #include "LignesEssai.h"
 #include "LimiteEcriture.h"
-#include "FichiersEssai.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +16,14 @@
 #include <QTest>
 #include <QThread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const QString Enregistreur = QStringLiteral(ENREGISTREUR);
 
-
-
-
-// le schéma de la version 1 (la table des jeux seule), écrit ici à la main
+// les schémas des versions 1 et 2, écrits ici à la main, avec le jeu numéro 7
 const char* const SchemaVersion1 =
     "CREATE TABLE jeux (numero INTEGER PRIMARY KEY, date TEXT NOT NULL, origine INTEGER NOT NULL,"
     " plaque1 INTEGER NOT NULL, plaque2 INTEGER NOT NULL, plaque3 INTEGER NOT NULL, plaque4 INTEGER NOT NULL,"
@@ -35,6 +34,8 @@ const char* const SchemaVersion1 =
     "INSERT INTO jeux VALUES (7, '2025-01-02T03:04:05Z', 2, 1, 2, 3, 4, 5, 6, 999, 0, 2, 0, 720, 720, 720, 4321,"
     " NULL, 0, NULL, NULL, NULL);"
     "PRAGMA user_version = 1;";
+const char* const PlusVersion2 =
+    "CREATE TABLE reglages (cle TEXT PRIMARY KEY, valeur BLOB); PRAGMA user_version = 2;";
 
 // chaque ligne est celle d'un jeu d'essai entier : rien de tronqué ni de mélangé
 bool LignesEntieres(const std::vector<LigneHistorique>& lignes)
@@ -62,6 +63,31 @@ bool UtilisateurEssai(const QString& utilisateur)
     return existe();
 }
 
+// l'enregistreur lancé sous un utilisateur qui n'est pas l'administrateur (root écrit partout), sa copie
+// mise dans racine, devenue lisible par tous ; faux sans utilisateur d'essai
+bool LancerSansDroits(QProcess& p, const QTemporaryDir& racine, const QStringList& arguments)
+{
+    const bool root = geteuid() == 0;
+    const QString utilisateur = QStringLiteral("varnel-essai");
+    if (root && !UtilisateurEssai(utilisateur))
+        return false;
+    QFile::setPermissions(racine.path(), QFile::permissions(racine.path()) | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+    const QString copie = racine.filePath(QStringLiteral("enregistreur_historique"));
+    QFile::copy(Enregistreur, copie);
+    if (root)
+        p.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), utilisateur, QStringLiteral("--"), copie} + arguments);
+    else
+        p.start(copie, arguments);
+    return p.waitForFinished(30000);
+}
+
+const auto Lecture = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                     QFileDevice::ReadOther | QFileDevice::ExeOther;
+
+// les fichiers du dossier, triés
+QStringList Fichiers(const QString& dossier) { return QDir(dossier).entryList(QDir::Files, QDir::Name); }
+
 }  // namespace
 
 class TestHistorique : public QObject {
@@ -80,13 +106,13 @@ private slots:
     {
         QFETCH(int, cas);
         LigneHistorique l = LigneEssai(0);
-        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45\n";
+        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2\n";
         if (cas == 1) {
-            l.Origine = 2;
+            l.Origine = OrigineJeu::Propose;
             l.Plaques = {1, 1, 2, 2, 3, 3};
             l.NbGrandes = 0;
             l.But = 999;
-            l.OrdreSolutions = 2;
+            l.OrdreSolutions = OrdreDuTorduAuSimple;
             l.NbSolutions = 2;
             l.MeilleurResultat = 720;
             l.MeilleurBas = 720;
@@ -94,7 +120,8 @@ private slots:
             l.ResultatJoueur = 540;
             l.PlaceSolutions.reset();
             l.LimiteTemps.reset();
-            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40|\n";
+            l.RangJoueur = 0;
+            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0\n";
         } else if (cas == 2) {
             l.But = 500;
             l.MeilleurResultat = 497;
@@ -105,167 +132,309 @@ private slots:
             l.PlaceSolutions.reset();
             l.PlaceCalculs.reset();
             l.LimiteTemps.reset();
-            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0|||\n";
+            l.RangJoueur.reset();
+            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9|\n";
         }
         QTemporaryDir dossier;
         {
             THistoriqueJeux historique(dossier.path());
-            QVERIFY2(historique.Ouvert(), qPrintable(historique.Raison()));
+            QVERIFY(!historique.Existe());
+            QVERIFY2(historique.Ouvrir(), qPrintable(historique.Raison()));
             QVERIFY(!historique.Avis());
             QCOMPARE(historique.Ajouter(LigneEssai(5)), std::nullopt);
-            QCOMPARE(historique.Ajouter(l), std::nullopt);
+            int64_t numero = 0;
+            QCOMPARE(historique.Ajouter(l, &numero), std::nullopt);
+            QCOMPARE(numero, 2);
         }
         THistoriqueJeux relu(dossier.path());
         const std::vector<LigneHistorique> lignes = relu.Lire();
         QCOMPARE(lignes.size(), size_t{2});
         LigneHistorique attendue = l;
-        attendue.Numero = 2;  // le plus récent d'abord
-        QVERIFY(lignes[0] == attendue);
-        QCOMPARE(lignes[1].Numero, 1);
-        QCOMPARE(lignes[1].But, 106);
+        attendue.Numero = 2;  // le plus ancien d'abord
+        QVERIFY(lignes[1] == attendue);
+        QCOMPARE(lignes[0].Numero, 1);
+        QCOMPARE(lignes[0].But, 106);
+        QCOMPARE(relu.Lire(1).size(), size_t{1});
         QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("SELECT date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, "
                                                        "plaque6, compte, grandes, ordre, solutions, meilleur, meilleur_bas, "
                                                        "meilleur_haut, calculs, joueur, temps_joueur, place_solutions, "
-                                                       "place_calculs, limite_temps FROM jeux WHERE numero = 2")),
+                                                       "place_calculs, limite_temps, temps_premiere_solution_ms, "
+                                                       "temps_toutes_solutions_ms, rang_joueur FROM jeux WHERE numero = 2")),
                  colonnes);
-        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")), QByteArray("2\nwal\n"));
+        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")), QByteArray("3\nwal\n"));
     }
 
-    // un historique de la première version : ses jeux restent, il reçoit ce qui lui manque
+    void miseAJourDuSchema_data()
+    {
+        QTest::addColumn<QString>("schema");
+        QTest::newRow("version 1") << QString::fromLatin1(SchemaVersion1);
+        QTest::newRow("version 2") << QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2);
+    }
+
+    // un historique d'une version précédente : ses jeux restent, il reçoit ce qui lui manque, et ses jeux
+    // comptent pour déjà comptés dans les statistiques
     void miseAJourDuSchema()
     {
+        QFETCH(QString, schema);
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
-        QCOMPARE(Sqlite3(chemin, QLatin1String(SchemaVersion1)), QByteArray());
+        QCOMPARE(Sqlite3(chemin, schema), QByteArray());
         THistoriqueJeux historique(dossier.path());
-        QVERIFY2(historique.Ouvert() && !historique.LectureSeule(), qPrintable(historique.Raison()));
-        QCOMPARE(historique.VersionFichier(), 2);
+        QVERIFY2(historique.Ouvrir() && !historique.LectureSeule(), qPrintable(historique.Raison()));
+        QCOMPARE(historique.VersionFichier(), 3);
         QVERIFY(!historique.Avis());
+        QVERIFY(historique.Identifiant() != 0);
+        QCOMPARE(historique.DernierJeuDejaCompte(), 7);
         QCOMPARE(historique.EcrireReglage(QStringLiteral("fenetre"), "abc"), std::nullopt);
         QCOMPARE(historique.LireReglage(QStringLiteral("fenetre")), QByteArray("abc"));
         QCOMPARE(historique.Ajouter(LigneEssai(0)), std::nullopt);
         const std::vector<LigneHistorique> lignes = historique.Lire();
         QCOMPARE(lignes.size(), size_t{2});
-        QCOMPARE(lignes[1].Numero, 7);
-        QCOMPARE(lignes[1].But, 999);
-        QCOMPARE(lignes[1].MeilleurBas, 720);
-        QVERIFY(!lignes[1].ResultatJoueur);
-        QCOMPARE(lignes[0].Numero, 8);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("2\n1\n"));
+        QCOMPARE(lignes[0].Numero, 7);
+        QCOMPARE(lignes[0].But, 999);
+        QCOMPARE(lignes[0].MeilleurBas, 720);
+        QVERIFY(!lignes[0].ResultatJoueur);
+        QVERIFY(!lignes[0].Comptable());
+        QCOMPARE(lignes[1].Numero, 8);
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("3\n3\n"));
     }
 
-    // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit
+    // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
     void versionPlusRecente()
     {
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
-        QCOMPARE(Sqlite3(chemin, QLatin1String(SchemaVersion1) +
-                                     QStringLiteral("CREATE TABLE reglages (cle TEXT PRIMARY KEY, valeur BLOB);"
-                                                    "ALTER TABLE jeux ADD COLUMN nouveaute TEXT;"
-                                                    "PRAGMA user_version = 3;")),
+        QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(LigneEssai(0)), std::nullopt);
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = 4;")),
                  QByteArray());
         const QByteArray avant = ContenuFichier(chemin);
         {
             THistoriqueJeux historique(dossier.path());
-            QVERIFY(historique.Ouvert());
-            QVERIFY(historique.LectureSeule());
-            QVERIFY(historique.Avis());
-            QCOMPARE(historique.Avis()->Titre, QStringLiteral("Historique en lecture seule"));
-            QVERIFY(historique.Avis()->Texte.contains(chemin));
             QCOMPARE(historique.Lire().size(), size_t{1});
+            QVERIFY(historique.LectureSeule());
+            QCOMPARE(historique.AvisADire()->Titre, QStringLiteral("Historique en lecture seule"));
+            QVERIFY(historique.Avis()->Texte.contains(chemin));
+            QVERIFY(!historique.AvisADire());
             const std::optional<QString> raison = historique.Ajouter(LigneEssai(0));
             QVERIFY(raison);
             QVERIFY2(raison->contains(QStringLiteral("version plus récente")), qPrintable(*raison));
             QVERIFY(historique.EcrireReglage(QStringLiteral("fenetre"), "abc"));
         }
         QCOMPARE(ContenuFichier(chemin), avant);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM jeux")), QByteArray("3\n1\n"));
+        QCOMPARE(Fichiers(dossier.path()), QStringList{QStringLiteral("historique.sqlite")});
     }
 
-    // deux exemplaires qui ajoutent 200 jeux chacun au même moment : 400 lignes
-    void deuxProgrammesEnMemeTemps()
+    // deux programmes ajoutent 200 jeux chacun pendant qu'un troisième garde sa connexion, lit entre leurs
+    // écritures et écrit lui-même : toutes les lignes sont là, la base est saine, et le troisième tient
+    // toujours son verrou après chacune de ses écritures
+    void troisProgrammes()
     {
         QTemporaryDir dossier;
-        QProcess a, b;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        QCOMPARE(THistoriqueJeux(dossier.path()).Lire().size(), size_t{0});
+        QProcess a, b, lecteur;
+        lecteur.start(Enregistreur, {QStringLiteral("lecteur"), dossier.path(), QStringLiteral("20")});
         for (QProcess* p : {&a, &b})
             p->start(Enregistreur, {QStringLiteral("jeux"), dossier.path(), QStringLiteral("200")});
-        for (QProcess* p : {&a, &b}) {
-            QVERIFY(p->waitForFinished(240000));
+        int verrousTenus = 0;
+        while (lecteur.state() != QProcess::NotRunning || lecteur.canReadLine()) {
+            if (!lecteur.canReadLine() && !lecteur.waitForReadyRead(30000))
+                break;
+            while (lecteur.canReadLine()) {
+                QCOMPARE(lecteur.readLine(), QByteArray("ecrit\n"));
+                verrousTenus += TientLeVerrouSqlite(lecteur.processId(), chemin);
+                lecteur.write("\n");
+            }
+        }
+        for (QProcess* p : {&a, &b, &lecteur}) {
+            QVERIFY(p->state() == QProcess::NotRunning || p->waitForFinished(240000));
             QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
         }
-        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT count(*), count(DISTINCT numero) FROM jeux")), QByteArray("400|400\n"));
-        THistoriqueJeux historique(dossier.path());
-        QVERIFY(LignesEntieres(historique.Lire()));
+        QCOMPARE(verrousTenus, 20);
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT count(*), count(DISTINCT numero) FROM jeux; PRAGMA integrity_check")),
+                 QByteArray("420|420\nok\n"));
+        QVERIFY(LignesEntieres(THistoriqueJeux(dossier.path()).Lire()));
     }
 
-    // un enfant qui ajoute des jeux sans fin, tué net à des moments pris au hasard : la base passe la
-    // vérification d'intégrité et ne tient que des lignes entières, de plus en plus nombreuses
+    // un enfant qui enregistre des jeux finis sans fin, tué net à des moments pris au hasard : la base passe
+    // la vérification d'intégrité, ne tient que des lignes entières, et une fois le programme relancé,
+    // varnel.ini compte exactement les jeux de l'historique
     void arretBrutal()
     {
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        const QString ini = dossier.filePath(QStringLiteral("varnel.ini"));
         const quint32 graine = QRandomGenerator::global()->generate();
         qInfo("graine %u", graine);
         QRandomGenerator hasard(graine);
         size_t precedent = 0;
+        int enAvance = 0;
         for (int essai = 0; essai < 60; ++essai) {
             QProcess enfant;
             enfant.start(Enregistreur, {QStringLiteral("boucle"), dossier.path()});
             QVERIFY(enfant.waitForStarted());
-            QThread::usleep(hasard.bounded(20000, 120000));
+            QThread::usleep(hasard.bounded(20000, 160000));
             enfant.kill();  // SIGKILL
             QVERIFY(enfant.waitForFinished());
             QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA integrity_check")), QByteArray("ok\n"));
             THistoriqueJeux historique(dossier.path());
-            QVERIFY2(historique.Ouvert() && !historique.Avis(), qPrintable(historique.Raison()));
             const std::vector<LigneHistorique> lignes = historique.Lire();
+            QVERIFY2(historique.Ouvrir() && !historique.Avis(), qPrintable(historique.Raison()));
             QVERIFY(LignesEntieres(lignes));
             QVERIFY(lignes.size() >= precedent);
             precedent = lignes.size();
+            TFichierIni fichier(ini);
+            enAvance += fichier.LireCumuls()[Cumul::RecherchesM] != static_cast<int64_t>(lignes.size());
+            // le programme relancé
+            const std::optional<QString> raison = AccorderStatistiques(fichier, historique);
+            QVERIFY2(!raison, qPrintable(raison.value_or(QString())));
+            const CumulsStat cumuls = TFichierIni(ini).LireCumuls();
+            int64_t tempsH = 0;
+            for (const LigneHistorique& l : lignes)
+                tempsH += l.TempsJoueur;
+            QCOMPARE(cumuls[Cumul::RecherchesM], static_cast<int64_t>(lignes.size()));
+            QCOMPARE(cumuls[Cumul::TempsH], tempsH);
         }
         QVERIFY(precedent > 0);
-        qInfo("%zu jeux enregistrés", precedent);
+        qInfo("%zu jeux enregistrés ; %d arrêts entre la ligne et varnel.ini", precedent, enAvance);
     }
 
-    // un dossier où l'on ne peut pas écrire : la raison est dite et rien n'est créé. root écrit partout :
-    // l'enfant tourne sous un utilisateur d'essai ; un dossier qui est un fichier vaut pour tous
-    void dossierFerme()
+    void accord_data()
+    {
+        QTest::addColumn<QByteArray>("ini");  // vide : pas de fichier ; @ : l'identifiant de l'historique
+        QTest::addColumn<bool>("dejaEcrites");  // un varnel.ini a déjà compté des jeux de cet historique
+        QTest::addColumn<int64_t>("recherches");
+        QTest::addColumn<bool>("reecrit");
+        // l'historique : le jeu 7 d'une version précédente, puis deux jeux de celle-ci (8 et 9)
+        QTest::newRow("sans repère : seuls les jeux d'après la mise à jour")
+            << QByteArray("[Statistiques]\nRecherchesM=1\n") << false << int64_t{3} << true;
+        QTest::newRow("d'accord : rien n'est écrit")
+            << QByteArray("[Statistiques]\nRecherchesM=3\n[Historique]\nIdentifiant=@\nDernierJeuCompte=9\n") << true
+            << int64_t{3} << false;
+        QTest::newRow("historique neuf, repère d'un autre")
+            << QByteArray("[Statistiques]\nRecherchesM=10\n[Historique]\nIdentifiant=5\nDernierJeuCompte=50\n")
+            << false << int64_t{12} << true;
+        QTest::newRow("varnel.ini effacé : les statistiques repartent de zéro") << QByteArray() << true << int64_t{0} << true;
+    }
+
+    // au démarrage, varnel.ini reçoit les jeux de l'historique qu'il ne compte pas, et eux seuls
+    void accord()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, dejaEcrites);
+        QFETCH(int64_t, recherches);
+        QFETCH(bool, reecrit);
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        QCOMPARE(Sqlite3(chemin, QString::fromLatin1(SchemaVersion1) + QLatin1String(PlusVersion2)), QByteArray());
+        THistoriqueJeux historique(dossier.path());
+        for (int n = 0; n < 2; ++n)
+            QCOMPARE(historique.Ajouter(LigneEssai(n)), std::nullopt);
+        if (dejaEcrites)
+            historique.MarquerStatistiquesEcrites();
+        const QString fichierIni = dossier.filePath(QStringLiteral("varnel.ini"));
+        if (!ini.isEmpty())
+            EcrireFichier(fichierIni, ini.replace('@', QByteArray::number(static_cast<qlonglong>(historique.Identifiant()))));
+        TFichierIni fichier(fichierIni);
+        QCOMPARE(AccorderStatistiques(fichier, historique), std::nullopt);
+        QCOMPARE(TFichierIni(fichierIni).LireCumuls()[Cumul::RecherchesM], recherches);
+        QCOMPARE(ContenuFichier(fichierIni) != ini, reecrit);
+        QVERIFY(TFichierIni(fichierIni).LireRepere() == RepereHistorique({historique.Identifiant(), 9}));
+        // un second démarrage n'ajoute plus rien
+        QCOMPARE(AccorderStatistiques(fichier, historique), std::nullopt);
+        QCOMPARE(TFichierIni(fichierIni).LireCumuls()[Cumul::RecherchesM], recherches);
+    }
+
+    void lectureSeule_data()
+    {
+        QTest::addColumn<bool>("dossierFerme");
+        QTest::newRow("fichier sans droit d'écriture") << false;
+        QTest::newRow("dossier fermé") << true;
+    }
+
+    // un historique qu'on ne peut pas écrire se lit quand même : ses jeux sont là, on le dit, rien n'y est
+    // ajouté, et aucun journal ne reste à côté. Le fichier sans droit d'écriture vaut aussi pour root ; le
+    // dossier fermé se lit par un utilisateur d'essai
+    void lectureSeule()
+    {
+        QFETCH(bool, dossierFerme);
+        QTemporaryDir racine;
+        const QString dossier = racine.filePath(QStringLiteral("varnel"));
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier);
+        QCOMPARE(THistoriqueJeux(dossier).Ajouter(LigneEssai(0)), std::nullopt);
+        const QByteArray avant = ContenuFichier(chemin);
+        if (dossierFerme) {
+            QVERIFY(QFile::setPermissions(dossier, Lecture));
+            QProcess p;
+            const bool lance = LancerSansDroits(p, racine, {QStringLiteral("lire"), dossier});
+            QFile::setPermissions(dossier, Lecture | QFileDevice::WriteOwner);
+            if (!lance)
+                QSKIP("pas d'utilisateur d'essai (useradd)");
+            QCOMPARE(p.readAllStandardOutput(), QByteArray("1 jeux, lecture seule\nHistorique en lecture seule\najout refusé\n"));
+        } else {
+            QVERIFY(QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+            THistoriqueJeux historique(dossier);
+            QCOMPARE(historique.Lire().size(), size_t{1});
+            QVERIFY(historique.LectureSeule());
+            QVERIFY2(historique.AvisADire()->Texte.contains(QStringLiteral("le fichier est en lecture seule")),
+                     qPrintable(historique.Avis()->Texte));
+            QVERIFY(historique.Ajouter(LigneEssai(1)));
+            QVERIFY(historique.EcrireReglage(QStringLiteral("fenetre"), "abc"));
+        }
+        QCOMPARE(ContenuFichier(chemin), avant);
+        QCOMPARE(Fichiers(dossier), QStringList{QStringLiteral("historique.sqlite")});
+    }
+
+    // un dossier où l'on ne peut pas écrire et pas d'historique : la raison est dite et rien n'est créé ; un
+    // dossier qui est un fichier vaut pour tous
+    void dossierFermeSansHistorique()
     {
         QTemporaryDir racine;
         const QString obstacle = racine.filePath(QStringLiteral("fichier"));
         EcrireFichier(obstacle, "pas un dossier");
         THistoriqueJeux impossible(obstacle + QStringLiteral("/varnel"));
-        QVERIFY(!impossible.Ouvert());
+        QVERIFY(!impossible.Ouvrir());
         const std::optional<QString> raison = impossible.Ajouter(LigneEssai(0));
         QVERIFY(raison && !raison->isEmpty());
         QCOMPARE(ContenuFichier(obstacle), QByteArray("pas un dossier"));
 
-        const bool root = geteuid() == 0;
-        const QString utilisateur = QStringLiteral("varnel-essai");
-        if (root && !UtilisateurEssai(utilisateur))
-            QSKIP("pas d'utilisateur d'essai (useradd)");
-        const auto lecture = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                             QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-        QVERIFY(QFile::setPermissions(racine.path(), lecture | QFileDevice::WriteOwner));
         const QString ferme = racine.filePath(QStringLiteral("ferme"));
         QVERIFY(QDir().mkpath(ferme));
-        const QString copie = racine.filePath(QStringLiteral("enregistreur_historique"));
-        QVERIFY(QFile::copy(Enregistreur, copie));
-        QVERIFY(QFile::setPermissions(ferme, root ? lecture | QFileDevice::WriteOwner : lecture));
+        QVERIFY(QFile::setPermissions(ferme, Lecture));
         QProcess p;
-        const QStringList commande = {copie, QStringLiteral("jeux"), ferme, QStringLiteral("1")};
-        if (root)
-            p.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), utilisateur, QStringLiteral("--")} + commande);
-        else
-            p.start(commande.first(), commande.mid(1));
-        QVERIFY(p.waitForFinished(30000));
+        const bool lance = LancerSansDroits(p, racine, {QStringLiteral("jeux"), ferme, QStringLiteral("1")});
+        QFile::setPermissions(ferme, Lecture | QFileDevice::WriteOwner);
+        if (!lance)
+            QSKIP("pas d'utilisateur d'essai (useradd)");
         const QByteArray sortie = p.readAllStandardError();
         QCOMPARE(p.exitCode(), 1);
         QVERIFY2(sortie.contains("Historique non enregistré dans \"" + ferme.toUtf8() + "/historique.sqlite\" : le "),
                  sortie.constData());
         QVERIFY(QDir(ferme).isEmpty());
-        QFile::setPermissions(ferme, lecture | QFileDevice::WriteOwner);
+    }
+
+    void pasUnFichier_data()
+    {
+        QTest::addColumn<QString>("nature");
+        QTest::newRow("tube nommé") << "tube";
+        QTest::newRow("lien vers un périphérique") << "peripherique";
+    }
+
+    // un tube ou un périphérique au nom de l'historique n'est jamais ouvert (ni attendu ni lu sans fin) ; la
+    // raison le dit
+    void pasUnFichier()
+    {
+        QFETCH(QString, nature);
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        if (nature == QLatin1String("tube"))
+            QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0644), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), chemin));
+        THistoriqueJeux historique(dossier.path());
+        QVERIFY(!historique.Ouvrir());
+        QCOMPARE(historique.Raison(), QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou dossier)"));
+        QVERIFY(historique.Ajouter(LigneEssai(0)));
     }
 
     // le disque plein au milieu d'une écriture : l'échec est dit, les jeux d'avant restent, la base est saine
@@ -291,50 +460,60 @@ private slots:
 
     void fichierIllisible_data()
     {
-        QTest::addColumn<bool>("enteteSqlite");
-        QTest::newRow("octets au hasard") << false;
-        QTest::newRow("base SQLite endommagée") << true;
+        QTest::addColumn<int>("cas");
+        QTest::newRow("octets au hasard") << 0;
+        QTest::newRow("base SQLite endommagée") << 1;
+        QTest::newRow("base endommagée avec ses journaux") << 2;
     }
 
-    // un fichier qui n'est pas un historique lisible n'est jamais écrasé : il est renommé à côté, on le dit,
-    // et un nouvel historique commence
+    // un fichier qui n'est pas un historique lisible n'est jamais touché : il est renommé à côté, ses
+    // journaux avec lui, on le dit, et un nouvel historique commence
     void fichierIllisible()
     {
-        QFETCH(bool, enteteSqlite);
-        QTemporaryDir dossier;
+        QFETCH(int, cas);
+        QTemporaryDir dossier, source;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
         QByteArray octets(64 * 1024, '\0');
         QRandomGenerator hasard(12345);
         for (char& c : octets)
             c = static_cast<char>(hasard.bounded(256));
-        if (enteteSqlite) {
-            // une vraie base dont les pages après l'en-tête sont brouillées
-            {
-                THistoriqueJeux neuf(dossier.path());
-                for (int n = 0; n < 300; ++n)
-                    QCOMPARE(neuf.Ajouter(LigneEssai(n)), std::nullopt);
-            }
-            QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode=DELETE")),
-                     QByteArray("0|0|0\ndelete\n"));
-            QByteArray base = ContenuFichier(chemin);
+        QByteArray wal;
+        if (cas > 0) {
+            // une vraie base dont les pages après l'en-tête sont brouillées ; avec ses journaux, copiés pendant
+            // qu'une connexion les tient ouverts
+            const QString original = THistoriqueJeux::CheminDansLeDossier(source.path());
+            THistoriqueJeux neuf(source.path());
+            for (int n = 0; n < 300; ++n)
+                QCOMPARE(neuf.Ajouter(LigneEssai(n)), std::nullopt);
+            QCOMPARE(Sqlite3(original, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")), QByteArray("0|0|0\n"));
+            for (int n = 0; cas == 2 && n < 20; ++n)
+                QCOMPARE(neuf.Ajouter(LigneEssai(n)), std::nullopt);
+            QByteArray base = ContenuFichier(original);
             QVERIFY(base.size() > 8192);
             base.replace(4096, base.size() - 4096, octets.left(base.size() - 4096));
             octets = base;
+            if (cas == 2) {
+                wal = ContenuFichier(original + QStringLiteral("-wal"));
+                QVERIFY(!wal.isEmpty());
+                EcrireFichier(chemin + QStringLiteral("-wal"), wal);
+                EcrireFichier(chemin + QStringLiteral("-shm"), ContenuFichier(original + QStringLiteral("-shm")));
+            }
         }
         EcrireFichier(chemin, octets);
 
         THistoriqueJeux historique(dossier.path());
-        QVERIFY2(historique.Ouvert() && !historique.LectureSeule(), qPrintable(historique.Raison()));
-        QVERIFY(historique.Avis());
-        QCOMPARE(historique.Avis()->Titre, QStringLiteral("Historique illisible"));
+        QVERIFY2(historique.Ouvrir() && !historique.LectureSeule(), qPrintable(historique.Raison()));
+        QCOMPARE(historique.AvisADire()->Titre, QStringLiteral("Historique illisible"));
         const QString aCote = historique.FichierMisDeCote();
         QVERIFY(QFileInfo(aCote).fileName().startsWith(QStringLiteral("historique.sqlite.illisible-")));
         QCOMPARE(QFileInfo(aCote).absolutePath(), QFileInfo(chemin).absolutePath());
         QVERIFY2(historique.Avis()->Texte.contains(QFileInfo(aCote).fileName()), qPrintable(historique.Avis()->Texte));
-        QCOMPARE(ContenuFichier(aCote), octets);
         QVERIFY(historique.Lire().empty());
         QCOMPARE(historique.Ajouter(LigneEssai(0)), std::nullopt);
         QCOMPARE(historique.Lire().size(), size_t{1});
+        QCOMPARE(ContenuFichier(aCote), octets);
+        QCOMPARE(ContenuFichier(aCote + QStringLiteral("-wal")), wal);
+        QCOMPARE(QFileInfo::exists(aCote + QStringLiteral("-shm")), cas == 2);
     }
 };
 

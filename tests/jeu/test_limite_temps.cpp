@@ -47,7 +47,8 @@ struct Essai {
     CumulsStat Enregistrer()
     {
         partie.Resoudre(OrdreDuSimpleAuTordu);
-        return partie.MarquerEnregistre().value_or(CumulsStat{});
+        const std::optional<JeuFini> jeu = partie.MarquerEnregistre();
+        return jeu ? jeu->Cumuls : CumulsStat{};
     }
 
     Partie partie{[] { return 7u; }};

@@ -250,10 +250,14 @@ TEST(Partie, StatistiquesUneSeuleFois)
             e.Jouer(3, 4);
         }
         ASSERT_TRUE(e.partie.AEnregistrer());
-        const std::optional<CumulsStat> m = e.partie.MarquerEnregistre();
+        const std::optional<JeuFini> m = e.partie.MarquerEnregistre("2026-12-08T04:36:04Z");
         ASSERT_TRUE(m);
+        // la ligne de l'historique et les montants disent le même jeu
+        EXPECT_EQ(m->Ligne.DateHeure, "2026-12-08T04:36:04Z");
+        EXPECT_EQ(m->Ligne.Origine, OrigineJeu::Propose);
+        EXPECT_EQ(m->Ligne.ResultatJoueur, 103);
         using namespace Cumul;
-        const CumulsStat& c = *m;
+        const CumulsStat& c = m->Cumuls;
         EXPECT_EQ(c[RecherchesM], 1);
         EXPECT_EQ(c[RecherchesH], 1);
         EXPECT_EQ(c[TrouvesM], 1);
@@ -277,11 +281,11 @@ TEST(Partie, StatistiquesUneSeuleFois)
     ASSERT_GT(t.Tirer(), 0);
     t.partie.JoueurTermine();
     t.partie.Resoudre(OrdreDuSimpleAuTordu);
-    const std::optional<CumulsStat> m = t.partie.MarquerEnregistre();
+    const std::optional<JeuFini> m = t.partie.MarquerEnregistre();
     ASSERT_TRUE(m);
-    EXPECT_EQ((*m)[Cumul::TiresAuSort], 1);
-    EXPECT_EQ((*m)[Cumul::Proposes], 0);
-    EXPECT_EQ((*m)[Cumul::RecherchesH], 0);  // le joueur n'a rien posé
+    EXPECT_EQ(m->Cumuls[Cumul::TiresAuSort], 1);
+    EXPECT_EQ(m->Cumuls[Cumul::Proposes], 0);
+    EXPECT_EQ(m->Cumuls[Cumul::RecherchesH], 0);  // le joueur n'a rien posé
 }
 
 // un nouveau jeu efface l'ancien : solutions, ordre, calcul du joueur

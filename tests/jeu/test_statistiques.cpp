@@ -48,7 +48,7 @@ std::map<std::string, std::string> EnTable(const TextesEtiquettes& textes)
 struct CasMontants {
     const char* nom;
     Reglage recherche;
-    uint8_t origine;
+    OrigineJeu origine;
     int32_t position;
     CumulsStat attendu;
 };
@@ -66,31 +66,32 @@ CumulsStat Attendu(std::initializer_list<std::pair<Indice, int64_t>> valeurs)
 TEST(Statistiques, MontantsDunJeu)
 {
     const CasMontants cas[] = {
-        {"tiré au sort, joueur qui abandonne", Recherche(Aucun), 1, -1,
+        {"tiré au sort, joueur qui abandonne", Recherche(Aucun), OrigineJeu::TireAuSort, -1,
          Attendu({{RecherchesM, 1}, {TrouvesM, 1}, {TiresAuSort, 1}, {SolutionsM, 2}, {PossibilitesM, 99746},
                   {Temps1ereSolM, 7}, {TempsToutesSolM, 85}})},
-        {"proposé, joueur qui trouve la 2e solution", Recherche(952), 2, 1,
+        {"proposé, joueur qui trouve la 2e solution", Recherche(952), OrigineJeu::Propose, 1,
          Attendu({{RecherchesM, 1}, {RecherchesH, 1}, {TrouvesM, 1}, {TrouvesH, 1}, {Proposes, 1},
                   {SolutionsM, 2}, {SolutionsMH, 2}, {SolutionsH, 2}, {PossibilitesM, 99746},
                   {PossibilitesMH, 99746}, {PossibilitesH, 42}, {Temps1ereSolM, 7}, {TempsToutesSolM, 85},
                   {TempsH, 30500}})},
-        {"tiré au sort, joueur qui approche", Recherche(950), 1, -1,
+        {"tiré au sort, joueur qui approche", Recherche(950), OrigineJeu::TireAuSort, -1,
          Attendu({{RecherchesM, 1}, {RecherchesH, 1}, {TrouvesM, 1}, {ApprochesH, 1}, {TiresAuSort, 1},
                   {SolutionsM, 2}, {SolutionsMH, 2}, {PossibilitesM, 99746}, {PossibilitesMH, 99746},
                   {PossibilitesH, 42}, {Temps1ereSolM, 7}, {TempsToutesSolM, 85}, {TempsH, 30500}})},
-        {"compte impossible, joueur au plus près", Recherche(951, 951), 1, 0,
+        {"compte impossible, joueur au plus près", Recherche(951, 951), OrigineJeu::TireAuSort, 0,
          Attendu({{RecherchesM, 1}, {RecherchesH, 1}, {ApprochesM, 1}, {ApprochesH, 1}, {TiresAuSort, 1},
                   {SolutionsM, 2}, {SolutionsMH, 2}, {SolutionsH, 1}, {PossibilitesM, 99746},
                   {PossibilitesMH, 99746}, {PossibilitesH, 42}, {Temps1ereSolM, 7}, {TempsToutesSolM, 85},
                   {TempsH, 30500}})},
-        {"ligne de commande", Recherche(Aucun), 0, -1,
+        {"ligne de commande", Recherche(Aucun), OrigineJeu::Aucune, -1,
          Attendu({{RecherchesM, 1}, {TrouvesM, 1}, {SolutionsM, 2}, {PossibilitesM, 99746}, {Temps1ereSolM, 7},
                   {TempsToutesSolM, 85}})},
     };
     for (const CasMontants& c : cas) {
         DonneesRecherche d;
         c.recherche(d);
-        const CumulsStat m = MontantsJeu(d, c.origine, c.position);
+        // les montants se lisent dans la ligne de l'historique du jeu
+        const CumulsStat m = MontantsJeu(LigneDuJeu(d, c.origine, c.position));
         for (size_t i = 0; i < Nombre; ++i)
             EXPECT_EQ(m.Valeurs[i], c.attendu.Valeurs[i]) << c.nom << " : " << ClesCumuls[i];
     }
