@@ -17,6 +17,7 @@
 #include "ChoixSerie.h"
 #include "ChoixTempsLimite.h"
 #include "EnregistrementJeu.h"
+#include "EnregistrementSerie.h"
 #include "FenetreAuBouton.h"
 #include "FenetresSecondaires.h"
 #include "LigneCommandeFenetre.h"
@@ -552,7 +553,8 @@ void TfrmMain::RubriqueSerieClick(NiveauSerie niveau)
 {
     if (!AutreJeuPermis())
         return;
-    serie_ = std::make_unique<Serie>(partie_, niveau);
+    const SerieCommencee commencee = CommencerSerieOuDire(this, *historique_, niveau);
+    serie_ = std::make_unique<Serie>(partie_, niveau, commencee.Record, commencee.Numero);
     RubriqueJeuSuivantClick();
 }
 
@@ -576,6 +578,9 @@ void TfrmMain::SuivreSerie()
 {
     MontrerSerie();
     MajCommandes();
+    GarderSerieOuDire(this, *historique_, *serie_);
+    if (fenetreHistorique_)
+        fenetreHistorique_->JeuxAjoutes();
     if (serie_->Etat() != EtatSerie::Finie)
         return;
     TfrmFinSerie fin(*serie_, this);

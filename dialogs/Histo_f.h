@@ -21,6 +21,8 @@ class QLineSeries;
 class QPushButton;
 class QScatterSeries;
 class QTableView;
+class QTableWidget;
+class QTabWidget;
 class QValueAxis;
 
 // un jeu de l'historique à rejouer : ses six plaques dans l'ordre du tirage et son compte
@@ -31,7 +33,7 @@ struct JeuARejouer {
 
 // « Historique des jeux » : le graphique des derniers jeux au-dessus du tableau de tous les jeux, filtres par
 // origine et par nombre de grandes plaques, ligne de résumé, export CSV, et « Rejouer » qui rend un jeu à la
-// fenêtre principale. Redimensionnable, toujours entière sur l'écran ; sa taille et sa place sont gardées
+// fenêtre principale. Les records du joueur, lus dans l'historique, sont dans un second onglet. Redimensionnable, toujours entière sur l'écran ; sa taille et sa place sont gardées
 // dans l'historique même
 class TfrmHistorique : public QDialog {
     Q_OBJECT
@@ -43,6 +45,9 @@ public:
     ~TfrmHistorique() override;
 
     QTableView* Tableau() const { return tableau_; }
+    QTableWidget* TableauRecords() const { return tableauRecords_; }
+    // montre l'onglet des records (ou celui des jeux)
+    void MontrerRecords(bool records);
     QString TexteResume() const;
     const QScatterSeries* SerieTemps(bool exact) const { return exact ? serieExacts_ : serieApproches_; }
     const QLineSeries* SeriePart() const { return seriePart_; }
@@ -52,7 +57,8 @@ public:
     void JeuxAjoutes();
     // les jeux que montre le filtre, dans un fichier CSV écrit d'un coup ; la raison d'un échec, rien sinon
     std::optional<QString> ExporterVers(const QString& chemin) const;
-    // le jeu de la ligne choisie dans le tableau, rien quand aucune ne l'est
+    // le jeu de la ligne choisie dans le tableau de l'onglet montré, rien quand aucune ne l'est (ou que le
+    // record choisi n'a pas de jeu)
     std::optional<JeuARejouer> JeuSelectionne() const;
 
 public slots:
@@ -69,6 +75,7 @@ private:
     void CreerGraphique();
     void CreerFiltres();
     void CreerTableau();
+    void CreerRecords();
     void CreerBoutons();
     void MettreEnPage();
     void RestaurerPlace();
@@ -77,6 +84,8 @@ private:
     void Lire();
     void MajAffichage();
     void MajGraphique();
+    void MajRecords();
+    void MajRejouer();
 
     THistoriqueJeux& historique_;
     std::function<void(const JeuARejouer&)> rejouer_;
@@ -94,6 +103,10 @@ private:
     QComboBox* ChoixOrigine = nullptr;
     QComboBox* ChoixGrandes = nullptr;
     QTableView* tableau_ = nullptr;
+    QTabWidget* onglets_ = nullptr;
+    QTableWidget* tableauRecords_ = nullptr;
+    std::vector<LigneSerie> series_;
+    std::vector<LigneRecord> records_;
     QLabel* LabelResume = nullptr;
     QPushButton* BoutonExporter = nullptr;
     QPushButton* BoutonRejouer = nullptr;

@@ -158,6 +158,9 @@ std::string TexteDate(const LigneHistorique& l) { return DateLocale(l.DateHeure)
 
 std::string ChampOrigine(const LigneHistorique& l) { return NomOrigine(l.Origine); }
 
+// les jeux gardés avant qu'on compte les points n'en ont pas
+std::string TextePoints(const LigneHistorique& l) { return l.Points ? std::to_string(*l.Points) : "-"; }
+
 std::string ChampTempsJoueur(const LigneHistorique& l) { return l.TempsPris() ? std::to_string(l.TempsJoueur) : ""; }
 
 std::vector<ColonneHistorique> Colonnes()
@@ -205,6 +208,9 @@ std::vector<ColonneHistorique> Colonnes()
         Champ<&L::TempsPremiereSolution>("temps_premiere_solution_ms", "INTEGER", 3),
         Champ<&L::TempsToutesSolutions>("temps_toutes_solutions_ms", "INTEGER", 3),
         Champ<&L::RangJoueur>("rang_joueur", "INTEGER", 3),
+        // étape 4 : les points du joueur, et la série de dix jeux dont le jeu fait partie
+        Montree(Champ<&L::Points>("points", "INTEGER", 4), "Points", 6, TextePoints),
+        Champ<&L::Serie>("serie", "INTEGER", 4),
     };
 }
 

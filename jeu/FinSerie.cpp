@@ -3,9 +3,9 @@
 #include "FinSerie.h"
 
 #include "ChoixSerie.h"
+#include "Historique.h"
 #include "Points.h"
 
-#include <cmath>
 
 namespace {
 
@@ -30,19 +30,13 @@ std::string Verdict(const BilanSerie& serie, const std::optional<BilanSerie>& re
 
 }  // namespace
 
-std::string TexteSecondesDixiemes(double millisecondes)
-{
-    const long long dixiemes = std::llround(millisecondes / 100.0);
-    return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10) + " s";
-}
-
 TextesEtiquettes TextesFinSerie(const BilanSerie& serie, const std::optional<BilanSerie>& record)
 {
     TextesEtiquettes textes;
     textes.emplace_back("LabelNiveau", NomNiveauSerie(serie.Niveau));
     textes.emplace_back("LabelPoints", SurLeMaximum(serie.Points));
     textes.emplace_back("LabelTrouves", std::to_string(serie.Trouves) + "/" + std::to_string(serie.JeuxJoues));
-    textes.emplace_back("LabelTempsMedian", serie.TempsMedian ? TexteSecondesDixiemes(*serie.TempsMedian) : "-");
+    textes.emplace_back("LabelTempsMedian", serie.TempsMedian ? DixiemesDeSeconde(*serie.TempsMedian) + " s" : "-");
     textes.emplace_back("LabelRecord", record ? SurLeMaximum(record->Points) : "Aucune");
     textes.emplace_back("LabelVerdict", Verdict(serie, record));
     return textes;

@@ -12,6 +12,3 @@
 // trouvés, temps médian des comptes trouvés, meilleure série finie du niveau avant celle-ci (record), et
 // si elle est battue
 TextesEtiquettes TextesFinSerie(const BilanSerie& serie, const std::optional<BilanSerie>& record);
-
-// une durée en millisecondes, en secondes au dixième : « 12,3 s »
-std::string TexteSecondesDixiemes(double millisecondes);

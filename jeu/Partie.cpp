@@ -48,6 +48,7 @@ void Partie::CommencerNouveauJeu(PhaseJeu phase)
     donnees_.ClasserPlaques(ModeClassement::Identite);
     phase_ = phase;
     limite_ = LimiteTemps(tempsLimiteChoisi_);
+    serie_.reset();
 }
 
 void Partie::NouveauJeuTire(std::optional<int> nbGrandes)
@@ -187,8 +188,10 @@ std::optional<JeuFini> Partie::MarquerEnregistre(std::string dateHeure)
         return std::nullopt;
     statsAEnregistrer_ = false;
     const int limite = TempsLimite();
-    return JeuFini(LigneDuJeu(donnees_, origine_, PositionSolutionJoueur(donnees_), std::move(dateHeure),
-                              limite > 0 ? std::optional<int32_t>(limite) : std::nullopt));
+    LigneHistorique ligne = LigneDuJeu(donnees_, origine_, PositionSolutionJoueur(donnees_), std::move(dateHeure),
+                                       limite > 0 ? std::optional<int32_t>(limite) : std::nullopt);
+    ligne.Serie = serie_;
+    return JeuFini(std::move(ligne));
 }
 
 // ----- parcours -----

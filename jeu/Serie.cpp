@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record)
-    : partie_(partie), niveau_(niveau), record_(std::move(record)),
+Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record, std::optional<int64_t> numero)
+    : partie_(partie), niveau_(niveau), record_(std::move(record)), numero_(numero),
       tempsLimite_(TempsLimiteDeSerie(partie.TempsLimiteChoisi()))
 {
 }
@@ -27,6 +27,7 @@ bool Serie::CommencerJeuSuivant()
         return false;
     TirerJeu();
     partie_.LimiterCeJeu(tempsLimite_);
+    partie_.LierASerie(numero_);
     jeuEnCours_ = true;
     return true;
 }

@@ -59,10 +59,13 @@ bool BatLeRecord(const BilanSerie& serie, const std::optional<BilanSerie>& recor
 class Serie {
 public:
     // le temps limite des jeux est pris au choix du joueur à cet instant, ou TempsLimiteSerieSansChoix ;
-    // record : la meilleure série finie de ce niveau jusqu'ici, s'il y en a une
-    Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record = std::nullopt);
+    // record : la meilleure série finie de ce niveau jusqu'ici, s'il y en a une ; numero : celui de la
+    // série dans l'historique, que la ligne de chacun de ses jeux gardera
+    Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record = std::nullopt,
+          std::optional<int64_t> numero = std::nullopt);
 
     NiveauSerie Niveau() const { return niveau_; }
+    const std::optional<int64_t>& Numero() const { return numero_; }
     EtatSerie Etat() const { return etat_; }
     bool EnCours() const { return etat_ == EtatSerie::EnCours; }
     // secondes, les mêmes pour les dix jeux
@@ -104,6 +107,7 @@ private:
     Partie& partie_;
     NiveauSerie niveau_;
     std::optional<BilanSerie> record_;
+    std::optional<int64_t> numero_;
     int tempsLimite_ = TempsLimiteSerieSansChoix;
     EtatSerie etat_ = EtatSerie::EnCours;
     bool jeuEnCours_ = false;

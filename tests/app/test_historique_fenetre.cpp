@@ -137,10 +137,11 @@ private slots:
             entetes << t->model()->headerData(c, Qt::Horizontal).toString();
             premiere << t->model()->index(0, c).data().toString();
         }
-        QCOMPARE(entetes, QStringList({"Date", "Plaques", "Compte", "Grandes", "Ordinateur", "Joueur", "Temps (s)", "Place"}));
-        // le plus récent d'abord
+        QCOMPARE(entetes, QStringList({"Date", "Plaques", "Compte", "Grandes", "Ordinateur", "Joueur", "Temps (s)", "Place",
+                                       "Points"}));
+        // le plus récent d'abord ; un jeu gardé avant qu'on compte les points n'en a pas
         QCOMPARE(premiere, QStringList({"05/12/2026 10:00", "25 50 1 3 5 7", "111", "2", "3 solutions", "111 (exact)",
-                                        "20,0", "1/3"}));
+                                        "20,0", "1/3", "-"}));
         QCOMPARE(Textes(t, "Compte"), QStringList({"111", "640", "321", "999", "500"}));
         QCOMPARE(w.TexteResume(), QStringLiteral("5 jeux — trouvés par le joueur : 60% — temps médian des comptes trouvés : 12,0 s"));
         // trois comptes trouvés, un approché, un jeu sans calcul

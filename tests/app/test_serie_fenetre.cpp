@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // une série de dix jeux jouée par les menus de la fenêtre principale : barre d'état après chaque jeu, jeu
-// suivant sur demande, bilan de fin ; l'abandon d'une série lancée par varnel --serie
+// suivant sur demande, bilan de fin, la série et ses jeux dans l'historique ; l'abandon d'une série lancée par
+// varnel --serie
 #include "Environnement.h"
 #include "ExecutionRecherche.h"
+#include "FichiersEssai.h"
+#include "HistoriqueJeux.h"
 #include "OutilsPartie.h"
 
 #include <QAction>
@@ -22,6 +25,10 @@ struct Essai {
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     }
     QAction* Action(const char* nom) { return w.findChild<QAction*>(QLatin1String(nom)); }
+    QByteArray Base(const char* sql) const
+    {
+        return Sqlite3(THistoriqueJeux::CheminDansLeDossier(dossier.path()), QLatin1String(sql));
+    }
     QString Etat() { return w.findChild<QLabel*>(QStringLiteral("StatusBarPanneau0"))->text(); }
     // un raccourci de la fenêtre principale, qui doit être active pour le recevoir
     void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {})
@@ -61,10 +68,17 @@ class TestSerieFenetre : public QObject {
     Q_OBJECT
 private slots:
     // une série Facile, 30 s par jeu : les jeux impairs trouvés (10 points), les pairs annulés (0). Chaque jeu
-    // est résolu dès la saisie finie ; le suivant vient par Entrée, Ctrl+T ou la rubrique ; puis le bilan
+    // est résolu dès la saisie finie ; le suivant vient par Entrée, Ctrl+T ou la rubrique ; puis le bilan, où
+    // elle bat la meilleure série Facile déjà gardée (40 points). Le total est celui de ses dix jeux gardés
     void dixJeuxParLesMenus()
     {
         Essai e;
+        {
+            // avant que la fenêtre n'ouvre l'historique : une seule connexion à la fois
+            THistoriqueJeux avant(e.dossier.path());
+            LigneSerie record{0, "2026-12-01T10:00:00Z", {NiveauJeu::Facile, 10, 40, 4, 20000.0, true}};
+            QCOMPARE(avant.GarderSerie(record), std::nullopt);
+        }
         e.Action("RubriqueTempsLimite30")->trigger();
         QCOMPARE(e.Action("RubriqueTempsSerie")->text(), QStringLiteral("30 s par jeu"));
         QMap<QString, QString> fin;
@@ -97,9 +111,13 @@ private slots:
             QCOMPARE(e.Action("RubriqueJeuSuivant")->isEnabled(), k < 10);
         }
         QTRY_VERIFY(bilan.Fini());
-        QCOMPARE(QStringList({fin["LabelNiveau"], fin["LabelPoints"], fin["LabelTrouves"], fin["LabelRecord"]}),
-                 QStringList({"Facile", "50/100", "5/10", "Aucune"}));
+        QCOMPARE(QStringList({fin["LabelNiveau"], fin["LabelPoints"], fin["LabelTrouves"], fin["LabelRecord"],
+                              fin["LabelVerdict"]}),
+                 QStringList({"Facile", "50/100", "5/10", "40/100", "Nouveau record !"}));
         QVERIFY(!e.w.SerieEnCours());
+        QCOMPARE(e.Base("SELECT numero, jeux, points, trouves, finie FROM series"), QByteArray("1|10|40|4|1\n2|10|50|5|1\n"));
+        QCOMPARE(e.Base("SELECT count(*), sum(points), sum(joueur = compte) FROM jeux WHERE serie = 2"),
+                 QByteArray("10|50|5\n"));
     }
 
     // varnel --serie moyen ; un autre jeu ou la fermeture demande d'abord : Non garde la série, Oui l'abandonne
@@ -121,6 +139,9 @@ private slots:
         QCOMPARE(e.Etat(), QString());  // la barre d'état ne parle plus de la série
         QVERIFY(e.w.MinuterieAnimation().isActive());
         e.w.MinuterieAnimation().stop();
+        // gardée non finie, avec son jeu joué
+        QCOMPARE(e.Base("SELECT niveau, jeux, finie, (SELECT count(*) FROM jeux WHERE serie = 1) FROM series"),
+                 QByteArray("2|1|0|1\n"));
     }
 };
 

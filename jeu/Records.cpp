@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Records.h"
+
+#include "ChoixSerie.h"
+#include "Points.h"
+
+std::optional<LigneSerie> MeilleureSerie(const std::vector<LigneSerie>& series, NiveauSerie niveau)
+{
+    std::optional<LigneSerie> meilleure;
+    for (const LigneSerie& s : series)
+        if (s.Bilan.Finie && s.Bilan.Niveau == niveau && (!meilleure || s.Bilan.Points > meilleure->Bilan.Points))
+            meilleure = s;
+    return meilleure;
+}
+
+bool CompteAuxRecords(const LigneHistorique& l) { return l.Origine != OrigineJeu::Propose; }
+
+SuiteTrouves PlusLongueSuite(const std::vector<LigneHistorique>& lignes)
+{
+    SuiteTrouves meilleure;
+    SuiteTrouves courante;
+    for (const LigneHistorique& l : lignes) {
+        if (!CompteAuxRecords(l))
+            continue;
+        if (!l.TrouveParLeJoueur()) {
+            courante = {};
+            continue;
+        }
+        if (courante.Longueur++ == 0)
+            courante.Debut = l.DateHeure;
+        courante.Fin = l.DateHeure;
+        if (courante.Longueur > meilleure.Longueur)
+            meilleure = courante;
+    }
+    return meilleure;
+}
+
+std::vector<LigneRecord> Records(const std::vector<LigneSerie>& series, const std::vector<LigneHistorique>& lignes)
+{
+    std::vector<LigneRecord> records;
+    for (const ChoixSerie& choix : ChoixSeries) {
+        LigneRecord r{"Meilleure série finie", NomNiveauSerie(choix.Niveau), "-", "", std::nullopt};
+        if (const std::optional<LigneSerie> s = MeilleureSerie(series, choix.Niveau)) {
+            r.Valeur = std::to_string(s->Bilan.Points) + "/" + std::to_string(PointsMaxParJeu * JeuxParSerie) + ", " +
+                       std::to_string(s->Bilan.Trouves) + (s->Bilan.Trouves > 1 ? " trouvés" : " trouvé");
+            r.Date = DateLocale(s->DateHeure);
+        }
+        records.push_back(std::move(r));
+    }
+    const SuiteTrouves suite = PlusLongueSuite(lignes);
+    LigneRecord r{"Comptes trouvés d'affilée", "", "-", "", std::nullopt};
+    if (suite.Longueur > 0) {
+        r.Valeur = std::to_string(suite.Longueur) + (suite.Longueur > 1 ? " jeux" : " jeu");
+        r.Date = DateLocale(suite.Fin);
+    }
+    records.push_back(std::move(r));
+    return records;
+}
