@@ -178,7 +178,9 @@ void TfrmHistorique::CreerRecords()
     tableauRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tableauRecords_->setTabKeyNavigation(false);
     tableauRecords_->setWordWrap(false);
+    tableauRecords_->setAlternatingRowColors(true);
     tableauRecords_->verticalHeader()->hide();
+    tableauRecords_->verticalHeader()->setDefaultSectionSize(tableau_->verticalHeader()->defaultSectionSize());
     tableauRecords_->horizontalHeader()->setStretchLastSection(true);
     connect(tableauRecords_, &QTableWidget::doubleClicked, this, &TfrmHistorique::BoutonRejouerClick);
     connect(tableauRecords_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmHistorique::MajRejouer);
