@@ -30,13 +30,6 @@ struct Essai {
         return Sqlite3(THistoriqueJeux::CheminDansLeDossier(dossier.path()), QLatin1String(sql));
     }
     QString Etat() { return w.findChild<QLabel*>(QStringLiteral("StatusBarPanneau0"))->text(); }
-    // un raccourci de la fenêtre principale, qui doit être active pour le recevoir
-    void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {})
-    {
-        w.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &w);
-        QTest::keyClick(&w, touche, modificateurs);
-    }
 
     QTemporaryDir dossier;
     TfrmMain w;
@@ -97,12 +90,13 @@ private slots:
                     k % 2 ? TrouverLeCompte(e.w, s) : QTest::keyClick(s, Qt::Key_Escape);
                 },
                 [&] {
+                    // un raccourci n'atteint que la fenêtre active
+                    e.w.activateWindow();
+                    QTRY_COMPARE(QApplication::activeWindow(), &e.w);
                     if (k == 1)
                         e.Action("RubriqueSerieFacile")->trigger();
-                    else if (k == 2)
-                        e.Touche(Qt::Key_Return);
-                    else if (k == 3)
-                        e.Touche(Qt::Key_T, Qt::ControlModifier);
+                    else if (k <= 3)
+                        QTest::keyClick(&e.w, k == 2 ? Qt::Key_Return : Qt::Key_T, k == 2 ? Qt::NoModifier : Qt::ControlModifier);
                     else
                         e.Action("RubriqueJeuSuivant")->trigger();
                 });

@@ -113,11 +113,9 @@ TEST(Serie, TextesDeFin)
         {bilan(60, true, 12345.0), std::nullopt,
          "Moyen | 60/100 | 6/10 | 12,3 s | Aucune | Nouveau record : première série finie à ce niveau."},
         {bilan(61, true, 12350.0), bilan(60, true, {}), "Moyen | 61/100 | 6/10 | 12,4 s | 60/100 | Nouveau record !"},
-        {bilan(60, true, 950.0), bilan(60, true, {}), "Moyen | 60/100 | 6/10 | 1,0 s | 60/100 | Record égalé, pas battu."},
+        {bilan(60, true, {}), bilan(60, true, {}), "Moyen | 60/100 | 6/10 | - | 60/100 | Record égalé, pas battu."},
         {bilan(59, true, 45000.0), bilan(60, true, {}),
          "Moyen | 59/100 | 6/10 | 45,0 s | 60/100 | Record non battu : 1 point de moins."},
-        {bilan(50, true, {}), bilan(60, true, {}),
-         "Moyen | 50/100 | 6/10 | - | 60/100 | Record non battu : 10 points de moins."},
         {bilan(30, false, 2000.0), std::nullopt,
          "Moyen | 30/100 | 6/7 | 2,0 s | Aucune | Série abandonnée : elle ne compte pas pour les records."},
     };
