@@ -25,7 +25,7 @@ QString DossierHistorique;
 int NombreDeJeux = 200000;
 
 // des jeux variés en une seule transaction, par une connexion à part fermée avant les mesures : tirés au
-// sort ou proposés, trouvés, approchés ou non joués
+// sort ou proposés, trouvés, approchés ou non joués, de chaque niveau ou sans niveau
 bool Remplir(const QString& dossier, int nombre)
 {
     if (!THistoriqueJeux(dossier).Ouvrir())
@@ -41,14 +41,15 @@ bool Remplir(const QString& dossier, int nombre)
                  "INSERT INTO jeux (date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, compte, grandes,"
                  " ordre, solutions, meilleur, meilleur_bas, meilleur_haut, calculs, joueur, temps_joueur,"
                  " place_solutions, place_calculs, limite_temps, temps_premiere_solution_ms, temps_toutes_solutions_ms,"
-                 " rang_joueur) "
+                 " rang_joueur, niveau) "
                  "SELECT strftime('%Y-%m-%dT%H:%M:%SZ', 1700000000 + i * 600, 'unixepoch'), 1 + i % 2,"
                  " 1 + i % 10, 1 + (i / 3) % 10, 25, 1 + (i / 7) % 10, 100, 1 + (i / 11) % 10, 101 + i % 899,"
                  " 2, 1, i % 40, 101 + i % 899, NULL, NULL, 50000 + i,"
                  " CASE i % 3 WHEN 0 THEN NULL WHEN 1 THEN 101 + i % 899 ELSE 100 + i % 899 END,"
                  " CASE i % 3 WHEN 0 THEN 0 ELSE 5000 + (i * 37) % 40000 END,"
                  " CASE i % 3 WHEN 1 THEN 1 ELSE NULL END, CASE i % 3 WHEN 0 THEN NULL ELSE 1 + i % 500 END, NULL,"
-                 " 1 + i % 7, 20 + i % 30, CASE i % 3 WHEN 0 THEN NULL WHEN 1 THEN 1 ELSE 0 END "
+                 " 1 + i % 7, 20 + i % 30, CASE i % 3 WHEN 0 THEN NULL WHEN 1 THEN 1 ELSE 0 END,"
+                 " nullif(i % 6, 0) "
                  "FROM c")
                         .arg(nombre)) &&
              q.exec(QStringLiteral("SELECT count(*) FROM jeux")) && q.next() && q.value(0).toInt() == nombre;
@@ -78,6 +79,7 @@ LigneHistorique JeuDEssai()
     l.Origine = OrigineJeu::TireAuSort;
     l.Plaques = {25, 3, 7, 1, 100, 9};
     l.But = 500;
+    l.Niveau = NiveauJeu::Moyen;
     l.MeilleurResultat = 500;
     l.ResultatJoueur = 500;
     l.TempsJoueur = 12000;

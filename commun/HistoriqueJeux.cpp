@@ -37,6 +37,8 @@ constexpr std::array<const char*, THistoriqueJeux::VersionSchema> EtapesSchema =
     // les jeux déjà là ont été comptés par les statistiques quand ils ont été joués
     "INSERT OR IGNORE INTO reglages (cle, valeur) VALUES ('identifiant', abs(random())),"
     " ('deja_comptes', (SELECT coalesce(max(numero), 0) FROM jeux))",
+    // la colonne du niveau seule
+    nullptr,
     // une série est gardée dès son premier jeu, puis après chacun : une série arrêtée reste non finie
     "CREATE TABLE series (numero INTEGER PRIMARY KEY, date TEXT NOT NULL, niveau INTEGER, jeux INTEGER NOT NULL,"
     " points INTEGER NOT NULL, trouves INTEGER NOT NULL, temps_median_ms REAL, finie INTEGER NOT NULL)",
@@ -630,7 +632,7 @@ std::optional<QString> THistoriqueJeux::GarderSerie(LigneSerie& serie)
 std::vector<LigneSerie> THistoriqueJeux::LireSeries(QString* erreur)
 {
     std::vector<LigneSerie> series;
-    if (!Ouvrir() || versionFichier_ < 4) {
+    if (!Ouvrir() || versionFichier_ < 5) {
         if (erreur)
             *erreur = raison_;
         return series;

@@ -33,9 +33,9 @@ struct AvisHistorique {
 class THistoriqueJeux {
 public:
     // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre) ; 3 : ce qu'un jeu ajoute aux
-    // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà ; 4 : les
-    // points de chaque jeu, et les séries de dix jeux, chaque jeu lié à la sienne
-    static constexpr int VersionSchema = 4;
+    // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà ; 4 : le
+    // niveau de chaque jeu ; 5 : les points de chaque jeu, et les séries de dix jeux, chaque jeu lié à la sienne
+    static constexpr int VersionSchema = 5;
     static QString CheminDansLeDossier(const QString& dossier);
 
     // rien n'est ouvert avant le premier besoin

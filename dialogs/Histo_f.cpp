@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -41,8 +42,9 @@ const QString CleFenetre = QStringLiteral("fenetre-historique");
 const QColor VertTrouve(0, 150, 60);
 const QColor OrangeApproche(230, 120, 0);
 const QColor BleuPart(30, 90, 200);
-// la taille de la première ouverture, si l'écran la permet
-const QSize TailleDeDepart(690, 600);
+// la taille de la première ouverture, si l'écran la permet : toutes les colonnes du tableau, le graphique
+// et sa légende à côté du tableau par niveau
+const QSize TailleDeDepart(940, 600);
 
 }  // namespace
 
@@ -58,6 +60,7 @@ TfrmHistorique::TfrmHistorique(THistoriqueJeux& historique, std::function<void(c
     CreerGraphique();
     CreerFiltres();
     CreerTableau();
+    CreerTableauNiveaux();
     CreerRecords();
     CreerBoutons();
     MettreEnPage();
@@ -131,8 +134,12 @@ void TfrmHistorique::CreerFiltres()
     ChoixGrandes->setObjectName(QStringLiteral("ChoixGrandes"));
     for (const auto& [texte, grandes] : ChoixFiltreGrandes())
         ChoixGrandes->addItem(QString::fromStdString(texte));
-    connect(ChoixOrigine, &QComboBox::currentIndexChanged, this, &TfrmHistorique::ChoixFiltreChange);
-    connect(ChoixGrandes, &QComboBox::currentIndexChanged, this, &TfrmHistorique::ChoixFiltreChange);
+    ChoixNiveau = new QComboBox(this);
+    ChoixNiveau->setObjectName(QStringLiteral("ChoixNiveau"));
+    for (const auto& [texte, niveau] : ChoixFiltreNiveau())
+        ChoixNiveau->addItem(QString::fromStdString(texte));
+    for (QComboBox* choix : {ChoixOrigine, ChoixGrandes, ChoixNiveau})
+        connect(choix, &QComboBox::currentIndexChanged, this, &TfrmHistorique::ChoixFiltreChange);
 }
 
 void TfrmHistorique::CreerTableau()
@@ -164,6 +171,42 @@ void TfrmHistorique::CreerTableau()
     tableau_->sortByColumn(0, Qt::DescendingOrder);
     connect(tableau_, &QTableView::doubleClicked, this, &TfrmHistorique::BoutonRejouerClick);
     connect(tableau_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmHistorique::MajRejouer);
+}
+
+// une ligne par niveau, toujours les mêmes : le tableau garde sa taille quand le filtre change
+void TfrmHistorique::CreerTableauNiveaux()
+{
+    tableauNiveaux_ = new QTableWidget(0, static_cast<int>(TitresResumeNiveau.size()), this);
+    tableauNiveaux_->setObjectName(QStringLiteral("TableauNiveaux"));
+    NommerPourLecteur(*tableauNiveaux_, QStringLiteral("Jeux par niveau"));
+    QStringList titres;
+    for (const char* titre : TitresResumeNiveau)
+        titres << QString::fromUtf8(titre);
+    tableauNiveaux_->setHorizontalHeaderLabels(titres);
+    tableauNiveaux_->verticalHeader()->hide();
+    tableauNiveaux_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableauNiveaux_->setSelectionMode(QAbstractItemView::NoSelection);
+    tableauNiveaux_->setTabKeyNavigation(false);
+    tableauNiveaux_->setWordWrap(false);
+    tableauNiveaux_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tableauNiveaux_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tableauNiveaux_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableauNiveaux_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // la place des textes les plus longs, titres compris : « Impossible », « 100% », « 999,9 s »
+    const int chiffre = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const std::array<int, TitresResumeNiveau.size()> largeurs{11, 7, 8, 13};
+    int largeur = 2 * tableauNiveaux_->frameWidth();
+    for (int c = 0; c < tableauNiveaux_->columnCount(); ++c) {
+        const int l = std::max(largeurs[static_cast<size_t>(c)] * chiffre,
+                               tableauNiveaux_->horizontalHeader()->sectionSizeHint(c));
+        tableauNiveaux_->setColumnWidth(c, l);
+        largeur += l;
+    }
+    tableauNiveaux_->setFixedWidth(largeur);
+    // chaque niveau et les jeux sans niveau, sans barre de défilement
+    const int lignes = static_cast<int>(TousLesNiveaux.size()) + 1;
+    tableauNiveaux_->setFixedHeight(2 * tableauNiveaux_->frameWidth() + tableauNiveaux_->horizontalHeader()->sizeHint().height() +
+                                    lignes * tableauNiveaux_->verticalHeader()->defaultSectionSize());
 }
 
 void TfrmHistorique::CreerRecords()
@@ -226,6 +269,11 @@ void TfrmHistorique::MettreEnPage()
     filtres->addSpacing(16);
     filtres->addWidget(grandes);
     filtres->addWidget(ChoixGrandes);
+    auto* niveau = new QLabel(QStringLiteral("&Niveau :"), this);
+    niveau->setBuddy(ChoixNiveau);
+    filtres->addSpacing(16);
+    filtres->addWidget(niveau);
+    filtres->addWidget(ChoixNiveau);
     filtres->addStretch(1);
 
     auto* boutons = new QHBoxLayout();
@@ -234,8 +282,12 @@ void TfrmHistorique::MettreEnPage()
     boutons->addWidget(BoutonRejouer);
     boutons->addWidget(BoutonFermer);
 
+    auto* haut = new QHBoxLayout();
+    haut->addWidget(vueGraphique_, 1);
+    haut->addWidget(tableauNiveaux_, 0, Qt::AlignTop);
+
     auto* page = new QVBoxLayout(this);
-    page->addWidget(vueGraphique_, 2);
+    page->addLayout(haut, 2);
     page->addLayout(filtres);
     page->addWidget(onglets_, 3);
     page->addWidget(LabelResume);
@@ -339,6 +391,7 @@ void TfrmHistorique::ChoixFiltreChange()
     FiltreHistorique filtre;
     filtre.Origine = ChoixFiltreOrigine()[static_cast<size_t>(std::max(0, ChoixOrigine->currentIndex()))].second;
     filtre.NbGrandes = ChoixFiltreGrandes()[static_cast<size_t>(std::max(0, ChoixGrandes->currentIndex()))].second;
+    filtre.Niveau = ChoixFiltreNiveau()[static_cast<size_t>(std::max(0, ChoixNiveau->currentIndex()))].second;
     tri_.Filtrer(filtre);
     if (!tableau_->selectionModel()->hasSelection() && tri_.rowCount() > 0)
         tableau_->setCurrentIndex(tri_.index(0, 0));
@@ -349,6 +402,7 @@ void TfrmHistorique::MajAffichage()
 {
     LabelResume->setText(QString::fromStdString(::TexteResume(Resumer(modele_.Lignes(), tri_.Filtre()))));
     MajGraphique();
+    MajTableauNiveaux();
     MajRecords();
     MajRejouer();
     BoutonExporter->setEnabled(tri_.rowCount() > 0);
@@ -399,6 +453,20 @@ void TfrmHistorique::MajGraphique()
     axeTemps_->applyNiceNumbers();
     NommerPourLecteur(*vueGraphique_, QStringLiteral("Graphique des derniers jeux"),
                       QString::fromStdString(DescriptionGraphique(modele_.Lignes(), tri_.Filtre())));
+}
+
+void TfrmHistorique::MajTableauNiveaux()
+{
+    const std::vector<ResumeNiveau> resumes = ResumerParNiveau(modele_.Lignes(), tri_.Filtre());
+    tableauNiveaux_->setRowCount(static_cast<int>(resumes.size()));
+    for (int ligne = 0; ligne < tableauNiveaux_->rowCount(); ++ligne) {
+        const std::array<std::string, 4> cases = TextesResumeNiveau(resumes[static_cast<size_t>(ligne)]);
+        for (int c = 0; c < tableauNiveaux_->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cases[static_cast<size_t>(c)]));
+            item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            tableauNiveaux_->setItem(ligne, c, item);
+        }
+    }
 }
 
 QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }

@@ -31,10 +31,11 @@ struct JeuARejouer {
     int32_t But = 0;
 };
 
-// « Historique des jeux » : le graphique des derniers jeux au-dessus du tableau de tous les jeux, filtres par
-// origine et par nombre de grandes plaques, ligne de résumé, export CSV, et « Rejouer » qui rend un jeu à la
-// fenêtre principale. Les records du joueur, lus dans l'historique, sont dans un second onglet. Redimensionnable, toujours entière sur l'écran ; sa taille et sa place sont gardées
-// dans l'historique même
+// « Historique des jeux » : le graphique des derniers jeux et, à côté, le résumé par niveau, au-dessus du
+// tableau de tous les jeux ; filtres par origine, par nombre de grandes plaques et par niveau, ligne de
+// résumé, export CSV, et « Rejouer » qui rend un jeu à la fenêtre principale. Les records du joueur, lus dans
+// l'historique, sont dans un second onglet. Redimensionnable, toujours entière sur l'écran ; sa taille et sa
+// place sont gardées dans l'historique même
 class TfrmHistorique : public QDialog {
     Q_OBJECT
 public:
@@ -49,6 +50,8 @@ public:
     // montre l'onglet des records (ou celui des jeux)
     void MontrerRecords(bool records);
     QString TexteResume() const;
+    // le petit tableau par niveau (niveau, jeux, trouvés, temps médian) des jeux du filtre
+    const QTableWidget* TableauNiveaux() const { return tableauNiveaux_; }
     const QScatterSeries* SerieTemps(bool exact) const { return exact ? serieExacts_ : serieApproches_; }
     const QLineSeries* SeriePart() const { return seriePart_; }
 
@@ -76,6 +79,7 @@ private:
     void CreerFiltres();
     void CreerTableau();
     void CreerRecords();
+    void CreerTableauNiveaux();
     void CreerBoutons();
     void MettreEnPage();
     void RestaurerPlace();
@@ -86,6 +90,7 @@ private:
     void MajGraphique();
     void MajRecords();
     void MajRejouer();
+    void MajTableauNiveaux();
 
     THistoriqueJeux& historique_;
     std::function<void(const JeuARejouer&)> rejouer_;
@@ -102,11 +107,13 @@ private:
     QWidget* vueGraphique_ = nullptr;
     QComboBox* ChoixOrigine = nullptr;
     QComboBox* ChoixGrandes = nullptr;
+    QComboBox* ChoixNiveau = nullptr;
     QTableView* tableau_ = nullptr;
     QTabWidget* onglets_ = nullptr;
     QTableWidget* tableauRecords_ = nullptr;
     std::vector<LigneSerie> series_;
     std::vector<LigneRecord> records_;
+    QTableWidget* tableauNiveaux_ = nullptr;
     QLabel* LabelResume = nullptr;
     QPushButton* BoutonExporter = nullptr;
     QPushButton* BoutonRejouer = nullptr;

@@ -156,6 +156,21 @@ CleTri TriPlace(const LigneHistorique& l) { return l.PlaceSolutions ? CleTri{0, 
 
 std::string TexteDate(const LigneHistorique& l) { return DateLocale(l.DateHeure); }
 
+// du plus facile à l'impossible ; les jeux sans niveau à la fin
+CleTri TriNiveau(const LigneHistorique& l) { return l.Niveau ? CleTri{0, static_cast<int64_t>(*l.Niveau)} : Rien; }
+
+std::string ChampNiveau(const LigneHistorique& l) { return l.Niveau ? NomNiveau(*l.Niveau) : ""; }
+
+// une valeur qui n'est pas celle d'un niveau (fichier retouché à la main) se relit comme « sans niveau »
+void AffecterNiveau(LigneHistorique& l, const ValeurCase& v)
+{
+    l.Niveau.reset();
+    if (const int64_t* e = std::get_if<int64_t>(&v))
+        for (NiveauJeu n : TousLesNiveaux)
+            if (static_cast<int64_t>(n) == *e)
+                l.Niveau = n;
+}
+
 std::string ChampOrigine(const LigneHistorique& l) { return NomOrigine(l.Origine); }
 
 // les jeux gardés avant qu'on compte les points n'en ont pas
@@ -177,6 +192,11 @@ std::vector<ColonneHistorique> Colonnes()
                                             TexteTempsSecondes, TriTemps);
     tempsJoueur.Csv = "temps_joueur_ms";
     tempsJoueur.Champ = ChampTempsJoueur;
+    // étape 4 : le niveau ; les jeux d'avant n'en ont pas
+    ColonneHistorique niveau = Montree(Champ<&L::Niveau>("niveau", "INTEGER", 4), "Niveau", 10, TexteNiveau, TriNiveau);
+    niveau.Cadrage = Alignement::Gauche;
+    niveau.Champ = ChampNiveau;
+    niveau.Affecter = AffecterNiveau;
     ColonneHistorique limite = Champ<&L::LimiteTemps>("limite_temps", "INTEGER");
     limite.Csv = "limite_temps_s";
     return {
@@ -192,6 +212,7 @@ std::vector<ColonneHistorique> Colonnes()
         Case("Plaques", Alignement::Gauche, 17, TextePlaques, TriPlaques),
         Montree(Champ<&L::But>("compte", "INTEGER NOT NULL"), "Compte", 7),
         Montree(Champ<&L::NbGrandes>("grandes", "INTEGER NOT NULL"), "Grandes", 8),
+        niveau,
         Champ<&L::OrdreSolutions>("ordre", "INTEGER NOT NULL"),
         Champ<&L::NbSolutions>("solutions", "INTEGER NOT NULL"),
         Champ<&L::MeilleurResultat>("meilleur", "INTEGER"),
@@ -208,9 +229,9 @@ std::vector<ColonneHistorique> Colonnes()
         Champ<&L::TempsPremiereSolution>("temps_premiere_solution_ms", "INTEGER", 3),
         Champ<&L::TempsToutesSolutions>("temps_toutes_solutions_ms", "INTEGER", 3),
         Champ<&L::RangJoueur>("rang_joueur", "INTEGER", 3),
-        // étape 4 : les points du joueur, et la série de dix jeux dont le jeu fait partie
-        Montree(Champ<&L::Points>("points", "INTEGER", 4), "Points", 6, TextePoints),
-        Champ<&L::Serie>("serie", "INTEGER", 4),
+        // étape 5 : les points du joueur, et la série de dix jeux dont le jeu fait partie
+        Montree(Champ<&L::Points>("points", "INTEGER", 5), "Points", 6, TextePoints),
+        Champ<&L::Serie>("serie", "INTEGER", 5),
     };
 }
 

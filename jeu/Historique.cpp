@@ -56,6 +56,7 @@ LigneHistorique LigneDuJeu(const DonneesRecherche& d, OrigineJeu origine, int32_
     l.Plaques = d.Plaques;
     l.But = d.But;
     l.NbGrandes = NombreGrandesPlaques(d.Plaques);
+    l.Niveau = MesurerNiveau(d).Niveau;
     l.OrdreSolutions = d.OrdreSolutions;
     l.NbSolutions = d.NbSolutions;
     l.MeilleurResultat = SaufAucun(d.MeilleurResultat);
@@ -108,7 +109,8 @@ std::string DateLocale(const std::string& dateHeureUtc)
 
 bool FiltreHistorique::Accepte(const LigneHistorique& l) const
 {
-    return (!Origine || l.Origine == *Origine) && (!NbGrandes || l.NbGrandes == *NbGrandes);
+    return (!Origine || l.Origine == *Origine) && (!NbGrandes || l.NbGrandes == *NbGrandes) &&
+           (!Niveau || l.Niveau == *Niveau);
 }
 
 std::vector<std::pair<std::string, std::optional<OrigineJeu>>> ChoixFiltreOrigine()
@@ -125,6 +127,14 @@ std::vector<std::pair<std::string, std::optional<int32_t>>> ChoixFiltreGrandes()
     const auto grandes = std::count_if(ReservePlaques.begin(), ReservePlaques.end(), EstGrande);
     for (int32_t n = 0; n <= grandes; ++n)
         choix.emplace_back(std::to_string(n), n);
+    return choix;
+}
+
+std::vector<std::pair<std::string, std::optional<NiveauJeu>>> ChoixFiltreNiveau()
+{
+    std::vector<std::pair<std::string, std::optional<NiveauJeu>>> choix{{"tous", std::nullopt}};
+    for (NiveauJeu n : TousLesNiveaux)
+        choix.emplace_back(NomNiveau(n), n);
     return choix;
 }
 
@@ -165,6 +175,44 @@ std::string TexteResume(const ResumeHistorique& r)
     if (r.MoyennePoints)
         texte += " — points par jeu : " + DixiemesDeSeconde(*r.MoyennePoints * 1000.0);
     return texte;
+}
+
+std::vector<ResumeNiveau> ResumerParNiveau(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
+{
+    // les niveaux dans l'ordre, puis « sans niveau » en dernier
+    constexpr size_t SansNiveau = TousLesNiveaux.size();
+    std::array<size_t, SansNiveau + 1> jeux{};
+    std::array<std::vector<int32_t>, SansNiveau + 1> temps;
+    for (const LigneHistorique& l : lignes) {
+        if (!filtre.Accepte(l))
+            continue;
+        const auto niveau = std::find(TousLesNiveaux.begin(), TousLesNiveaux.end(), l.Niveau.value_or(NiveauJeu{}));
+        const auto i = static_cast<size_t>(niveau - TousLesNiveaux.begin());
+        ++jeux[i];
+        if (l.TrouveParLeJoueur())
+            temps[i].push_back(l.TempsJoueur);
+    }
+    std::vector<ResumeNiveau> resumes;
+    for (size_t i = 0; i <= SansNiveau; ++i) {
+        if (i == SansNiveau && jeux[i] == 0)
+            break;
+        ResumeNiveau& r = resumes.emplace_back();
+        if (i < SansNiveau)
+            r.Niveau = TousLesNiveaux[i];
+        r.Resume.NbJeux = jeux[i];
+        r.Resume.NbTrouves = temps[i].size();
+        r.Resume.MedianeTempsTrouves = Mediane(std::move(temps[i]));
+    }
+    return resumes;
+}
+
+std::array<std::string, 4> TextesResumeNiveau(const ResumeNiveau& r)
+{
+    const ResumeHistorique& e = r.Resume;
+    return {r.Niveau ? NomNiveau(*r.Niveau) : "-", std::to_string(e.NbJeux),
+            e.NbJeux > 0 ? PourcentageEntier(static_cast<int64_t>(e.NbTrouves), static_cast<int64_t>(e.NbJeux)) + "%"
+                         : std::string("-"),
+            e.MedianeTempsTrouves ? DixiemesDeSeconde(*e.MedianeTempsTrouves) + " s" : std::string("-")};
 }
 
 DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
@@ -246,6 +294,8 @@ std::string TextePlaceSolutions(const LigneHistorique& l)
 {
     return l.PlaceSolutions ? std::to_string(*l.PlaceSolutions) + "/" + std::to_string(l.NbSolutions) : std::string("-");
 }
+
+std::string TexteNiveau(const LigneHistorique& l) { return l.Niveau ? NomNiveau(*l.Niveau) : "-"; }
 
 std::string TexteCsv(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
 {

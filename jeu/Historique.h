@@ -3,8 +3,10 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "Niveau.h"
 #include "OrigineJeu.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -21,6 +23,8 @@ struct LigneHistorique {
     SixEntiers Plaques{};      // dans l'ordre du tirage
     int32_t But = 0;
     int32_t NbGrandes = 0;     // plaques de 25, 50, 75 ou 100
+    // celui de la première résolution ; rien pour les jeux enregistrés avant qu'on le garde
+    std::optional<NiveauJeu> Niveau;
     uint8_t OrdreSolutions = 0;  // de la première résolution : OrdreDuSimpleAuTordu ou OrdreDuTorduAuSimple
     int32_t NbSolutions = 0;
     std::optional<int32_t> MeilleurResultat;
@@ -49,8 +53,8 @@ struct LigneHistorique {
     bool Comptable() const { return TempsToutesSolutions.has_value(); }
 };
 
-// la ligne d'un jeu qui vient d'être résolu pour la première fois ; positionJoueur : l'indice du calcul
-// du joueur dans la liste des solutions, -1 s'il n'y est pas
+// la ligne d'un jeu qui vient d'être résolu pour la première fois, son niveau mesuré sur cette résolution ;
+// positionJoueur : l'indice du calcul du joueur dans la liste des solutions, -1 s'il n'y est pas
 LigneHistorique LigneDuJeu(const DonneesRecherche& d, OrigineJeu origine, int32_t positionJoueur,
                            std::string dateHeure = {}, std::optional<int32_t> limiteTemps = std::nullopt);
 
@@ -66,13 +70,15 @@ std::string DateLocale(const std::string& dateHeureUtc);
 struct FiltreHistorique {
     std::optional<OrigineJeu> Origine;
     std::optional<int32_t> NbGrandes;
+    std::optional<NiveauJeu> Niveau{};  // un jeu sans niveau n'est retenu que par « tous »
 
     bool Accepte(const LigneHistorique& l) const;
 };
-// les choix des deux listes du filtre, dans l'ordre : « tous » puis chaque origine enregistrée ; « toutes »
-// puis chaque nombre de grandes plaques qu'un tirage peut compter
+// les choix des listes du filtre, dans l'ordre : « tous » puis chaque origine enregistrée ; « toutes »
+// puis chaque nombre de grandes plaques qu'un tirage peut compter ; « tous » puis chaque niveau
 std::vector<std::pair<std::string, std::optional<OrigineJeu>>> ChoixFiltreOrigine();
 std::vector<std::pair<std::string, std::optional<int32_t>>> ChoixFiltreGrandes();
+std::vector<std::pair<std::string, std::optional<NiveauJeu>>> ChoixFiltreNiveau();
 
 // la ligne de résumé des jeux retenus : les jeux, la part des comptes trouvés par le joueur (sur tous les
 // jeux retenus), le temps médian des comptes trouvés, la moyenne des points par jeu (des jeux qui en ont)
@@ -86,6 +92,19 @@ struct ResumeHistorique {
 ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});
 // « 12 jeux — trouvés par le joueur : 42% — temps médian des comptes trouvés : 23,4 s — points par jeu : 6,4 »
 std::string TexteResume(const ResumeHistorique& r);
+
+// le même résumé pour les jeux d'un niveau ; Niveau vide : les jeux enregistrés sans niveau
+struct ResumeNiveau {
+    std::optional<NiveauJeu> Niveau;
+    ResumeHistorique Resume;
+};
+// les jeux retenus, niveau par niveau : chaque niveau, du plus facile à l'impossible, même sans jeu (le
+// tableau garde sa forme), puis les jeux sans niveau s'il y en a
+std::vector<ResumeNiveau> ResumerParNiveau(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});
+// les cases d'une ligne du tableau par niveau, sous TitresResumeNiveau : « Difficile », « 12 », « 42% »,
+// « 23,4 s » ; « - » pour ce qui n'a pas de valeur
+inline constexpr std::array<const char*, 4> TitresResumeNiveau{"Niveau", "Jeux", "Trouvés", "Temps médian"};
+std::array<std::string, 4> TextesResumeNiveau(const ResumeNiveau& r);
 
 // le graphique : les derniers jeux retenus, du plus ancien (rang 1) au plus récent ; un point par jeu
 // dont le temps a été pris, et la part des comptes trouvés sur les dix derniers jeux à chaque rang
@@ -122,6 +141,7 @@ std::string TexteOrdinateur(const LigneHistorique& l);  // « 17 solutions », o
 std::string TexteJoueur(const LigneHistorique& l);      // « 512 (exact) », « 498 (à 2) » ou « - »
 std::string TexteTempsSecondes(const LigneHistorique& l);  // « 12,3 » ou « - »
 std::string TextePlaceSolutions(const LigneHistorique& l);  // « 2/17 » ou « - »
+std::string TexteNiveau(const LigneHistorique& l);          // « Difficile » ou « - »
 
 // fichier CSV : UTF-8, « ; » entre les champs, une ligne d'en-tête, une ligne par jeu retenu, les plus
 // récents d'abord ; champ vide pour rien. lignes : les plus anciennes d'abord

@@ -5,6 +5,7 @@
 #include "DonneesRecherche.h"
 #include "ReleveSolutions.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ enum class NiveauJeu : uint8_t {
     Expert = 4,
     Impossible = 5,
 };
+// tous les niveaux, dans cet ordre
+inline constexpr std::array<NiveauJeu, 5> TousLesNiveaux{NiveauJeu::Facile, NiveauJeu::Moyen, NiveauJeu::Difficile,
+                                                        NiveauJeu::Expert, NiveauJeu::Impossible};
 
 // ce qui fait le niveau d'un jeu résolu : le moins de plaques d'une solution exacte et le nombre de
 // solutions exactes distinctes (0 et 0 pour un jeu impossible)

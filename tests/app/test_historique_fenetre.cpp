@@ -21,6 +21,7 @@
 #include <QScatterSeries>
 #include <QScreen>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +59,7 @@ std::vector<LigneHistorique> JeuxConnus()
     approche.MeilleurBas = 720;
     approche.MeilleurHaut = 720;
     approche.NbSolutions = 0;
+    approche.Niveau = NiveauJeu::Expert;
     return {
         Jeu(1, T, {25, 3, 7, 1, 100, 9}, 500, 500, 12000),
         approche,
@@ -137,11 +139,11 @@ private slots:
             entetes << t->model()->headerData(c, Qt::Horizontal).toString();
             premiere << t->model()->index(0, c).data().toString();
         }
-        QCOMPARE(entetes, QStringList({"Date", "Plaques", "Compte", "Grandes", "Ordinateur", "Joueur", "Temps (s)", "Place",
-                                       "Points"}));
+        QCOMPARE(entetes, QStringList({"Date", "Plaques", "Compte", "Grandes", "Niveau", "Ordinateur", "Joueur", "Temps (s)",
+                                       "Place", "Points"}));
         // le plus récent d'abord ; un jeu gardé avant qu'on compte les points n'en a pas
-        QCOMPARE(premiere, QStringList({"05/12/2026 10:00", "25 50 1 3 5 7", "111", "2", "3 solutions", "111 (exact)",
-                                        "20,0", "1/3", "-"}));
+        QCOMPARE(premiere, QStringList({"05/12/2026 10:00", "25 50 1 3 5 7", "111", "2", "-", "3 solutions",
+                                        "111 (exact)", "20,0", "1/3", "-"}));
         QCOMPARE(Textes(t, "Compte"), QStringList({"111", "640", "321", "999", "500"}));
         QCOMPARE(w.TexteResume(), QStringLiteral("5 jeux — trouvés par le joueur : 60% — temps médian des comptes trouvés : 12,0 s"));
         // trois comptes trouvés, un approché, un jeu sans calcul
@@ -161,17 +163,20 @@ private slots:
     {
         QTest::addColumn<int>("origine");
         QTest::addColumn<int>("grandes");  // indice dans la liste : 0 toutes, n + 1 pour n grandes
+        QTest::addColumn<int>("niveau");   // 0 tous, puis de Facile à Impossible
         QTest::addColumn<QStringList>("comptes");
         QTest::addColumn<QString>("resume");
-        QTest::newRow("tirés au sort") << 1 << 0 << QStringList({"640", "321", "500"}) << "3 jeux";
-        QTest::newRow("proposés sans grande") << 2 << 1 << QStringList({"999"}) << "1 jeu";
-        QTest::newRow("aucun") << 1 << 5 << QStringList() << "Aucun jeu";
+        QTest::newRow("tirés au sort") << 1 << 0 << 0 << QStringList({"640", "321", "500"}) << "3 jeux";
+        QTest::newRow("proposés sans grande") << 2 << 1 << 0 << QStringList({"999"}) << "1 jeu";
+        QTest::newRow("aucun") << 1 << 5 << 0 << QStringList() << "Aucun jeu";
+        QTest::newRow("Expert") << 0 << 0 << 4 << QStringList({"999"}) << "1 jeu";
     }
 
     void filtres()
     {
         QFETCH(int, origine);
         QFETCH(int, grandes);
+        QFETCH(int, niveau);
         QFETCH(QStringList, comptes);
         QFETCH(QString, resume);
         QTemporaryDir dossier;
@@ -180,8 +185,13 @@ private slots:
         TfrmHistorique w(historique, {});
         w.findChild<QComboBox*>(QStringLiteral("ChoixOrigine"))->setCurrentIndex(origine);
         w.findChild<QComboBox*>(QStringLiteral("ChoixGrandes"))->setCurrentIndex(grandes);
+        w.findChild<QComboBox*>(QStringLiteral("ChoixNiveau"))->setCurrentIndex(niveau);
         QCOMPARE(Textes(w.Tableau(), "Compte"), comptes);
         QVERIFY(w.TexteResume().startsWith(resume));
+        int parNiveau = 0;
+        for (int ligne = 0; ligne < w.TableauNiveaux()->rowCount(); ++ligne)
+            parNiveau += w.TableauNiveaux()->item(ligne, 1)->text().toInt();
+        QCOMPARE(parNiveau, comptes.size());
         QCOMPARE(w.SeriePart()->count(), comptes.size());
         QCOMPARE(w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"))->isEnabled(), !comptes.isEmpty());
     }

@@ -14,6 +14,7 @@ inline LigneHistorique LigneEssai(int n)
     l.Plaques = {25, 3, 7, 1, 100, 9};
     l.But = 101 + n % 899;
     l.NbGrandes = 2;
+    l.Niveau = NiveauJeu::Moyen;
     l.OrdreSolutions = OrdreDuSimpleAuTordu;
     l.NbSolutions = 17;
     l.MeilleurResultat = l.But;

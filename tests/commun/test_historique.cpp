@@ -113,6 +113,7 @@ private slots:
             l.Origine = OrigineJeu::Propose;
             l.Plaques = {1, 1, 2, 2, 3, 3};
             l.NbGrandes = 0;
+            l.Niveau.reset();
             l.But = 999;
             l.OrdreSolutions = OrdreDuTorduAuSimple;
             l.NbSolutions = 2;
@@ -202,6 +203,7 @@ private slots:
         QCOMPARE(lignes[0].MeilleurBas, 720);
         QVERIFY(!lignes[0].ResultatJoueur);
         QVERIFY(!lignes[0].Comptable());
+        QVERIFY(!lignes[0].Niveau);
         QCOMPARE(lignes[1].Numero, 8);
         QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")),
                  QByteArray::number(THistoriqueJeux::VersionSchema) + "\n3\n");

@@ -201,6 +201,28 @@ TEST(Resume, FiltresPartEtMediane)
     }
 }
 
+// le tableau par niveau fait à la main : Facile 2 trouvés sur 3, en (10 + 20) / 2 s ; Expert 1 sur 2 ; Moyen
+// manqué ; le jeu d'avant le niveau à part ; le filtre Expert ne garde que les siens
+TEST(Resume, ParNiveau)
+{
+    using enum NiveauJeu;
+    std::vector<LigneHistorique> jeux;
+    for (const auto& [niveau, trouve, temps] : std::vector<std::tuple<std::optional<NiveauJeu>, std::optional<bool>, int32_t>>{
+             {Facile, true, 10000}, {Facile, true, 20000}, {Facile, false, 4000}, {Moyen, false, 9000},
+             {Expert, std::nullopt, 0}, {Expert, true, 90000}, {std::nullopt, true, 5000}})
+        jeux.emplace_back(Jeu(OrigineJeu::TireAuSort, 2, trouve, temps)).Niveau = niveau;
+    for (const auto& [filtre, attendu] : std::vector<std::pair<FiltreHistorique, std::string>>{
+             {{}, "Facile|3|67%|15,0 s;Moyen|1|0%|-;Difficile|0|-|-;Expert|2|50%|90,0 s;Impossible|0|-|-;-|1|100%|5,0 s;"},
+             {{{}, {}, Expert}, "Facile|0|-|-;Moyen|0|-|-;Difficile|0|-|-;Expert|2|50%|90,0 s;Impossible|0|-|-;"}}) {
+        std::string tableau;
+        for (const ResumeNiveau& r : ResumerParNiveau(jeux, filtre)) {
+            const auto c = TextesResumeNiveau(r);
+            tableau += c[0] + "|" + c[1] + "|" + c[2] + "|" + c[3] + ";";
+        }
+        EXPECT_EQ(tableau, attendu);
+    }
+}
+
 // les listes du filtre : chaque origine enregistrée, et de 0 à 4 grandes plaques (la réserve en a quatre)
 TEST(Filtre, ChoixDesListes)
 {
@@ -253,6 +275,19 @@ TEST(Tableau, OrdreDeLOrdinateur)
     for (const LigneHistorique& l : lignes)
         ordre += std::to_string(l.Numero);
     EXPECT_EQ(ordre, "315426");
+}
+
+// « Niveau » de Facile à Impossible, puis les jeux sans niveau (« - »), comme une valeur relue qui n'en est pas un
+TEST(Tableau, OrdreDuNiveau)
+{
+    const ColonneHistorique& c = **std::find_if(ColonnesMontrees().begin(), ColonnesMontrees().end(),
+                                                [](const auto* c) { return std::string(c->Titre) == "Niveau"; });
+    LigneHistorique l[3];
+    l[0].Niveau = NiveauJeu::Facile;
+    c.Affecter(l[1], int64_t{5});
+    c.Affecter(l[2], int64_t{9});
+    EXPECT_TRUE(c.CleDe(l[0]) < c.CleDe(l[1]) && c.CleDe(l[1]) < c.CleDe(l[2]));
+    EXPECT_EQ(c.TexteCase(l[1]) + c.TexteCase(l[2]), "Impossible-");
 }
 
 // le graphique va du plus ancien au plus récent ; la part trouvée porte sur les dix derniers jeux joués ou non
@@ -320,6 +355,7 @@ TEST(Csv, EnTeteEtLignes)
     trouve.Plaques = {25, 3, 7, 1, 100, 9};
     trouve.But = 101;
     trouve.NbGrandes = 2;
+    trouve.Niveau = NiveauJeu::Difficile;
     trouve.OrdreSolutions = OrdreDuSimpleAuTordu;
     trouve.NbSolutions = 17;
     trouve.MeilleurResultat = 101;
@@ -353,13 +389,13 @@ TEST(Csv, EnTeteEtLignes)
     ferme.Points = 7;
     ferme.Serie.reset();
     const std::string entete =
-        "date;origine;plaque1;plaque2;plaque3;plaque4;plaque5;plaque6;compte;grandes;ordre;solutions;meilleur;"
+        "date;origine;plaque1;plaque2;plaque3;plaque4;plaque5;plaque6;compte;grandes;niveau;ordre;solutions;meilleur;"
         "meilleur_bas;meilleur_haut;calculs;joueur;temps_joueur_ms;place_solutions;place_calculs;limite_temps_s;"
         "temps_premiere_solution_ms;temps_toutes_solutions_ms;rang_joueur;points;serie\n";
-    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;2;0;720;720;720;4321;;;;;45;;;;;\n";
+    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;;2;0;720;720;720;4321;;;;;45;;;;;\n";
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}),
-              entete + "2026-12-10T10:00:00Z;tiré au sort;25;3;7;1;100;9;101;2;1;17;101;;;123456;100;;;40;;3;9;0;7;\n" +
+              entete + "2026-12-10T10:00:00Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;100;;;40;;3;9;0;7;\n" +
                   lignePropose +
-                  "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;1;17;101;;;123456;101;12345;2;40;;3;9;2;10;3\n");
+                  "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;101;12345;2;40;;3;9;2;10;3\n");
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}, {OrigineJeu::Propose, {}}), entete + lignePropose);
 }

@@ -256,6 +256,7 @@ TEST(Partie, StatistiquesUneSeuleFois)
         EXPECT_EQ(m->Ligne.DateHeure, "2026-12-08T04:36:04Z");
         EXPECT_EQ(m->Ligne.Origine, OrigineJeu::Propose);
         EXPECT_EQ(m->Ligne.ResultatJoueur, 103);
+        EXPECT_EQ(m->Ligne.Niveau, NiveauJeu::Expert);  // de la résolution : 2 solutions à 6 plaques, note 5 + 2
         using namespace Cumul;
         const CumulsStat& c = m->Cumuls;
         EXPECT_EQ(c[RecherchesM], 1);
