@@ -36,6 +36,16 @@ SuiteTrouves PlusLongueSuite(const std::vector<LigneHistorique>& lignes)
     return meilleure;
 }
 
+std::optional<LigneHistorique> PlusRapide(const std::vector<LigneHistorique>& lignes, NiveauJeu niveau)
+{
+    const LigneHistorique* plusRapide = nullptr;
+    for (const LigneHistorique& l : lignes)
+        if (CompteAuxRecords(l) && l.Niveau == niveau && l.TrouveParLeJoueur() && l.TempsPris() &&
+            (!plusRapide || l.TempsJoueur < plusRapide->TempsJoueur))
+            plusRapide = &l;
+    return plusRapide ? std::optional<LigneHistorique>(*plusRapide) : std::nullopt;
+}
+
 std::vector<LigneRecord> Records(const std::vector<LigneSerie>& series, const std::vector<LigneHistorique>& lignes)
 {
     std::vector<LigneRecord> records;
@@ -55,5 +65,15 @@ std::vector<LigneRecord> Records(const std::vector<LigneSerie>& series, const st
         r.Date = DateLocale(suite.Fin);
     }
     records.push_back(std::move(r));
+    // un jeu impossible n'a pas de compte à trouver
+    for (const ChoixNiveau& choix : NiveauxATirer) {
+        LigneRecord plusVite{"Compte trouvé le plus vite", NomNiveau(choix.Niveau), "-", "", std::nullopt};
+        if ((plusVite.Jeu = PlusRapide(lignes, choix.Niveau))) {
+            plusVite.Valeur = TexteTempsSecondes(*plusVite.Jeu) + " s — " + TextePlaques(*plusVite.Jeu) + " : " +
+                              std::to_string(plusVite.Jeu->But);
+            plusVite.Date = DateLocale(plusVite.Jeu->DateHeure);
+        }
+        records.push_back(std::move(plusVite));
+    }
     return records;
 }

@@ -40,6 +40,10 @@ struct SuiteTrouves {
 };
 SuiteTrouves PlusLongueSuite(const std::vector<LigneHistorique>& lignes);
 
+// le compte trouvé le plus vite parmi les jeux de ce niveau qui comptent aux records (temps pris) ; à égalité
+// le plus ancien. Un jeu gardé sans niveau n'est d'aucun niveau
+std::optional<LigneHistorique> PlusRapide(const std::vector<LigneHistorique>& lignes, NiveauJeu niveau);
+
 // une ligne de la partie « Records » de la fenêtre de l'historique ; Jeu : celui qu'on peut rejouer
 struct LigneRecord {
     std::string Record;
@@ -48,6 +52,6 @@ struct LigneRecord {
     std::string Date;  // heure locale
     std::optional<LigneHistorique> Jeu;
 };
-// toutes les lignes, un record par niveau, « - » quand il n'y en a pas encore. lignes : les plus anciennes
-// d'abord
+// toutes les lignes, un record par niveau, « - » quand il n'y en a pas encore ; le compte trouvé le plus vite
+// porte son jeu. lignes : les plus anciennes d'abord
 std::vector<LigneRecord> Records(const std::vector<LigneSerie>& series, const std::vector<LigneHistorique>& lignes);

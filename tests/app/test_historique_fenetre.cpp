@@ -261,6 +261,30 @@ private slots:
         QCOMPARE(rejoues.size(), size_t{2});
     }
 
+    // l'onglet des records : le compte Difficile trouvé le plus vite, choisi, se rejoue par « Rejouer »
+    void records()
+    {
+        QTemporaryDir dossier;
+        THistoriqueJeux historique(dossier.path());
+        Remplir(historique);
+        LigneHistorique rapide = JeuxConnus().front();
+        rapide.Niveau = NiveauJeu::Difficile;
+        QCOMPARE(historique.Ajouter(rapide), std::nullopt);
+        std::vector<JeuARejouer> rejoues;
+        TfrmHistorique w(historique, [&](const JeuARejouer& j) { rejoues.push_back(j); });
+        w.MontrerRecords(true);
+        QTableWidget* r = w.TableauRecords();
+        const QList<QTableWidgetItem*> difficile = r->findItems(QStringLiteral("12,0 s — 25 3 7 1 100 9 : 500"), Qt::MatchExactly);
+        QCOMPARE(difficile.size(), 1);
+        QCOMPARE(r->item(difficile[0]->row(), 1)->text(), QStringLiteral("Difficile"));
+        QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"))->isEnabled());
+        r->selectRow(difficile[0]->row());
+        w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"))->click();
+        QCOMPARE(rejoues.size(), size_t{1});
+        QCOMPARE(rejoues[0].Plaques, rapide.Plaques);
+        QCOMPARE(rejoues[0].But, 500);
+    }
+
     // un jeu arrivé dans l'historique prend sa place dans le tableau ouvert ; le jeu choisi le reste
     void jeuAjouteFenetreOuverte()
     {
