@@ -36,14 +36,17 @@ SuiteTrouves PlusLongueSuite(const std::vector<LigneHistorique>& lignes)
     return meilleure;
 }
 
-std::optional<LigneHistorique> PlusRapide(const std::vector<LigneHistorique>& lignes, NiveauJeu niveau)
+PlusRapidesParNiveau PlusRapides(const std::vector<LigneHistorique>& lignes)
 {
-    const LigneHistorique* plusRapide = nullptr;
-    for (const LigneHistorique& l : lignes)
-        if (CompteAuxRecords(l) && l.Niveau == niveau && l.TrouveParLeJoueur() && l.TempsPris() &&
-            (!plusRapide || l.TempsJoueur < plusRapide->TempsJoueur))
-            plusRapide = &l;
-    return plusRapide ? std::optional<LigneHistorique>(*plusRapide) : std::nullopt;
+    PlusRapidesParNiveau plusRapides{};
+    for (const LigneHistorique& l : lignes) {
+        if (!l.Niveau || !CompteAuxRecords(l) || !l.TrouveParLeJoueur() || !l.TempsPris())
+            continue;
+        const LigneHistorique*& record = plusRapides[static_cast<size_t>(*l.Niveau)];
+        if (!record || l.TempsJoueur < record->TempsJoueur)
+            record = &l;
+    }
+    return plusRapides;
 }
 
 std::vector<LigneRecord> Records(const std::vector<LigneSerie>& series, const std::vector<LigneHistorique>& lignes)
@@ -66,9 +69,11 @@ std::vector<LigneRecord> Records(const std::vector<LigneSerie>& series, const st
     }
     records.push_back(std::move(r));
     // un jeu impossible n'a pas de compte à trouver
+    const PlusRapidesParNiveau plusRapides = PlusRapides(lignes);
     for (const ChoixNiveau& choix : NiveauxATirer) {
         LigneRecord plusVite{"Compte trouvé le plus vite", NomNiveau(choix.Niveau), "-", "", std::nullopt};
-        if ((plusVite.Jeu = PlusRapide(lignes, choix.Niveau))) {
+        if (const LigneHistorique* jeu = plusRapides[static_cast<size_t>(choix.Niveau)]) {
+            plusVite.Jeu = *jeu;
             plusVite.Valeur = TexteTempsSecondes(*plusVite.Jeu) + " s — " + TextePlaques(*plusVite.Jeu) + " : " +
                               std::to_string(plusVite.Jeu->But);
             plusVite.Date = DateLocale(plusVite.Jeu->DateHeure);

@@ -5,6 +5,7 @@
 #include "Historique.h"
 #include "Serie.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,9 +41,11 @@ struct SuiteTrouves {
 };
 SuiteTrouves PlusLongueSuite(const std::vector<LigneHistorique>& lignes);
 
-// le compte trouvé le plus vite parmi les jeux de ce niveau qui comptent aux records (temps pris) ; à égalité
-// le plus ancien. Un jeu gardé sans niveau n'est d'aucun niveau
-std::optional<LigneHistorique> PlusRapide(const std::vector<LigneHistorique>& lignes, NiveauJeu niveau);
+// le compte trouvé le plus vite à chaque niveau (par NiveauJeu), parmi les jeux qui comptent aux records
+// (temps pris), en un seul passage ; à égalité le plus ancien ; nul quand le niveau n'en a pas. Un jeu gardé
+// sans niveau n'est d'aucun niveau
+using PlusRapidesParNiveau = std::array<const LigneHistorique*, TousLesNiveaux.size() + 1>;
+PlusRapidesParNiveau PlusRapides(const std::vector<LigneHistorique>& lignes);
 
 // une ligne de la partie « Records » de la fenêtre de l'historique ; Jeu : celui qu'on peut rejouer
 struct LigneRecord {
