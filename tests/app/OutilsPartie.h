@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Calcul_f.h"
+#include "ExecutionRecherche.h"
 #include "Main_f.h"
 #include "OutilsFenetres.h"
 
@@ -34,6 +35,17 @@ inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)
     while (!saisie.Vu() && w.Jeu().Tirage().Animation().TempsAnimation < 20000)
         w.TimerAnimationTimer();
     QTRY_VERIFY(saisie.Fini());
+}
+
+// le jeu de la fenêtre résolu à part par le moteur, dans cet ordre
+inline DonneesRecherche ResoluAPart(const TfrmMain& w, uint8_t ordre)
+{
+    DonneesRecherche d;
+    d.Plaques = w.Donnees().Plaques;
+    d.But = w.Donnees().But;
+    d.OrdreSolutions = ordre;
+    ExecuterRecherche(d);
+    return d;
 }
 
 // rejoue un calcul du moteur, ligne après ligne, par les boutons de la saisie

@@ -73,11 +73,7 @@ unsigned GraineAQuatreSolutions(std::vector<std::string>& solutions)
     for (unsigned g = 100; g < 300; ++g) {
         PartieEssai essai;
         essai.Tirer(g);
-        DonneesRecherche d;
-        d.Plaques = essai.w.Donnees().Plaques;
-        d.But = essai.w.Donnees().But;
-        d.OrdreSolutions = 1;
-        ExecuterRecherche(d);
+        const DonneesRecherche d = ResoluAPart(essai.w, OrdreDuSimpleAuTordu);
         if (d.ButAtteint && d.ListeSolutions.Nombre() >= 4) {
             solutions.clear();
             for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)

@@ -135,7 +135,6 @@ TEST(Serie, DemandeEtTemps)
         {{"25", "50", "75", "100", "3", "6", "952"}, "rien"},
         {{"--serie"}, "Tirages ordinaires"},
         {{"--serie", "expert"}, "Expert"},
-        {{"--serie", "DIFFICILE"}, "Difficile"},
         {{"--serie", "Impossible"}, "Niveau \"Impossible\" incorrect (Facile, Moyen, Difficile ou Expert)."},
         {{"--serie", "Moyen", "3"}, "Nombre incorrect d'arguments."},
     };
