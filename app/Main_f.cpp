@@ -9,6 +9,7 @@
 #include "Histo_f.h"
 #include "Infosol_f.h"
 #include "Pavnum_f.h"
+#include "ResumeJour_f.h"
 #include "SaisieChronometree.h"
 #include "Sltscpt_f.h"
 #include "Stats_f.h"
@@ -188,6 +189,7 @@ void TfrmMain::RelierCommandes()
         connect(rubrique, &QAction::triggered, this,
                 [this, rubrique] { RubriqueTireAuSortAvecClick(rubrique->data().toInt()); });
     connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
+    connect(ui->RubriqueJeuDuJour, &QAction::triggered, this, &TfrmMain::RubriqueJeuDuJourClick);
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
     RelierSolutions(ui->RubriqueDuSimpleAuTordu, [this] { RubriqueDuSimpleAuTorduClick(); });
     RelierSolutions(ui->RubriqueDuTorduAuSimple, [this] { RubriqueDuTorduAuSimpleClick(); });
@@ -236,7 +238,13 @@ void TfrmMain::UtiliserFichierIni(const QString& chemin)
     LireOptions();
 }
 
-void TfrmMain::OuvrirHistorique() { AccorderStatistiquesOuDire(this, *fichierIni_, *historique_); }
+void TfrmMain::OuvrirHistorique()
+{
+    AccorderStatistiquesOuDire(this, *fichierIni_, *historique_);
+    // « varnel --jour » : une fois l'historique ouvert (il dit si le jeu du jour est déjà joué) et ses boîtes fermées
+    if (DemandeJeuDuJour(arguments_))
+        RubriqueJeuDuJourClick();
+}
 
 void TfrmMain::showEvent(QShowEvent* evenement)
 {
@@ -254,6 +262,8 @@ void TfrmMain::FormShow()
     // une fois la fenêtre affichée : une boîte éventuelle vient au-dessus d'elle
     QTimer::singleShot(0, this, &TfrmMain::OuvrirHistorique);
     if (arguments_.isEmpty())
+        return;
+    if (DemandeJeuDuJour(arguments_))
         return;
     // la boîte d'erreur ou la recherche viennent une fois la fenêtre affichée
     QTimer::singleShot(0, this, &TfrmMain::LireLigneCommande);
@@ -385,6 +395,7 @@ void TfrmMain::MajCommandes()
     MajCommandesSerie(c.Compte);
     choixTempsLimite_->Activer(c.Compte);
     ui->RubriqueComptePropose->setEnabled(c.Compte);
+    ui->RubriqueJeuDuJour->setEnabled(c.Compte);
     ui->MenuSolutions->setEnabled(c.Solutions);
     // l'inventaire demande les six plaques d'un jeu posé, comme les deux ordres
     ui->RubriqueSolutionsTousComptes->setEnabled(c.Solutions);
@@ -541,6 +552,10 @@ void TfrmMain::TimerAnimationTimer()
 void TfrmMain::OuvrirSaisieCalcul()
 {
     saisieJoueur_->Ouvrir();
+    if (partie_.JeuDuJourEnCours()) {
+        FinirJeuDuJour();
+        return;
+    }
     const bool jeuDeSerie = serie_ && serie_->TerminerJeu(CrochetsFenetre());
     EnregistrerStatistiques();
     if (jeuDeSerie)
@@ -619,6 +634,47 @@ bool TfrmMain::AbandonnerSerie()
     return true;
 }
 
+// ----- jeu du jour -----
+
+DateJour TfrmMain::Aujourdhui() const
+{
+    return dateImposee_ ? *dateImposee_ : JourLocal(std::chrono::system_clock::now());
+}
+
+// le jeu de la date du jour, avec l'animation du tirage, puis la saisie contre le temps limite choisi
+void TfrmMain::RubriqueJeuDuJourClick()
+{
+    if (!AutreJeuPermis())
+        return;
+    LancerTirage([this] {
+        const DateJour date = Aujourdhui();
+        const bool dejaJoue = JeuDuJourDejaJoue(JeuxDuJourJoues(), date);
+        partie_.NouveauJeuDuJour(GenererJeuDuJour(date), dejaJoue);
+        if (dejaJoue)
+            PanneauStatut0->setText(QStringLiteral("Jeu du jour déjà joué : compté comme proposé."));
+    });
+}
+
+std::vector<ResultatJour> TfrmMain::JeuxDuJourJoues()
+{
+    return JeuxDuJourEnregistres(historique_->Lire(0, nullptr, OrigineJeu::Jour));
+}
+
+// le premier essai fini compte : il est résolu aussitôt, donc enregistré, et ne peut plus être recommencé
+// comme s'il n'avait pas eu lieu
+void TfrmMain::FinirJeuDuJour()
+{
+    const JeuDuJour jeu = *partie_.JeuDuJourEnCours();
+    // un autre exemplaire du programme a pu le jouer pendant la saisie
+    if (partie_.Origine() == OrigineJeu::Jour && JeuDuJourDejaJoue(JeuxDuJourJoues(), jeu.Date))
+        partie_.JeuDuJourJoueAilleurs();
+    const bool rejoue = partie_.Origine() != OrigineJeu::Jour;
+    Resoudre(OrdreDuSimpleAuTordu);
+    const ResumeJour resume = ResumerJour(JeuxDuJourJoues(), ResultatDeLEssai(jeu, Donnees()), rejoue, Aujourdhui());
+    TfrmResumeJour boite(resume, this);
+    boite.exec();
+}
+
 // ----- compte proposé -----
 
 void TfrmMain::RubriqueCompteProposeClick()
@@ -661,6 +717,7 @@ void TfrmMain::RubriqueHistoriqueClick()
 {
     OuvrirFenetreHistorique(
         fenetreHistorique_, this, *historique_, [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); },
+        [this] { return Aujourdhui(); },
         Raccourcis());
 }
 

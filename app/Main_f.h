@@ -6,6 +6,7 @@
 #include "ExecutionRecherche.h"
 #include "FichierIni.h"
 #include "Partie.h"
+#include "ResumeJour.h"
 #include "RechercheCalculs.h"
 #include "Serie.h"
 
@@ -51,6 +52,10 @@ public:
     QTimer& MinuterieAnimation() { return TimerAnimation; }
     // une graine fixe au lieu de l'heure, pour rejouer un tirage
     void ImposerGraine(unsigned graine) { graineImposee_ = graine; }
+    // une date fixe au lieu de celle du calendrier de la machine, pour jouer le jeu d'un jour donné
+    void ImposerDate(DateJour date) { dateImposee_ = date; }
+    // la date du jour pour tout le programme : celle du calendrier, à l'heure locale, ou la date imposée
+    DateJour Aujourdhui() const;
 
     void ReinitialiserJeu();
     // l'inventaire de tous les comptes, avec les mêmes crochets que toute recherche
@@ -87,6 +92,7 @@ public slots:
     void RubriqueJeuSuivantClick();
     void TimerAnimationTimer();
     void RubriqueCompteProposeClick();
+    void RubriqueJeuDuJourClick();
     void RubriqueDuSimpleAuTorduClick();
     void RubriqueDuTorduAuSimpleClick();
     void SpeedButtonCalcClick();
@@ -153,6 +159,10 @@ private:
     void Parcourir(void (Partie::*aller)());
     void Resoudre(uint8_t ordre);
     void OuvrirSaisieCalcul();
+    // le jeu du jour fini : résolu (il compte alors, une fois), puis sa boîte de résumé
+    void FinirJeuDuJour();
+    // les jeux du jour de l'historique, dans l'ordre d'enregistrement
+    std::vector<ResultatJour> JeuxDuJourJoues();
     // le temps limite et son sous-menu, la saisie du joueur avec son temps dans la barre d'état
     void CreerTempsLimite();
     void LireOptions();
@@ -167,6 +177,7 @@ private:
     bool dejaMontree_ = false;
 
     std::optional<unsigned> graineImposee_;
+    std::optional<DateJour> dateImposee_;
     Partie partie_;
     std::unique_ptr<VueJeu> vue_;
     std::unique_ptr<TFichierIni> fichierIni_;

@@ -6,6 +6,7 @@
 #include "CheminAide.h"
 #include "ChoixSerie.h"
 #include "LigneCommande.h"
+#include "LigneCommandeFenetre.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -20,6 +21,7 @@ constexpr const char* Aide =
     "Le varnel : l'épreuve des chiffres d'un jeu de lettres et de chiffres.\n"
     "\n"
     "Syntaxe : varnel [Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat]\n"
+    "          varnel --jour\n"
     "          varnel --serie [Facile|Moyen|Difficile|Expert]\n"
     "          varnel --help | --version\n"
     "\n"
@@ -28,6 +30,8 @@ constexpr const char* Aide =
     "compte sur la ligne de commande, le jeu est résolu dès l'ouverture de la fenêtre.\n"
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
     "\n"
+    "  --jour      ouvre la fenêtre sur le jeu du jour (« Compte › Jeu du jour », Ctrl+J) : le même\n"
+    "              jeu pour tous à la même date, plus dur au fil de la semaine\n"
     "  --serie     commence aussitôt une série de 10 jeux tirés au sort, chacun contre la montre\n"
     "              (le temps limite choisi, ou 45 s sans limite), de tirages ordinaires ou du niveau\n"
     "              donné ; Entrée ou Ctrl+T lance le jeu suivant\n"
@@ -74,7 +78,7 @@ int DiagnostiquerAide()
 
 int CodeSortie(const QStringList& arguments)
 {
-    if (arguments.isEmpty())
+    if (arguments.isEmpty() || DemandeJeuDuJour(arguments))
         return 0;
     std::vector<std::string> lus;
     for (const QString& a : arguments)

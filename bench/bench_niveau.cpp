@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // le temps que met « Tiré au sort de niveau » à choisir son jeu avant l'animation (essais, relevés,
-// roues) : médiane et pire sur des graines successives, pour chaque niveau
+// roues) : médiane et pire sur des graines successives, pour chaque niveau ; de même pour le jeu du jour,
+// sur les jours d'une année
+#include "JeuDuJour.h"
 #include "Partie.h"
 
 #include <benchmark/benchmark.h>
@@ -49,6 +51,30 @@ void TirageDeNiveauChoisi(benchmark::State& etat)
     etat.SetLabel(NomNiveau(niveau));
 }
 BENCHMARK(TirageDeNiveauChoisi)->DenseRange(1, 4)->Iterations(500)->Unit(benchmark::kMillisecond);
+
+// ce que « Jeu du jour » fait attendre avant l'animation : le jeu de chaque jour de 2026 à 2028
+void JeuDuJourChoisi(benchmark::State& etat)
+{
+    using namespace std::chrono;
+    sys_days jour{year{2026} / January / 1};
+    std::vector<double> processeur;
+    std::vector<int> essais;
+    for (auto _ : etat) {
+        const double debut = ProcesseurMs();
+        const JeuDuJour jeu = GenererJeuDuJour(year_month_day{jour});
+        processeur.push_back(ProcesseurMs() - debut);
+        essais.push_back(jeu.Essais);
+        benchmark::DoNotOptimize(jeu.But);
+        jour += days{1};
+    }
+    std::sort(processeur.begin(), processeur.end());
+    std::sort(essais.begin(), essais.end());
+    etat.counters["mediane_ms"] = processeur[processeur.size() / 2];
+    etat.counters["pire_ms"] = processeur.back();
+    etat.counters["essais_median"] = essais[essais.size() / 2];
+    etat.counters["essais_pire"] = essais.back();
+}
+BENCHMARK(JeuDuJourChoisi)->Iterations(3 * 365)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -39,6 +39,8 @@ constexpr std::array<const char*, THistoriqueJeux::VersionSchema> EtapesSchema =
     " ('deja_comptes', (SELECT coalesce(max(numero), 0) FROM jeux))",
     // la colonne du niveau seule
     nullptr,
+    // la date d'un jeu du jour seule
+    nullptr,
     // une série est gardée dès son premier jeu, puis après chacun : une série arrêtée reste non finie
     "CREATE TABLE series (numero INTEGER PRIMARY KEY, date TEXT NOT NULL, niveau INTEGER, jeux INTEGER NOT NULL,"
     " points INTEGER NOT NULL, trouves INTEGER NOT NULL, temps_median_ms REAL, finie INTEGER NOT NULL)",
@@ -534,7 +536,7 @@ std::optional<QString> THistoriqueJeux::Ajouter(const LigneHistorique& l, int64_
     });
 }
 
-std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreur)
+std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreur, std::optional<OrigineJeu> origine)
 {
     std::vector<LigneHistorique> lignes;
     const auto echec = [&](const QString& raison) {
@@ -548,9 +550,12 @@ std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreu
     if (versionFichier_ < 1)
         return lignes;
     const std::vector<const ColonneHistorique*> colonnes = ColonnesEnregistrees(std::min(versionFichier_, VersionSchema));
-    const QByteArray compte = "SELECT count(*) FROM jeux WHERE numero > ?";
-    const QByteArray requete =
-        QStringLiteral("SELECT %1 FROM jeux WHERE numero > ? ORDER BY numero").arg(Noms(colonnes, QString())).toUtf8();
+    const QString condition = origine ? QStringLiteral("numero > ? AND origine = %1").arg(static_cast<int>(*origine))
+                                      : QStringLiteral("numero > ?");
+    const QByteArray compte = QStringLiteral("SELECT count(*) FROM jeux WHERE %1").arg(condition).toUtf8();
+    const QByteArray requete = QStringLiteral("SELECT %1 FROM jeux WHERE %2 ORDER BY numero")
+                                   .arg(Noms(colonnes, QString()), condition)
+                                   .toUtf8();
     const auto remplir = [&](LigneHistorique& l, int i, const ValeurCase& v) {
         colonnes[static_cast<size_t>(i)]->Affecter(l, v);
     };
@@ -632,7 +637,7 @@ std::optional<QString> THistoriqueJeux::GarderSerie(LigneSerie& serie)
 std::vector<LigneSerie> THistoriqueJeux::LireSeries(QString* erreur)
 {
     std::vector<LigneSerie> series;
-    if (!Ouvrir() || versionFichier_ < 5) {
+    if (!Ouvrir() || versionFichier_ < 6) {
         if (erreur)
             *erreur = raison_;
         return series;

@@ -34,8 +34,9 @@ class THistoriqueJeux {
 public:
     // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre) ; 3 : ce qu'un jeu ajoute aux
     // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà ; 4 : le
-    // niveau de chaque jeu ; 5 : les points de chaque jeu, et les séries de dix jeux, chaque jeu lié à la sienne
-    static constexpr int VersionSchema = 5;
+    // niveau de chaque jeu ; 5 : la date d'un jeu du jour ; 6 : les points de chaque jeu, et les séries de dix
+    // jeux, chaque jeu lié à la sienne
+    static constexpr int VersionSchema = 6;
     static QString CheminDansLeDossier(const QString& dossier);
 
     // rien n'est ouvert avant le premier besoin
@@ -74,8 +75,10 @@ public:
     // ajoute un jeu, en une transaction ; rend la raison de l'échec, rien quand le jeu est enregistré (son
     // numéro dans numero)
     std::optional<QString> Ajouter(const LigneHistorique& ligne, int64_t* numero = nullptr);
-    // les jeux de numéro plus grand que apres, les plus anciens d'abord ; erreur : la raison d'un échec
-    std::vector<LigneHistorique> Lire(int64_t apres = 0, QString* erreur = nullptr);
+    // les jeux de numéro plus grand que apres, les plus anciens d'abord ; erreur : la raison d'un échec ;
+    // origine : ceux de cette origine seulement
+    std::vector<LigneHistorique> Lire(int64_t apres = 0, QString* erreur = nullptr,
+                                      std::optional<OrigineJeu> origine = std::nullopt);
 
     // une série de dix jeux : ajoutée quand son numéro est 0 (il est alors posé), sinon son bilan mis à jour
     // (sa date reste celle de son début) ; en une transaction. La raison d'un échec, rien quand elle est

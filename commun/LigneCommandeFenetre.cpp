@@ -31,6 +31,11 @@ std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const 
     return std::nullopt;
 }
 
+bool DemandeJeuDuJour(const QStringList& arguments)
+{
+    return arguments.size() == 1 && arguments.front() == QLatin1String(OptionJeuDuJour);
+}
+
 std::optional<DemandeSerie> LireDemandeSerieOuDire(QWidget* fenetre, const QStringList& arguments)
 {
     std::optional<DemandeSerie> demande = LireDemandeSerie(Textes(arguments));

@@ -15,6 +15,10 @@ class QWidget;
 // « Erreur dans les paramètres de la ligne de commande », avec la syntaxe, et ne donne rien
 std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const QStringList& arguments);
 
+// « varnel --jour » : la fenêtre s'ouvre droit sur le jeu du jour
+inline constexpr const char* OptionJeuDuJour = "--jour";
+bool DemandeJeuDuJour(const QStringList& arguments);
+
 // la série demandée par « --serie [NIVEAU] », rien quand la ligne de commande n'en demande pas ; une demande
 // incorrecte est dite dans la même boîte, avec la syntaxe de la série, et rendue avec son erreur
 std::optional<DemandeSerie> LireDemandeSerieOuDire(QWidget* fenetre, const QStringList& arguments);

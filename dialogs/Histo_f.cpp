@@ -49,8 +49,9 @@ const QSize TailleDeDepart(940, 600);
 }  // namespace
 
 TfrmHistorique::TfrmHistorique(THistoriqueJeux& historique, std::function<void(const JeuARejouer&)> rejouer,
-                               QWidget* parent)
-    : QDialog(parent), historique_(historique), rejouer_(std::move(rejouer)), tri_(modele_)
+                               std::function<DateJour()> aujourdhui, QWidget* parent)
+    : QDialog(parent), historique_(historique), rejouer_(std::move(rejouer)), aujourdhui_(std::move(aujourdhui)),
+      tri_(modele_)
 {
     setObjectName(QStringLiteral("TfrmHistorique"));
     setWindowTitle(QStringLiteral("Historique des jeux"));
@@ -258,6 +259,9 @@ void TfrmHistorique::MettreEnPage()
     LabelResume = new QLabel(this);
     LabelResume->setObjectName(QStringLiteral("LabelResume"));
     LabelResume->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelSerieJours = new QLabel(this);
+    LabelSerieJours->setObjectName(QStringLiteral("LabelSerieJours"));
+    LabelSerieJours->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* filtres = new QHBoxLayout();
     auto* origine = new QLabel(QStringLiteral("&Origine :"), this);
@@ -291,6 +295,7 @@ void TfrmHistorique::MettreEnPage()
     page->addLayout(filtres);
     page->addWidget(onglets_, 3);
     page->addWidget(LabelResume);
+    page->addWidget(LabelSerieJours);
     page->addLayout(boutons);
 }
 
@@ -401,6 +406,11 @@ void TfrmHistorique::ChoixFiltreChange()
 void TfrmHistorique::MajAffichage()
 {
     LabelResume->setText(QString::fromStdString(::TexteResume(Resumer(modele_.Lignes(), tri_.Filtre()))));
+    // la série est celle du joueur, quel que soit le filtre
+    LabelSerieJours->setVisible(bool(aujourdhui_));
+    if (aujourdhui_)
+        LabelSerieJours->setText(QString::fromStdString(
+            ::TexteSerieJours(SerieDesJeuxDuJour(JeuxDuJourEnregistres(modele_.Lignes()), aujourdhui_()))));
     MajGraphique();
     MajTableauNiveaux();
     MajRecords();
@@ -471,6 +481,8 @@ void TfrmHistorique::MajTableauNiveaux()
 
 QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }
 
+QString TfrmHistorique::TexteSerieJours() const { return LabelSerieJours->text(); }
+
 std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 {
     // la ligne choisie, pas seulement la case qui a le focus : un clic dans le vide ne laisse rien à rejouer ;
@@ -522,7 +534,7 @@ void TfrmHistorique::BoutonExporterClick()
 
 TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, THistoriqueJeux& historique,
                                         std::function<void(const JeuARejouer&)> rejouer,
-                                        const QList<QAction*>& raccourcis)
+                                        std::function<DateJour()> aujourdhui, const QList<QAction*>& raccourcis)
 {
     if (ouverte) {
         ouverte->showNormal();
@@ -530,7 +542,7 @@ TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidg
         ouverte->activateWindow();
         return ouverte;
     }
-    auto* fenetre = new TfrmHistorique(historique, std::move(rejouer), parent);
+    auto* fenetre = new TfrmHistorique(historique, std::move(rejouer), std::move(aujourdhui), parent);
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->addActions(raccourcis);
     ouverte = fenetre;

@@ -5,6 +5,7 @@
 #include "FiltreTriHistorique.h"
 #include "HistoriqueJeux.h"
 #include "ModeleHistorique.h"
+#include "ResumeJour.h"
 
 #include <QDialog>
 #include <QList>
@@ -40,9 +41,10 @@ class TfrmHistorique : public QDialog {
     Q_OBJECT
 public:
     // historique : celui du programme, qui vit plus longtemps que la fenêtre ; rejouer : ce que fait la
-    // fenêtre principale d'un jeu choisi
+    // fenêtre principale d'un jeu choisi ; aujourdhui : la date du jour du programme, d'où se compte la série
+    // de jours (sans elle, la série n'est pas montrée)
     TfrmHistorique(THistoriqueJeux& historique, std::function<void(const JeuARejouer&)> rejouer,
-                   QWidget* parent = nullptr);
+                   std::function<DateJour()> aujourdhui = {}, QWidget* parent = nullptr);
     ~TfrmHistorique() override;
 
     QTableView* Tableau() const { return tableau_; }
@@ -50,6 +52,8 @@ public:
     // montre l'onglet des records (ou celui des jeux)
     void MontrerRecords(bool records);
     QString TexteResume() const;
+    // « Série de jours en cours : 3 jours — plus longue série : 7 jours », sur tout l'historique
+    QString TexteSerieJours() const;
     // le petit tableau par niveau (niveau, jeux, trouvés, temps médian) des jeux du filtre
     const QTableWidget* TableauNiveaux() const { return tableauNiveaux_; }
     const QScatterSeries* SerieTemps(bool exact) const { return exact ? serieExacts_ : serieApproches_; }
@@ -94,6 +98,7 @@ private:
 
     THistoriqueJeux& historique_;
     std::function<void(const JeuARejouer&)> rejouer_;
+    std::function<DateJour()> aujourdhui_;
     bool placeGardee_ = false;
     bool cadreVerifie_ = false;
     ModeleHistorique modele_;
@@ -115,6 +120,7 @@ private:
     std::vector<LigneRecord> records_;
     QTableWidget* tableauNiveaux_ = nullptr;
     QLabel* LabelResume = nullptr;
+    QLabel* LabelSerieJours = nullptr;
     QPushButton* BoutonExporter = nullptr;
     QPushButton* BoutonRejouer = nullptr;
     QPushButton* BoutonFermer = nullptr;
@@ -126,4 +132,5 @@ private:
 // d'abord, une fois
 TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, THistoriqueJeux& historique,
                                         std::function<void(const JeuARejouer&)> rejouer,
+                                        std::function<DateJour()> aujourdhui,
                                         const QList<QAction*>& raccourcis = {});

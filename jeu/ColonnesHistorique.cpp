@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ColonnesHistorique.h"
 
+#include "DateJour.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
@@ -178,6 +180,15 @@ std::string TextePoints(const LigneHistorique& l) { return l.Points ? std::to_st
 
 std::string ChampTempsJoueur(const LigneHistorique& l) { return l.TempsPris() ? std::to_string(l.TempsJoueur) : ""; }
 
+// « 2026-12-08 » ; le nombre tel quel s'il ne dit pas une date
+std::string ChampJour(const LigneHistorique& l)
+{
+    if (!l.JourDuJeu)
+        return {};
+    const std::optional<DateJour> date = DateDuNombre(*l.JourDuJeu);
+    return date ? DateIso(*date) : std::to_string(*l.JourDuJeu);
+}
+
 std::vector<ColonneHistorique> Colonnes()
 {
     using L = LigneHistorique;
@@ -199,6 +210,9 @@ std::vector<ColonneHistorique> Colonnes()
     niveau.Affecter = AffecterNiveau;
     ColonneHistorique limite = Champ<&L::LimiteTemps>("limite_temps", "INTEGER");
     limite.Csv = "limite_temps_s";
+    // étape 5 : la date d'un jeu du jour, d'où se compte la série de jours
+    ColonneHistorique jour = Champ<&L::JourDuJeu>("jour", "INTEGER", 5);
+    jour.Champ = ChampJour;
     return {
         numero,
         date,
@@ -229,9 +243,10 @@ std::vector<ColonneHistorique> Colonnes()
         Champ<&L::TempsPremiereSolution>("temps_premiere_solution_ms", "INTEGER", 3),
         Champ<&L::TempsToutesSolutions>("temps_toutes_solutions_ms", "INTEGER", 3),
         Champ<&L::RangJoueur>("rang_joueur", "INTEGER", 3),
-        // étape 5 : les points du joueur, et la série de dix jeux dont le jeu fait partie
-        Montree(Champ<&L::Points>("points", "INTEGER", 5), "Points", 6, TextePoints),
-        Champ<&L::Serie>("serie", "INTEGER", 5),
+        jour,
+        // étape 6 : les points du joueur, et la série de dix jeux dont le jeu fait partie
+        Montree(Champ<&L::Points>("points", "INTEGER", 6), "Points", 6, TextePoints),
+        Champ<&L::Serie>("serie", "INTEGER", 6),
     };
 }
 

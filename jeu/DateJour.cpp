@@ -3,6 +3,7 @@
 #include "DateJour.h"
 
 #include <array>
+#include <ctime>
 
 namespace {
 
@@ -48,9 +49,36 @@ std::string DateIso(DateJour date)
            DeuxChiffres(static_cast<unsigned>(date.day()));
 }
 
+int32_t NombreDate(DateJour date)
+{
+    return static_cast<int>(date.year()) * 10000 + static_cast<int32_t>(static_cast<unsigned>(date.month())) * 100 +
+           static_cast<int32_t>(static_cast<unsigned>(date.day()));
+}
+
+std::optional<DateJour> DateDuNombre(int64_t nombre)
+{
+    if (nombre < 10101 || nombre > 99991231)
+        return std::nullopt;
+    const DateJour date{std::chrono::year{static_cast<int>(nombre / 10000)},
+                        std::chrono::month{static_cast<unsigned>(nombre / 100 % 100)},
+                        std::chrono::day{static_cast<unsigned>(nombre % 100)}};
+    if (!date.ok())
+        return std::nullopt;
+    return date;
+}
+
 std::string DateEnLettres(DateJour date)
 {
     const unsigned jour = static_cast<unsigned>(date.day());
     return (jour == 1 ? std::string("1er") : std::to_string(jour)) + ' ' +
            NomsMois[static_cast<unsigned>(date.month()) - 1] + ' ' + std::to_string(static_cast<int>(date.year()));
+}
+
+DateJour JourLocal(std::chrono::system_clock::time_point instant)
+{
+    const std::time_t t = std::chrono::system_clock::to_time_t(instant);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return DateJour{std::chrono::year{local.tm_year + 1900}, std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                    std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }

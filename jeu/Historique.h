@@ -41,6 +41,7 @@ struct LigneHistorique {
     std::optional<int32_t> TempsPremiereSolution;  // ms
     std::optional<int32_t> TempsToutesSolutions;   // ms
     std::optional<int32_t> RangJoueur;  // place du calcul du joueur dans la liste, 0 hors de la liste ; rien sans calcul
+    std::optional<int32_t> JourDuJeu;   // AAAAMMJJ, la date du jeu du jour (origine jour) ; la série se compte par elle
     std::optional<int32_t> Points;      // les points du joueur (PointsDuJeu) ; rien pour les jeux gardés avant eux
     std::optional<int64_t> Serie;       // le numéro de la série de dix jeux dont le jeu fait partie
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "JeuDuJour.h"
 
-#include "ExecutionRecherche.h"
 #include "GenerateurSplitMix.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -19,16 +19,6 @@ void Tirer(GenerateurSplitMix& generateur, JeuDuJour& jeu)
         jeu.Plaques[k] = reserve[k];
     }
     jeu.But = 101 + static_cast<int32_t>(generateur.Entier(899));
-}
-
-MesureNiveau Mesurer(const JeuDuJour& jeu)
-{
-    DonneesRecherche d;
-    d.Plaques = jeu.Plaques;
-    d.But = jeu.But;
-    d.OrdreSolutions = 1;
-    ExecuterRecherche(d);
-    return MesurerNiveau(d);
 }
 
 int Ecart(NiveauJeu a, NiveauJeu b) { return std::abs(static_cast<int>(a) - static_cast<int>(b)); }
@@ -55,21 +45,26 @@ NiveauJeu NiveauDuJour(std::chrono::weekday jour)
 JeuDuJour GenererJeuDuJour(DateJour date)
 {
     const NiveauJeu vise = NiveauDuJour(std::chrono::weekday{std::chrono::sys_days{date}});
-    const uint64_t graine = static_cast<uint64_t>(static_cast<int>(date.year())) * 10000 +
-                            static_cast<unsigned>(date.month()) * 100 + static_cast<unsigned>(date.day());
-    GenerateurSplitMix generateur(graine);
+    GenerateurSplitMix generateur(static_cast<uint64_t>(NombreDate(date)));
     JeuDuJour jeu;
     jeu.Date = date;
     std::optional<JeuDuJour> plusProche;  // le jeu possible tiré le plus près du niveau voulu, pour la borne
     for (int essai = 1;; ++essai) {
         Tirer(generateur, jeu);
-        jeu.Mesure = Mesurer(jeu);
         jeu.Essais = essai;
-        if (jeu.Mesure.Niveau == vise)
-            return jeu;
-        if (jeu.Mesure.Niveau != NiveauJeu::Impossible &&
-            (!plusProche || Ecart(jeu.Mesure.Niveau, vise) < Ecart(plusProche->Mesure.Niveau, vise)))
-            plusProche = jeu;
+        // un jeu plus facile que ce plancher ne serait pas plus près du niveau que le plus proche gardé : sa
+        // mesure s'arrête dès que c'est sûr, et il est passé comme il l'aurait été une fois mesuré en entier
+        const int plancher = plusProche ? std::max(1, static_cast<int>(vise) - Ecart(plusProche->Mesure.Niveau, vise) + 1) : 1;
+        const std::optional<MesureNiveau> mesure =
+            MesurerNiveauAuMoins(jeu.Plaques, jeu.But, static_cast<NiveauJeu>(plancher));
+        if (mesure) {
+            jeu.Mesure = *mesure;
+            if (jeu.Mesure.Niveau == vise)
+                return jeu;
+            if (jeu.Mesure.Niveau != NiveauJeu::Impossible &&
+                (!plusProche || Ecart(jeu.Mesure.Niveau, vise) < Ecart(plusProche->Mesure.Niveau, vise)))
+                plusProche = jeu;
+        }
         if (essai >= EssaisMaxJeuDuJour && plusProche) {
             plusProche->Essais = essai;
             return *plusProche;

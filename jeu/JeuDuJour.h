@@ -13,9 +13,9 @@
 // graine : le nombre AAAAMMJJ de la date (20261208), donné à la suite SplitMix64. Chaque tirage prend
 // sept nombres de la suite : six plaques de la réserve de 24, sans remise (la k-ième, k de 0 à 5, est
 // l'entrée k + r mod (24 − k) de la réserve, échangée avec l'entrée k, comme on bat un jeu de cartes), puis
-// le compte 101 + r mod 899. Le jeu est résolu du plus simple au plus tordu et mesuré (Niveau.h) ; tant
-// qu'il n'a pas le niveau du jour de la semaine, on passe au tirage suivant de la même suite. Un jeu sans
-// solution exacte n'a aucun niveau : il est toujours passé.
+// le compte 101 + r mod 899. Le niveau du jeu est mesuré (Niveau.h) : le même que celui d'une résolution
+// entière ; tant qu'il n'est pas celui du jour de la semaine, on passe au tirage suivant de la même suite.
+// Un jeu sans solution exacte n'a aucun niveau : il est toujours passé.
 //
 // le niveau suit la semaine : lundi et mardi Facile, mercredi et jeudi Moyen, vendredi et samedi
 // Difficile, dimanche Expert.
@@ -29,7 +29,7 @@ struct JeuDuJour {
     DateJour Date;
     SixEntiers Plaques{};  // dans l'ordre du tirage
     int32_t But = 0;
-    MesureNiveau Mesure;   // le niveau du jeu rendu, avec ses deux mesures
+    MesureNiveau Mesure;   // le niveau du jeu rendu, avec ses deux mesures (NbSolutions compté jusqu'à SolutionsSansRarete)
     int Essais = 0;        // tirages faits pour le trouver
 };
 

@@ -56,8 +56,7 @@ LecturesJeu LireJeu(const Partie& partie)
     const plq_utl* solution = montree ? liste.Objet(courante) : nullptr;
     // le jeu posé et pas encore résolu : la liste ne tient que le calcul du joueur
     const bool calculDuJoueur = partie.Phase() == PhaseJeu::JeuPose;
-    const bool rouesEnMouvement = partie.Phase() == PhaseJeu::TirageEnCours && partie.Origine() == OrigineJeu::TireAuSort;
-    return {LectureCompte(partie.But(), rouesEnMouvement),
+    return {LectureCompte(partie.But(), partie.AnimationEnCours()),
             LecturePlaques(partie.Plaques(), partie.PlaquesCachees(), solution ? solution->MasquePlaques : 0),
             LectureSolution(montree ? liste.Texte(courante) : std::string(), courante, liste.Nombre(), calculDuJoueur)};
 }

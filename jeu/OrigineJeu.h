@@ -11,6 +11,7 @@ enum class OrigineJeu : uint8_t {
     Aucune = 0,  // aucun jeu, ou jeu de la ligne de commande
     TireAuSort = 1,
     Propose = 2,
+    Jour = 3,  // le jeu du jour, son premier essai fini ce jour-là (les suivants sont des jeux proposés)
 };
 
 // une origine enregistrée : son nom dans l'export CSV et son choix dans le filtre de l'historique
@@ -21,9 +22,10 @@ struct DescriptionOrigine {
 };
 
 // les origines enregistrées, dans l'ordre du filtre ; une origine nouvelle s'ajoute ici
-inline constexpr std::array<DescriptionOrigine, 2> OriginesEnregistrees{{
+inline constexpr std::array<DescriptionOrigine, 3> OriginesEnregistrees{{
     {OrigineJeu::TireAuSort, "tiré au sort", "tirés au sort"},
     {OrigineJeu::Propose, "proposé", "proposés"},
+    {OrigineJeu::Jour, "jour", "jeux du jour"},
 }};
 
 // le nom d'une origine enregistrée ; vide pour les autres

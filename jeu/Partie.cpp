@@ -38,6 +38,7 @@ void Partie::Reinitialiser()
     statsAEnregistrer_ = false;
     joueurTermine_ = false;
     limite_ = LimiteTemps();
+    jeuDuJour_.reset();
 }
 
 // le calcul d'un joueur d'un autre jeu ne se compare pas à celui-ci
@@ -69,10 +70,24 @@ TirageDeNiveau Partie::NouveauJeuTireDeNiveau(NiveauJeu niveau, int essaisMax)
     return tirage;
 }
 
-// le tirage et le pavé partagent la phase TirageEnCours ; l'origine dit lequel des deux est en cours
+void Partie::NouveauJeuDuJour(const JeuDuJour& jeu, bool dejaJoue)
+{
+    CommencerNouveauJeu(PhaseJeu::TirageEnCours);
+    tirage_.Demarrer(JeuTire{jeu.Plaques, jeu.But});
+    jeuDuJour_ = jeu;
+    origine_ = dejaJoue ? OrigineJeu::Propose : OrigineJeu::Jour;
+    statsAEnregistrer_ = true;
+}
+
+void Partie::JeuDuJourJoueAilleurs()
+{
+    if (origine_ == OrigineJeu::Jour && statsAEnregistrer_)
+        origine_ = OrigineJeu::Propose;
+}
+
 PasTirage Partie::AvancerTirage()
 {
-    if (phase_ != PhaseJeu::TirageEnCours || origine_ != OrigineJeu::TireAuSort)
+    if (!AnimationEnCours())
         return {};
     const PasTirage pas = tirage_.Avancer();
     donnees_.Plaques = tirage_.Plaques();
@@ -190,6 +205,8 @@ std::optional<JeuFini> Partie::MarquerEnregistre(std::string dateHeure)
     const int limite = TempsLimite();
     LigneHistorique ligne = LigneDuJeu(donnees_, origine_, PositionSolutionJoueur(donnees_), std::move(dateHeure),
                                        limite > 0 ? std::optional<int32_t>(limite) : std::nullopt);
+    if (origine_ == OrigineJeu::Jour && jeuDuJour_)
+        ligne.JourDuJeu = NombreDate(jeuDuJour_->Date);
     ligne.Serie = serie_;
     return JeuFini(std::move(ligne));
 }

@@ -5,6 +5,7 @@
 #include "CommandesJeu.h"
 #include "DonneesRecherche.h"
 #include "ExecutionRecherche.h"
+#include "JeuDuJour.h"
 #include "JeuFini.h"
 #include "LimiteTemps.h"
 #include "OrigineJeu.h"
@@ -42,6 +43,10 @@ public:
     OrigineJeu Origine() const { return origine_; }
     PhaseJeu Phase() const { return phase_; }
     const TirageAuSort& Tirage() const { return tirage_; }
+    // l'animation d'un tirage tourne (le pavé, qui partage la phase, n'a pas encore d'origine)
+    bool AnimationEnCours() const { return phase_ == PhaseJeu::TirageEnCours && origine_ != OrigineJeu::Aucune; }
+    // le jeu du jour en cours (même rejoué), jusqu'au jeu suivant
+    const std::optional<JeuDuJour>& JeuDuJourEnCours() const { return jeuDuJour_; }
     // les commandes permises dans la phase, et les flèches selon la solution montrée
     EtatCommandes Commandes() const { return CommandesDeLaPhase(phase_); }
     EtatNavigation Navigation() const;
@@ -55,6 +60,11 @@ public:
     // de grandes plaques) sont essayés avant l'animation, qui finit ensuite sur celui qui a le niveau,
     // ou sur le plus proche trouvé ; le temps limite choisi vaut comme pour tout tirage
     TirageDeNiveau NouveauJeuTireDeNiveau(NiveauJeu niveau, int essaisMax = EssaisTirageDeNiveau);
+    // le jeu du jour, par l'animation du tirage qui finit sur lui ; le temps limite choisi vaut comme pour tout
+    // tirage. Il compte comme jeu du jour, ou, quand le jeu de cette date a déjà été joué, comme un jeu proposé
+    void NouveauJeuDuJour(const JeuDuJour& jeu, bool dejaJoue);
+    // le jeu du jour a été joué entre-temps (par un autre exemplaire du programme) : il comptera comme proposé
+    void JeuDuJourJoueAilleurs();
     // un pas de 50 ms de l'animation ; au dernier, le jeu est posé
     PasTirage AvancerTirage();
     // le pavé s'ouvre sur un jeu vide ; chaque touche est reprise par SuivreProposition, le compte complet
@@ -131,6 +141,7 @@ private:
     std::function<unsigned()> graine_;
     DonneesRecherche donnees_;
     TirageAuSort tirage_;
+    std::optional<JeuDuJour> jeuDuJour_;
     std::array<bool, 6> plaquesCachees_{true, true, true, true, true, true};
     PhaseJeu phase_ = PhaseJeu::AucunJeu;
     OrigineJeu origine_ = OrigineJeu::Aucune;

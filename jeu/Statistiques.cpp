@@ -24,7 +24,8 @@ CumulsStat MontantsJeu(const LigneHistorique& l)
     m[ApprochesM] = !trouveM;
     m[ApprochesH] = joueur && !l.TrouveParLeJoueur();
     m[Proposes] = l.Origine == OrigineJeu::Propose;
-    m[TiresAuSort] = l.Origine == OrigineJeu::TireAuSort;
+    // les statistiques n'ont que deux origines : le jeu du jour est tiré, par sa date
+    m[TiresAuSort] = l.Origine == OrigineJeu::TireAuSort || l.Origine == OrigineJeu::Jour;
     m[SolutionsM] = l.NbSolutions;
     m[PossibilitesM] = l.NbPossibilites;
     if (joueur) {

@@ -13,15 +13,6 @@ std::string Secondes(int32_t millisecondes)
     return std::to_string(dixiemes / 10) + ',' + std::to_string(dixiemes % 10) + " s";
 }
 
-std::string Resultat(const ResultatJour& r)
-{
-    if (!r.Ecart)
-        return "non trouvé";
-    if (*r.Ecart == 0)
-        return "trouvé en " + Secondes(r.TempsJoueur);
-    return "à " + std::to_string(*r.Ecart) + " près";
-}
-
 std::string Serie(int jours)
 {
     if (jours <= 0)
@@ -33,8 +24,17 @@ std::string Serie(int jours)
 
 }  // namespace
 
+std::string TexteResultat(const ResultatJour& r)
+{
+    if (!r.Ecart)
+        return "non trouvé";
+    if (*r.Ecart == 0)
+        return "trouvé en " + Secondes(r.TempsJoueur);
+    return "à " + std::to_string(*r.Ecart) + " près";
+}
+
 std::string TexteAPartager(const ResultatJour& r)
 {
     return std::string("Le varnel — jeu du ") + DateEnLettres(r.Date) + " (" + NomNiveau(r.Niveau) +
-           ") : " + Resultat(r) + Serie(r.Serie);
+           ") : " + TexteResultat(r) + Serie(r.Serie);
 }

@@ -18,6 +18,9 @@ struct ResultatJour {
     int Serie = 0;                 // la série en cours, ce jeu compris
 };
 
+// « trouvé en 23,4 s », « à 3 près », « non trouvé »
+std::string TexteResultat(const ResultatJour& r);
+
 // « Le varnel — jeu du 8 décembre 2026 (Difficile) : trouvé en 23,4 s — 5 jours de suite » ;
 // sinon « à 3 près » ou « non trouvé », « série d'un jour », et rien de la série quand elle est à 0
 std::string TexteAPartager(const ResultatJour& r);

@@ -5,6 +5,7 @@
 
 #include "Calcul_f.h"
 #include "ExecutionRecherche.h"
+#include "Horloge.h"
 #include "Main_f.h"
 #include "OutilsFenetres.h"
 
@@ -15,6 +16,13 @@
 #include <string>
 
 inline const QString TitreSaisie = QStringLiteral("Saisie du calcul");
+
+// l'horloge du programme tenue à la main le temps d'un essai
+struct HorlogeReglee {
+    HorlogeReglee() { DefinirHorloge([this] { return maintenant; }); }
+    ~HorlogeReglee() { DefinirHorloge({}); }
+    int32_t maintenant = 100000;
+};
 
 // mène le tirage de la fenêtre pas à pas jusqu'à la saisie, où agit « jouer » (rien : la saisie est fermée) ;
 // « lancer » commence le tirage (par défaut « Tiré au sort »)

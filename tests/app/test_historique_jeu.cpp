@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // l'historique depuis la fenêtre principale : un jeu par première résolution, à côté du varnel.ini en service,
 // Ctrl+H, Rejouer, les raccourcis de la fenêtre principale depuis l'historique ; deux exemplaires du programme
-// qui jouent à tour de rôle ; un historique impossible à écrire n'empêche pas les statistiques
+// qui jouent à tour de rôle ; un historique impossible à écrire n'empêche pas les statistiques ; le jeu du jour
+// joué deux fois par le menu sur une date imposée, sa série ; « varnel --jour »
 #include "Environnement.h"
 #include "FichiersEssai.h"
 #include "Histo_f.h"
 #include "OutilsPartie.h"
+#include "ResumeJour_f.h"
+#include "commun/LignesEssai.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLineSeries>
 #include <QProcess>
@@ -234,6 +238,67 @@ private slots:
                  qPrintable(message.texte));
         QCOMPARE(message.icone, QMessageBox::Warning);
         QCOMPARE(TFichierIni(ini).LireCumuls()[Cumul::RecherchesM], 1);
+    }
+
+    // vendredi 11 décembre 2026 : 3 25 8 9 7 6, 923, Difficile ; la veille, trouvée, est dans l'historique.
+    // Ctrl+J deux fois, la saisie tapée en 23,4 s : trouvé (deux jours de suite), puis manqué, en jeu proposé
+    void jeuDuJourDeuxFois()
+    {
+        QTemporaryDir dossier;
+        LigneHistorique veille = LigneEssai(0);
+        veille.Origine = OrigineJeu::Jour;
+        veille.JourDuJeu = 20261210;
+        QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(veille), std::nullopt);
+        HorlogeReglee horloge;
+        TfrmMain w;
+        w.UtiliserFichierIni(dossier.filePath(QStringLiteral("varnel.ini")));
+        w.ImposerDate(*LireDate("2026-12-11"));
+        w.show();
+        QString statut;
+        QStringList resume;
+        for (const std::string calcul :
+             {"9+3=12\n12*8=96\n96-25=71\n7+6=13\n71*13=923\n", "9+3=12\n12*8=96\n96-25=71\n71*7=497\n"}) {
+            GardienModal saisie([&](QWidget* s) {
+                horloge.maintenant += 23400;
+                RejouerCalcul(qobject_cast<TfrmSaisieCalcul*>(s), calcul);
+            }, 30000, TitreSaisie);
+            GardienModal boite([&](QWidget* b) {
+                resume = qobject_cast<TfrmResumeJour*>(b)->Lignes();
+                qobject_cast<TfrmResumeJour*>(b)->BoutonCopier()->click();
+            }, 30000, QStringLiteral("Jeu du jour"));
+            w.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &w);
+            QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier);
+            statut = w.TexteStatut(0);
+            w.MinuterieAnimation().stop();
+            while (!saisie.Vu() && w.Jeu().Tirage().Animation().TempsAnimation < 20000)
+                w.TimerAnimationTimer();
+            QTRY_VERIFY(boite.Fini());
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Le varnel — jeu du 11 décembre 2026 (Difficile) : trouvé en 23,4 s — 2 jours de suite"));
+        QCOMPARE(statut, QStringLiteral("Jeu du jour déjà joué : compté comme proposé."));
+        QCOMPARE(resume.last(), QStringLiteral("Déjà joué ce jour-là : cet essai compte comme un jeu proposé."));
+        QCOMPARE(Sqlite3(THistoriqueJeux::CheminDansLeDossier(dossier.path()),
+                         QStringLiteral("SELECT origine, jour, compte, joueur FROM jeux ORDER BY numero")),
+                 QByteArray("3|20261210|101|101\n3|20261211|923|923\n2||923|497\n"));
+        w.RubriqueHistoriqueClick();
+        QTRY_VERIFY(w.FenetreHistorique());
+        QCOMPARE(w.FenetreHistorique()->TexteSerieJours(),
+                 QStringLiteral("Série de jours en cours : 2 jours — plus longue série : 2 jours"));
+    }
+
+    // « varnel --jour » : l'animation du jeu du jour commence dès l'ouverture
+    void optionJour()
+    {
+        QTemporaryDir dossier;
+        TfrmMain w(QStringList{QStringLiteral("--jour")});
+        w.UtiliserFichierIni(dossier.filePath(QStringLiteral("varnel.ini")));
+        w.ImposerDate(*LireDate("2026-12-13"));
+        w.show();
+        QTRY_VERIFY(w.Jeu().AnimationEnCours());
+        QCOMPARE(w.Jeu().JeuDuJourEnCours()->But, 705);
+        w.MinuterieAnimation().stop();
     }
 };
 

@@ -62,6 +62,7 @@ private slots:
         }
         e.Action("RubriqueTempsLimite30")->trigger();
         QCOMPARE(e.Action("RubriqueTempsSerie")->text(), QStringLiteral("30 s par jeu"));
+        QCOMPARE(e.Action("RubriqueSerieOrdinaire")->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
         QMap<QString, QString> fin;
         GardienModal bilan(
             [&](QWidget* f) {

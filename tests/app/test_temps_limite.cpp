@@ -24,13 +24,6 @@ namespace {
 const QString TitrePave = QStringLiteral("Pavé numérique");
 
 
-// l'horloge du programme tenue à la main le temps d'un essai
-struct HorlogeReglee {
-    HorlogeReglee() { DefinirHorloge([this] { return maintenant; }); }
-    ~HorlogeReglee() { DefinirHorloge({}); }
-    int32_t maintenant = 100000;
-};
-
 // les pixels rouges d'un widget tel qu'il est peint
 int PixelsRouges(QWidget* w)
 {

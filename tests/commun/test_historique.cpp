@@ -99,6 +99,7 @@ private slots:
         QTest::newRow("trouvé par le joueur, limite de temps") << 0;
         QTest::newRow("approché, deux meilleures approches") << 1;
         QTest::newRow("sans calcul du joueur, une seule approche") << 2;
+        QTest::newRow("jeu du jour") << 3;
     }
 
     // chaque champ revient tel qu'il est parti, et sqlite3 lit les mêmes valeurs dans les colonnes
@@ -106,7 +107,7 @@ private slots:
     {
         QFETCH(int, cas);
         LigneHistorique l = LigneEssai(0);
-        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2|10|4\n";
+        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2||10|4\n";
         l.Points = 10;
         l.Serie = 4;
         if (cas == 1) {
@@ -126,7 +127,7 @@ private slots:
             l.RangJoueur = 0;
             l.Points = 0;
             l.Serie.reset();
-            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0|0|\n";
+            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0||0|\n";
         } else if (cas == 2) {
             l.But = 500;
             l.MeilleurResultat = 497;
@@ -140,7 +141,11 @@ private slots:
             l.RangJoueur.reset();
             l.Points.reset();  // un jeu gardé avant qu'on compte les points
             l.Serie.reset();
-            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9|||\n";
+            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9||||\n";
+        } else if (cas == 3) {
+            l.Origine = OrigineJeu::Jour;
+            l.JourDuJeu = 20261208;
+            colonnes = "2026-12-08T04:36:04Z|3|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2|20261208|10|4\n";
         }
         QTemporaryDir dossier;
         {
@@ -166,7 +171,7 @@ private slots:
                                                        "plaque6, compte, grandes, ordre, solutions, meilleur, meilleur_bas, "
                                                        "meilleur_haut, calculs, joueur, temps_joueur, place_solutions, "
                                                        "place_calculs, limite_temps, temps_premiere_solution_ms, "
-                                                       "temps_toutes_solutions_ms, rang_joueur, points, serie FROM jeux WHERE numero = 2")),
+                                                       "temps_toutes_solutions_ms, rang_joueur, jour, points, serie FROM jeux WHERE numero = 2")),
                  colonnes);
         QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")),
                  QByteArray::number(THistoriqueJeux::VersionSchema) + "\nwal\n");
@@ -205,6 +210,7 @@ private slots:
         QVERIFY(!lignes[0].Comptable());
         QVERIFY(!lignes[0].Niveau);
         QCOMPARE(lignes[1].Numero, 8);
+        QVERIFY(!lignes[0].JourDuJeu);
         QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")),
                  QByteArray::number(THistoriqueJeux::VersionSchema) + "\n3\n");
         // les séries de dix jeux : une ajoutée (son numéro posé), puis son bilan réécrit, sa date gardée

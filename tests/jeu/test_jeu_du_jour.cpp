@@ -1,11 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// le jeu du jour : des dates épinglées, les dates, la série sur des historiques faits à la main, le texte à partager
+// le jeu du jour : des dates épinglées, les dates, la série sur des historiques faits à la main, le texte à partager,
+// la partie du jour et son résumé
 #include "JeuDuJour.h"
+#include "Partie.h"
+#include "ResumeJour.h"
 #include "SerieJours.h"
 #include "TextePartage.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
 
 static DateJour Date(const char* iso) { return *LireDate(iso); }
 
@@ -32,6 +39,24 @@ TEST(JeuDuJour, DatesLuesEtEcrites)
     EXPECT_EQ(DateEnLettres(Date("2026-12-08")) + ", " + DateEnLettres(Date("2027-08-01")), "8 décembre 2026, 1er août 2027");
     for (const char* fausse : {"2026-02-29", "2026-13-01", "0000-01-01", "2026-1-08", "2026-12-08 ", "+026-12-08"})
         EXPECT_FALSE(LireDate(fausse)) << fausse;
+    EXPECT_EQ(std::pair(NombreDate(Date("2026-12-08")), DateDuNombre(20280229)), std::pair(20261208, LireDate("2028-02-29")));
+    for (const int64_t faux : {20260229, 20261301, 0, -20261208, 120261208})
+        EXPECT_FALSE(DateDuNombre(faux)) << faux;
+}
+
+// le jour est celui du calendrier local : 23 h 30 en temps universel, le 8, est déjà le 9 à Paris en hiver
+TEST(JeuDuJour, DateLocale)
+{
+    using namespace std::chrono;
+    std::string dates;
+    for (const char* fuseau : {"UTC0", "CET-1"}) {
+        setenv("TZ", fuseau, 1);
+        tzset();
+        dates += DateIso(JourLocal(sys_days{year{2026} / December / 8} + hours{23} + minutes{30})) + ' ';
+    }
+    unsetenv("TZ");
+    tzset();
+    EXPECT_EQ(dates, "2026-12-08 2026-12-09 ");
 }
 
 // aujourd'hui : le 10 décembre 2026 ; jours trouvés (T) ou manqués (M), dans l'ordre d'enregistrement
@@ -72,4 +97,60 @@ TEST(JeuDuJour, TexteAPartager)
     EXPECT_EQ(texte(0, 23450, 1), "trouvé en 23,5 s — série d'un jour");
     EXPECT_EQ(texte(3, 41200, 0), "à 3 près");
     EXPECT_EQ(texte(std::nullopt, 30000, 0), "non trouvé");
+}
+
+// le jeu du jour passe par l'animation du tirage, qui finit sur le jeu de la date, avec le temps limite choisi ;
+// déjà joué ce jour-là, ou joué ailleurs pendant la saisie, il compte comme un jeu proposé
+TEST(JeuDuJour, PartieDuJour)
+{
+    for (const bool dejaJoue : {false, true}) {
+        Partie partie([] { return 7u; });
+        partie.ChoisirTempsLimite(45);
+        partie.NouveauJeuDuJour(GenererJeuDuJour(Date("2026-12-11")), dejaJoue);
+        for (int pas = 0; partie.AnimationEnCours() && pas < 1000; ++pas)
+            partie.AvancerTirage();
+        EXPECT_EQ(std::tuple(partie.Plaques(), partie.But(), partie.Phase(), partie.Origine(), partie.TempsLimite()),
+                  std::tuple(SixEntiers{3, 25, 8, 9, 7, 6}, 923, PhaseJeu::JeuPose,
+                             dejaJoue ? OrigineJeu::Propose : OrigineJeu::Jour, 45));
+        partie.JeuDuJourJoueAilleurs();  // par un autre exemplaire du programme, pendant la saisie
+        EXPECT_EQ(partie.Origine(), OrigineJeu::Propose);
+        partie.NouveauJeuTire();
+        EXPECT_FALSE(partie.JeuDuJourEnCours());
+    }
+}
+
+// la boîte après un jeu du jour, le 10 décembre 2026, sur un historique fait à la main : jeux du jour trouvés
+// (T), à n près (Mn) ou sans calcul (-), à une date qui n'existe pas (X), jeu proposé (P) ; les lignes viennent
+// dans n'importe quel ordre, leurs numéros disent celui de l'enregistrement
+TEST(JeuDuJour, ResumeDeLHistorique)
+{
+    const auto ligne = [](const std::string& jeu, int64_t numero) {
+        LigneHistorique l;
+        l.Numero = numero;
+        l.Origine = jeu[0] == 'P' ? OrigineJeu::Propose : OrigineJeu::Jour;
+        l.JourDuJeu = jeu[0] == 'X' ? 20260230 : 20261200 + std::stoi(jeu.substr(jeu.size() - 2));
+        l.But = 500;
+        if (jeu[0] != '-')
+            l.ResultatJoueur = 500 - (jeu[0] == 'M' ? std::stoi(jeu.substr(1, jeu.size() - 3)) : 0);
+        l.TempsJoueur = 23400;
+        return l;
+    };
+    const std::tuple<const char*, const char*, bool, const char*> cas[] = {
+        {"T08 X10 T09 P10 T10", "T10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Série en cours : 3 jours|Plus longue série : 3 jours"},
+        {"T09 M310", "T10", true, "Jeu du 10 décembre 2026 (Moyen)|Résultat du premier essai : à 3 près|Série en cours : 0 jour|Plus longue série : 1 jour|Déjà joué ce jour-là : cet essai compte comme un jeu proposé."},
+        {"", "-10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : non trouvé|Série en cours : 0 jour|Plus longue série : 0 jour"},
+        {"T08", "T09", false, "Jeu du 9 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Série en cours : 2 jours|Plus longue série : 2 jours"},
+    };
+    for (const auto& [historique, essai, rejoue, attendu] : cas) {
+        std::vector<LigneHistorique> lignes;
+        std::istringstream jeux(historique);
+        for (std::string jeu; jeux >> jeu;)
+            lignes.insert(lignes.begin(), ligne(jeu, static_cast<int64_t>(lignes.size()) + 1));
+        ResultatJour fini = JeuxDuJourEnregistres({ligne(essai, 1)}).front();
+        fini.Niveau = NiveauJeu::Moyen;
+        std::string texte;
+        for (const std::string& l : LignesResume(ResumerJour(JeuxDuJourEnregistres(lignes), fini, rejoue, Date("2026-12-10"))))
+            texte += (texte.empty() ? "" : "|") + l;
+        EXPECT_EQ(texte, attendu) << historique;
+    }
 }

@@ -83,6 +83,10 @@ TEST(Statistiques, MontantsDunJeu)
                   {SolutionsM, 2}, {SolutionsMH, 2}, {SolutionsH, 1}, {PossibilitesM, 99746},
                   {PossibilitesMH, 99746}, {PossibilitesH, 42}, {Temps1ereSolM, 7}, {TempsToutesSolM, 85},
                   {TempsH, 30500}})},
+        // les statistiques n'ont que deux origines : le jeu du jour y est tiré au sort
+        {"jeu du jour, joueur qui abandonne", Recherche(Aucun), OrigineJeu::Jour, -1,
+         Attendu({{RecherchesM, 1}, {TrouvesM, 1}, {TiresAuSort, 1}, {SolutionsM, 2}, {PossibilitesM, 99746},
+                  {Temps1ereSolM, 7}, {TempsToutesSolM, 85}})},
         {"ligne de commande", Recherche(Aucun), OrigineJeu::Aucune, -1,
          Attendu({{RecherchesM, 1}, {TrouvesM, 1}, {SolutionsM, 2}, {PossibilitesM, 99746}, {Temps1ereSolM, 7},
                   {TempsToutesSolM, 85}})},
