@@ -5,6 +5,7 @@
 
 #include "Aide_f.h"
 #include "Apropos_f.h"
+#include "FinSerie_f.h"
 #include "Histo_f.h"
 #include "Infosol_f.h"
 #include "Pavnum_f.h"
@@ -14,8 +15,10 @@
 #include "Stats_f.h"
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
+#include "ChoixSerie.h"
 #include "ChoixTempsLimite.h"
 #include "EnregistrementJeu.h"
+#include "EnregistrementSerie.h"
 #include "FenetreAuBouton.h"
 #include "FenetresSecondaires.h"
 #include "LigneCommandeFenetre.h"
@@ -43,6 +46,7 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
     CreerBarreEtat();
     NumeroterRubriques();
     CreerTirageDeNiveau();
+    CreerSerie();
     CreerTempsLimite();
     vue_ = std::make_unique<VueJeu>(partie_, *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
     RelierCommandes();
@@ -125,10 +129,41 @@ void TfrmMain::CreerTirageDeNiveau()
     ui->MenuCompte->insertMenu(ui->MenuTempsLimite->menuAction(), MenuTireAuSortDeNiveau);
 }
 
+void TfrmMain::CreerSerie()
+{
+    MenuSerie = new QMenu(QString::fromUtf8(TitreMenuSerie), ui->MenuCompte);
+    MenuSerie->setObjectName(QStringLiteral("MenuSerie"));
+    for (const ChoixSerie& choix : ChoixSeries) {
+        QAction* rubrique = MenuSerie->addAction(QString::fromUtf8(choix.Rubrique));
+        rubrique->setObjectName(QStringLiteral("RubriqueSerie") +
+                                QString::fromUtf8(choix.Niveau ? NomNiveau(*choix.Niveau) : "Ordinaire"));
+        connect(rubrique, &QAction::triggered, this, [this, niveau = choix.Niveau] { RubriqueSerieClick(niveau); });
+    }
+    MenuSerie->actions().constFirst()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    MenuSerie->addSeparator();
+    // une ligne à lire, pas une commande : elle reste grisée
+    RubriqueTempsSerie = MenuSerie->addAction(QString());
+    RubriqueTempsSerie->setObjectName(QStringLiteral("RubriqueTempsSerie"));
+    RubriqueTempsSerie->setEnabled(false);
+
+    RubriqueJeuSuivant = new QAction(QStringLiteral("Jeu s&uivant de la série"), ui->MenuCompte);
+    RubriqueJeuSuivant->setObjectName(QStringLiteral("RubriqueJeuSuivant"));
+    RubriqueJeuSuivant->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
+    connect(RubriqueJeuSuivant, &QAction::triggered, this, &TfrmMain::RubriqueJeuSuivantClick);
+
+    // après « Proposé », avant la séparation de « Quitter »
+    const QList<QAction*> rubriques = ui->MenuCompte->actions();
+    QAction* apres = rubriques.value(rubriques.indexOf(ui->RubriqueComptePropose) + 1);
+    ui->MenuCompte->insertMenu(apres, MenuSerie);
+    ui->MenuCompte->insertAction(apres, RubriqueJeuSuivant);
+}
+
 void TfrmMain::CreerTempsLimite()
 {
-    choixTempsLimite_ = std::make_unique<ChoixTempsLimite>(
-        *ui->MenuTempsLimite, *this, [this](int secondes) { partie_.ChoisirTempsLimite(secondes); });
+    choixTempsLimite_ = std::make_unique<ChoixTempsLimite>(*ui->MenuTempsLimite, *this, [this](int secondes) {
+        partie_.ChoisirTempsLimite(secondes);
+        RubriqueTempsSerie->setText(QString::fromStdString(TexteTempsSerie(secondes)));
+    });
     saisieJoueur_ = std::make_unique<SaisieChronometree>(partie_, *PanneauStatut0, [this] { RepeindreFenetre(); }, *this);
 }
 
@@ -236,6 +271,13 @@ void TfrmMain::FormShow()
 
 void TfrmMain::LireLigneCommande()
 {
+    if (const std::optional<DemandeSerie> serie = LireDemandeSerieOuDire(this, arguments_)) {
+        if (serie->Valide())
+            RubriqueSerieClick(serie->Niveau);
+        else
+            close();
+        return;
+    }
     const std::optional<JeuLigneCommande> jeu = LireLigneCommandeOuDire(this, arguments_);
     if (!jeu) {
         close();
@@ -250,6 +292,10 @@ void TfrmMain::LireLigneCommande()
 
 void TfrmMain::closeEvent(QCloseEvent* evenement)
 {
+    if (!AbandonnerSerie()) {
+        evenement->ignore();
+        return;
+    }
     // toutes les fenêtres secondaires avec elle ; celles des boutons bascule se ferment par leur bouton
     ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
     ReleverBoutonEtFermer(fenetreStatistiques_, SpeedButtonStats);
@@ -346,6 +392,7 @@ void TfrmMain::MajCommandes()
     MenuTireAuSortDeNiveau->setEnabled(c.Compte);
     for (QAction* rubrique : MenuTireAuSortDeNiveau->actions())
         rubrique->setEnabled(c.Compte);
+    MajCommandesSerie(c.Compte);
     choixTempsLimite_->Activer(c.Compte);
     ui->RubriqueComptePropose->setEnabled(c.Compte);
     ui->RubriqueJeuDuJour->setEnabled(c.Compte);
@@ -374,6 +421,15 @@ void TfrmMain::MajBoutonsNavigation()
     ui->RubriqueSolutionPrecedente->setEnabled(n.VersLeDebut);
     ui->RubriqueSolutionSuivante->setEnabled(n.VersLaFin);
     ui->RubriqueDerniereSolution->setEnabled(n.VersLaFin);
+}
+
+void TfrmMain::MajCommandesSerie(bool compte)
+{
+    MenuSerie->setEnabled(compte);
+    for (QAction* rubrique : MenuSerie->actions())
+        if (rubrique != RubriqueTempsSerie)
+            rubrique->setEnabled(compte);
+    RubriqueJeuSuivant->setEnabled(compte && serie_ && serie_->JeuSuivantPermis());
 }
 
 bool TfrmMain::SolutionsPermises() const { return ui->MenuSolutions->isEnabled(); }
@@ -440,17 +496,26 @@ void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
 
 void TfrmMain::RubriqueCompteTireAuSortClick()
 {
-    LancerTirage([this] { partie_.NouveauJeuTire(); });
+    // une série qui attend son jeu suivant le reçoit de Ctrl+T
+    if (serie_ && serie_->JeuSuivantPermis()) {
+        RubriqueJeuSuivantClick();
+        return;
+    }
+    if (AutreJeuPermis())
+        LancerTirage([this] { partie_.NouveauJeuTire(); });
 }
 
 void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes)
 {
-    LancerTirage([this, nbGrandes] { partie_.NouveauJeuTire(nbGrandes); });
+    if (AutreJeuPermis())
+        LancerTirage([this, nbGrandes] { partie_.NouveauJeuTire(nbGrandes); });
 }
 
 // le jeu est choisi avant l'animation ; la barre d'état dit son niveau, ou le plus proche trouvé
 void TfrmMain::RubriqueTireAuSortDeNiveauClick(NiveauJeu niveau)
 {
+    if (!AutreJeuPermis())
+        return;
     LancerTirage([this, niveau] {
         const TirageDeNiveau tirage = partie_.NouveauJeuTireDeNiveau(niveau);
         PanneauStatut0->setText(QString::fromStdString(TexteTirageDeNiveau(tirage)));
@@ -482,14 +547,91 @@ void TfrmMain::TimerAnimationTimer()
     OuvrirSaisieCalcul();
 }
 
-// la saisie du joueur ; finie, les statistiques suivent si le jeu est déjà résolu
+// la saisie du joueur ; finie, les statistiques suivent si le jeu est déjà résolu. Un jeu de série est
+// résolu aussitôt, pour que le joueur voie la réponse
 void TfrmMain::OuvrirSaisieCalcul()
 {
     saisieJoueur_->Ouvrir();
-    if (partie_.JeuDuJourEnCours())
+    if (partie_.JeuDuJourEnCours()) {
         FinirJeuDuJour();
-    else
-        EnregistrerStatistiques();
+        return;
+    }
+    const bool jeuDeSerie = serie_ && serie_->TerminerJeu(CrochetsFenetre());
+    EnregistrerStatistiques();
+    if (jeuDeSerie)
+        SuivreSerie();
+}
+
+// ----- série de dix jeux -----
+
+void TfrmMain::RubriqueSerieClick(NiveauSerie niveau)
+{
+    if (!AutreJeuPermis())
+        return;
+    const SerieCommencee commencee = CommencerSerieOuDire(this, *historique_, niveau);
+    serie_ = std::make_unique<Serie>(partie_, niveau, commencee.Record, commencee.Numero);
+    RubriqueJeuSuivantClick();
+}
+
+void TfrmMain::RubriqueJeuSuivantClick()
+{
+    if (!serie_ || !serie_->JeuSuivantPermis() || !partie_.Commandes().Compte)
+        return;
+    LancerTirage([this] {
+        serie_->CommencerJeuSuivant();
+        MontrerSerie();
+    });
+}
+
+void TfrmMain::MontrerSerie()
+{
+    PanneauStatut0->setText(QString::fromStdString(serie_->TexteEtat()));
+    serieMontree_ = true;
+}
+
+void TfrmMain::SuivreSerie()
+{
+    MontrerSerie();
+    MajCommandes();
+    GarderSerieOuDire(this, *historique_, *serie_);
+    if (fenetreHistorique_)
+        fenetreHistorique_->JeuxAjoutes();
+    if (serie_->Etat() != EtatSerie::Finie)
+        return;
+    TfrmFinSerie fin(*serie_, this);
+    fin.exec();
+    serie_.reset();
+    MajCommandes();
+}
+
+bool TfrmMain::AutreJeuPermis()
+{
+    if (!partie_.Commandes().Compte || !AbandonnerSerie())
+        return false;
+    // le jeu qui commence n'est pas de la série : la barre d'état cesse d'en parler
+    if (serieMontree_)
+        PanneauStatut0->clear();
+    serieMontree_ = false;
+    return true;
+}
+
+bool TfrmMain::AbandonnerSerie()
+{
+    if (serie_ && serie_->EnCours() && serie_->QuestionAvantAbandon()) {
+        // l'animation d'un jeu de la série attend la réponse : sa fin ouvrirait la saisie sous la question
+        const bool animation = TimerAnimation.isActive();
+        TimerAnimation.stop();
+        const QString texte = QStringLiteral("%1.\nAbandonner la série ? Elle ne comptera pas pour les records.")
+                                  .arg(QString::fromStdString(serie_->TexteEtat()));
+        if (!PoserQuestion(this, QStringLiteral("Série en cours"), texte)) {
+            if (animation)
+                TimerAnimation.start();
+            return false;
+        }
+        serie_->Abandonner();
+    }
+    serie_.reset();
+    return true;
 }
 
 // ----- jeu du jour -----
@@ -502,6 +644,8 @@ DateJour TfrmMain::Aujourdhui() const
 // le jeu de la date du jour, avec l'animation du tirage, puis la saisie contre le temps limite choisi
 void TfrmMain::RubriqueJeuDuJourClick()
 {
+    if (!AutreJeuPermis())
+        return;
     LancerTirage([this] {
         const DateJour date = Aujourdhui();
         const bool dejaJoue = JeuDuJourDejaJoue(JeuxDuJourJoues(), date);
@@ -535,7 +679,7 @@ void TfrmMain::FinirJeuDuJour()
 
 void TfrmMain::RubriqueCompteProposeClick()
 {
-    if (!partie_.Commandes().Compte)
+    if (!AutreJeuPermis())
         return;
     if (ProposerJeu(partie_, [this] { Actualiser(); }, this))
         OuvrirSaisieCalcul();
@@ -589,7 +733,7 @@ QList<QAction*> TfrmMain::Raccourcis() const
 // comme à la fin du pavé numérique : jeu posé et compté comme proposé, puis la saisie du calcul
 void TfrmMain::RejouerJeu(const SixEntiers& plaques, int32_t but)
 {
-    if (!partie_.Commandes().Compte)
+    if (!AutreJeuPermis())
         return;
     partie_.NouveauJeuPropose(plaques, but);
     Actualiser();

@@ -8,6 +8,7 @@
 #include "Partie.h"
 #include "ResumeJour.h"
 #include "RechercheCalculs.h"
+#include "Serie.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -80,11 +81,15 @@ public:
     void EnregistrerStatistiques();
     // un jeu de l'historique repris comme un compte proposé, puis la saisie du calcul
     void RejouerJeu(const SixEntiers& plaques, int32_t but);
+    // la série de dix jeux en cours, nulle hors d'une série
+    const Serie* SerieEnCours() const { return serie_.get(); }
 
 public slots:
     void RubriqueCompteTireAuSortClick();
     void RubriqueTireAuSortAvecClick(int nbGrandes);
     void RubriqueTireAuSortDeNiveauClick(NiveauJeu niveau);
+    void RubriqueSerieClick(NiveauSerie niveau);
+    void RubriqueJeuSuivantClick();
     void TimerAnimationTimer();
     void RubriqueCompteProposeClick();
     void RubriqueJeuDuJourClick();
@@ -136,6 +141,17 @@ private:
     std::array<QAction*, 5> RubriquesTireAuSortAvec() const;
     // le sous-menu « Tiré au sort de niveau », fait de la table des niveaux qu'on peut demander
     void CreerTirageDeNiveau();
+    // le sous-menu « Série de 10 jeux », fait de la table des choix de série, et « Jeu suivant »
+    void CreerSerie();
+    void MajCommandesSerie(bool compte);
+
+    // tout début d'un jeu hors de la série : permis dans la phase, et la série en cours abandonnée avec
+    // l'accord du joueur quand elle a des jeux joués ; faux sinon
+    bool AutreJeuPermis();
+    bool AbandonnerSerie();
+    // après chaque jeu de la série : où elle en est dans la barre d'état, et son bilan après le dernier
+    void SuivreSerie();
+    void MontrerSerie();
 
     // commencer : le tirage demandé à la partie ; l'animation suit
     void LancerTirage(const std::function<void()>& commencer);
@@ -173,6 +189,13 @@ private:
     QTimer TimerAnimation;
     std::unique_ptr<ChoixTempsLimite> choixTempsLimite_;
     QMenu* MenuTireAuSortDeNiveau = nullptr;
+    QMenu* MenuSerie = nullptr;
+    QAction* RubriqueJeuSuivant = nullptr;
+    // la ligne du sous-menu qui dit le temps de chaque jeu d'une série
+    QAction* RubriqueTempsSerie = nullptr;
+    std::unique_ptr<Serie> serie_;
+    // la barre d'état parle de la série (en cours, ou finie et pas encore suivie d'un autre jeu)
+    bool serieMontree_ = false;
     std::unique_ptr<SaisieChronometree> saisieJoueur_;
     // détruite à sa fermeture : le pointeur gardé se vide alors de lui-même
     QPointer<TfrmHistorique> fenetreHistorique_;

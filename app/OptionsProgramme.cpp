@@ -4,6 +4,7 @@
 #include "OptionsProgramme.h"
 
 #include "CheminAide.h"
+#include "ChoixSerie.h"
 #include "LigneCommande.h"
 #include "LigneCommandeFenetre.h"
 
@@ -21,6 +22,7 @@ constexpr const char* Aide =
     "\n"
     "Syntaxe : varnel [Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat]\n"
     "          varnel --jour\n"
+    "          varnel --serie [Facile|Moyen|Difficile|Expert]\n"
     "          varnel --help | --version\n"
     "\n"
     "Sans argument, la fenêtre s'ouvre sur un jeu vide : « Compte › Tiré au sort » (Ctrl+T) tire\n"
@@ -30,6 +32,9 @@ constexpr const char* Aide =
     "\n"
     "  --jour      ouvre la fenêtre sur le jeu du jour (« Compte › Jeu du jour », Ctrl+J) : le même\n"
     "              jeu pour tous à la même date, plus dur au fil de la semaine\n"
+    "  --serie     commence aussitôt une série de 10 jeux tirés au sort, chacun contre la montre\n"
+    "              (le temps limite choisi, ou 45 s sans limite), de tirages ordinaires ou du niveau\n"
+    "              donné ; Entrée ou Ctrl+T lance le jeu suivant\n"
     "  --help      écrit cette aide et s'arrête\n"
     "  --version   écrit la version et s'arrête\n"
     "\n"
@@ -78,5 +83,7 @@ int CodeSortie(const QStringList& arguments)
     std::vector<std::string> lus;
     for (const QString& a : arguments)
         lus.push_back(a.toStdString());
+    if (const std::optional<DemandeSerie> serie = LireDemandeSerie(lus))
+        return serie->Valide() ? 0 : 2;
     return LireArguments(lus).Valide() ? 0 : 2;
 }

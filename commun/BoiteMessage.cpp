@@ -11,3 +11,11 @@ void AfficherMessage(QWidget* parent, const QString& titre, const QString& texte
     boite.setObjectName(QStringLiteral("BoiteMessage"));
     boite.exec();
 }
+
+bool PoserQuestion(QWidget* parent, const QString& titre, const QString& texte)
+{
+    QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No, parent);
+    boite.setObjectName(QStringLiteral("BoiteQuestion"));
+    boite.setDefaultButton(QMessageBox::No);
+    return boite.exec() == QMessageBox::Yes;
+}

@@ -9,3 +9,5 @@ class QWidget;
 
 // message à l'utilisateur : icône d'exclamation et un seul bouton OK
 void AfficherMessage(QWidget* parent, const QString& titre, const QString& texte);
+// question à l'utilisateur, Oui ou Non (Non par défaut) ; vrai pour Oui
+bool PoserQuestion(QWidget* parent, const QString& titre, const QString& texte);

@@ -41,6 +41,9 @@ constexpr std::array<const char*, THistoriqueJeux::VersionSchema> EtapesSchema =
     nullptr,
     // la date d'un jeu du jour seule
     nullptr,
+    // une série est gardée dès son premier jeu, puis après chacun : une série arrêtée reste non finie
+    "CREATE TABLE series (numero INTEGER PRIMARY KEY, date TEXT NOT NULL, niveau INTEGER, jeux INTEGER NOT NULL,"
+    " points INTEGER NOT NULL, trouves INTEGER NOT NULL, temps_median_ms REAL, finie INTEGER NOT NULL)",
 };
 
 // codes primaires de SQLite
@@ -601,6 +604,71 @@ sqlite3* THistoriqueJeux::Sqlite()
             sqlite_ = *static_cast<sqlite3* const*>(poignee.constData());
     }
     return sqlite_;
+}
+
+std::optional<QString> THistoriqueJeux::GarderSerie(LigneSerie& serie)
+{
+    const BilanSerie& b = serie.Bilan;
+    return Transaction([&](QSqlQuery& q) {
+        q.prepare(serie.Numero == 0
+                      ? QStringLiteral("INSERT INTO series (date, niveau, jeux, points, trouves, temps_median_ms, finie)"
+                                       " VALUES (:date, :niveau, :jeux, :points, :trouves, :temps, :finie)")
+                      : QStringLiteral("UPDATE series SET niveau = :niveau, jeux = :jeux, points = :points,"
+                                       " trouves = :trouves, temps_median_ms = :temps, finie = :finie"
+                                       " WHERE numero = :numero"));
+        if (serie.Numero == 0)
+            q.bindValue(QStringLiteral(":date"), QString::fromStdString(serie.DateHeure));
+        q.bindValue(QStringLiteral(":niveau"), b.Niveau ? QVariant(static_cast<int>(*b.Niveau)) : QVariant());
+        q.bindValue(QStringLiteral(":jeux"), b.JeuxJoues);
+        q.bindValue(QStringLiteral(":points"), b.Points);
+        q.bindValue(QStringLiteral(":trouves"), b.Trouves);
+        q.bindValue(QStringLiteral(":temps"), b.TempsMedian ? QVariant(*b.TempsMedian) : QVariant());
+        q.bindValue(QStringLiteral(":finie"), b.Finie ? 1 : 0);
+        if (serie.Numero != 0)
+            q.bindValue(QStringLiteral(":numero"), static_cast<qlonglong>(serie.Numero));
+        if (!q.exec())
+            return false;
+        if (serie.Numero == 0)
+            serie.Numero = q.lastInsertId().toLongLong();
+        return true;
+    });
+}
+
+std::vector<LigneSerie> THistoriqueJeux::LireSeries(QString* erreur)
+{
+    std::vector<LigneSerie> series;
+    if (!Ouvrir() || versionFichier_ < 6) {
+        if (erreur)
+            *erreur = raison_;
+        return series;
+    }
+    QSqlQuery q(base_);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT numero, date, niveau, jeux, points, trouves, temps_median_ms, finie FROM series"
+                               " ORDER BY numero"))) {
+        if (erreur)
+            *erreur = RaisonDe(q.lastError());
+        return series;
+    }
+    while (q.next()) {
+        const int niveau = q.value(2).toInt();
+        const bool ordinaire = q.value(2).isNull();
+        // un niveau qu'une autre version aurait ajouté ne se mêle pas aux records de ceux-ci
+        if (!ordinaire && (niveau < static_cast<int>(NiveauJeu::Facile) || niveau > static_cast<int>(NiveauJeu::Expert)))
+            continue;
+        LigneSerie& s = series.emplace_back();
+        s.Numero = q.value(0).toLongLong();
+        s.DateHeure = q.value(1).toString().toStdString();
+        if (!ordinaire)
+            s.Bilan.Niveau = static_cast<NiveauJeu>(niveau);
+        s.Bilan.JeuxJoues = q.value(3).toInt();
+        s.Bilan.Points = q.value(4).toInt();
+        s.Bilan.Trouves = q.value(5).toInt();
+        if (!q.value(6).isNull())
+            s.Bilan.TempsMedian = q.value(6).toDouble();
+        s.Bilan.Finie = q.value(7).toInt() != 0;
+    }
+    return series;
 }
 
 std::optional<QByteArray> THistoriqueJeux::LireReglage(const QString& cle)

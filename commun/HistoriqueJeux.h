@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Historique.h"
+#include "Records.h"
 
 #include <QByteArray>
 #include <QSqlDatabase>
@@ -33,8 +34,9 @@ class THistoriqueJeux {
 public:
     // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre) ; 3 : ce qu'un jeu ajoute aux
     // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà ; 4 : le
-    // niveau de chaque jeu ; 5 : la date d'un jeu du jour
-    static constexpr int VersionSchema = 5;
+    // niveau de chaque jeu ; 5 : la date d'un jeu du jour ; 6 : les points de chaque jeu, et les séries de dix
+    // jeux, chaque jeu lié à la sienne
+    static constexpr int VersionSchema = 6;
     static QString CheminDansLeDossier(const QString& dossier);
 
     // rien n'est ouvert avant le premier besoin
@@ -77,6 +79,13 @@ public:
     // origine : ceux de cette origine seulement
     std::vector<LigneHistorique> Lire(int64_t apres = 0, QString* erreur = nullptr,
                                       std::optional<OrigineJeu> origine = std::nullopt);
+
+    // une série de dix jeux : ajoutée quand son numéro est 0 (il est alors posé), sinon son bilan mis à jour
+    // (sa date reste celle de son début) ; en une transaction. La raison d'un échec, rien quand elle est
+    // enregistrée
+    std::optional<QString> GarderSerie(LigneSerie& serie);
+    // toutes les séries, les plus anciennes d'abord ; erreur : la raison d'un échec
+    std::vector<LigneSerie> LireSeries(QString* erreur = nullptr);
 
     // petits réglages de la fenêtre de l'historique, gardés dans l'historique même
     std::optional<QByteArray> LireReglage(const QString& cle);

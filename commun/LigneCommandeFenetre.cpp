@@ -4,20 +4,42 @@
 
 #include "BoiteMessage.h"
 
-std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const QStringList& arguments)
+namespace {
+
+std::vector<std::string> Textes(const QStringList& arguments)
 {
     std::vector<std::string> textes;
     for (const QString& a : arguments)
         textes.push_back(a.toStdString());
-    JeuLigneCommande jeu = LireArguments(textes);
+    return textes;
+}
+
+void DireErreur(QWidget* fenetre, const std::string& erreur, const char* syntaxe)
+{
+    AfficherMessage(fenetre, QStringLiteral("Erreur dans les paramètres de la ligne de commande"),
+                    QString::fromStdString(erreur) + QLatin1Char('\n') + QLatin1String(syntaxe));
+}
+
+}  // namespace
+
+std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const QStringList& arguments)
+{
+    JeuLigneCommande jeu = LireArguments(Textes(arguments));
     if (jeu.Valide())
         return jeu;
-    AfficherMessage(fenetre, QStringLiteral("Erreur dans les paramètres de la ligne de commande"),
-                    QString::fromStdString(jeu.Erreur) + QLatin1Char('\n') + QLatin1String(SyntaxeLigneCommande));
+    DireErreur(fenetre, jeu.Erreur, SyntaxeLigneCommande);
     return std::nullopt;
 }
 
 bool DemandeJeuDuJour(const QStringList& arguments)
 {
     return arguments.size() == 1 && arguments.front() == QLatin1String(OptionJeuDuJour);
+}
+
+std::optional<DemandeSerie> LireDemandeSerieOuDire(QWidget* fenetre, const QStringList& arguments)
+{
+    std::optional<DemandeSerie> demande = LireDemandeSerie(Textes(arguments));
+    if (demande && !demande->Valide())
+        DireErreur(fenetre, demande->Erreur, SyntaxeSerie);
+    return demande;
 }

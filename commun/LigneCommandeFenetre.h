@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChoixSerie.h"
 #include "LigneCommande.h"
 
 #include <QStringList>
@@ -17,3 +18,7 @@ std::optional<JeuLigneCommande> LireLigneCommandeOuDire(QWidget* fenetre, const 
 // « varnel --jour » : la fenêtre s'ouvre droit sur le jeu du jour
 inline constexpr const char* OptionJeuDuJour = "--jour";
 bool DemandeJeuDuJour(const QStringList& arguments);
+
+// la série demandée par « --serie [NIVEAU] », rien quand la ligne de commande n'en demande pas ; une demande
+// incorrecte est dite dans la même boîte, avec la syntaxe de la série, et rendue avec son erreur
+std::optional<DemandeSerie> LireDemandeSerieOuDire(QWidget* fenetre, const QStringList& arguments);

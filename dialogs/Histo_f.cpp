@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -61,6 +62,7 @@ TfrmHistorique::TfrmHistorique(THistoriqueJeux& historique, std::function<void(c
     CreerFiltres();
     CreerTableau();
     CreerTableauNiveaux();
+    CreerRecords();
     CreerBoutons();
     MettreEnPage();
     Lire();
@@ -169,8 +171,7 @@ void TfrmHistorique::CreerTableau()
                                              entetes->sectionSizeHint(c)));
     tableau_->sortByColumn(0, Qt::DescendingOrder);
     connect(tableau_, &QTableView::doubleClicked, this, &TfrmHistorique::BoutonRejouerClick);
-    connect(tableau_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { BoutonRejouer->setEnabled(JeuSelectionne().has_value()); });
+    connect(tableau_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmHistorique::MajRejouer);
 }
 
 // une ligne par niveau, toujours les mêmes : le tableau garde sa taille quand le filtre change
@@ -208,6 +209,34 @@ void TfrmHistorique::CreerTableauNiveaux()
     tableauNiveaux_->setFixedHeight(2 * tableauNiveaux_->frameWidth() + tableauNiveaux_->horizontalHeader()->sizeHint().height() +
                                     lignes * tableauNiveaux_->verticalHeader()->defaultSectionSize());
 }
+
+void TfrmHistorique::CreerRecords()
+{
+    tableauRecords_ = new QTableWidget(0, 4, this);
+    tableauRecords_->setObjectName(QStringLiteral("TableauRecords"));
+    NommerPourLecteur(*tableauRecords_, QStringLiteral("Records"));
+    tableauRecords_->setHorizontalHeaderLabels(
+        {QStringLiteral("Record"), QStringLiteral("Niveau"), QStringLiteral("Valeur"), QStringLiteral("Date")});
+    tableauRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableauRecords_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableauRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableauRecords_->setTabKeyNavigation(false);
+    tableauRecords_->setWordWrap(false);
+    tableauRecords_->setAlternatingRowColors(true);
+    tableauRecords_->verticalHeader()->hide();
+    tableauRecords_->verticalHeader()->setDefaultSectionSize(tableau_->verticalHeader()->defaultSectionSize());
+    tableauRecords_->horizontalHeader()->setStretchLastSection(true);
+    connect(tableauRecords_, &QTableWidget::doubleClicked, this, &TfrmHistorique::BoutonRejouerClick);
+    connect(tableauRecords_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmHistorique::MajRejouer);
+
+    onglets_ = new QTabWidget(this);
+    onglets_->setObjectName(QStringLiteral("Onglets"));
+    onglets_->addTab(tableau_, QStringLiteral("&Jeux"));
+    onglets_->addTab(tableauRecords_, QStringLiteral("Re&cords"));
+    connect(onglets_, &QTabWidget::currentChanged, this, &TfrmHistorique::MajRejouer);
+}
+
+void TfrmHistorique::MontrerRecords(bool records) { onglets_->setCurrentWidget(records ? tableauRecords_ : tableau_); }
 
 void TfrmHistorique::CreerBoutons()
 {
@@ -264,7 +293,7 @@ void TfrmHistorique::MettreEnPage()
     auto* page = new QVBoxLayout(this);
     page->addLayout(haut, 2);
     page->addLayout(filtres);
-    page->addWidget(tableau_, 3);
+    page->addWidget(onglets_, 3);
     page->addWidget(LabelResume);
     page->addWidget(LabelSerieJours);
     page->addLayout(boutons);
@@ -339,6 +368,7 @@ void TfrmHistorique::Lire()
     {
         const CurseurAttente attente;
         modele_.Remplir(historique_.Lire(0, &erreur));
+        series_ = historique_.LireSeries();
     }
     MajAffichage();
     if (tri_.rowCount() > 0)
@@ -353,6 +383,8 @@ void TfrmHistorique::JeuxAjoutes()
     {
         const CurseurAttente attente;
         modele_.Ajouter(historique_.Lire(modele_.DernierNumero(), &erreur));
+        // une série se réécrit après chacun de ses jeux : toutes sont relues (elles sont peu nombreuses)
+        series_ = historique_.LireSeries();
     }
     MajAffichage();
     if (!tableau_->selectionModel()->hasSelection() && tri_.rowCount() > 0)
@@ -381,8 +413,32 @@ void TfrmHistorique::MajAffichage()
             ::TexteSerieJours(SerieDesJeuxDuJour(JeuxDuJourEnregistres(modele_.Lignes()), aujourdhui_()))));
     MajGraphique();
     MajTableauNiveaux();
-    BoutonRejouer->setEnabled(JeuSelectionne().has_value());
+    MajRecords();
+    MajRejouer();
     BoutonExporter->setEnabled(tri_.rowCount() > 0);
+}
+
+void TfrmHistorique::MajRejouer() { BoutonRejouer->setEnabled(JeuSelectionne().has_value()); }
+
+// les records de tous les jeux, quel que soit le filtre ; la ligne choisie le reste
+void TfrmHistorique::MajRecords()
+{
+    records_ = Records(series_, modele_.Lignes());
+    const int choisie = tableauRecords_->currentRow();
+    tableauRecords_->setRowCount(static_cast<int>(records_.size()));
+    for (size_t i = 0; i < records_.size(); ++i) {
+        const LigneRecord& r = records_[i];
+        const std::string cases[] = {r.Record, r.Niveau, r.Valeur, r.Date};
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cases[c]));
+            if (c == 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tableauRecords_->setItem(static_cast<int>(i), c, item);
+        }
+    }
+    tableauRecords_->resizeColumnsToContents();
+    if (choisie >= 0)
+        tableauRecords_->selectRow(choisie);
 }
 
 void TfrmHistorique::MajGraphique()
@@ -431,6 +487,13 @@ std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 {
     // la ligne choisie, pas seulement la case qui a le focus : un clic dans le vide ne laisse rien à rejouer ;
     // la ligne du tableau trié ou filtré est ramenée à son jeu
+    if (onglets_->currentWidget() == tableauRecords_) {
+        const QModelIndexList choisies = tableauRecords_->selectionModel()->selectedRows();
+        const size_t ligne = choisies.isEmpty() ? records_.size() : static_cast<size_t>(choisies.first().row());
+        if (ligne >= records_.size() || !records_[ligne].Jeu)
+            return std::nullopt;
+        return JeuARejouer{records_[ligne].Jeu->Plaques, records_[ligne].Jeu->But};
+    }
     const QModelIndexList choisies = tableau_->selectionModel()->selectedRows();
     const LigneHistorique* l = choisies.isEmpty() ? nullptr : tri_.LigneDe(choisies.first());
     if (!l)

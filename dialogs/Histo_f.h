@@ -23,6 +23,7 @@ class QPushButton;
 class QScatterSeries;
 class QTableView;
 class QTableWidget;
+class QTabWidget;
 class QValueAxis;
 
 // un jeu de l'historique à rejouer : ses six plaques dans l'ordre du tirage et son compte
@@ -33,8 +34,9 @@ struct JeuARejouer {
 
 // « Historique des jeux » : le graphique des derniers jeux et, à côté, le résumé par niveau, au-dessus du
 // tableau de tous les jeux ; filtres par origine, par nombre de grandes plaques et par niveau, ligne de
-// résumé, export CSV, et « Rejouer » qui rend un jeu à la fenêtre principale. Redimensionnable, toujours
-// entière sur l'écran ; sa taille et sa place sont gardées dans l'historique même
+// résumé, export CSV, et « Rejouer » qui rend un jeu à la fenêtre principale. Les records du joueur, lus dans
+// l'historique, sont dans un second onglet. Redimensionnable, toujours entière sur l'écran ; sa taille et sa
+// place sont gardées dans l'historique même
 class TfrmHistorique : public QDialog {
     Q_OBJECT
 public:
@@ -46,6 +48,9 @@ public:
     ~TfrmHistorique() override;
 
     QTableView* Tableau() const { return tableau_; }
+    QTableWidget* TableauRecords() const { return tableauRecords_; }
+    // montre l'onglet des records (ou celui des jeux)
+    void MontrerRecords(bool records);
     QString TexteResume() const;
     // « Série de jours en cours : 3 jours — plus longue série : 7 jours », sur tout l'historique
     QString TexteSerieJours() const;
@@ -59,7 +64,8 @@ public:
     void JeuxAjoutes();
     // les jeux que montre le filtre, dans un fichier CSV écrit d'un coup ; la raison d'un échec, rien sinon
     std::optional<QString> ExporterVers(const QString& chemin) const;
-    // le jeu de la ligne choisie dans le tableau, rien quand aucune ne l'est
+    // le jeu de la ligne choisie dans le tableau de l'onglet montré, rien quand aucune ne l'est (ou que le
+    // record choisi n'a pas de jeu)
     std::optional<JeuARejouer> JeuSelectionne() const;
 
 public slots:
@@ -76,6 +82,7 @@ private:
     void CreerGraphique();
     void CreerFiltres();
     void CreerTableau();
+    void CreerRecords();
     void CreerTableauNiveaux();
     void CreerBoutons();
     void MettreEnPage();
@@ -85,6 +92,8 @@ private:
     void Lire();
     void MajAffichage();
     void MajGraphique();
+    void MajRecords();
+    void MajRejouer();
     void MajTableauNiveaux();
 
     THistoriqueJeux& historique_;
@@ -105,6 +114,10 @@ private:
     QComboBox* ChoixGrandes = nullptr;
     QComboBox* ChoixNiveau = nullptr;
     QTableView* tableau_ = nullptr;
+    QTabWidget* onglets_ = nullptr;
+    QTableWidget* tableauRecords_ = nullptr;
+    std::vector<LigneSerie> series_;
+    std::vector<LigneRecord> records_;
     QTableWidget* tableauNiveaux_ = nullptr;
     QLabel* LabelResume = nullptr;
     QLabel* LabelSerieJours = nullptr;

@@ -175,6 +175,9 @@ void AffecterNiveau(LigneHistorique& l, const ValeurCase& v)
 
 std::string ChampOrigine(const LigneHistorique& l) { return NomOrigine(l.Origine); }
 
+// les jeux gardés avant qu'on compte les points n'en ont pas
+std::string TextePoints(const LigneHistorique& l) { return l.Points ? std::to_string(*l.Points) : "-"; }
+
 std::string ChampTempsJoueur(const LigneHistorique& l) { return l.TempsPris() ? std::to_string(l.TempsJoueur) : ""; }
 
 // « 2026-12-08 » ; le nombre tel quel s'il ne dit pas une date
@@ -241,6 +244,9 @@ std::vector<ColonneHistorique> Colonnes()
         Champ<&L::TempsToutesSolutions>("temps_toutes_solutions_ms", "INTEGER", 3),
         Champ<&L::RangJoueur>("rang_joueur", "INTEGER", 3),
         jour,
+        // étape 6 : les points du joueur, et la série de dix jeux dont le jeu fait partie
+        Montree(Champ<&L::Points>("points", "INTEGER", 6), "Points", 6, TextePoints),
+        Champ<&L::Serie>("serie", "INTEGER", 6),
     };
 }
 

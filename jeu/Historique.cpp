@@ -6,6 +6,7 @@
 #include "InfoSolutions.h"
 #include "Mediane.h"
 #include "Plaques.h"
+#include "Points.h"
 #include "Statistiques.h"
 #include "TirageAuSort.h"
 
@@ -22,13 +23,6 @@ std::optional<int32_t> SaufAucun(int32_t v)
     return v == Aucun ? std::nullopt : std::optional<int32_t>(v);
 }
 
-// dixièmes arrondis au plus proche, écrits avec la virgule : 12345 ms donne « 12,3 »
-std::string DixiemesDeSeconde(double millisecondes)
-{
-    const long long dixiemes = std::llround(millisecondes / 100.0);
-    return std::to_string(dixiemes / 10) + ',' + std::to_string(std::llabs(dixiemes % 10));
-}
-
 // les jeux retenus par le filtre, du plus récent au plus ancien, au plus n ; lignes : les plus anciennes d'abord
 std::vector<const LigneHistorique*> DerniersRetenus(const std::vector<LigneHistorique>& lignes,
                                                     const FiltreHistorique& filtre, size_t n)
@@ -41,6 +35,12 @@ std::vector<const LigneHistorique*> DerniersRetenus(const std::vector<LigneHisto
 }
 
 }  // namespace
+
+std::string DixiemesDeSeconde(double millisecondes)
+{
+    const long long dixiemes = std::llround(millisecondes / 100.0);
+    return std::to_string(dixiemes / 10) + ',' + std::to_string(std::llabs(dixiemes % 10));
+}
 
 int32_t NombreGrandesPlaques(const SixEntiers& plaques)
 {
@@ -75,6 +75,7 @@ LigneHistorique LigneDuJeu(const DonneesRecherche& d, OrigineJeu origine, int32_
     l.TempsToutesSolutions = d.TempsTotal;
     if (l.Joue())
         l.RangJoueur = positionJoueur < 0 ? 0 : positionJoueur + 1;
+    l.Points = PointsDuJeu(d);
     return l;
 }
 
@@ -141,15 +142,23 @@ ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes, const Filtr
 {
     ResumeHistorique r;
     std::vector<int32_t> temps;
+    int64_t points = 0;
+    int64_t avecPoints = 0;
     for (const LigneHistorique& l : lignes) {
         if (!filtre.Accepte(l))
             continue;
         ++r.NbJeux;
         if (l.TrouveParLeJoueur())
             temps.push_back(l.TempsJoueur);
+        if (l.Points) {
+            points += *l.Points;
+            ++avecPoints;
+        }
     }
     r.NbTrouves = temps.size();
     r.MedianeTempsTrouves = Mediane(std::move(temps));
+    if (avecPoints > 0)
+        r.MoyennePoints = static_cast<double>(points) / static_cast<double>(avecPoints);
     return r;
 }
 
@@ -162,6 +171,9 @@ std::string TexteResume(const ResumeHistorique& r)
              PourcentageEntier(static_cast<int64_t>(r.NbTrouves), static_cast<int64_t>(r.NbJeux)) + "%";
     texte += " — temps médian des comptes trouvés : ";
     texte += r.MedianeTempsTrouves ? DixiemesDeSeconde(*r.MedianeTempsTrouves) + " s" : std::string("-");
+    // une moyenne au dixième, écrite comme les secondes (millièmes de point lus comme des millisecondes)
+    if (r.MoyennePoints)
+        texte += " — points par jeu : " + DixiemesDeSeconde(*r.MoyennePoints * 1000.0);
     return texte;
 }
 

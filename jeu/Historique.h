@@ -42,6 +42,8 @@ struct LigneHistorique {
     std::optional<int32_t> TempsToutesSolutions;   // ms
     std::optional<int32_t> RangJoueur;  // place du calcul du joueur dans la liste, 0 hors de la liste ; rien sans calcul
     std::optional<int32_t> JourDuJeu;   // AAAAMMJJ, la date du jeu du jour (origine jour) ; la série se compte par elle
+    std::optional<int32_t> Points;      // les points du joueur (PointsDuJeu) ; rien pour les jeux gardés avant eux
+    std::optional<int64_t> Serie;       // le numéro de la série de dix jeux dont le jeu fait partie
 
     bool operator==(const LigneHistorique&) const = default;
 
@@ -80,15 +82,16 @@ std::vector<std::pair<std::string, std::optional<int32_t>>> ChoixFiltreGrandes()
 std::vector<std::pair<std::string, std::optional<NiveauJeu>>> ChoixFiltreNiveau();
 
 // la ligne de résumé des jeux retenus : les jeux, la part des comptes trouvés par le joueur (sur tous les
-// jeux retenus), le temps médian des comptes trouvés
+// jeux retenus), le temps médian des comptes trouvés, la moyenne des points par jeu (des jeux qui en ont)
 struct ResumeHistorique {
     size_t NbJeux = 0;
     size_t NbTrouves = 0;
     std::optional<double> MedianeTempsTrouves;  // ms ; moyenne des deux du milieu pour un nombre pair
+    std::optional<double> MoyennePoints;
 };
 // lignes : les plus anciennes d'abord, comme dans l'historique
 ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});
-// « 12 jeux — trouvés par le joueur : 42% — temps médian des comptes trouvés : 23,4 s »
+// « 12 jeux — trouvés par le joueur : 42% — temps médian des comptes trouvés : 23,4 s — points par jeu : 6,4 »
 std::string TexteResume(const ResumeHistorique& r);
 
 // le même résumé pour les jeux d'un niveau ; Niveau vide : les jeux enregistrés sans niveau
@@ -129,6 +132,9 @@ DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes, const Fil
 // ce que le graphique montre, en une phrase pour un lecteur d'écran : « 40 derniers jeux : 24 trouvés, temps
 // médian 18 s » (les jeux du graphique, le temps médian des comptes trouvés, en secondes arrondies)
 std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre = {});
+
+// une durée en millisecondes, en secondes au dixième le plus proche : 12345 donne « 12,3 »
+std::string DixiemesDeSeconde(double millisecondes);
 
 // textes des cases du tableau
 std::string TextePlaques(const LigneHistorique& l);     // « 25 3 7 1 100 9 », dans l'ordre du tirage

@@ -4,6 +4,7 @@
 #include "InfoSolutions.h"
 
 #include "Niveau.h"
+#include "Points.h"
 
 TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t positionJoueur)
 {
@@ -17,13 +18,15 @@ TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t position
         textes.emplace_back("LabelOrdre", "Du plus tordu au plus simple");
 
     // après l'inventaire de tous les comptes, aucun meilleur résultat n'est posé, et il n'y a pas un jeu
-    // dont dire le niveau
+    // dont dire le niveau ni les points
     if (d.MeilleurResultat == Aucun) {
         textes.emplace_back("LabelBut", "Tous");
         textes.emplace_back("LabelMeilleursRes", "-");
         textes.emplace_back("LabelNiveau", "-");
+        textes.emplace_back("LabelPoints", "-");
     } else {
         textes.emplace_back("LabelNiveau", TexteNiveau(MesurerNiveau(d)));
+        textes.emplace_back("LabelPoints", to_string(PointsDuJeu(d)));
         textes.emplace_back("LabelBut", to_string(d.But));
         std::string meilleurs;
         if (d.MeilleurResultat == d.But)

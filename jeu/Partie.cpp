@@ -49,6 +49,7 @@ void Partie::CommencerNouveauJeu(PhaseJeu phase)
     donnees_.ClasserPlaques(ModeClassement::Identite);
     phase_ = phase;
     limite_ = LimiteTemps(tempsLimiteChoisi_);
+    serie_.reset();
 }
 
 void Partie::NouveauJeuTire(std::optional<int> nbGrandes)
@@ -206,6 +207,7 @@ std::optional<JeuFini> Partie::MarquerEnregistre(std::string dateHeure)
                                        limite > 0 ? std::optional<int32_t>(limite) : std::nullopt);
     if (origine_ == OrigineJeu::Jour && jeuDuJour_)
         ligne.JourDuJeu = NombreDate(jeuDuJour_->Date);
+    ligne.Serie = serie_;
     return JeuFini(std::move(ligne));
 }
 

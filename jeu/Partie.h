@@ -115,6 +115,9 @@ public:
     // ce que ce jeu laisse (ses montants des statistiques et sa ligne de l'historique, datée de dateHeure),
     // la première fois qu'il est temps ; ensuite plus rien
     std::optional<JeuFini> MarquerEnregistre(std::string dateHeure = MaintenantUtc());
+    // le jeu qui vient de commencer fait partie de cette série (son numéro dans l'historique), que sa ligne
+    // gardera ; un nouveau jeu en est détaché
+    void LierASerie(std::optional<int64_t> numero) { serie_ = numero; }
 
     // ----- parcours des solutions -----
     int32_t SolutionCourante() const { return donnees_.SolutionCourante; }
@@ -146,4 +149,5 @@ private:
     bool joueurTermine_ = false;
     int tempsLimiteChoisi_ = 0;
     LimiteTemps limite_;
+    std::optional<int64_t> serie_;
 };

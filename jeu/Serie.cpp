@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record)
-    : partie_(partie), niveau_(niveau), record_(std::move(record)),
+Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record, std::optional<int64_t> numero)
+    : partie_(partie), niveau_(niveau), record_(std::move(record)), numero_(numero),
       tempsLimite_(TempsLimiteDeSerie(partie.TempsLimiteChoisi()))
 {
 }
@@ -27,6 +27,7 @@ bool Serie::CommencerJeuSuivant()
         return false;
     TirerJeu();
     partie_.LimiterCeJeu(tempsLimite_);
+    partie_.LierASerie(numero_);
     jeuEnCours_ = true;
     return true;
 }
@@ -82,12 +83,12 @@ BilanSerie Serie::Bilan() const
     return {niveau_, static_cast<int>(jeux_.size()), Points(), Trouves(), TempsMedian(), etat_ == EtatSerie::Finie};
 }
 
-bool Serie::BatLeRecord() const
+bool BatLeRecord(const BilanSerie& serie, const std::optional<BilanSerie>& record)
 {
-    if (etat_ != EtatSerie::Finie)
-        return false;
-    return !record_ || Points() > record_->Points;
+    return serie.Finie && (!record || serie.Points > record->Points);
 }
+
+bool Serie::BatLeRecord() const { return ::BatLeRecord(Bilan(), record_); }
 
 std::string Serie::TexteEtat() const
 {

@@ -46,6 +46,10 @@ struct BilanSerie {
     bool operator==(const BilanSerie&) const = default;
 };
 
+// la série, finie, a plus de points que le record de son niveau (la première finie le bat d'office) ;
+// jamais en cours ni abandonnée
+bool BatLeRecord(const BilanSerie& serie, const std::optional<BilanSerie>& record);
+
 // une série de dix jeux tirés l'un après l'autre, chacun contre la montre, menée sur la partie : le jeu
 // suivant ne commence que sur demande ; chaque saisie finie, le jeu est résolu du plus simple au plus tordu
 // et compte ses points. La partie reste celle de la fenêtre : la série ne fait que l'appeler.
@@ -55,10 +59,13 @@ struct BilanSerie {
 class Serie {
 public:
     // le temps limite des jeux est pris au choix du joueur à cet instant, ou TempsLimiteSerieSansChoix ;
-    // record : la meilleure série finie de ce niveau jusqu'ici, s'il y en a une
-    Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record = std::nullopt);
+    // record : la meilleure série finie de ce niveau jusqu'ici, s'il y en a une ; numero : celui de la
+    // série dans l'historique, que la ligne de chacun de ses jeux gardera
+    Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record = std::nullopt,
+          std::optional<int64_t> numero = std::nullopt);
 
     NiveauSerie Niveau() const { return niveau_; }
+    const std::optional<int64_t>& Numero() const { return numero_; }
     EtatSerie Etat() const { return etat_; }
     bool EnCours() const { return etat_ == EtatSerie::EnCours; }
     // secondes, les mêmes pour les dix jeux
@@ -100,6 +107,7 @@ private:
     Partie& partie_;
     NiveauSerie niveau_;
     std::optional<BilanSerie> record_;
+    std::optional<int64_t> numero_;
     int tempsLimite_ = TempsLimiteSerieSansChoix;
     EtatSerie etat_ = EtatSerie::EnCours;
     bool jeuEnCours_ = false;

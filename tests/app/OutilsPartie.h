@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Calcul_f.h"
+#include "ExecutionRecherche.h"
 #include "Horloge.h"
 #include "Main_f.h"
 #include "OutilsFenetres.h"
@@ -23,8 +24,10 @@ struct HorlogeReglee {
     int32_t maintenant = 100000;
 };
 
-// mène le tirage de la fenêtre pas à pas jusqu'à la saisie, où agit « jouer » (rien : la saisie est fermée)
-inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)>& jouer = {})
+// mène le tirage de la fenêtre pas à pas jusqu'à la saisie, où agit « jouer » (rien : la saisie est fermée) ;
+// « lancer » commence le tirage (par défaut « Tiré au sort »)
+inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)>& jouer = {},
+                        const std::function<void()>& lancer = {})
 {
     GardienModal saisie(
         [&](QWidget* fenetre) {
@@ -32,11 +35,25 @@ inline void MenerTirage(TfrmMain& w, const std::function<void(TfrmSaisieCalcul*)
                 jouer(qobject_cast<TfrmSaisieCalcul*>(fenetre));
         },
         30000, TitreSaisie);
-    w.RubriqueCompteTireAuSortClick();
+    if (lancer)
+        lancer();
+    else
+        w.RubriqueCompteTireAuSortClick();
     w.MinuterieAnimation().stop();
     while (!saisie.Vu() && w.Jeu().Tirage().Animation().TempsAnimation < 20000)
         w.TimerAnimationTimer();
     QTRY_VERIFY(saisie.Fini());
+}
+
+// le jeu de la fenêtre résolu à part par le moteur, dans cet ordre
+inline DonneesRecherche ResoluAPart(const TfrmMain& w, uint8_t ordre)
+{
+    DonneesRecherche d;
+    d.Plaques = w.Donnees().Plaques;
+    d.But = w.Donnees().But;
+    d.OrdreSolutions = ordre;
+    ExecuterRecherche(d);
+    return d;
 }
 
 // rejoue un calcul du moteur, ligne après ligne, par les boutons de la saisie

@@ -182,6 +182,9 @@ private slots:
         QTest::newRow("mot") << QStringList{"25", "50", "75", "100", "3", "6", "x"} << 2;
         QTest::newRow("option inconnue") << QStringList{"--aide"} << 2;
         QTest::newRow("jeu du jour") << QStringList{"--jour"} << 0;
+        QTest::newRow("série") << QStringList{"--serie"} << 0;
+        QTest::newRow("série Expert") << QStringList{"--serie", "expert"} << 0;
+        QTest::newRow("série d'un niveau inconnu") << QStringList{"--serie", "Dur"} << 2;
     }
     void codeDeSortie()
     {

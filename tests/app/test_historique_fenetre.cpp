@@ -140,10 +140,10 @@ private slots:
             premiere << t->model()->index(0, c).data().toString();
         }
         QCOMPARE(entetes, QStringList({"Date", "Plaques", "Compte", "Grandes", "Niveau", "Ordinateur", "Joueur", "Temps (s)",
-                                       "Place"}));
-        // le plus récent d'abord
+                                       "Place", "Points"}));
+        // le plus récent d'abord ; un jeu gardé avant qu'on compte les points n'en a pas
         QCOMPARE(premiere, QStringList({"05/12/2026 10:00", "25 50 1 3 5 7", "111", "2", "-", "3 solutions",
-                                        "111 (exact)", "20,0", "1/3"}));
+                                        "111 (exact)", "20,0", "1/3", "-"}));
         QCOMPARE(Textes(t, "Compte"), QStringList({"111", "640", "321", "999", "500"}));
         QCOMPARE(w.TexteResume(), QStringLiteral("5 jeux — trouvés par le joueur : 60% — temps médian des comptes trouvés : 12,0 s"));
         // trois comptes trouvés, un approché, un jeu sans calcul
@@ -259,6 +259,30 @@ private slots:
         QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
         QTest::qWait(200);
         QCOMPARE(rejoues.size(), size_t{2});
+    }
+
+    // l'onglet des records : le compte Difficile trouvé le plus vite, choisi, se rejoue par « Rejouer »
+    void records()
+    {
+        QTemporaryDir dossier;
+        THistoriqueJeux historique(dossier.path());
+        Remplir(historique);
+        LigneHistorique rapide = JeuxConnus().front();
+        rapide.Niveau = NiveauJeu::Difficile;
+        QCOMPARE(historique.Ajouter(rapide), std::nullopt);
+        std::vector<JeuARejouer> rejoues;
+        TfrmHistorique w(historique, [&](const JeuARejouer& j) { rejoues.push_back(j); });
+        w.MontrerRecords(true);
+        QTableWidget* r = w.TableauRecords();
+        const QList<QTableWidgetItem*> difficile = r->findItems(QStringLiteral("12,0 s — 25 3 7 1 100 9 : 500"), Qt::MatchExactly);
+        QCOMPARE(difficile.size(), 1);
+        QCOMPARE(r->item(difficile[0]->row(), 1)->text(), QStringLiteral("Difficile"));
+        QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"))->isEnabled());
+        r->selectRow(difficile[0]->row());
+        w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"))->click();
+        QCOMPARE(rejoues.size(), size_t{1});
+        QCOMPARE(rejoues[0].Plaques, rapide.Plaques);
+        QCOMPARE(rejoues[0].But, 500);
     }
 
     // un jeu arrivé dans l'historique prend sa place dans le tableau ouvert ; le jeu choisi le reste

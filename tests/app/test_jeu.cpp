@@ -299,11 +299,7 @@ private slots:
             Principale essai;
             essai.w.ImposerGraine(g);
             MenerTirage(essai.w);
-            DonneesRecherche d;
-            d.Plaques = essai.w.Donnees().Plaques;
-            d.But = essai.w.Donnees().But;
-            d.OrdreSolutions = 2;
-            ExecuterRecherche(d);
+            const DonneesRecherche d = ResoluAPart(essai.w, OrdreDuTorduAuSimple);
             if (d.ButAtteint && d.ListeSolutions.Nombre() > 3)
                 graine = g;
         }
@@ -314,12 +310,7 @@ private slots:
         std::string rejoue;
         MenerTirage(p.w, [&](TfrmSaisieCalcul* s) {
             // rejoue la solution la plus tordue par les boutons
-            DonneesRecherche d;
-            d.Plaques = p.w.Donnees().Plaques;
-            d.But = p.w.Donnees().But;
-            d.OrdreSolutions = 2;
-            ExecuterRecherche(d);
-            rejoue = d.ListeSolutions.Texte(0);
+            rejoue = ResoluAPart(p.w, OrdreDuTorduAuSimple).ListeSolutions.Texte(0);
             RejouerCalcul(s, rejoue);
         });
         DonneesRecherche& d = p.w.Donnees();

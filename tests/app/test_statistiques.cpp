@@ -73,11 +73,7 @@ unsigned GraineAQuatreSolutions(std::vector<std::string>& solutions)
     for (unsigned g = 100; g < 300; ++g) {
         PartieEssai essai;
         essai.Tirer(g);
-        DonneesRecherche d;
-        d.Plaques = essai.w.Donnees().Plaques;
-        d.But = essai.w.Donnees().But;
-        d.OrdreSolutions = 1;
-        ExecuterRecherche(d);
+        const DonneesRecherche d = ResoluAPart(essai.w, OrdreDuSimpleAuTordu);
         if (d.ButAtteint && d.ListeSolutions.Nombre() >= 4) {
             solutions.clear();
             for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i)
@@ -279,18 +275,22 @@ private slots:
         for (const auto& [nom, texte] : TextesInfoSolutions(p.w.Donnees(), 0))
             QVERIFY2(p.w.FenetreInfoSolutions()->findChild<QLabel*>(QString::fromStdString(nom)), nom.c_str());
 
-        // la ligne du niveau sous la note, sans rien couper ni chevaucher, même pour un texte des plus longs
+        // les lignes du niveau et des points sous la note, sans rien couper ni chevaucher, même pour un texte
+        // des plus longs
         TfrmInfoSolutions* info = p.w.FenetreInfoSolutions();
         QCOMPARE(Texte(info, "LabelNiveau"), QString::fromStdString(TexteNiveau(MesurerNiveau(p.w.Donnees()))));
         info->findChild<QLabel*>("LabelNiveau")->setText(QStringLiteral("Difficile — 6 plaques au moins, 9999 solutions"));
         // (seules les nouvelles étiquettes : les légendes données chevauchent déjà leurs valeurs)
         QStringList defauts;
         for (const QString& defaut : DefautsDisposition(info))
-            if (defaut.contains(QStringLiteral("Label16")) || defaut.contains(QStringLiteral("LabelNiveau")))
-                defauts << defaut;
+            for (const char* nom : {"Label16", "LabelNiveau", "Label17", "LabelPoints"})
+                if (defaut.contains(QLatin1String(nom)))
+                    defauts << defaut;
         QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(", ")));
         QCOMPARE(info->findChild<QLabel*>("Label16")->text(), QStringLiteral("Niveau :"));
         QVERIFY(info->findChild<QLabel*>("Label16")->y() > info->findChild<QLabel*>("LabelNote")->geometry().bottom());
+        QCOMPARE(info->findChild<QLabel*>("Label17")->text(), QStringLiteral("Points :"));
+        QVERIFY(info->findChild<QLabel*>("Label17")->y() > info->findChild<QLabel*>("Label16")->geometry().bottom());
     }
 
     // un fichier écrit en 32 bits, en hexadécimal, avec une section inconnue

@@ -107,7 +107,9 @@ private slots:
     {
         QFETCH(int, cas);
         LigneHistorique l = LigneEssai(0);
-        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2|\n";
+        QByteArray colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2||10|4\n";
+        l.Points = 10;
+        l.Serie = 4;
         if (cas == 1) {
             l.Origine = OrigineJeu::Propose;
             l.Plaques = {1, 1, 2, 2, 3, 3};
@@ -123,7 +125,9 @@ private slots:
             l.PlaceSolutions.reset();
             l.LimiteTemps.reset();
             l.RangJoueur = 0;
-            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0|\n";
+            l.Points = 0;
+            l.Serie.reset();
+            colonnes = "2026-12-08T04:36:04Z|2|1|1|2|2|3|3|999|0|2|2|720|720|1278|123456|540|1000||40||3|9|0||0|\n";
         } else if (cas == 2) {
             l.But = 500;
             l.MeilleurResultat = 497;
@@ -135,11 +139,13 @@ private slots:
             l.PlaceCalculs.reset();
             l.LimiteTemps.reset();
             l.RangJoueur.reset();
-            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9||\n";
+            l.Points.reset();  // un jeu gardé avant qu'on compte les points
+            l.Serie.reset();
+            colonnes = "2026-12-08T04:36:04Z|1|25|3|7|1|100|9|500|2|1|17|497|497|497|123456||0||||3|9||||\n";
         } else if (cas == 3) {
             l.Origine = OrigineJeu::Jour;
             l.JourDuJeu = 20261208;
-            colonnes = "2026-12-08T04:36:04Z|3|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2|20261208\n";
+            colonnes = "2026-12-08T04:36:04Z|3|25|3|7|1|100|9|101|2|1|17|101|||123456|101|1000|2|40|45|3|9|2|20261208|10|4\n";
         }
         QTemporaryDir dossier;
         {
@@ -165,9 +171,10 @@ private slots:
                                                        "plaque6, compte, grandes, ordre, solutions, meilleur, meilleur_bas, "
                                                        "meilleur_haut, calculs, joueur, temps_joueur, place_solutions, "
                                                        "place_calculs, limite_temps, temps_premiere_solution_ms, "
-                                                       "temps_toutes_solutions_ms, rang_joueur, jour FROM jeux WHERE numero = 2")),
+                                                       "temps_toutes_solutions_ms, rang_joueur, jour, points, serie FROM jeux WHERE numero = 2")),
                  colonnes);
-        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")), QByteArray("5\nwal\n"));
+        QCOMPARE(Sqlite3(relu.Chemin(), QStringLiteral("PRAGMA user_version; PRAGMA journal_mode")),
+                 QByteArray::number(THistoriqueJeux::VersionSchema) + "\nwal\n");
     }
 
     void miseAJourDuSchema_data()
@@ -187,7 +194,7 @@ private slots:
         QCOMPARE(Sqlite3(chemin, schema), QByteArray());
         THistoriqueJeux historique(dossier.path());
         QVERIFY2(historique.Ouvrir() && !historique.LectureSeule(), qPrintable(historique.Raison()));
-        QCOMPARE(historique.VersionFichier(), 5);
+        QCOMPARE(historique.VersionFichier(), THistoriqueJeux::VersionSchema);
         QVERIFY(!historique.Avis());
         QVERIFY(historique.Identifiant() != 0);
         QCOMPARE(historique.DernierJeuDejaCompte(), 7);
@@ -204,7 +211,18 @@ private slots:
         QVERIFY(!lignes[0].Niveau);
         QCOMPARE(lignes[1].Numero, 8);
         QVERIFY(!lignes[0].JourDuJeu);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")), QByteArray("5\n3\n"));
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")),
+                 QByteArray::number(THistoriqueJeux::VersionSchema) + "\n3\n");
+        // les séries de dix jeux : une ajoutée (son numéro posé), puis son bilan réécrit, sa date gardée
+        LigneSerie serie{0, "2026-12-08T04:36:04Z", {NiveauJeu::Expert, 1, 7, 0, std::nullopt, false}};
+        QCOMPARE(historique.GarderSerie(serie), std::nullopt);
+        QCOMPARE(serie.Numero, 1);
+        LigneSerie reecrite{1, "autre date", {NiveauJeu::Expert, 10, 62, 5, 17250.5, true}};
+        QCOMPARE(historique.GarderSerie(reecrite), std::nullopt);
+        serie.Bilan = reecrite.Bilan;
+        QVERIFY(historique.LireSeries() == std::vector<LigneSerie>{serie});
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT * FROM series")),
+                 QByteArray("1|2026-12-08T04:36:04Z|4|10|62|5|17250.5|1\n"));
     }
 
     // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
@@ -213,7 +231,8 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
         QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(LigneEssai(0)), std::nullopt);
-        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = 99;")),
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("ALTER TABLE jeux ADD COLUMN nouveaute TEXT; PRAGMA user_version = %1;")
+                                     .arg(THistoriqueJeux::VersionSchema + 1)),
                  QByteArray());
         const QByteArray avant = ContenuFichier(chemin);
         {

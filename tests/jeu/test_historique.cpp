@@ -69,11 +69,12 @@ TEST(LigneDuJeu, ReprendLeJeuEtLesPlacesDeLaFenetreDInformations)
         std::optional<int64_t> placeSolutions, placeCalculs, rang;
         const char* texteSolutions;
         const char* texteCalculs;
+        int points;
     };
     const std::vector<Cas> cas = {
-        {"trouvé, deuxième solution", 952, 1, 952, 2, 42, 2, "2/2", "42/99746"},
-        {"manqué", 950, -1, 950, std::nullopt, 42, 0, "-", "42/99746"},
-        {"pas de calcul", Aucun, -1, std::nullopt, std::nullopt, std::nullopt, std::nullopt, "-", "-"},
+        {"trouvé, deuxième solution", 952, 1, 952, 2, 42, 2, "2/2", "42/99746", 10},
+        {"manqué de 2", 950, -1, 950, std::nullopt, 42, 0, "-", "42/99746", 7},
+        {"pas de calcul", Aucun, -1, std::nullopt, std::nullopt, std::nullopt, std::nullopt, "-", "-", 0},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -99,6 +100,8 @@ TEST(LigneDuJeu, ReprendLeJeuEtLesPlacesDeLaFenetreDInformations)
         EXPECT_EQ(l.RangJoueur, c.rang);
         EXPECT_EQ(l.TempsPremiereSolution, 7);
         EXPECT_EQ(l.TempsToutesSolutions, 85);
+        EXPECT_EQ(l.Points, c.points);
+        EXPECT_FALSE(l.Serie);
         const TextesEtiquettes info = TextesInfoSolutions(d, c.position);
         EXPECT_EQ(Texte(info, "LabelPosSolM"), c.texteSolutions);
         EXPECT_EQ(Texte(info, "LabelPosPossM"), c.texteCalculs);
@@ -153,14 +156,18 @@ TEST(TextesDuTableau, OrdinateurJoueurTemps)
     EXPECT_EQ(TextePlaques(l), "25 3 7 1 100 9");
 }
 
-// sept jeux connus : ce que chaque filtre retient, la part trouvée et le temps médian faits à la main
+// sept jeux connus : ce que chaque filtre retient, la part trouvée, le temps médian et la moyenne des points
+// (le deuxième jeu, gardé avant qu'on les compte, n'en a pas) faits à la main
 TEST(Resume, FiltresPartEtMediane)
 {
     const OrigineJeu T = OrigineJeu::TireAuSort, P = OrigineJeu::Propose;
-    const std::vector<LigneHistorique> jeux = {
+    std::vector<LigneHistorique> jeux = {
         Jeu(T, 2, true, 12000), Jeu(P, 2, true, 30000), Jeu(T, 1, false, 5000), Jeu(T, 2, std::nullopt, 0),
         Jeu(P, 0, true, 8000),  Jeu(T, 2, true, 9000),  Jeu(T, 2, true, 41000),
     };
+    const std::optional<int32_t> points[] = {10, std::nullopt, 5, 0, 10, 10, 10};
+    for (size_t i = 0; i < jeux.size(); ++i)
+        jeux[i].Points = points[i];
     struct Cas {
         FiltreHistorique filtre;
         size_t jeux, trouves;
@@ -168,15 +175,20 @@ TEST(Resume, FiltresPartEtMediane)
         const char* texte;
     };
     const std::vector<Cas> cas = {
-        // trouvés : 12000 30000 8000 9000 41000 → 12000
-        {{}, 7, 5, 12000, "7 jeux — trouvés par le joueur : 71% — temps médian des comptes trouvés : 12,0 s"},
-        // tirés au sort : trouvés 12000 9000 41000 → 12000
-        {{T, {}}, 5, 3, 12000, "5 jeux — trouvés par le joueur : 60% — temps médian des comptes trouvés : 12,0 s"},
-        // proposés : 30000 8000 → (8000 + 30000) / 2
-        {{P, {}}, 2, 2, 19000, "2 jeux — trouvés par le joueur : 100% — temps médian des comptes trouvés : 19,0 s"},
-        // deux grandes : 12000 30000 9000 41000 → (12000 + 30000) / 2
-        {{{}, 2}, 5, 4, 21000, "5 jeux — trouvés par le joueur : 80% — temps médian des comptes trouvés : 21,0 s"},
-        {{T, 1}, 1, 0, std::nullopt, "1 jeu — trouvés par le joueur : 0% — temps médian des comptes trouvés : -"},
+        // trouvés : 12000 30000 8000 9000 41000 → 12000 ; points (10 + 5 + 0 + 10 + 10 + 10) / 6
+        {{}, 7, 5, 12000,
+         "7 jeux — trouvés par le joueur : 71% — temps médian des comptes trouvés : 12,0 s — points par jeu : 7,5"},
+        // tirés au sort : trouvés 12000 9000 41000 → 12000 ; points (10 + 5 + 0 + 10 + 10) / 5
+        {{T, {}}, 5, 3, 12000,
+         "5 jeux — trouvés par le joueur : 60% — temps médian des comptes trouvés : 12,0 s — points par jeu : 7,0"},
+        // proposés : 30000 8000 → (8000 + 30000) / 2 ; points : 10 / 1
+        {{P, {}}, 2, 2, 19000,
+         "2 jeux — trouvés par le joueur : 100% — temps médian des comptes trouvés : 19,0 s — points par jeu : 10,0"},
+        // deux grandes : 12000 30000 9000 41000 → (12000 + 30000) / 2 ; points (10 + 0 + 10 + 10) / 4
+        {{{}, 2}, 5, 4, 21000,
+         "5 jeux — trouvés par le joueur : 80% — temps médian des comptes trouvés : 21,0 s — points par jeu : 7,5"},
+        {{T, 1}, 1, 0, std::nullopt,
+         "1 jeu — trouvés par le joueur : 0% — temps médian des comptes trouvés : - — points par jeu : 5,0"},
         {{P, 4}, 0, 0, std::nullopt, "Aucun jeu"},
     };
     for (const Cas& c : cas) {
@@ -355,6 +367,8 @@ TEST(Csv, EnTeteEtLignes)
     trouve.TempsPremiereSolution = 3;
     trouve.TempsToutesSolutions = 9;
     trouve.RangJoueur = 2;
+    trouve.Points = 10;
+    trouve.Serie = 3;
     LigneHistorique approche;
     approche.DateHeure = "2026-12-09T10:00:00Z";
     approche.Origine = OrigineJeu::Propose;
@@ -374,13 +388,16 @@ TEST(Csv, EnTeteEtLignes)
     ferme.RangJoueur = 0;
     ferme.Origine = OrigineJeu::Jour;
     ferme.JourDuJeu = 20261210;
+    ferme.Points = 7;
+    ferme.Serie.reset();
     const std::string entete =
         "date;origine;plaque1;plaque2;plaque3;plaque4;plaque5;plaque6;compte;grandes;niveau;ordre;solutions;meilleur;"
         "meilleur_bas;meilleur_haut;calculs;joueur;temps_joueur_ms;place_solutions;place_calculs;limite_temps_s;"
-        "temps_premiere_solution_ms;temps_toutes_solutions_ms;rang_joueur;jour\n";
-    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;;2;0;720;720;720;4321;;;;;45;;;;\n";
+        "temps_premiere_solution_ms;temps_toutes_solutions_ms;rang_joueur;jour;points;serie\n";
+    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;;2;0;720;720;720;4321;;;;;45;;;;;;\n";
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}),
-              entete + "2026-12-10T10:00:00Z;jour;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;100;;;40;;3;9;0;2026-12-10\n" +
-                  lignePropose + "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;101;12345;2;40;;3;9;2;\n");
+              entete + "2026-12-10T10:00:00Z;jour;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;100;;;40;;3;9;0;2026-12-10;7;\n" +
+                  lignePropose +
+                  "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;101;12345;2;40;;3;9;2;;10;3\n");
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}, {OrigineJeu::Propose, {}}), entete + lignePropose);
 }

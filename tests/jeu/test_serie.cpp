@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // une série menée sur la partie, graines fixes et horloge réglée à la main : dix jeux tirés sur demande,
 // chacun contre la montre, leurs points, le total, les trouvés, le temps médian ; l'abandon ; le record
+#include "ChoixSerie.h"
+#include "FinSerie.h"
 #include "SaisieCalcul.h"
 #include "Serie.h"
 
@@ -99,4 +101,48 @@ TEST(Serie, AbandonneeJamaisRecord)
     EXPECT_EQ(serie.Bilan(), (BilanSerie{NiveauJeu::Difficile, 1, 10, 1, 9000.0, false}));
     EXPECT_FALSE(serie.BatLeRecord());
     EXPECT_FALSE(serie.CommencerJeuSuivant());
+}
+
+// le bilan d'une série : temps médian au dixième de seconde, et ce qu'elle fait du record de son niveau
+TEST(Serie, TextesDeFin)
+{
+    const auto bilan = [](int points, bool finie, std::optional<double> median) {
+        return BilanSerie{NiveauJeu::Moyen, finie ? JeuxParSerie : 7, points, 6, median, finie};
+    };
+    const std::tuple<BilanSerie, std::optional<BilanSerie>, const char*> cas[] = {
+        {bilan(60, true, 12345.0), std::nullopt,
+         "Moyen | 60/100 | 6/10 | 12,3 s | Aucune | Nouveau record : première série finie à ce niveau."},
+        {bilan(61, true, 12350.0), bilan(60, true, {}), "Moyen | 61/100 | 6/10 | 12,4 s | 60/100 | Nouveau record !"},
+        {bilan(60, true, {}), bilan(60, true, {}), "Moyen | 60/100 | 6/10 | - | 60/100 | Record égalé, pas battu."},
+        {bilan(59, true, 45000.0), bilan(60, true, {}),
+         "Moyen | 59/100 | 6/10 | 45,0 s | 60/100 | Record non battu : 1 point de moins."},
+        {bilan(30, false, 2000.0), std::nullopt,
+         "Moyen | 30/100 | 6/7 | 2,0 s | Aucune | Série abandonnée : elle ne compte pas pour les records."},
+    };
+    for (const auto& [serie, record, attendu] : cas) {
+        std::string lu;
+        for (const auto& [nom, texte] : TextesFinSerie(serie, record))
+            lu += (lu.empty() ? "" : " | ") + texte;
+        EXPECT_EQ(lu, attendu);
+    }
+}
+
+// « varnel --serie [NIVEAU] », et le temps de chaque jeu d'une série dit dans le menu
+TEST(Serie, DemandeEtTemps)
+{
+    const std::pair<std::vector<std::string>, const char*> cas[] = {
+        {{}, "rien"},
+        {{"25", "50", "75", "100", "3", "6", "952"}, "rien"},
+        {{"--serie"}, "Tirages ordinaires"},
+        {{"--serie", "expert"}, "Expert"},
+        {{"--serie", "Impossible"}, "Niveau \"Impossible\" incorrect (Facile, Moyen, Difficile ou Expert)."},
+        {{"--serie", "Moyen", "3"}, "Nombre incorrect d'arguments."},
+    };
+    for (const auto& [arguments, attendu] : cas) {
+        const std::optional<DemandeSerie> demande = LireDemandeSerie(arguments);
+        EXPECT_EQ(!demande ? "rien" : demande->Valide() ? NomNiveauSerie(demande->Niveau) : demande->Erreur, attendu);
+    }
+    EXPECT_EQ(TexteTempsSerie(0), "45 s par jeu (sans limite choisie)");
+    EXPECT_EQ(TexteTempsSerie(30), "30 s par jeu");
+    EXPECT_EQ(TexteTempsSerie(90), "90 s par jeu");
 }

@@ -234,16 +234,16 @@ TEST(InfoSolutions, TextesDeLaFenetre)
         {"joueur qui abandonne", Recherche(Aucun), -1,
          {{"LabelTpsSaisie", "-"}, {"LabelPosSolM", "-"}, {"LabelPosPossM", "-"}, {"LabelTpsTotal", "85"},
           {"LabelTpsPrmSol", "7"}, {"LabelBut", "952"}, {"LabelMeilleursRes", "952"}, {"LabelNbCalculs", "99746"},
-          {"LabelNbSolutions", "2"}},
+          {"LabelNbSolutions", "2"}, {"LabelPoints", "0"}},
          {"LabelOrdre"}},
         {"2e solution, du plus simple au plus tordu", trouve, 1,
          {{"LabelOrdre", "Du plus simple au plus tordu"}, {"LabelTpsSaisie", "30500"}, {"LabelPosSolM", "2/2"},
           {"LabelPosPossM", "42/99746"}, {"LabelNbSol4Plq", "1"}, {"LabelNbSol6Plq", "1"}, {"LabelNbSol2Plq", "0"},
-          {"LabelNiveau", "Difficile — 4 plaques au moins, 2 solutions"}},  // note 3 + 2
+          {"LabelNiveau", "Difficile — 4 plaques au moins, 2 solutions"}, {"LabelPoints", "10"}},  // note 3 + 2
          {}},
         {"dans l'autre ordre", autreOrdre, 0, {{"LabelOrdre", "Du plus tordu au plus simple"}, {"LabelPosSolM", "1/2"}},
          {}},
-        {"compte manqué", manque, -1, {{"LabelPosSolM", "-"}, {"LabelPosPossM", "42/99746"}}, {}},
+        {"compte manqué de 2", manque, -1, {{"LabelPosSolM", "-"}, {"LabelPosPossM", "42/99746"}, {"LabelPoints", "7"}}, {}},
         {"compte impossible, joueur à la meilleure approche", approcheDuJoueur, 0,
          {{"LabelPosSolM", "-"}, {"LabelPosPossM", "42/99746"}, {"LabelTpsSaisie", "30500"},
           {"LabelMeilleursRes", "498, 502"}},
@@ -251,7 +251,7 @@ TEST(InfoSolutions, TextesDeLaFenetre)
         {"deux meilleures approches", approche, -1,
          {{"LabelBut", "500"}, {"LabelMeilleursRes", "498, 502"}, {"LabelNiveau", "Impossible"}}, {}},
         {"une seule approche", unSeul, -1, {{"LabelMeilleursRes", "497"}}, {}},
-        {"après l'inventaire", inventaire, -1, {{"LabelBut", "Tous"}, {"LabelMeilleursRes", "-"}, {"LabelNiveau", "-"}},
+        {"après l'inventaire", inventaire, -1, {{"LabelBut", "Tous"}, {"LabelMeilleursRes", "-"}, {"LabelNiveau", "-"}, {"LabelPoints", "-"}},
          {"LabelOrdre"}},
     };
     for (const Cas& c : cas) {
