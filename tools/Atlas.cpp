@@ -4,15 +4,13 @@
 #include "Atlas.h"
 
 #include "ExecutionRecherche.h"
+#include "ParcoursParallele.h"
 #include "TableAtteignables.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <ostream>
-#include <thread>
 
 namespace {
 
@@ -86,29 +84,12 @@ Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils, const std::
             progression(0, total);
         table.emplace(tirages, fils);
     }
-    std::atomic<int> suivant{0};
-    std::atomic<int> faits{0};
-    auto travailler = [&] {
-        for (int i = suivant++; i < total; i = suivant++) {
-            const SixEntiers& tirage = tirages[static_cast<size_t>(i)];
-            LigneAtlas& ligne = atlas.Lignes[static_cast<size_t>(i)];
-            ligne.Plaques = tirage;
-            ligne.Comptes = table ? table->NombreComptes(tirage) : static_cast<int32_t>(ComptesAtteignables(tirage).count());
-            ++faits;
-        }
-    };
-    std::vector<std::thread> ouvriers;
-    for (int f = 0; f < fils; ++f)
-        ouvriers.emplace_back(travailler);
-    if (progression)
-        while (faits < total) {
-            progression(faits, total);
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        }
-    for (std::thread& ouvrier : ouvriers)
-        ouvrier.join();
-    if (progression)
-        progression(total, total);
+    ParcourirEnParallele(total, fils, progression, [&](int i) {
+        const SixEntiers& tirage = tirages[static_cast<size_t>(i)];
+        LigneAtlas& ligne = atlas.Lignes[static_cast<size_t>(i)];
+        ligne.Plaques = tirage;
+        ligne.Comptes = table ? table->NombreComptes(tirage) : static_cast<int32_t>(ComptesAtteignables(tirage).count());
+    });
 
     for (const LigneAtlas& ligne : atlas.Lignes)
         for (TotalAtlas* t : {&atlas.Total, &atlas.ParGrandes[static_cast<size_t>(NbGrandesPlaques(ligne.Plaques))]}) {

@@ -4,14 +4,12 @@
 #include "AtlasNiveaux.h"
 
 #include "Atlas.h"
+#include "ParcoursParallele.h"
 #include "ReleveSolutions.h"
 
-#include <atomic>
-#include <chrono>
 #include <numeric>
 #include <ostream>
 #include <string>
-#include <thread>
 
 int64_t TotalNiveaux::Tous() const { return std::accumulate(Jeux.begin(), Jeux.end(), int64_t{0}); }
 
@@ -32,26 +30,11 @@ AtlasNiveaux DresserAtlasNiveaux(const std::vector<SixEntiers>& tirages, int fil
 {
     AtlasNiveaux atlas;
     atlas.Lignes.resize(tirages.size());
-    const int total = static_cast<int>(tirages.size());
-    // chaque fil prend le tirage suivant : les tirages à grandes plaques, plus longs, se répartissent d'eux-mêmes
-    std::atomic<int> prochain{0};
-    std::atomic<int> finis{0};
-    std::vector<std::jthread> ouvriers;
-    for (int f = 0; f < std::max(fils, 1); ++f)
-        ouvriers.emplace_back([&] {
-            for (int i; (i = prochain++) < total; ++finis) {
-                LigneAtlasNiveaux& ligne = atlas.Lignes[static_cast<size_t>(i)];
-                ligne.Plaques = tirages[static_cast<size_t>(i)];
-                ligne.Jeux = NiveauxDuTirage(ligne.Plaques);
-            }
-        });
-    while (progression && finis < total) {
-        progression(finis, total);
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    }
-    ouvriers.clear();
-    if (progression)
-        progression(total, total);
+    ParcourirEnParallele(static_cast<int>(tirages.size()), fils, progression, [&](int i) {
+        LigneAtlasNiveaux& ligne = atlas.Lignes[static_cast<size_t>(i)];
+        ligne.Plaques = tirages[static_cast<size_t>(i)];
+        ligne.Jeux = NiveauxDuTirage(ligne.Plaques);
+    });
 
     for (const LigneAtlasNiveaux& ligne : atlas.Lignes)
         for (TotalNiveaux* t : {&atlas.Total, &atlas.ParGrandes[static_cast<size_t>(NbGrandesPlaques(ligne.Plaques))]}) {
