@@ -556,10 +556,15 @@ void TfrmMain::OuvrirSaisieCalcul()
         FinirJeuDuJour();
         return;
     }
-    const bool jeuDeSerie = serie_ && serie_->TerminerJeu(CrochetsFenetre());
-    EnregistrerStatistiques();
-    if (jeuDeSerie)
-        SuivreSerie();
+    if (!serie_ || !serie_->TerminerJeu(CrochetsFenetre())) {
+        EnregistrerStatistiques();
+        return;
+    }
+    // un jeu de série : le jeu puis le bilan de la série gardés, la fenêtre de l'historique mise à jour une fois
+    EcrireJeuFini();
+    GarderSerieOuDire(this, *historique_, *serie_);
+    MajFenetreHistorique();
+    SuivreSerie();
 }
 
 // ----- série de dix jeux -----
@@ -593,9 +598,6 @@ void TfrmMain::SuivreSerie()
 {
     MontrerSerie();
     MajCommandes();
-    GarderSerieOuDire(this, *historique_, *serie_);
-    if (fenetreHistorique_)
-        fenetreHistorique_->JeuxAjoutes();
     if (serie_->Etat() != EtatSerie::Finie)
         return;
     TfrmFinSerie fin(*serie_, this);
@@ -703,10 +705,20 @@ void TfrmMain::SpeedButtonStatsClick()
 
 void TfrmMain::EnregistrerStatistiques()
 {
+    if (EcrireJeuFini())
+        MajFenetreHistorique();
+}
+
+bool TfrmMain::EcrireJeuFini()
+{
     const std::optional<JeuFini> jeu = partie_.MarquerEnregistre();
-    if (!jeu)
-        return;
-    EnregistrerJeuFini(this, *fichierIni_, *historique_, *jeu);
+    if (jeu)
+        EnregistrerJeuFini(this, *fichierIni_, *historique_, *jeu);
+    return jeu.has_value();
+}
+
+void TfrmMain::MajFenetreHistorique()
+{
     if (fenetreHistorique_)
         fenetreHistorique_->JeuxAjoutes();
 }

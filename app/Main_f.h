@@ -151,6 +151,9 @@ private:
     bool AbandonnerSerie();
     // après chaque jeu de la série : où elle en est dans la barre d'état, et son bilan après le dernier
     void SuivreSerie();
+    // le jeu fini écrit dans varnel.ini et l'historique ; faux s'il n'y avait rien à écrire
+    bool EcrireJeuFini();
+    void MajFenetreHistorique();
     void MontrerSerie();
 
     // commencer : le tirage demandé à la partie ; l'animation suit

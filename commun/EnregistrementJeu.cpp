@@ -82,9 +82,9 @@ BilanEnregistrement EnregistrerJeu(TFichierIni& fichier, THistoriqueJeux& histor
     int64_t numero = 0;
     if (!bilan.Historique && !historique.LectureSeule())
         bilan.Historique = historique.Ajouter(jeu.Ligne, &numero);
-    bilan.LigneEcrite = numero > 0;
     QString raison;
-    if (bilan.LigneEcrite) {
+    // la ligne écrite, varnel.ini rattrape avec elle les jeux qu'il aurait manqués
+    if (numero > 0) {
         bilan.Statistiques = Accorder(fichier, historique, numero);
     } else if (!fichier.AjouterCumuls(jeu.Cumuls, &raison)) {
         bilan.Statistiques = raison;

@@ -22,7 +22,6 @@ class QWidget;
 // ce qu'a donné l'enregistrement : chaque échec avec sa raison
 struct BilanEnregistrement {
     std::optional<QString> Historique;  // la ligne n'a pas été écrite
-    bool LigneEcrite = false;           // les statistiques manquées la rattraperont plus tard
     std::optional<QString> Statistiques;  // varnel.ini n'a pas été écrit
 };
 

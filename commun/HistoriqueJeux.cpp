@@ -561,10 +561,13 @@ std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreu
     };
     const int n = static_cast<int>(colonnes.size());
     if (sqlite3* sqlite = Sqlite()) {
-        // la place de toutes les lignes d'un coup : une liste qui double en grandissant en demanderait deux fois plus
-        Instruction nombre(sqlite, compte, apres);
-        if (nombre.Suivante())
-            lignes.reserve(static_cast<size_t>(sqlite3_column_int64(nombre.Etat(), 0)));
+        // la place de tout l'historique d'un coup : une liste qui double en grandissant en demanderait deux fois
+        // plus ; une lecture partielle, peu de lignes, s'en passe
+        if (apres == 0 && !origine) {
+            Instruction nombre(sqlite, compte, apres);
+            if (nombre.Suivante())
+                lignes.reserve(static_cast<size_t>(sqlite3_column_int64(nombre.Etat(), 0)));
+        }
         Instruction lecture(sqlite, requete, apres);
         while (lecture.Suivante()) {
             LigneHistorique& l = lignes.emplace_back();

@@ -6,13 +6,6 @@
 
 ModeleHistorique::ModeleHistorique(QObject* parent) : QAbstractTableModel(parent) {}
 
-void ModeleHistorique::Remplir(std::vector<LigneHistorique> lignes)
-{
-    beginResetModel();
-    lignes_ = std::move(lignes);
-    endResetModel();
-}
-
 void ModeleHistorique::Ajouter(std::vector<LigneHistorique> nouvelles)
 {
     if (nouvelles.empty())

@@ -15,9 +15,7 @@ class ModeleHistorique : public QAbstractTableModel {
 public:
     explicit ModeleHistorique(QObject* parent = nullptr);
 
-    // lignes : les plus anciennes d'abord
-    void Remplir(std::vector<LigneHistorique> lignes);
-    // des jeux plus récents que tous ceux du modèle, ajoutés à la suite sans rien relire
+    // des jeux plus récents que tous ceux du modèle (les plus anciens d'abord), ajoutés à la suite sans rien relire
     void Ajouter(std::vector<LigneHistorique> nouvelles);
     const std::vector<LigneHistorique>& Lignes() const { return lignes_; }
     const LigneHistorique& Ligne(int ligne) const { return lignes_[static_cast<size_t>(ligne)]; }

@@ -65,7 +65,7 @@ TfrmHistorique::TfrmHistorique(THistoriqueJeux& historique, std::function<void(c
     CreerRecords();
     CreerBoutons();
     MettreEnPage();
-    Lire();
+    JeuxAjoutes();
     RestaurerPlace();
 }
 
@@ -362,33 +362,21 @@ void TfrmHistorique::done(int resultat)
     QDialog::done(resultat);
 }
 
-void TfrmHistorique::Lire()
-{
-    QString erreur;
-    {
-        const CurseurAttente attente;
-        modele_.Remplir(historique_.Lire(0, &erreur));
-        series_ = historique_.LireSeries();
-    }
-    MajAffichage();
-    if (tri_.rowCount() > 0)
-        tableau_->setCurrentIndex(tri_.index(0, 0));
-    if (!erreur.isEmpty())
-        LabelResume->setText(QStringLiteral("Historique illisible : %1").arg(erreur));
-}
-
+// les jeux gardés depuis la dernière lecture (tous à l'ouverture) ; une série se réécrit après chacun de ses
+// jeux : toutes sont relues (elles sont peu nombreuses)
 void TfrmHistorique::JeuxAjoutes()
 {
     QString erreur;
     {
         const CurseurAttente attente;
         modele_.Ajouter(historique_.Lire(modele_.DernierNumero(), &erreur));
-        // une série se réécrit après chacun de ses jeux : toutes sont relues (elles sont peu nombreuses)
         series_ = historique_.LireSeries();
     }
-    MajAffichage();
-    if (!tableau_->selectionModel()->hasSelection() && tri_.rowCount() > 0)
-        tableau_->setCurrentIndex(tri_.index(0, 0));
+    MajSansFiltre();
+    MajSelonFiltre();
+    ChoisirPremiereSiRien();
+    if (!erreur.isEmpty())
+        LabelResume->setText(QStringLiteral("Historique illisible : %1").arg(erreur));
 }
 
 void TfrmHistorique::ChoixFiltreChange()
@@ -398,22 +386,31 @@ void TfrmHistorique::ChoixFiltreChange()
     filtre.NbGrandes = ChoixFiltreGrandes()[static_cast<size_t>(std::max(0, ChoixGrandes->currentIndex()))].second;
     filtre.Niveau = ChoixFiltreNiveau()[static_cast<size_t>(std::max(0, ChoixNiveau->currentIndex()))].second;
     tri_.Filtrer(filtre);
-    if (!tableau_->selectionModel()->hasSelection() && tri_.rowCount() > 0)
-        tableau_->setCurrentIndex(tri_.index(0, 0));
-    MajAffichage();
+    ChoisirPremiereSiRien();
+    MajSelonFiltre();
 }
 
-void TfrmHistorique::MajAffichage()
+void TfrmHistorique::ChoisirPremiereSiRien()
 {
-    LabelResume->setText(QString::fromStdString(::TexteResume(Resumer(modele_.Lignes(), tri_.Filtre()))));
-    // la série est celle du joueur, quel que soit le filtre
+    if (!tableau_->selectionModel()->hasSelection() && tri_.rowCount() > 0)
+        tableau_->setCurrentIndex(tri_.index(0, 0));
+}
+
+// ce qui est au joueur quel que soit le filtre : sa série de jours et ses records
+void TfrmHistorique::MajSansFiltre()
+{
     LabelSerieJours->setVisible(bool(aujourdhui_));
     if (aujourdhui_)
         LabelSerieJours->setText(QString::fromStdString(
             ::TexteSerieJours(SerieDesJeuxDuJour(JeuxDuJourEnregistres(modele_.Lignes()), aujourdhui_()))));
+    MajRecords();
+}
+
+void TfrmHistorique::MajSelonFiltre()
+{
+    LabelResume->setText(QString::fromStdString(::TexteResume(Resumer(modele_.Lignes(), tri_.Filtre()))));
     MajGraphique();
     MajTableauNiveaux();
-    MajRecords();
     MajRejouer();
     BoutonExporter->setEnabled(tri_.rowCount() > 0);
 }

@@ -89,8 +89,9 @@ private:
     void RestaurerPlace();
     void TenirDansLEcran(const QMargins& bords);
     void GarderPlace();
-    void Lire();
-    void MajAffichage();
+    void ChoisirPremiereSiRien();
+    void MajSansFiltre();
+    void MajSelonFiltre();
     void MajGraphique();
     void MajRecords();
     void MajRejouer();

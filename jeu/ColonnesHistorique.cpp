@@ -297,11 +297,3 @@ const std::vector<const ColonneHistorique*>& ColonnesMontrees()
     }();
     return montrees;
 }
-
-int DerniereEtapeColonnes()
-{
-    int etape = 1;
-    for (const ColonneHistorique& c : ColonnesHistorique())
-        etape = std::max(etape, c.Etape);
-    return etape;
-}

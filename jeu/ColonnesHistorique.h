@@ -50,5 +50,3 @@ struct ColonneHistorique {
 const std::vector<ColonneHistorique>& ColonnesHistorique();
 // celles du tableau, dans l'ordre
 const std::vector<const ColonneHistorique*>& ColonnesMontrees();
-// la dernière étape du schéma que connaît ce programme
-int DerniereEtapeColonnes();

@@ -36,7 +36,7 @@ TextesEtiquettes TextesFinSerie(const BilanSerie& serie, const std::optional<Bil
     textes.emplace_back("LabelNiveau", NomNiveauSerie(serie.Niveau));
     textes.emplace_back("LabelPoints", SurLeMaximum(serie.Points));
     textes.emplace_back("LabelTrouves", std::to_string(serie.Trouves) + "/" + std::to_string(serie.JeuxJoues));
-    textes.emplace_back("LabelTempsMedian", serie.TempsMedian ? DixiemesDeSeconde(*serie.TempsMedian) + " s" : "-");
+    textes.emplace_back("LabelTempsMedian", TexteSecondes(serie.TempsMedian));
     textes.emplace_back("LabelRecord", record ? SurLeMaximum(record->Points) : "Aucune");
     textes.emplace_back("LabelVerdict", Verdict(serie, record));
     return textes;

@@ -42,6 +42,11 @@ std::string DixiemesDeSeconde(double millisecondes)
     return std::to_string(dixiemes / 10) + ',' + std::to_string(std::llabs(dixiemes % 10));
 }
 
+std::string TexteSecondes(std::optional<double> millisecondes)
+{
+    return millisecondes ? DixiemesDeSeconde(*millisecondes) + " s" : "-";
+}
+
 int32_t NombreGrandesPlaques(const SixEntiers& plaques)
 {
     return static_cast<int32_t>(std::count_if(plaques.begin(), plaques.end(), EstGrande));
@@ -170,7 +175,7 @@ std::string TexteResume(const ResumeHistorique& r)
     texte += " — trouvés par le joueur : " +
              PourcentageEntier(static_cast<int64_t>(r.NbTrouves), static_cast<int64_t>(r.NbJeux)) + "%";
     texte += " — temps médian des comptes trouvés : ";
-    texte += r.MedianeTempsTrouves ? DixiemesDeSeconde(*r.MedianeTempsTrouves) + " s" : std::string("-");
+    texte += TexteSecondes(r.MedianeTempsTrouves);
     // une moyenne au dixième, écrite comme les secondes (millièmes de point lus comme des millisecondes)
     if (r.MoyennePoints)
         texte += " — points par jeu : " + DixiemesDeSeconde(*r.MoyennePoints * 1000.0);
@@ -212,7 +217,7 @@ std::array<std::string, 4> TextesResumeNiveau(const ResumeNiveau& r)
     return {r.Niveau ? NomNiveau(*r.Niveau) : "-", std::to_string(e.NbJeux),
             e.NbJeux > 0 ? PourcentageEntier(static_cast<int64_t>(e.NbTrouves), static_cast<int64_t>(e.NbJeux)) + "%"
                          : std::string("-"),
-            e.MedianeTempsTrouves ? DixiemesDeSeconde(*e.MedianeTempsTrouves) + " s" : std::string("-")};
+            TexteSecondes(e.MedianeTempsTrouves)};
 }
 
 DonneesGraphique Graphique(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)

@@ -135,6 +135,8 @@ std::string DescriptionGraphique(const std::vector<LigneHistorique>& lignes, con
 
 // une durée en millisecondes, en secondes au dixième le plus proche : 12345 donne « 12,3 »
 std::string DixiemesDeSeconde(double millisecondes);
+// la même suivie de « s » : « 12,3 s » ; « - » sans durée
+std::string TexteSecondes(std::optional<double> millisecondes);
 
 // textes des cases du tableau
 std::string TextePlaques(const LigneHistorique& l);     // « 25 3 7 1 100 9 », dans l'ordre du tirage

@@ -41,7 +41,7 @@ bool Serie::TerminerJeu(const CrochetsRecherche& crochets)
     if (partie_.Phase() != PhaseJeu::Resolu)
         return false;
     const DonneesRecherche& d = partie_.Donnees();
-    jeux_.push_back({d.Plaques, d.But, d.MeilleurJoueur, d.TempsJoueur, PointsDuJeu(d)});
+    jeux_.push_back({d.But, d.MeilleurJoueur, d.TempsJoueur, PointsDuJeu(d)});
     jeuEnCours_ = false;
     if (static_cast<int>(jeux_.size()) == JeuxParSerie)
         etat_ = EtatSerie::Finie;

@@ -18,7 +18,6 @@ using NiveauSerie = std::optional<NiveauJeu>;
 
 // un jeu joué de la série, tel qu'il a compté
 struct JeuDeSerie {
-    SixEntiers Plaques{};
     int32_t But = 0;
     int32_t MeilleurJoueur = Aucun;  // aucun : le joueur n'a pas joué
     int32_t TempsJoueur = 0;         // ms

@@ -2,16 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextePartage.h"
 
-#include <algorithm>
+#include "Historique.h"
 
 namespace {
-
-// « 23,4 s » : dixièmes arrondis au plus proche
-std::string Secondes(int32_t millisecondes)
-{
-    const int64_t dixiemes = (static_cast<int64_t>(std::max(millisecondes, 0)) + 50) / 100;
-    return std::to_string(dixiemes / 10) + ',' + std::to_string(dixiemes % 10) + " s";
-}
 
 std::string Serie(int jours)
 {
@@ -29,7 +22,7 @@ std::string TexteResultat(const ResultatJour& r)
     if (!r.Ecart)
         return "non trouvé";
     if (*r.Ecart == 0)
-        return "trouvé en " + Secondes(r.TempsJoueur);
+        return "trouvé en " + TexteSecondes(r.TempsJoueur);
     return "à " + std::to_string(*r.Ecart) + " près";
 }
 
