@@ -3,25 +3,23 @@
 #include "JeuDuJour.h"
 
 #include "GenerateurSplitMix.h"
+#include "TirageDeNiveau.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <optional>
 #include <utility>
 
 namespace {
 
-void Tirer(GenerateurSplitMix& generateur, JeuDuJour& jeu)
+JeuTire Tirer(GenerateurSplitMix& generateur)
 {
+    JeuTire jeu;
     auto reserve = ReservePlaques;
     for (uint32_t k = 0; k < 6; ++k) {
         std::swap(reserve[k], reserve[k + generateur.Entier(24 - k)]);
         jeu.Plaques[k] = reserve[k];
     }
     jeu.But = 101 + static_cast<int32_t>(generateur.Entier(899));
+    return jeu;
 }
-
-int Ecart(NiveauJeu a, NiveauJeu b) { return std::abs(static_cast<int>(a) - static_cast<int>(b)); }
 
 }  // namespace
 
@@ -44,30 +42,9 @@ NiveauJeu NiveauDuJour(std::chrono::weekday jour)
 
 JeuDuJour GenererJeuDuJour(DateJour date)
 {
-    const NiveauJeu vise = NiveauDuJour(std::chrono::weekday{std::chrono::sys_days{date}});
     GenerateurSplitMix generateur(static_cast<uint64_t>(NombreDate(date)));
-    JeuDuJour jeu;
-    jeu.Date = date;
-    std::optional<JeuDuJour> plusProche;  // le jeu possible tiré le plus près du niveau voulu, pour la borne
-    for (int essai = 1;; ++essai) {
-        Tirer(generateur, jeu);
-        jeu.Essais = essai;
-        // un jeu plus facile que ce plancher ne serait pas plus près du niveau que le plus proche gardé : sa
-        // mesure s'arrête dès que c'est sûr, et il est passé comme il l'aurait été une fois mesuré en entier
-        const int plancher = plusProche ? std::max(1, static_cast<int>(vise) - Ecart(plusProche->Mesure.Niveau, vise) + 1) : 1;
-        const std::optional<MesureNiveau> mesure =
-            MesurerNiveauAuMoins(jeu.Plaques, jeu.But, static_cast<NiveauJeu>(plancher));
-        if (mesure) {
-            jeu.Mesure = *mesure;
-            if (jeu.Mesure.Niveau == vise)
-                return jeu;
-            if (jeu.Mesure.Niveau != NiveauJeu::Impossible &&
-                (!plusProche || Ecart(jeu.Mesure.Niveau, vise) < Ecart(plusProche->Mesure.Niveau, vise)))
-                plusProche = jeu;
-        }
-        if (essai >= EssaisMaxJeuDuJour && plusProche) {
-            plusProche->Essais = essai;
-            return *plusProche;
-        }
-    }
+    const TirageDeNiveau tirage = ChercherJeuDeNiveau(
+        NiveauDuJour(std::chrono::weekday{std::chrono::sys_days{date}}), [&] { return Tirer(generateur); },
+        EssaisMaxJeuDuJour, true);
+    return {date, tirage.Jeu.Plaques, tirage.Jeu.But, tirage.Mesure, tirage.Essais};
 }

@@ -17,12 +17,15 @@ int Ecart(NiveauJeu a, NiveauJeu b)
 
 }  // namespace
 
-TirageDeNiveau ChercherJeuDeNiveau(NiveauJeu voulu, const SourceJeux& source, int essaisMax)
+TirageDeNiveau ChercherJeuDeNiveau(NiveauJeu voulu, const SourceJeux& source, int essaisMax, bool jeuPossibleExige)
 {
     TirageDeNiveau meilleur;
     meilleur.Voulu = voulu;
     int ecartMeilleur = 0;
-    for (int essai = 1; essai <= std::max(essaisMax, 1); ++essai) {
+    const auto encore = [&](int essai) {
+        return essai <= std::max(essaisMax, 1) || (jeuPossibleExige && meilleur.Mesure.Niveau == NiveauJeu::Impossible);
+    };
+    for (int essai = 1; encore(essai); ++essai) {
         const JeuTire jeu = source();
         // un jeu plus facile que le plancher ne serait pas plus proche que le meilleur déjà trouvé : sa
         // recherche s'arrête dès que c'est sûr, ce qui fait l'essentiel des essais

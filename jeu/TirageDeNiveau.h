@@ -40,8 +40,9 @@ using SourceJeux = std::function<JeuTire()>;
 
 // essaie les jeux de la source, chacun mesuré, jusqu'au premier du niveau voulu, au plus essaisMax ;
 // sinon le plus proche en niveau (le premier trouvé à égalité ; un jeu impossible ne passe qu'à défaut
-// de tout autre)
-TirageDeNiveau ChercherJeuDeNiveau(NiveauJeu voulu, const SourceJeux& source, int essaisMax = EssaisTirageDeNiveau);
+// de tout autre). jeuPossibleExige : au-delà de essaisMax, on continue tant qu'aucun jeu possible n'est venu
+TirageDeNiveau ChercherJeuDeNiveau(NiveauJeu voulu, const SourceJeux& source, int essaisMax = EssaisTirageDeNiveau,
+                                  bool jeuPossibleExige = false);
 
 // ce que la barre d'état dit du tirage : « Jeu Expert. », ou « 5000 essais sans Expert : jeu Difficile. »
 std::string TexteTirageDeNiveau(const TirageDeNiveau& tirage);
