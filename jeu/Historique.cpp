@@ -143,28 +143,49 @@ std::vector<std::pair<std::string, std::optional<NiveauJeu>>> ChoixFiltreNiveau(
     return choix;
 }
 
-ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
-{
-    ResumeHistorique r;
-    std::vector<int32_t> temps;
-    int64_t points = 0;
-    int64_t avecPoints = 0;
-    for (const LigneHistorique& l : lignes) {
-        if (!filtre.Accepte(l))
-            continue;
-        ++r.NbJeux;
+namespace {
+
+// un résumé fait jeu après jeu
+class CumulResume {
+public:
+    void Ajouter(const LigneHistorique& l)
+    {
+        ++jeux_;
         if (l.TrouveParLeJoueur())
-            temps.push_back(l.TempsJoueur);
+            temps_.push_back(l.TempsJoueur);
         if (l.Points) {
-            points += *l.Points;
-            ++avecPoints;
+            points_ += *l.Points;
+            ++avecPoints_;
         }
     }
-    r.NbTrouves = temps.size();
-    r.MedianeTempsTrouves = Mediane(std::move(temps));
-    if (avecPoints > 0)
-        r.MoyennePoints = static_cast<double>(points) / static_cast<double>(avecPoints);
-    return r;
+    size_t NbJeux() const { return jeux_; }
+    ResumeHistorique Resume()
+    {
+        ResumeHistorique r;
+        r.NbJeux = jeux_;
+        r.NbTrouves = temps_.size();
+        r.MedianeTempsTrouves = Mediane(std::move(temps_));
+        if (avecPoints_ > 0)
+            r.MoyennePoints = static_cast<double>(points_) / static_cast<double>(avecPoints_);
+        return r;
+    }
+
+private:
+    size_t jeux_ = 0;
+    std::vector<int32_t> temps_;
+    int64_t points_ = 0;
+    int64_t avecPoints_ = 0;
+};
+
+}  // namespace
+
+ResumeHistorique Resumer(const std::vector<LigneHistorique>& lignes, const FiltreHistorique& filtre)
+{
+    CumulResume cumul;
+    for (const LigneHistorique& l : lignes)
+        if (filtre.Accepte(l))
+            cumul.Ajouter(l);
+    return cumul.Resume();
 }
 
 std::string TexteResume(const ResumeHistorique& r)
@@ -186,27 +207,21 @@ std::vector<ResumeNiveau> ResumerParNiveau(const std::vector<LigneHistorique>& l
 {
     // les niveaux dans l'ordre, puis « sans niveau » en dernier
     constexpr size_t SansNiveau = TousLesNiveaux.size();
-    std::array<size_t, SansNiveau + 1> jeux{};
-    std::array<std::vector<int32_t>, SansNiveau + 1> temps;
+    std::array<CumulResume, SansNiveau + 1> cumuls;
     for (const LigneHistorique& l : lignes) {
         if (!filtre.Accepte(l))
             continue;
         const auto niveau = std::find(TousLesNiveaux.begin(), TousLesNiveaux.end(), l.Niveau.value_or(NiveauJeu{}));
-        const auto i = static_cast<size_t>(niveau - TousLesNiveaux.begin());
-        ++jeux[i];
-        if (l.TrouveParLeJoueur())
-            temps[i].push_back(l.TempsJoueur);
+        cumuls[static_cast<size_t>(niveau - TousLesNiveaux.begin())].Ajouter(l);
     }
     std::vector<ResumeNiveau> resumes;
     for (size_t i = 0; i <= SansNiveau; ++i) {
-        if (i == SansNiveau && jeux[i] == 0)
+        if (i == SansNiveau && cumuls[i].NbJeux() == 0)
             break;
         ResumeNiveau& r = resumes.emplace_back();
         if (i < SansNiveau)
             r.Niveau = TousLesNiveaux[i];
-        r.Resume.NbJeux = jeux[i];
-        r.Resume.NbTrouves = temps[i].size();
-        r.Resume.MedianeTempsTrouves = Mediane(std::move(temps[i]));
+        r.Resume = cumuls[i].Resume();
     }
     return resumes;
 }
