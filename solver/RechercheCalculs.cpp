@@ -130,10 +130,8 @@ private:
     bool ARetenir(const Paire& p, int32_t r) const { return p.ResultatsRestants == 0 && r >= bas_ && r <= haut_; }
     void FixerBornes()
     {
-        // le relevé d'un seul compte ne regarde pas les approches
-        const long long ecart = releve_ ? 0 : meilleurEcart_;
-        bas_ = d_.ModeTousComptes ? 101 : d_.But - ecart;
-        haut_ = d_.ModeTousComptes ? 999 : d_.But + ecart;
+        bas_ = d_.ModeTousComptes ? 101 : d_.But - meilleurEcart_;
+        haut_ = d_.ModeTousComptes ? 999 : d_.But + meilleurEcart_;
     }
 
     long long meilleurEcart_ = 0;
@@ -353,19 +351,20 @@ int Recherche<Joueur>::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int
     if (ARetenir(derniere, r)) {
         if (marques_) {
             marques_->set(static_cast<size_t>(r));
-        } else if (releve_) {
-            // le résultat de la paire n'est pas r (ni r = L, ni r = Sm) : les résultats de s suffisent
-            const int plaques = 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B);
-            Relever(s, r, plaques, [&] {
+        } else {
+            // le calcul complet dans l'enfant, fait à la demande
+            const auto forme = [&] {
                 Prolonger(s, p, op, enfant);
                 const EtatCalcul& e = *enfant;
-                const Paire paire = FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0);
-                return std::make_tuple(std::cref(e), paire, Op);
-            });
-        } else {
-            Prolonger(s, p, op, enfant);
-            const EtatCalcul& e = *enfant;
-            Retenir(e, FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op, r);
+                return std::make_tuple(std::cref(e), FormerPaire(e.Noeud(derniere.A.Rang), e.Noeud(derniere.B.Rang), 0), Op);
+            };
+            if (releve_) {
+                // le résultat de la paire n'est pas r (ni r = L, ni r = Sm) : les résultats de s suffisent
+                Relever(s, r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B), forme);
+            } else {
+                const auto [e, paire, operation] = forme();
+                Retenir(e, paire, operation, r);
+            }
         }
     }
     if constexpr (Joueur) {

@@ -41,6 +41,9 @@ void Relever(const SixEntiers& plaques, int32_t but, ReleveSolutions& releve)
     d.Plaques = plaques;
     d.But = but;
     d.ModeTousComptes = but == 0;
+    // le relevé d'un seul compte ne regarde pas les approches : il fait comme si le compte était déjà atteint
+    if (but != 0)
+        d.MeilleurResultat = but;
     d.ClasserPlaques(ModeClassement::Classe);
     const EtatCalcul racine = NouvelEtat(CreerFeuillesClassees(d.Plaques, d.PlaqueDeRang));
     ReleverCalculs(d, racine, releve);
