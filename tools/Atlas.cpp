@@ -91,12 +91,10 @@ Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils, const std::
         ligne.Comptes = table ? table->NombreComptes(tirage) : static_cast<int32_t>(ComptesAtteignables(tirage).count());
     });
 
-    for (const LigneAtlas& ligne : atlas.Lignes)
-        for (TotalAtlas* t : {&atlas.Total, &atlas.ParGrandes[static_cast<size_t>(NbGrandesPlaques(ligne.Plaques))]}) {
-            ++t->Tirages;
-            t->Jeux += 899;
-            t->Faisables += ligne.Comptes;
-        }
+    Totaliser(atlas.Lignes, atlas.Total, atlas.ParGrandes, [](TotalAtlas& t, const LigneAtlas& ligne) {
+        t.Jeux += 899;
+        t.Faisables += ligne.Comptes;
+    });
     return atlas;
 }
 
@@ -107,10 +105,5 @@ void EcrireAtlas(std::ostream& sortie, const Atlas& atlas)
             sortie << p << ' ';
         sortie << ": " << ligne.Comptes << '\n';
     }
-    sortie << "Total : ";
-    EcrireTotal(sortie, atlas.Total);
-    for (size_t g = 0; g < atlas.ParGrandes.size(); ++g) {
-        sortie << g << (g < 2 ? " grande plaque : " : " grandes plaques : ");
-        EcrireTotal(sortie, atlas.ParGrandes[g]);
-    }
+    EcrireTotaux(sortie, atlas.Total, atlas.ParGrandes, EcrireTotal);
 }

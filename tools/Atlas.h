@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <iosfwd>
+#include <ostream>
 #include <vector>
 
 // l'atlas des jeux : pour chaque tirage distinct de six plaques de la réserve, combien de comptes de
@@ -21,6 +21,29 @@ int NbGrandesPlaques(const SixEntiers& plaques);
 
 // les grandes plaques (25, 50, 75, 100) que tient le tirage, comme ensemble de bits (25 : bit 0, …)
 unsigned GrandesPlaques(const SixEntiers& plaques);
+
+// chaque ligne d'un atlas comptée au total et à celui de son nombre de grandes plaques (0 à 4)
+template <class Ligne, class Total, class Ajouter>
+void Totaliser(const std::vector<Ligne>& lignes, Total& total, std::array<Total, 5>& parGrandes, Ajouter ajouter)
+{
+    for (const Ligne& ligne : lignes)
+        for (Total* t : {&total, &parGrandes[static_cast<size_t>(NbGrandesPlaques(ligne.Plaques))]}) {
+            ++t->Tirages;
+            ajouter(*t, ligne);
+        }
+}
+
+// « Total : … », puis la ligne de chaque nombre de grandes plaques
+template <class Total, class EcrireTotal>
+void EcrireTotaux(std::ostream& sortie, const Total& total, const std::array<Total, 5>& parGrandes, EcrireTotal ecrire)
+{
+    sortie << "Total : ";
+    ecrire(sortie, total);
+    for (size_t g = 0; g < parGrandes.size(); ++g) {
+        sortie << g << (g < 2 ? " grande plaque : " : " grandes plaques : ");
+        ecrire(sortie, parGrandes[g]);
+    }
+}
 
 struct LigneAtlas {
     SixEntiers Plaques{};

@@ -36,12 +36,10 @@ AtlasNiveaux DresserAtlasNiveaux(const std::vector<SixEntiers>& tirages, int fil
         ligne.Jeux = NiveauxDuTirage(ligne.Plaques);
     });
 
-    for (const LigneAtlasNiveaux& ligne : atlas.Lignes)
-        for (TotalNiveaux* t : {&atlas.Total, &atlas.ParGrandes[static_cast<size_t>(NbGrandesPlaques(ligne.Plaques))]}) {
-            ++t->Tirages;
-            for (size_t n = 0; n < t->Jeux.size(); ++n)
-                t->Jeux[n] += ligne.Jeux[n];
-        }
+    Totaliser(atlas.Lignes, atlas.Total, atlas.ParGrandes, [](TotalNiveaux& t, const LigneAtlasNiveaux& ligne) {
+        for (size_t n = 0; n < t.Jeux.size(); ++n)
+            t.Jeux[n] += ligne.Jeux[n];
+    });
     return atlas;
 }
 
@@ -81,10 +79,5 @@ void EcrireAtlasNiveaux(std::ostream& sortie, const AtlasNiveaux& atlas)
             sortie << ' ' << n;
         sortie << '\n';
     }
-    sortie << "Total : ";
-    EcrireTotal(sortie, atlas.Total);
-    for (size_t g = 0; g < atlas.ParGrandes.size(); ++g) {
-        sortie << g << (g < 2 ? " grande plaque : " : " grandes plaques : ");
-        EcrireTotal(sortie, atlas.ParGrandes[g]);
-    }
+    EcrireTotaux(sortie, atlas.Total, atlas.ParGrandes, EcrireTotal);
 }
