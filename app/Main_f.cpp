@@ -13,6 +13,7 @@
 #include "SaisieChronometree.h"
 #include "Sltscpt_f.h"
 #include "Stats_f.h"
+#include "ActiverMenu.h"
 #include "BoiteMessage.h"
 #include "BoutonOutil.h"
 #include "ChoixSerie.h"
@@ -386,12 +387,8 @@ void TfrmMain::MajCommandes()
 {
     const EtatCommandes c = partie_.Commandes();
     ui->RubriqueCompteTireAuSort->setEnabled(c.Compte);
-    ui->MenuTireAuSortAvec->setEnabled(c.Compte);
-    for (QAction* rubrique : RubriquesTireAuSortAvec())
-        rubrique->setEnabled(c.Compte);
-    MenuTireAuSortDeNiveau->setEnabled(c.Compte);
-    for (QAction* rubrique : MenuTireAuSortDeNiveau->actions())
-        rubrique->setEnabled(c.Compte);
+    ActiverMenu(*ui->MenuTireAuSortAvec, c.Compte);
+    ActiverMenu(*MenuTireAuSortDeNiveau, c.Compte);
     MajCommandesSerie(c.Compte);
     choixTempsLimite_->Activer(c.Compte);
     ui->RubriqueComptePropose->setEnabled(c.Compte);
@@ -425,10 +422,7 @@ void TfrmMain::MajBoutonsNavigation()
 
 void TfrmMain::MajCommandesSerie(bool compte)
 {
-    MenuSerie->setEnabled(compte);
-    for (QAction* rubrique : MenuSerie->actions())
-        if (rubrique != RubriqueTempsSerie)
-            rubrique->setEnabled(compte);
+    ActiverMenu(*MenuSerie, compte, RubriqueTempsSerie);
     RubriqueJeuSuivant->setEnabled(compte && serie_ && serie_->JeuSuivantPermis());
 }
 

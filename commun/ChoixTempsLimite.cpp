@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChoixTempsLimite.h"
 
+#include "ActiverMenu.h"
 #include "FichierIniFenetre.h"
 
 #include <QAction>
@@ -38,10 +39,7 @@ void ChoixTempsLimite::Lire(TFichierIni& fichier)
 
 void ChoixTempsLimite::Activer(bool actif)
 {
-    menu_.setEnabled(actif);
-    // un menu désactivé laisse ses rubriques actives : elles le sont avec lui
-    for (QAction* rubrique : rubriques_)
-        rubrique->setEnabled(actif);
+    ActiverMenu(menu_, actif);
 }
 
 void ChoixTempsLimite::Choisir(QAction* rubrique)
