@@ -4,7 +4,6 @@
 #include "OptionsProgramme.h"
 
 #include "CheminAide.h"
-#include "ChoixSerie.h"
 #include "LigneCommande.h"
 #include "LigneCommandeFenetre.h"
 
@@ -76,14 +75,4 @@ int DiagnostiquerAide()
     return 0;
 }
 
-int CodeSortie(const QStringList& arguments)
-{
-    if (arguments.isEmpty() || DemandeJeuDuJour(arguments))
-        return 0;
-    std::vector<std::string> lus;
-    for (const QString& a : arguments)
-        lus.push_back(a.toStdString());
-    if (const std::optional<DemandeSerie> serie = LireDemandeSerie(lus))
-        return serie->Valide() ? 0 : 2;
-    return LireArguments(lus).Valide() ? 0 : 2;
-}
+int CodeSortie(const QStringList& arguments) { return LigneCommandeValide(arguments) ? 0 : 2; }

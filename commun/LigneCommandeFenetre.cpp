@@ -36,6 +36,15 @@ bool DemandeJeuDuJour(const QStringList& arguments)
     return arguments.size() == 1 && arguments.front() == QLatin1String(OptionJeuDuJour);
 }
 
+bool LigneCommandeValide(const QStringList& arguments)
+{
+    if (arguments.isEmpty() || DemandeJeuDuJour(arguments))
+        return true;
+    if (const std::optional<DemandeSerie> serie = LireDemandeSerie(Textes(arguments)))
+        return serie->Valide();
+    return LireArguments(Textes(arguments)).Valide();
+}
+
 std::optional<DemandeSerie> LireDemandeSerieOuDire(QWidget* fenetre, const QStringList& arguments)
 {
     std::optional<DemandeSerie> demande = LireDemandeSerie(Textes(arguments));

@@ -22,3 +22,6 @@ bool DemandeJeuDuJour(const QStringList& arguments);
 // la série demandée par « --serie [NIVEAU] », rien quand la ligne de commande n'en demande pas ; une demande
 // incorrecte est dite dans la même boîte, avec la syntaxe de la série, et rendue avec son erreur
 std::optional<DemandeSerie> LireDemandeSerieOuDire(QWidget* fenetre, const QStringList& arguments);
+
+// la ligne de commande se lit-elle, sans rien dire : vide, jeu du jour, série ou jeu
+bool LigneCommandeValide(const QStringList& arguments);
