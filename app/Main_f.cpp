@@ -285,9 +285,7 @@ void TfrmMain::LireLigneCommande()
         return;
     }
     partie_.NouveauJeuLigneCommande(jeu->Plaques, jeu->But);
-    ui->PaintBoxBandePlaques->repaint();
-    ui->PaintBoxBut->repaint();
-    vue_->MajLectures();
+    vue_->Repeindre(true, true);
     Resoudre(OrdreDuSimpleAuTordu);
 }
 
@@ -354,8 +352,7 @@ void TfrmMain::MajAffichageSolution()
 void TfrmMain::RepeindreFenetre()
 {
     MajAffichageSolution();
-    ui->ZoneClient->repaint();
-    vue_->MajLectures();
+    vue_->RepeindreTout();
 }
 
 QString TfrmMain::TexteStatut(int panneau) const
@@ -528,12 +525,8 @@ void TfrmMain::LancerTirage(const std::function<void()>& commencer)
 void TfrmMain::TimerAnimationTimer()
 {
     const PasTirage pas = partie_.AvancerTirage();
-    if (pas.PlaqueRevelee)
-        ui->PaintBoxBandePlaques->repaint();
-    if (pas.ButChange)
-        ui->PaintBoxBut->repaint();
     if (pas.PlaqueRevelee || pas.ButChange)
-        vue_->MajLectures();
+        vue_->Repeindre(pas.PlaqueRevelee, pas.ButChange);
     if (!pas.Termine)
         return;
     TimerAnimation.stop();
@@ -759,8 +752,7 @@ void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
     crochets.ProgressionTousComptes = progression;
     partie_.InventorierTousComptes(crochets);
     // le compte, mis à zéro le temps de l'inventaire, est rendu après les crochets
-    ui->PaintBoxBut->repaint();
-    vue_->MajLectures();
+    vue_->Repeindre(false, true);
 }
 
 void TfrmMain::RubriqueSolutionsTousComptesClick()

@@ -76,6 +76,21 @@ void VueJeu::FormPaint(QPainter& peintre)
     peintureEnCours_ = false;
 }
 
+void VueJeu::Repeindre(bool plaques, bool compte)
+{
+    if (plaques)
+        bande_.repaint();
+    if (compte)
+        compte_.repaint();
+    MajLectures();
+}
+
+void VueJeu::RepeindreTout()
+{
+    zoneClient_.repaint();
+    MajLectures();
+}
+
 void VueJeu::MajLectures()
 {
     const LecturesJeu lectures = LireJeu(partie_);

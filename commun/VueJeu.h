@@ -27,10 +27,14 @@ public:
     void PaintBoxButPaint(QPainter& peintre) const;
     void PaintBoxBandePlaquesPaint(QPainter& peintre) const;
     void FormPaint(QPainter& peintre);
-    // ce que le lecteur d'écran lit du compte, des plaques et de la solution, après tout changement de la partie
-    void MajLectures();
+    // repeint ce qui a changé, puis ce que le lecteur d'écran en lit : un repeint ne va jamais sans sa lecture
+    void Repeindre(bool plaques, bool compte);
+    void RepeindreTout();  // la zone cliente, qui contient le bandeau et le compte
 
 private:
+    // ce que le lecteur d'écran lit du compte, des plaques et de la solution
+    void MajLectures();
+
     const Partie& partie_;
     const QWidget& fenetre_;
     BoitePeinture& zoneClient_;
