@@ -13,3 +13,11 @@ public:
     CurseurAttente(const CurseurAttente&) = delete;
     CurseurAttente& operator=(const CurseurAttente&) = delete;
 };
+
+// ce que rend travail, fait sous le curseur d'attente
+template <class Travail>
+auto SousCurseurAttente(Travail&& travail)
+{
+    const CurseurAttente attente;
+    return travail();
+}

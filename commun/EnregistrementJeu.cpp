@@ -119,11 +119,7 @@ void DireStatistiquesNonEnregistrees(QWidget* fenetre, const TFichierIni& fichie
 
 void EnregistrerJeuFini(QWidget* fenetre, TFichierIni& fichier, THistoriqueJeux& historique, const JeuFini& jeu)
 {
-    BilanEnregistrement bilan;
-    {
-        const CurseurAttente attente;
-        bilan = EnregistrerJeu(fichier, historique, jeu);
-    }
+    const BilanEnregistrement bilan = SousCurseurAttente([&] { return EnregistrerJeu(fichier, historique, jeu); });
     DireAvisHistorique(fenetre, historique);
     if (bilan.Historique)
         AfficherMessage(fenetre, QStringLiteral("Historique non enregistré"),
@@ -135,11 +131,7 @@ void EnregistrerJeuFini(QWidget* fenetre, TFichierIni& fichier, THistoriqueJeux&
 
 void AccorderStatistiquesOuDire(QWidget* fenetre, TFichierIni& fichier, THistoriqueJeux& historique)
 {
-    std::optional<QString> raison;
-    {
-        const CurseurAttente attente;
-        raison = AccorderStatistiques(fichier, historique);
-    }
+    const std::optional<QString> raison = SousCurseurAttente([&] { return AccorderStatistiques(fichier, historique); });
     if (raison)
         DireStatistiquesNonEnregistrees(fenetre, fichier, *raison);
 }

@@ -47,11 +47,7 @@ void GarderSerieOuDire(QWidget* fenetre, THistoriqueJeux& historique, const Seri
     if (!serie.Numero())
         return;
     LigneSerie ligne{*serie.Numero(), {}, serie.Bilan()};
-    std::optional<QString> echec;
-    {
-        const CurseurAttente attente;
-        echec = historique.GarderSerie(ligne);
-    }
+    const std::optional<QString> echec = SousCurseurAttente([&] { return historique.GarderSerie(ligne); });
     if (echec)
         DireSerieNonEnregistree(fenetre, historique, *echec);
 }

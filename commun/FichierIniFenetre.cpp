@@ -18,11 +18,7 @@ void DireFichierIniNonEcrit(QWidget* fenetre, const TFichierIni& fichier, const 
 bool ChoisirTempsLimiteOuDire(QWidget* fenetre, TFichierIni& fichier, int secondes)
 {
     QString raison;
-    bool ecrit = false;
-    {
-        const CurseurAttente attente;
-        ecrit = fichier.ChoisirTempsLimite(secondes, &raison);
-    }
+    const bool ecrit = SousCurseurAttente([&] { return fichier.ChoisirTempsLimite(secondes, &raison); });
     // le fichier reste alors tel qu'il était : le choix n'est pas gardé, mais pas en silence
     if (!ecrit)
         DireFichierIniNonEcrit(fenetre, fichier, QStringLiteral("Option non enregistrée"), QStringLiteral("le temps limite"),
