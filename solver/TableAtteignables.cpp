@@ -3,11 +3,11 @@
 
 #include "TableAtteignables.h"
 
+#include "ParcoursParallele.h"
+
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -213,22 +213,15 @@ TableAtteignables::TableAtteignables(const std::vector<SixEntiers>& tirages, int
         }
     ensembles_.resize(compositions.size());
 
+    // une taille après l'autre ; chaque fil garde son brouillon d'un sous-tirage à l'autre
     size_t debut = 0;
     for (const auto& niveau : parTaille) {
-        const size_t fin = debut + niveau.size();
-        std::atomic<size_t> suivant{debut};
-        auto travailler = [&] {
-            Brouillon brouillon;
-            for (size_t i = suivant++; i < fin; i = suivant++)
-                Calculer(ensembles_[i], compositions[i], brouillon);
-        };
-        std::vector<std::thread> ouvriers;
-        for (int f = 1; f < fils; ++f)
-            ouvriers.emplace_back(travailler);
-        travailler();
-        for (std::thread& ouvrier : ouvriers)
-            ouvrier.join();
-        debut = fin;
+        ParcourirEnParallele(static_cast<int>(niveau.size()), fils, {}, [&](int k) {
+            thread_local Brouillon brouillon;
+            const size_t i = debut + static_cast<size_t>(k);
+            Calculer(ensembles_[i], compositions[i], brouillon);
+        });
+        debut += niveau.size();
     }
 }
 
