@@ -199,6 +199,16 @@ NombresOfferts SaisieCalcul::NombresLibres() const
     return offerts;
 }
 
+CalculTape SaisieCalcul::LireCalcul(std::string_view texte) const
+{
+    return LireCalculTape(texte, NombresLibres(), d_.But);
+}
+
+std::string SaisieCalcul::LectureCalcul(const CalculTape& calcul) const
+{
+    return LectureCalculTape(calcul, d_.But, d_.MeilleurJoueur);
+}
+
 ReponseNombre SaisieCalcul::JouerCalcul(const CalculTape& calcul)
 {
     if (!calcul.Jouable() || !d_.EtatJoueur)

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CalculTape;
@@ -47,6 +48,9 @@ public:
 
     // les nombres qu'un calcul tapé peut prendre maintenant
     NombresOfferts NombresLibres() const;
+    // un calcul tapé lu sur ces nombres, et ce qu'en dit la ligne (avec le meilleur résultat déjà obtenu)
+    CalculTape LireCalcul(std::string_view texte) const;
+    std::string LectureCalcul(const CalculTape& calcul) const;
     // joue un calcul lu sur NombresLibres() comme autant de clics, après avoir défait un premier nombre ou un
     // signe en suspens ; rend la réponse du dernier clic (Terminee : la saisie est finie), Ignore s'il n'est pas
     // jouable

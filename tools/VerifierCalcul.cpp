@@ -18,7 +18,7 @@ int VerifierCalcul(const std::string& calcul, const JeuLigneCommande& jeu, std::
     // le temps n'entre pas dans ce qui est vérifié
     SaisieCalcul saisie(d, [] { return 0; });
     saisie.Recommencer();
-    const CalculTape lu = LireCalculTape(calcul, saisie.NombresLibres(), d.But);
+    const CalculTape lu = saisie.LireCalcul(calcul);
     if (!lu.Jouable()) {
         erreurs << "Calcul refusé : " << lu.Refus << ".\n";
         return 2;

@@ -10,13 +10,13 @@
 namespace {
 
 // « 75(0)+3(1)=78 … | lecture » : chaque opération avec le bouton de chaque nombre, puis ce que dit la ligne
-std::string Lu(const CalculTape& calcul, const DonneesRecherche& d)
+std::string Lu(const CalculTape& calcul, const SaisieCalcul& saisie)
 {
     std::string texte;
     for (const OperationTapee& o : calcul.Operations)
         texte += std::to_string(o.ValeurPremier) + "(" + std::to_string(o.Premier) + ")" + SigneOperation[o.Operateur] +
                  std::to_string(o.ValeurSecond) + "(" + std::to_string(o.Second) + ")=" + std::to_string(o.Resultat) + " ";
-    return texte + "| " + LectureCalculTape(calcul, d.But, d.MeilleurJoueur);
+    return texte + "| " + saisie.LectureCalcul(calcul);
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ TEST(CalculTape, LectureEtRefus)
         d.But = c.but;
         SaisieCalcul saisie(d, [] { return 0; });
         saisie.Recommencer();
-        saisie.JouerCalcul(LireCalculTape(c.avant, saisie.NombresLibres(), c.but));
-        EXPECT_EQ(Lu(LireCalculTape(c.texte, saisie.NombresLibres(), c.but), d), c.attendu);
+        saisie.JouerCalcul(saisie.LireCalcul(c.avant));
+        EXPECT_EQ(Lu(saisie.LireCalcul(c.texte), saisie), c.attendu);
     }
 }
