@@ -208,6 +208,9 @@ private:
         switch (courant_.Sorte) {
         case SorteJeton::Nombre: return Nombre(Prendre());
         case SorteJeton::Ouvrante: {
+            // six nombres n'en demandent pas tant ; un texte collé sans fin n'épuise pas la pile
+            if (++profondeur_ > 32)
+                throw Refus{"il y a trop de parenthèses"};
             Prendre();
             const Terme dedans = Somme();
             if (courant_.Sorte == SorteJeton::Fin || courant_.Sorte == SorteJeton::Separateur || courant_.Sorte == SorteJeton::Egal)
@@ -215,6 +218,7 @@ private:
             if (courant_.Sorte != SorteJeton::Fermante)
                 Inattendu();
             Prendre();
+            --profondeur_;
             return dedans;
         }
         case SorteJeton::Inconnu: Inattendu();
@@ -235,7 +239,8 @@ private:
                 }
         if (std::find(connus_.begin(), connus_.end(), jeton.Valeur) != connus_.end())
             throw Refus{"le " + std::to_string(jeton.Valeur) + " est déjà pris"};
-        throw Refus{jeton.Texte + " n'est pas dans le jeu"};
+        // un nombre sans fin serait un mot que la ligne de lecture ne sait pas couper
+        throw Refus{(jeton.Texte.size() > 10 ? jeton.Texte.substr(0, 10) + "…" : jeton.Texte) + " n'est pas dans le jeu"};
     }
 
     static std::string Ecrire(int32_t premier, int op, int32_t second)
@@ -277,6 +282,7 @@ private:
     std::vector<int32_t> connus_;  // les nombres du jeu, plaques et résultats, pour « déjà pris »
     std::vector<OperationTapee> operations_;
     std::string compteAtteint_;
+    int profondeur_ = 0;  // des parenthèses ouvertes
     int32_t but_;
 };
 

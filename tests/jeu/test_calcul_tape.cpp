@@ -66,7 +66,7 @@ TEST(CalculTape, LectureEtRefus)
         {"75+3=", 952, "| il manque le résultat après « = »"},
         {"-3+75", 952, "| il manque un nombre avant « - »"},
         {"75+a", 952, "| « a » n'est pas un signe admis"},
-        {"1234567890123", 952, "| 1234567890123 n'est pas dans le jeu"},
+        {"1234567890123", 952, "| 1234567890… n'est pas dans le jeu"},
         {" , \n", 952, "| "},
     };
     for (const Cas& c : cas) {
