@@ -35,6 +35,8 @@ LigneCalculTape::LigneCalculTape(int largeur, QWidget* parent)
     ligne_->setObjectName(QStringLiteral("EditCalculTape"));
     ligne_->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 15));
     ligne_->setAccessibleName(QStringLiteral("Calcul tapé"));
+    // Tab garde le tour des boutons actifs ; F2 ou un clic mènent à la ligne
+    ligne_->setFocusPolicy(Qt::ClickFocus);
     ligne_->setPlaceholderText(QStringLiteral("(75+3)*12-4"));
     ligne_->setToolTip(QStringLiteral("Tout le calcul d'un coup : (75+3)*12-4, ou 75+3=78 78*12=936 ; "
                                       "Entrée le joue (touche F2)"));
