@@ -24,6 +24,7 @@ LigneCalculTape::LigneCalculTape(int largeur, QWidget* parent)
     : QWidget(parent), ligne_(new QLineEdit(this)), lecture_(new QLabel(this))
 {
     auto* legende = new QLabel(QStringLiteral("Calcul tapé"), this);
+    setObjectName(QStringLiteral("LigneCalculTape"));
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(4, 2, 4, 4);
     disposition->setSpacing(2);
