@@ -11,8 +11,8 @@
 #include "LectureJeu.h"
 #include "LigneCalculTape.h"
 #include "PlacementFenetre.h"
-#include "ReglesOperation.h"
 #include "Polices.h"
+#include "ReglesOperation.h"
 #include "ui_Calcul_f.h"
 
 #include <QAction>

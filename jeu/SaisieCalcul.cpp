@@ -213,8 +213,8 @@ ReponseNombre SaisieCalcul::JouerCalcul(const CalculTape& calcul)
 {
     if (!calcul.Jouable() || !d_.EtatJoueur)
         return ReponseNombre::Ignore;
-    while (Etape != 0)
-        DefairePas();
+    while (Etape != 0 && DefairePas()) {
+    }
     ReponseNombre reponse = ReponseNombre::Ignore;
     for (const OperationTapee& operation : calcul.Operations) {
         Nombre(operation.Premier);
