@@ -10,6 +10,7 @@
 #include "LigneCommande.h"
 #include "Niveau.h"
 #include "TableTousComptes.h"
+#include "VerifierCalcul.h"
 
 #include <optional>
 #include <ostream>
@@ -53,6 +54,15 @@ constexpr const char* Aide =
     "    Facile le lundi et le mardi, Moyen le mercredi et le jeudi, Difficile le vendredi et le\n"
     "    samedi, Expert le dimanche.\n"
     "\n"
+    "Vérifier un calcul écrit comme dans la ligne « Calcul tapé » de la saisie :\n"
+    "  varnel-calcul --verifier \"CALCUL\" Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat\n"
+    "    CALCUL : une expression, « (75+3)*12-4 », ou des opérations, « 75+3=78 78*12=936 »,\n"
+    "    séparées par des virgules, des blancs ou des retours à la ligne ; signes + - * x X × / : ÷,\n"
+    "    parenthèses et blancs. Écrit les opérations une par ligne (« 75+3=78 »), puis le meilleur\n"
+    "    résultat (« Meilleur=936 » : le plus proche du compte, le premier à égale distance), son\n"
+    "    écart au compte (« Ecart=16 ») et les points du jeu (« Points=0 »). Un calcul que la saisie\n"
+    "    refuserait est refusé avec sa raison (code de sortie 2).\n"
+    "\n"
     "Atlas de tous les jeux :\n"
     "  varnel-calcul --atlas [--niveaux] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]\n"
     "    Pour chacun des 13 243 tirages distincts de six plaques de la réserve, écrit les plaques\n"
@@ -83,11 +93,13 @@ struct Options {
     bool Aide = false;
     std::vector<std::string> Nombres;
     std::optional<std::string> Jour;  // --jour AAAA-MM-JJ
+    std::optional<std::string> Verifier;  // --verifier "CALCUL"
 };
 
 int ErreurArguments(std::ostream& erreurs, const std::string& message)
 {
-    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n';
+    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n'
+            << SyntaxeVerifier << '\n';
     return 2;
 }
 
@@ -146,6 +158,10 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             if (i + 1 >= arguments.size())
                 return "Il manque la date après --jour (AAAA-MM-JJ).";
             o.Jour = arguments[++i];
+        } else if (a == "--verifier") {
+            if (i + 1 >= arguments.size())
+                return "Il manque le calcul après --verifier (entre guillemets, par exemple \"(75+3)*12-4\").";
+            o.Verifier = arguments[++i];
         } else if (a == "--export") {
             o.Export = true;
         } else if (a == "--ordre") {
@@ -168,6 +184,8 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
         return "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers.";
     if (o.Jour && (o.Tous || o.Atlas || !o.Nombres.empty()))
         return "Le jeu du jour ne prend ni plaques ni compte, ni --tous ni --atlas.";
+    if (o.Verifier && (o.Tous || o.Atlas || o.Jour || o.Details || o.Ordre != 1))
+        return "La vérification d'un calcul ne prend que le calcul, les six plaques et le compte.";
     return {};
 }
 
@@ -279,6 +297,9 @@ int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream
     const JeuLigneCommande jeu = o.Jour ? LireJeuDuJour(*o.Jour, sortie) : LireArguments(o.Nombres, !o.Tous);
     if (!jeu.Valide())
         return ErreurArguments(erreurs, jeu.Erreur);
+
+    if (o.Verifier)
+        return TerminerSortie(sortie, erreurs, VerifierCalcul(*o.Verifier, jeu, sortie, erreurs));
 
     DonneesRecherche d;
     d.Plaques = jeu.Plaques;
