@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -59,9 +58,9 @@ template <typename Entier, typename F>
 template <typename Entier>
 bool ProduitTient(const std::vector<int64_t>& nombres)
 {
-    Entier produit = 1;
+    Entier produit = 1, facteur = 0;
     for (int64_t n : nombres)
-        if (n < 0 || n == std::numeric_limits<int64_t>::max() || __builtin_mul_overflow(produit, Entier{n} + 1, &produit))
+        if (n < 0 || __builtin_add_overflow(Entier{n}, 1, &facteur) || __builtin_mul_overflow(produit, facteur, &produit))
             return false;
     return true;
 }
