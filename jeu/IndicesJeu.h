@@ -18,8 +18,8 @@ struct IndiceDonne {
     std::string Question;  // « Atteignable ? »
     std::string Reponse;   // « Non : au mieux à 3 »
 
-    // « Atteignable ? Non : au mieux à 3 »
-    std::string Texte() const { return Question + " " + Reponse; }
+    // « Atteignable ? — Non : au mieux à 3 »
+    std::string Texte() const { return Question + " — " + Reponse; }
     bool operator==(const IndiceDonne&) const = default;
 };
 

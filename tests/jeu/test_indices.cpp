@@ -61,10 +61,10 @@ TEST(Indices, EchelleMonteeAvecSesPrix)
         suivi += AnnonceIndice(suivant) + " → " + indices.Demander(std::vector<int64_t>{100, 4})->Texte() + "\n";
     }
     EXPECT_EQ(suivi,
-              "0 plafond 10 ; Atteignable ? (au plus 7 points) → Atteignable ? Non : au mieux à 200\n"
-              "1 plafond 7 ; Combien de plaques ? (au plus 7 points) → Combien de plaques ? Au moins 2 plaques\n"
-              "2 plafond 7 ; Un nombre de passage (au plus 5 points) → Un nombre de passage Passez par 100\n"
-              "3 plafond 5 ; Première opération (au plus 5 points) → Première opération 100*6=600\n"
+              "0 plafond 10 ; Atteignable ? (au plus 7 points) → Atteignable ? — Non : au mieux à 200\n"
+              "1 plafond 7 ; Combien de plaques ? (au plus 7 points) → Combien de plaques ? — Au moins 2 plaques\n"
+              "2 plafond 7 ; Un nombre de passage (au plus 5 points) → Un nombre de passage — Passez par 100\n"
+              "3 plafond 5 ; Première opération (au plus 5 points) → Première opération — 100*6=600\n"
               "4 plafond 5 ; ");
     EXPECT_FALSE(indices.Demander(std::vector<int64_t>{100, 4}));
 }
