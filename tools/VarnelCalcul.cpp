@@ -5,6 +5,7 @@
 
 #include "Atlas.h"
 #include "AtlasNiveaux.h"
+#include "IndicesCalcul.h"
 #include "JourCalcul.h"
 #include "ExecutionRecherche.h"
 #include "LigneCommande.h"
@@ -75,6 +76,15 @@ constexpr const char* Aide =
     "                      (« aucune » : aucune grande plaque)\n"
     "    --premiers N      seulement les N premiers tirages (après --grandes)\n"
     "\n"
+    "Les indices d'un jeu, du plus vague au plus précis :\n"
+    "  varnel-calcul --indices [--depuis N1 ... Nk] Plaque1 ... Plaque6 Resultat\n"
+    "    Écrit Atteignable=oui ou Atteignable=non et Ecart=D (l'écart au compte du plus près qu'on\n"
+    "    puisse aller), puis pour le jeu entier Plaques=T (le moins de plaques d'une solution exacte,\n"
+    "    ou -), Passage=V (le plus grand opérande de la dernière opération de la solution la plus\n"
+    "    simple) et PremiereOperation=A?B=C (sa première opération).\n"
+    "    --depuis N1 ... Nk   la première réponse part de ces k nombres (1 à 6 entiers positifs,\n"
+    "                         ceux qu'a en main un joueur en cours de calcul) au lieu des plaques\n"
+    "\n"
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
     "Codes de sortie : 0 bon, 1 fichier ou sortie impossible à écrire, 2 arguments incorrects.\n";
 
@@ -94,12 +104,14 @@ struct Options {
     std::vector<std::string> Nombres;
     std::optional<std::string> Jour;  // --jour AAAA-MM-JJ
     std::optional<std::string> Verifier;  // --verifier "CALCUL"
+    bool Indices = false;
+    bool Depuis = false;  // --depuis : les premiers nombres sont ceux en main
 };
 
 int ErreurArguments(std::ostream& erreurs, const std::string& message)
 {
     erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n'
-            << SyntaxeVerifier << '\n';
+            << SyntaxeVerifier << '\n' << SyntaxeIndices << '\n';
     return 2;
 }
 
@@ -162,6 +174,10 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             if (i + 1 >= arguments.size())
                 return "Il manque le calcul après --verifier (entre guillemets, par exemple \"(75+3)*12-4\").";
             o.Verifier = arguments[++i];
+        } else if (a == "--indices") {
+            o.Indices = true;
+        } else if (a == "--depuis") {
+            o.Depuis = true;
         } else if (a == "--export") {
             o.Export = true;
         } else if (a == "--ordre") {
@@ -176,6 +192,11 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             return "Option inconnue : " + a;
         }
     }
+    if (o.Depuis && !o.Indices)
+        return "L'option --depuis ne vaut qu'avec --indices.";
+    if (o.Indices && (o.Tous || o.Atlas || o.OptionAtlas || o.Jour || o.Verifier || o.Details || o.Export || o.Ordre != 1 ||
+                      o.Tri != TriComptes::ParCompte))
+        return "Les indices ne prennent pas d'autre option que --depuis.";
     if (!o.Tous && (o.Export || o.Tri != TriComptes::ParCompte))
         return "Les options --tri et --export ne valent qu'avec --tous.";
     if (!o.Atlas && o.OptionAtlas)
@@ -292,6 +313,15 @@ int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream
         return ErreurArguments(erreurs, erreurOptions);
     if (o.Atlas) {
         return TerminerSortie(sortie, erreurs, DresserAtlas(o, sortie, erreurs, progressionVisible));
+    }
+
+    if (o.Indices) {
+        JeuIndices jeuIndices;
+        const std::string erreur = LireJeuIndices(o.Nombres, o.Depuis, jeuIndices);
+        if (!erreur.empty())
+            return ErreurArguments(erreurs, erreur);
+        EcrireIndices(sortie, jeuIndices);
+        return TerminerSortie(sortie, erreurs, 0);
     }
 
     const JeuLigneCommande jeu = o.Jour ? LireJeuDuJour(*o.Jour, sortie) : LireArguments(o.Nombres, !o.Tous);
