@@ -3,6 +3,7 @@
 
 #include "VarnelCalcul.h"
 
+#include "AdversaireCalcul.h"
 #include "Atlas.h"
 #include "AtlasNiveaux.h"
 #include "JourCalcul.h"
@@ -64,7 +65,10 @@ constexpr const char* Aide =
     "    --grandes LISTE   seulement les tirages qui tiennent exactement ces grandes plaques\n"
     "                      (« aucune » : aucune grande plaque)\n"
     "    --premiers N      seulement les N premiers tirages (après --grandes)\n"
-    "\n"
+    "\n";
+
+// après les parties de l'aide écrites à côté de leur option
+constexpr const char* AideFin =
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
     "Codes de sortie : 0 bon, 1 fichier ou sortie impossible à écrire, 2 arguments incorrects.\n";
 
@@ -87,7 +91,8 @@ struct Options {
 
 int ErreurArguments(std::ostream& erreurs, const std::string& message)
 {
-    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n';
+    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n'
+            << SyntaxeAdversaire << '\n' << SyntaxeCalibrer << '\n';
     return 2;
 }
 
@@ -264,10 +269,12 @@ int DresserAtlas(const Options& o, std::ostream& sortie, std::ostream& erreurs, 
 int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                          bool progressionVisible)
 {
+    if (const std::optional<int> code = ExecuterAdversaire(arguments, sortie, erreurs))
+        return TerminerSortie(sortie, erreurs, *code);
     Options o;
     const std::string erreurOptions = LireOptions(arguments, o);
     if (o.Aide) {
-        sortie << Aide;
+        sortie << Aide << AideAdversaire << '\n' << AideFin;
         return TerminerSortie(sortie, erreurs, 0);
     }
     if (!erreurOptions.empty())
