@@ -95,42 +95,35 @@ std::string SecondesAuPoint(int32_t ms)
     return std::to_string(dixiemes / 10) + "." + std::to_string(dixiemes % 10);
 }
 
-int Erreur(std::ostream& erreurs, const std::string& message)
-{
-    erreurs << message << '\n' << SyntaxeAdversaire << '\n' << SyntaxeCalibrer << '\n';
-    return 2;
-}
-
 }  // namespace
 
-std::optional<int> ExecuterAdversaire(const std::vector<std::string>& arguments, std::ostream& sortie,
-                                      std::ostream& erreurs)
+std::optional<IssueAdversaire> ExecuterAdversaire(const std::vector<std::string>& arguments, std::ostream& sortie)
 {
     if (!Demande(arguments))
         return std::nullopt;
     OptionsAdversaire o;
     const std::string erreur = LireOptions(arguments, o);
     if (!erreur.empty())
-        return Erreur(erreurs, erreur);
+        return IssueAdversaire{erreur};
     if (o.Calibrer) {
         EcrireCalibrage(sortie, Calibrer(o.Tirages));
-        return 0;
+        return IssueAdversaire{};
     }
 
     const std::optional<ForceAdversaire> force = LireForce(*o.Force);
     if (force == ForceAdversaire::AMaMesure)
-        return Erreur(erreurs, "« À ma mesure » joue d'après l'historique du joueur, que varnel-calcul ne lit pas "
-                               "(debutant, amateur, confirme ou champion).");
+        return IssueAdversaire{"« À ma mesure » joue d'après l'historique du joueur, que varnel-calcul ne lit pas "
+                               "(debutant, amateur, confirme ou champion)."};
     if (!force)
-        return Erreur(erreurs, "Force inconnue : « " + *o.Force + " » (debutant, amateur, confirme ou champion).");
+        return IssueAdversaire{"Force inconnue : « " + *o.Force + " » (debutant, amateur, confirme ou champion)."};
     const JeuLigneCommande jeu = LireArguments(o.Nombres);
     if (!jeu.Valide())
-        return Erreur(erreurs, jeu.Erreur);
+        return IssueAdversaire{jeu.Erreur};
 
     const AnnonceOrdinateur annonce = Reflechir(jeu.Plaques, jeu.But, *force, o.Secondes * 1000);
     sortie << "Annonce=" << (annonce.Valeur ? std::to_string(*annonce.Valeur) : std::string("aucune")) << '\n'
            << "Temps=" << SecondesAuPoint(annonce.TempsMs) << '\n';
     for (const std::string& ligne : annonce.Calcul)
         sortie << ligne << '\n';
-    return 0;
+    return IssueAdversaire{};
 }

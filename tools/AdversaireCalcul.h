@@ -15,8 +15,11 @@ inline constexpr const char* SyntaxeCalibrer = "          varnel-calcul --calibr
 // ce que l'aide de varnel-calcul dit de --adversaire et de --calibrer
 extern const char* const AideAdversaire;
 
+// ce qu'ont fait --adversaire ou --calibrer
+struct IssueAdversaire {
+    std::string Erreur;  // vide : la sortie est écrite ; sinon le message d'arguments incorrects, rien n'est écrit
+};
+
 // l'ordinateur qui joue un jeu (--adversaire), ou le calibrage de ses forces (--calibrer) ; rien quand les
-// arguments ne demandent ni l'un ni l'autre. Rend le code de sortie : 0, ou 2 pour des arguments incorrects
-// (un message français sur les erreurs)
-std::optional<int> ExecuterAdversaire(const std::vector<std::string>& arguments, std::ostream& sortie,
-                                      std::ostream& erreurs);
+// arguments ne demandent ni l'un ni l'autre
+std::optional<IssueAdversaire> ExecuterAdversaire(const std::vector<std::string>& arguments, std::ostream& sortie);

@@ -269,8 +269,8 @@ int DresserAtlas(const Options& o, std::ostream& sortie, std::ostream& erreurs, 
 int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                          bool progressionVisible)
 {
-    if (const std::optional<int> code = ExecuterAdversaire(arguments, sortie, erreurs))
-        return TerminerSortie(sortie, erreurs, *code);
+    if (const std::optional<IssueAdversaire> issue = ExecuterAdversaire(arguments, sortie))
+        return issue->Erreur.empty() ? TerminerSortie(sortie, erreurs, 0) : ErreurArguments(erreurs, issue->Erreur);
     Options o;
     const std::string erreurOptions = LireOptions(arguments, o);
     if (o.Aide) {
