@@ -35,12 +35,11 @@ std::string TexteMesureInsuffisante(const MesureJoueur& mesure)
 AnnonceOrdinateur JouerAMaMesure(const SixEntiers& plaques, int32_t but, const MesureJoueur& mesure, int32_t limiteMs)
 {
     GenerateurSplitMix generateur(GraineAdversaire(plaques, but, ForceAdversaire::AMaMesure));
-    const auto tirage = [&] { return static_cast<double>(generateur.Suivant() >> 11) * 0x1.0p-53; };
     AnnonceOrdinateur annonce;
     annonce.Force = ForceAdversaire::AMaMesure;
     // deux tirages toujours faits : le second ne dépend pas de l'issue du premier
-    const bool trouve = tirage() * static_cast<double>(mesure.NbJeux) < static_cast<double>(mesure.NbTrouves);
-    const double temps = mesure.TempsMedianMs.value_or(0) * (0.75 + 0.5 * tirage());
+    const bool trouve = generateur.Reel() * static_cast<double>(mesure.NbJeux) < static_cast<double>(mesure.NbTrouves);
+    const double temps = mesure.TempsMedianMs.value_or(0) * (0.75 + 0.5 * generateur.Reel());
     if (trouve && temps <= limiteMs) {
         if (std::optional<CalculProuve> exact = PremierCalculExact(plaques, but)) {
             annonce.Valeur = exact->Valeur;

@@ -16,23 +16,25 @@ enum class ForceAdversaire : uint8_t {
     AMaMesure = 5,  // joue comme le joueur d'après son historique
 };
 
-// une force : son nom, sa rubrique du menu, son mot de la ligne de commande, et ce qu'elle voit (calculs
-// d'au plus tant d'opérations ; 0 pour « À ma mesure », qui ne cherche pas comme les autres)
+// une force : son nom, sa rubrique du menu, son mot de la ligne de commande, ce qu'elle voit (calculs d'au
+// plus tant d'opérations) et à quelle allure (millisecondes par opération de chaque calcul vu) ; 0 pour
+// « À ma mesure », qui ne cherche pas comme les autres
 struct DescriptionForce {
     ForceAdversaire Force;
     const char* Nom;
     const char* Rubrique;
     const char* MotCle;
     int Operations;
+    double MsParOperation;
 };
 
 // les forces, dans l'ordre du menu : les quatre fixes de la plus faible à la plus forte, puis « À ma mesure »
 inline constexpr std::array<DescriptionForce, 5> Forces{{
-    {ForceAdversaire::Debutant, "Débutant", "&Débutant", "debutant", 2},
-    {ForceAdversaire::Amateur, "Amateur", "&Amateur", "amateur", 3},
-    {ForceAdversaire::Confirme, "Confirmé", "&Confirmé", "confirme", 4},
-    {ForceAdversaire::Champion, "Champion", "C&hampion", "champion", 5},
-    {ForceAdversaire::AMaMesure, "À ma mesure", "À &ma mesure", "mesure", 0},
+    {ForceAdversaire::Debutant, "Débutant", "&Débutant", "debutant", 2, 40.0},
+    {ForceAdversaire::Amateur, "Amateur", "&Amateur", "amateur", 3, 6.0},
+    {ForceAdversaire::Confirme, "Confirmé", "&Confirmé", "confirme", 4, 1.2},
+    {ForceAdversaire::Champion, "Champion", "C&hampion", "champion", 5, 0.3},
+    {ForceAdversaire::AMaMesure, "À ma mesure", "À &ma mesure", "mesure", 0, 0.0},
 }};
 static_assert(Forces[4].Force == ForceAdversaire::AMaMesure && static_cast<int>(Forces[0].Force) == 1);
 

@@ -3,13 +3,12 @@
 #include "Match.h"
 
 #include "PointsMatch.h"
+#include "TempsLimitesPermis.h"
 
 #include <cstdlib>
 #include <utility>
 
 namespace {
-
-int TempsLimiteDeMatch(int choisi) { return choisi > 0 ? choisi : TempsLimiteMatchSansChoix; }
 
 // l'annonce d'un camp qui tient : prouvée, ou qui n'avait pas à l'être parce que faite par un calcul
 std::optional<int32_t> Prouvee(const CampDuTirage& camp)
@@ -20,7 +19,7 @@ std::optional<int32_t> Prouvee(const CampDuTirage& camp)
 }  // namespace
 
 Match::Match(std::optional<AdversaireOrdinateur> adversaire, std::array<std::string, 2> noms, int tempsLimiteChoisi)
-    : adversaire_(std::move(adversaire)), noms_(std::move(noms)), tempsLimite_(TempsLimiteDeMatch(tempsLimiteChoisi))
+    : adversaire_(std::move(adversaire)), noms_(std::move(noms)), tempsLimite_(TempsLimiteDeSerie(tempsLimiteChoisi))
 {
 }
 

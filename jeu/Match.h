@@ -68,8 +68,6 @@ struct BilanMatch {
 
 inline constexpr const char* NomJoueurSeul = "Vous";
 inline constexpr const char* NomOrdinateur = "Ordinateur";
-// un match se joue contre la montre, comme une série : le temps choisi, ou 45 s sans limite choisie
-inline constexpr int TempsLimiteMatchSansChoix = 45;
 
 // un match de cinq tirages ordinaires, contre l'ordinateur ou à deux sur un écran. Le match ne tire ni ne
 // montre rien : il reçoit chaque tirage posé et les issues (saisie finie, annonces, preuves), et rend
@@ -80,7 +78,8 @@ inline constexpr int TempsLimiteMatchSansChoix = 45;
 // Abandonner à tout moment.
 class Match {
 public:
-    // contre l'ordinateur ; tempsLimiteChoisi : le choix du joueur en secondes, 0 sans limite
+    // contre l'ordinateur ; tempsLimiteChoisi : le choix du joueur en secondes, 0 sans limite (un match se
+    // joue contre la montre comme une série : sans limite choisie, 45 s)
     Match(AdversaireOrdinateur adversaire, int tempsLimiteChoisi);
     // à deux, les noms dans l'ordre des annonces ; un nom vide devient « Joueur 1 », « Joueur 2 »
     Match(std::array<std::string, 2> noms, int tempsLimiteChoisi);

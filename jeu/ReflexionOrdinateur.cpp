@@ -70,9 +70,6 @@ std::vector<std::string> Lignes(const EtatCalcul& calcul)
 
 long long Ecart(int32_t valeur, int32_t but) { return std::llabs(static_cast<long long>(valeur) - but); }
 
-// de 0 (compris) à 1 (exclu), sur 53 bits
-double Uniforme(GenerateurSplitMix& generateur) { return static_cast<double>(generateur.Suivant() >> 11) * 0x1.0p-53; }
-
 constexpr int OperationsMax = 5;
 
 }  // namespace
@@ -87,27 +84,17 @@ uint64_t GraineAdversaire(const SixEntiers& plaques, int32_t but, ForceAdversair
     return GenerateurSplitMix(graine * 1000 + static_cast<uint64_t>(but)).Suivant();
 }
 
-double MsParOperation(ForceAdversaire force)
-{
-    switch (force) {
-    case ForceAdversaire::Debutant: return 40.0;
-    case ForceAdversaire::Amateur: return 6.0;
-    case ForceAdversaire::Confirme: return 1.2;
-    default: return 0.3;
-    }
-}
-
 AnnonceOrdinateur Reflechir(const SixEntiers& plaques, int32_t but, ForceAdversaire force, int32_t limiteMs)
 {
     GenerateurSplitMix generateur(GraineAdversaire(plaques, but, force));
-    const double pas = MsParOperation(force);
+    const DescriptionForce& description = DecrireForce(force);
     double horloge = 0;
     bool tempsEcoule = false;
     AnnonceOrdinateur annonce;
     annonce.Force = force;
     std::optional<EtatCalcul> preuve;
     const Regard regard = [&](int32_t valeur, int operations) {
-        const double duree = pas * operations * (0.5 + Uniforme(generateur));
+        const double duree = description.MsParOperation * operations * (0.5 + generateur.Reel());
         if (horloge + duree > limiteMs) {
             tempsEcoule = true;
             return Decision{false, true};
@@ -118,7 +105,7 @@ AnnonceOrdinateur Reflechir(const SixEntiers& plaques, int32_t but, ForceAdversa
             annonce.Valeur = valeur;
         return Decision{mieux, valeur == but};
     };
-    ParcourirDuPlusCourt(plaques, but, DecrireForce(force).Operations, regard, preuve);
+    ParcourirDuPlusCourt(plaques, but, description.Operations, regard, preuve);
     annonce.TempsMs = tempsEcoule ? limiteMs : static_cast<int32_t>(std::lround(horloge));
     if (preuve)
         annonce.Calcul = Lignes(*preuve);

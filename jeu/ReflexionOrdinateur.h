@@ -15,12 +15,9 @@
 // même adversaire ; l'ordre des plaques n'y fait rien
 uint64_t GraineAdversaire(const SixEntiers& plaques, int32_t but, ForceAdversaire force);
 
-// le temps d'une opération pour chaque force fixe, en millisecondes ; chaque calcul vu en coûte autant
-// que d'opérations, multiplié par un facteur tiré de 0,5 à 1,5
-double MsParOperation(ForceAdversaire force);
-
 // la réflexion d'une force fixe : elle voit les calculs d'au plus tant d'opérations, les plus courts d'abord,
-// chaque longueur dans l'ordre où le moteur les examine ; chaque calcul vu avance son horloge. Elle annonce
+// chaque longueur dans l'ordre où le moteur les examine ; chaque calcul vu avance son horloge de son allure
+// (DescriptionForce) par opération, multipliée par un facteur tiré de 0,5 à 1,5. Elle annonce
 // le compte dès qu'elle le voit, sinon, quand le temps est écoulé ou qu'elle a tout vu, le résultat le plus
 // proche qu'elle a vu (le premier vu à égalité) ; limiteMs : le temps qu'elle a
 AnnonceOrdinateur Reflechir(const SixEntiers& plaques, int32_t but, ForceAdversaire force, int32_t limiteMs);

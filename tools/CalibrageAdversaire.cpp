@@ -11,6 +11,7 @@
 #include "ReleveSolutions.h"
 #include "TirageAuSort.h"
 
+#include <algorithm>
 #include <mutex>
 #include <ostream>
 #include <string>
