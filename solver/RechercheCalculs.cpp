@@ -84,7 +84,7 @@ public:
     Recherche(DonneesRecherche& d, const Progression& progression, ComptesMarques* marques, ReleveSolutions* releve,
               ParcoursCalculs* parcours)
         : d_(d), progression_(progression), but_(d.But), marques_(marques), releve_(releve), parcours_(parcours),
-          maxOperations_(parcours ? parcours->MaxOperations() : 5)
+          maxOperations_(parcours ? parcours->MaxOperations() : 5)  // 5 : tout calcul de six plaques
     {
         meilleurEcart_ = Ecart(d.MeilleurResultat);
         FixerBornes();
