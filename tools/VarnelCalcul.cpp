@@ -3,6 +3,7 @@
 
 #include "VarnelCalcul.h"
 
+#include "AdversaireCalcul.h"
 #include "Atlas.h"
 #include "AtlasNiveaux.h"
 #include "IndicesCalcul.h"
@@ -84,7 +85,10 @@ constexpr const char* Aide =
     "    simple) et PremiereOperation=A?B=C (sa première opération).\n"
     "    --depuis N1 ... Nk   la première réponse part de ces k nombres (1 à 6 entiers positifs,\n"
     "                         ceux qu'a en main un joueur en cours de calcul) au lieu des plaques\n"
-    "\n"
+    "\n";
+
+// après les parties de l'aide écrites à côté de leur option
+constexpr const char* AideFin =
     "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
     "Codes de sortie : 0 bon, 1 fichier ou sortie impossible à écrire, 2 arguments incorrects.\n";
 
@@ -111,7 +115,7 @@ struct Options {
 int ErreurArguments(std::ostream& erreurs, const std::string& message)
 {
     erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n'
-            << SyntaxeVerifier << '\n' << SyntaxeIndices << '\n';
+            << SyntaxeVerifier << '\n' << SyntaxeIndices << '\n' << SyntaxeAdversaire << '\n' << SyntaxeCalibrer << '\n';
     return 2;
 }
 
@@ -303,10 +307,12 @@ int DresserAtlas(const Options& o, std::ostream& sortie, std::ostream& erreurs, 
 int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                          bool progressionVisible)
 {
+    if (const std::optional<IssueAdversaire> issue = ExecuterAdversaire(arguments, sortie))
+        return issue->Erreur.empty() ? TerminerSortie(sortie, erreurs, 0) : ErreurArguments(erreurs, issue->Erreur);
     Options o;
     const std::string erreurOptions = LireOptions(arguments, o);
     if (o.Aide) {
-        sortie << Aide;
+        sortie << Aide << AideAdversaire << '\n' << AideFin;
         return TerminerSortie(sortie, erreurs, 0);
     }
     if (!erreurOptions.empty())
