@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 
 namespace {
 
@@ -17,6 +18,7 @@ struct TermeTravail {
     uint8_t Inverse;
     uint8_t Bloc;  // bit i : le terme de départ i y est fondu
     const GroupeTermes* SousGroupe;
+    int8_t Ligne = -1;  // la ligne écrite qui l'a fait, quand les lignes sont détaillées
 };
 
 struct ListeTravail {
@@ -56,6 +58,7 @@ void AjouterLigne(std::string& texte, int k, int32_t grand, int32_t petit, int32
 // une paire de termes combinée en une ligne
 struct Combinaison {
     int X = -1, Y = -1;  // X avant Y dans la liste
+    int G = -1;          // X ou Y : le grand terme
     int K = 0;
     int32_t Grand = 0, Petit = 0, Resultat = 0;
     uint8_t Inverse = 0;  // celui du grand terme, que garde le résultat
@@ -160,6 +163,7 @@ bool Combiner(uint8_t famille, const ListeTravail& termes, int x, int y, Combina
         return false;
     c.X = x;
     c.Y = y;
+    c.G = grand == &tx ? x : y;
     c.K = k;
     c.Grand = grand->Valeur;
     c.Petit = petit->Valeur;
@@ -172,7 +176,9 @@ bool Combiner(uint8_t famille, const ListeTravail& termes, int x, int y, Combina
 // les écritures d'un même calcul : sa valeur finale, l'ordre choisi, le texte (nul : les clés seules)
 class Ecriture {
 public:
-    Ecriture(int32_t f, bool simple, std::string* texte) : f_(f), simple_(simple), texte_(texte)
+    // lignes : non nul, reçoit aussi chaque ligne écrite avec l'origine de ses deux nombres
+    Ecriture(int32_t f, bool simple, std::string* texte, std::vector<LigneSolution>* lignes = nullptr)
+        : f_(f), simple_(simple), texte_(texte), lignes_(lignes)
     {
         Memoire.Nouvelle();
     }
@@ -201,6 +207,7 @@ private:
     int32_t f_;
     bool simple_;
     std::string* texte_;
+    std::vector<LigneSolution>* lignes_;
 };
 
 void Ecriture::EcrireSousGroupe(const GroupeTermes& sous, int32_t& somme, int32_t& maximum)
@@ -247,23 +254,34 @@ void Ecriture::Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& max
 {
     // les lignes d'un sous-groupe précèdent celle qui utilise sa valeur ;
     // le sous-groupe qui demande le plus d'opérations s'écrit le premier
-    const GroupeTermes* sousX = termes.Termes[static_cast<size_t>(choix.X)].SousGroupe;
-    const GroupeTermes* sousY = termes.Termes[static_cast<size_t>(choix.Y)].SousGroupe;
-    if (sousX && sousY && NbOperationsGroupe(*sousY) > NbOperationsGroupe(*sousX))
-        std::swap(sousX, sousY);
-    if (!sousX)
-        std::swap(sousX, sousY);
-    if (sousX)
-        EcrireSousGroupe(*sousX, somme, maximum);
-    if (sousY)
-        EcrireSousGroupe(*sousY, somme, maximum);
+    const auto sous = [&](int i) { return termes.Termes[static_cast<size_t>(i)].SousGroupe; };
+    int premier = choix.X, second = choix.Y;
+    if (!sous(premier) || (sous(second) && NbOperationsGroupe(*sous(second)) > NbOperationsGroupe(*sous(premier))))
+        std::swap(premier, second);
+    // d'où viennent les deux nombres de la ligne : leur sous-groupe, ou la ligne qui les a fondus
+    int8_t origineX = termes.Termes[static_cast<size_t>(choix.X)].Ligne;
+    int8_t origineY = termes.Termes[static_cast<size_t>(choix.Y)].Ligne;
+    for (int i : {premier, second}) {
+        if (!sous(i))
+            continue;
+        EcrireSousGroupe(*sous(i), somme, maximum);
+        if (texte_ && lignes_)
+            (i == choix.X ? origineX : origineY) = static_cast<int8_t>(lignes_->size() - 1);
+    }
 
     if (texte_) {
         AjouterLigne(*texte_, choix.K, choix.Grand, choix.Petit, choix.Resultat);
+        ListeTravail suite = Suite(termes, choix);
+        if (lignes_) {
+            const bool grandX = choix.G == choix.X;
+            lignes_->push_back(LigneSolution{static_cast<int8_t>(choix.K), choix.Grand, choix.Petit, choix.Resultat,
+                                             grandX ? origineX : origineY, grandX ? origineY : origineX});
+            suite.Termes[static_cast<size_t>(choix.X)].Ligne = static_cast<int8_t>(lignes_->size() - 1);
+        }
         // la suite se réécrit à l'identique, cette fois avec son texte
         int32_t sommeSuite = somme0 + choix.Resultat;
         int32_t maxSuite = Maximum(maximum0, choix.Resultat);
-        Ecrire(groupe, sommeSuite, maxSuite, Suite(termes, choix));
+        Ecrire(groupe, sommeSuite, maxSuite, suite);
     }
 }
 
@@ -347,4 +365,24 @@ std::string EcrireCalcul(const GroupeTermes& groupe, int32_t valeurFinale, int32
 void CalculerCles(const GroupeTermes& groupe, int32_t valeurFinale, int32_t& somme, int32_t& maximum, bool simple)
 {
     Ecriture(valeurFinale, simple, nullptr).Ecrire(groupe, somme, maximum, ListeDe(groupe));
+}
+
+std::vector<LigneSolution> EcrireLignes(const GroupeTermes& groupe, int32_t valeurFinale, bool simple)
+{
+    std::string texte;
+    std::vector<LigneSolution> lignes;
+    int32_t somme = 0, maximum = 0;
+    Ecriture(valeurFinale, simple, &texte, &lignes).Ecrire(groupe, somme, maximum, ListeDe(groupe));
+    return lignes;
+}
+
+int32_t ValeurGroupe(const GroupeTermes& groupe)
+{
+    // les directs d'un côté, les retranchés (ou diviseurs) de l'autre
+    int64_t direct = groupe.Famille == 0 ? 0 : 1, inverse = direct;
+    for (const Terme& t : groupe.Termes) {
+        int64_t& cote = t.Inverse ? inverse : direct;
+        cote = groupe.Famille == 0 ? cote + t.Valeur : cote * t.Valeur;
+    }
+    return static_cast<int32_t>(groupe.Famille == 0 ? direct - inverse : direct / inverse);
 }
