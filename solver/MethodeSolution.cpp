@@ -47,6 +47,14 @@ std::optional<Methode> MethodeDe(const plq_utl& solution, bool simple)
     return MethodeDesLignes(lignes);
 }
 
+std::optional<Methode> MethodeSolutionCourante(const DonneesRecherche& d)
+{
+    const int32_t i = d.SolutionCourante;
+    if (i < 0 || i >= d.ListeSolutions.Nombre())
+        return std::nullopt;
+    return MethodeDe(*d.ListeSolutions.Objet(i), d.OrdreSolutions != OrdreDuTorduAuSimple);
+}
+
 std::array<ComptesMethodes, 1000> MethodesParCompte(const TListeSolutions& liste, bool simple)
 {
     std::array<ComptesMethodes, 1000> comptes{};

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "DonneesRecherche.h"
 #include "EcritureCalcul.h"
 #include "ListeSolutions.h"
 #include "Solution.h"
@@ -35,6 +36,10 @@ Methode MethodeDesLignes(const std::vector<LigneSolution>& lignes);
 // la méthode d'une solution de la liste telle qu'elle s'écrit dans l'ordre donné (du plus simple ou non) ;
 // rien pour un calcul sans opération
 std::optional<Methode> MethodeDe(const plq_utl& solution, bool simple);
+
+// la méthode de la solution montrée (SolutionCourante), écrite dans l'ordre de la dernière recherche ; rien
+// sans solution montrée
+std::optional<Methode> MethodeSolutionCourante(const DonneesRecherche& d);
 
 // les solutions comptées par méthode, indice : la méthode
 using ComptesMethodes = std::array<int64_t, NbMethodes>;
