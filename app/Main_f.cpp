@@ -163,10 +163,10 @@ void TfrmMain::CreerSerie()
 
 void TfrmMain::CreerRubriquesMethodes()
 {
-    RubriquePasAPas = new QAction(QStringLiteral("&Pas à pas"), this);
+    RubriquePasAPas = new QAction(QStringLiteral("P&as à pas"), this);
     RubriquePasAPas->setObjectName(QStringLiteral("RubriquePasAPas"));
     RubriquePasAPas->setShortcut(QKeySequence(Qt::Key_F8));
-    RubriqueComment = new QAction(QStringLiteral("Comment l'aurais-je &trouvé ?"), this);
+    RubriqueComment = new QAction(QStringLiteral("Co&mment l'aurais-je trouvé ?"), this);
     RubriqueComment->setObjectName(QStringLiteral("RubriqueComment"));
     const QList<QAction*> rubriques = ui->MenuSolutions->actions();
     QAction* apres = rubriques.value(rubriques.indexOf(ui->RubriqueDerniereSolution) + 1);

@@ -59,8 +59,8 @@ void VueJeu::AjusterALaLargeur()
     largeurAjustee_ = largeur;
     bande_.setGeometry(0, 72, largeur, 34);
     compte_.move((largeur - 48) / 2 - 2, 35);
-    // du bas du bandeau (y = 106) à la barre d'état (y = 331)
-    zoneSolution_->setGeometry(0, 106, zoneClient_.width(), 225);
+    // du bas du bandeau (y = 106) à la ligne de la méthode (y = 310)
+    zoneSolution_->setGeometry(0, 106, zoneClient_.width(), 204);
     zoneClient_.update();
 }
 
