@@ -18,7 +18,9 @@ struct TermeTravail {
     uint8_t Inverse;
     uint8_t Bloc;  // bit i : le terme de départ i y est fondu
     const GroupeTermes* SousGroupe;
-    int8_t Ligne = -1;  // la ligne écrite qui l'a fait, quand les lignes sont détaillées
+    // la ligne écrite qui l'a fait quand les lignes sont détaillées, -1 sinon ; sans valeur par défaut : une
+    // liste de travail se construit à chaque paire essayée, sans rien initialiser
+    int8_t Ligne;
 };
 
 struct ListeTravail {
@@ -26,13 +28,14 @@ struct ListeTravail {
     int Nb = 0;
 };
 
-ListeTravail ListeDe(const GroupeTermes& groupe)
+// faite à chaque sous-groupe écrit : gardée dans l'appelant (hors ligne, l'inventaire coûtait 1 % de plus)
+[[gnu::always_inline]] inline ListeTravail ListeDe(const GroupeTermes& groupe)
 {
     ListeTravail liste;
     for (const Terme& t : groupe.Termes)
     {
         liste.Termes[static_cast<size_t>(liste.Nb)] =
-            TermeTravail{t.Valeur, t.Inverse, static_cast<uint8_t>(1u << liste.Nb), t.SousGroupe};
+            TermeTravail{t.Valeur, t.Inverse, static_cast<uint8_t>(1u << liste.Nb), t.SousGroupe, -1};
         ++liste.Nb;
     }
     return liste;
@@ -58,7 +61,6 @@ void AjouterLigne(std::string& texte, int k, int32_t grand, int32_t petit, int32
 // une paire de termes combinée en une ligne
 struct Combinaison {
     int X = -1, Y = -1;  // X avant Y dans la liste
-    int G = -1;          // X ou Y : le grand terme
     int K = 0;
     int32_t Grand = 0, Petit = 0, Resultat = 0;
     uint8_t Inverse = 0;  // celui du grand terme, que garde le résultat
@@ -73,7 +75,7 @@ ListeTravail Suite(const ListeTravail& termes, const Combinaison& c)
     for (int i = 0, k = 0; i < termes.Nb; ++i)
         if (i != c.Y)
             suite.Termes[static_cast<size_t>(k++)] = termes.Termes[static_cast<size_t>(i)];
-    suite.Termes[static_cast<size_t>(c.X)] = TermeTravail{c.Resultat, c.Inverse, c.Bloc, nullptr};
+    suite.Termes[static_cast<size_t>(c.X)] = TermeTravail{c.Resultat, c.Inverse, c.Bloc, nullptr, -1};
     return suite;
 }
 
@@ -143,27 +145,31 @@ private:
 // une mémoire par fil : les fils de l'atlas écrivent chacun leurs calculs
 thread_local MemoireSuites Memoire;
 
+// le grand terme d'une paire, celui qui s'écrit le premier : dans une paire mixte le direct, sinon le plus
+// grand (à égalité, le second de la liste)
+bool GrandEstSecond(const TermeTravail& tx, const TermeTravail& ty)
+{
+    return tx.Inverse != ty.Inverse ? tx.Inverse != 0 : ty.Valeur >= tx.Valeur;
+}
+
 // la paire (x, y) donne-t-elle une ligne ? si oui, la remplit
 bool Combiner(uint8_t famille, const ListeTravail& termes, int x, int y, Combinaison& c)
 {
     const TermeTravail& tx = termes.Termes[static_cast<size_t>(x)];
     const TermeTravail& ty = termes.Termes[static_cast<size_t>(y)];
-    const TermeTravail* grand = ty.Valeur >= tx.Valeur ? &ty : &tx;
-    const TermeTravail* petit = grand == &ty ? &tx : &ty;
-    if (tx.Inverse != ty.Inverse) {
-        // paire mixte : le terme direct doit dépasser (diviser exactement) l'autre
-        grand = tx.Inverse == 0 ? &tx : &ty;
-        petit = grand == &tx ? &ty : &tx;
-        if (famille == 0 ? grand->Valeur <= petit->Valeur : grand->Valeur % petit->Valeur != 0)
-            return false;
-    }
+    const bool second = GrandEstSecond(tx, ty);
+    const TermeTravail* grand = second ? &ty : &tx;
+    const TermeTravail* petit = second ? &tx : &ty;
+    // paire mixte : le terme direct doit dépasser (diviser exactement) l'autre
+    if (tx.Inverse != ty.Inverse &&
+        (famille == 0 ? grand->Valeur <= petit->Valeur : grand->Valeur % petit->Valeur != 0))
+        return false;
     const int k = (tx.Inverse ^ ty.Inverse) + 2 * famille;
     const int32_t o = Appliquer(k, grand->Valeur, petit->Valeur);
     if (o == grand->Valeur || o == petit->Valeur)
         return false;
     c.X = x;
     c.Y = y;
-    c.G = grand == &tx ? x : y;
     c.K = k;
     c.Grand = grand->Valeur;
     c.Petit = petit->Valeur;
@@ -190,6 +196,8 @@ private:
     void Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
                   const Combinaison& choix, int32_t somme0, int32_t maximum0);
     void EcrireSousGroupe(const GroupeTermes& sous, int32_t& somme, int32_t& maximum);
+    // la ligne de la paire choisie, avec l'origine de ses deux nombres, et celle du résultat dans la suite
+    void AjouterLigneDetaillee(const ListeTravail& termes, const Combinaison& choix, ListeTravail& suite);
     // la suite d'une paire candidate, clés seules
     bool EcrireSuite(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& suite);
     int32_t Maximum(int32_t maximum0, int32_t o) const { return o == f_ ? maximum0 : std::max(maximum0, o); }
@@ -248,41 +256,59 @@ bool Ecriture::EcrireSuite(const GroupeTermes& groupe, int32_t& somme, int32_t& 
     return ecrite;
 }
 
+// de deux termes qui ont chacun un sous-groupe, celui de y s'écrit-il d'abord ? celui qui demande le plus
+// d'opérations passe devant
+bool SousGroupeDeYDAbord(const TermeTravail& tx, const TermeTravail& ty)
+{
+    return !tx.SousGroupe || (ty.SousGroupe && NbOperationsGroupe(*ty.SousGroupe) > NbOperationsGroupe(*tx.SousGroupe));
+}
+
 // termine l'écriture d'une combinaison choisie : sous-groupes, ligne, puis la suite
 void Ecriture::Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
                         const Combinaison& choix, int32_t somme0, int32_t maximum0)
 {
-    // les lignes d'un sous-groupe précèdent celle qui utilise sa valeur ;
-    // le sous-groupe qui demande le plus d'opérations s'écrit le premier
-    const auto sous = [&](int i) { return termes.Termes[static_cast<size_t>(i)].SousGroupe; };
-    int premier = choix.X, second = choix.Y;
-    if (!sous(premier) || (sous(second) && NbOperationsGroupe(*sous(second)) > NbOperationsGroupe(*sous(premier))))
-        std::swap(premier, second);
-    // d'où viennent les deux nombres de la ligne : leur sous-groupe, ou la ligne qui les a fondus
-    int8_t origineX = termes.Termes[static_cast<size_t>(choix.X)].Ligne;
-    int8_t origineY = termes.Termes[static_cast<size_t>(choix.Y)].Ligne;
-    for (int i : {premier, second}) {
-        if (!sous(i))
-            continue;
-        EcrireSousGroupe(*sous(i), somme, maximum);
-        if (texte_ && lignes_)
-            (i == choix.X ? origineX : origineY) = static_cast<int8_t>(lignes_->size() - 1);
-    }
+    // les lignes d'un sous-groupe précèdent celle qui utilise sa valeur
+    const TermeTravail& tx = termes.Termes[static_cast<size_t>(choix.X)];
+    const TermeTravail& ty = termes.Termes[static_cast<size_t>(choix.Y)];
+    const GroupeTermes* sousX = tx.SousGroupe;
+    const GroupeTermes* sousY = ty.SousGroupe;
+    if (SousGroupeDeYDAbord(tx, ty))
+        std::swap(sousX, sousY);
+    if (sousX)
+        EcrireSousGroupe(*sousX, somme, maximum);
+    if (sousY)
+        EcrireSousGroupe(*sousY, somme, maximum);
 
     if (texte_) {
         AjouterLigne(*texte_, choix.K, choix.Grand, choix.Petit, choix.Resultat);
         ListeTravail suite = Suite(termes, choix);
-        if (lignes_) {
-            const bool grandX = choix.G == choix.X;
-            lignes_->push_back(LigneSolution{static_cast<int8_t>(choix.K), choix.Grand, choix.Petit, choix.Resultat,
-                                             grandX ? origineX : origineY, grandX ? origineY : origineX});
-            suite.Termes[static_cast<size_t>(choix.X)].Ligne = static_cast<int8_t>(lignes_->size() - 1);
-        }
+        if (lignes_)
+            AjouterLigneDetaillee(termes, choix, suite);
         // la suite se réécrit à l'identique, cette fois avec son texte
         int32_t sommeSuite = somme0 + choix.Resultat;
         int32_t maxSuite = Maximum(maximum0, choix.Resultat);
         Ecrire(groupe, sommeSuite, maxSuite, suite);
     }
+}
+
+// les lignes des sous-groupes de la paire viennent d'être écrites, juste avant la sienne : la dernière ligne
+// écrite est celle du sous-groupe écrit en second, et celle du premier la précède de toutes les lignes du second
+void Ecriture::AjouterLigneDetaillee(const ListeTravail& termes, const Combinaison& choix, ListeTravail& suite)
+{
+    const TermeTravail& tx = termes.Termes[static_cast<size_t>(choix.X)];
+    const TermeTravail& ty = termes.Termes[static_cast<size_t>(choix.Y)];
+    const auto fin = static_cast<int8_t>(lignes_->size() - 1);
+    const bool yDAbord = SousGroupeDeYDAbord(tx, ty);
+    const TermeTravail& ecritEnSecond = yDAbord ? tx : ty;
+    const int8_t finDuPremier = ecritEnSecond.SousGroupe
+                                    ? static_cast<int8_t>(fin - NbOperationsGroupe(*ecritEnSecond.SousGroupe))
+                                    : fin;
+    const int8_t origineX = tx.SousGroupe ? (yDAbord ? fin : finDuPremier) : tx.Ligne;
+    const int8_t origineY = ty.SousGroupe ? (yDAbord ? finDuPremier : fin) : ty.Ligne;
+    const bool grandX = !GrandEstSecond(tx, ty);
+    lignes_->push_back(LigneSolution{static_cast<int8_t>(choix.K), choix.Grand, choix.Petit, choix.Resultat,
+                                     grandX ? origineX : origineY, grandX ? origineY : origineX});
+    suite.Termes[static_cast<size_t>(choix.X)].Ligne = static_cast<int8_t>(lignes_->size() - 1);
 }
 
 bool Ecriture::Ecrire(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes)
