@@ -113,6 +113,8 @@ std::optional<PasAPas> PasAPasDeLaSolution(const DonneesRecherche& d)
         return std::nullopt;
     const plq_utl& solution = *d.ListeSolutions.Objet(i);
     const bool simple = d.OrdreSolutions != OrdreDuTorduAuSimple;
-    return PasAPas(d.Plaques, d.But, solution.MasquePlaques,
-                   EcrireLignes(*solution.Arbre, ValeurGroupe(*solution.Arbre), simple));
+    const int32_t valeur = ValeurGroupe(*solution.Arbre);
+    // après l'inventaire de tous les comptes, chaque solution est celle du compte qu'elle fait
+    const int32_t but = d.MeilleurResultat == Aucun ? valeur : d.But;
+    return PasAPas(d.Plaques, but, solution.MasquePlaques, EcrireLignes(*solution.Arbre, valeur, simple));
 }
