@@ -5,6 +5,7 @@
 
 #include "Aide_f.h"
 #include "Apropos_f.h"
+#include "Comment_f.h"
 #include "FinSerie_f.h"
 #include "Histo_f.h"
 #include "Infosol_f.h"
@@ -51,6 +52,7 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
     CreerTempsLimite();
     vue_ = std::make_unique<VueJeu>(partie_, *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
     RelierCommandes();
+    CreerRubriquesMethodes();
     // zone cliente de 317 × 350 sous la barre de menus, bordure fixe
     setFixedSize(317, ui->MainMenu->sizeHint().height() + 350);
     move(5, 143);
@@ -157,6 +159,20 @@ void TfrmMain::CreerSerie()
     QAction* apres = rubriques.value(rubriques.indexOf(ui->RubriqueComptePropose) + 1);
     ui->MenuCompte->insertMenu(apres, MenuSerie);
     ui->MenuCompte->insertAction(apres, RubriqueJeuSuivant);
+}
+
+void TfrmMain::CreerRubriquesMethodes()
+{
+    RubriquePasAPas = new QAction(QStringLiteral("P&as à pas"), this);
+    RubriquePasAPas->setObjectName(QStringLiteral("RubriquePasAPas"));
+    RubriquePasAPas->setShortcut(QKeySequence(Qt::Key_F8));
+    RubriqueComment = new QAction(QStringLiteral("Co&mment l'aurais-je trouvé ?"), this);
+    RubriqueComment->setObjectName(QStringLiteral("RubriqueComment"));
+    const QList<QAction*> rubriques = ui->MenuSolutions->actions();
+    QAction* apres = rubriques.value(rubriques.indexOf(ui->RubriqueDerniereSolution) + 1);
+    ui->MenuSolutions->insertActions(apres, {RubriquePasAPas, RubriqueComment});
+    RelierSolutions(RubriquePasAPas, [this] { RubriquePasAPasClick(); });
+    RelierSolutions(RubriqueComment, [this] { RubriqueCommentClick(); });
 }
 
 void TfrmMain::CreerTempsLimite()
@@ -353,6 +369,8 @@ void TfrmMain::RepeindreFenetre()
 {
     MajAffichageSolution();
     vue_->RepeindreTout();
+    if (fenetreInfoSolutions_)
+        fenetreInfoSolutions_->Actualiser();
 }
 
 QString TfrmMain::TexteStatut(int panneau) const
@@ -396,6 +414,7 @@ void TfrmMain::MajCommandes()
     SpeedButtonCalc->setEnabled(c.Solutions);
     for (QAction* rubrique : RubriquesUtilisant())
         rubrique->setEnabled(c.Utilisant);
+    RubriquePasAPas->setEnabled(c.Utilisant);
     // la fenêtre d'informations se ferme avec son bouton, avant que le résultat ne change
     if (!c.Informations)
         ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
@@ -759,6 +778,16 @@ void TfrmMain::RubriqueSolutionsTousComptesClick()
 {
     TfrmSolutionsTousComptes fenetre(
         Donnees(), [this](const Progression& progression) { ExecuterRechercheTousComptes(progression); }, this);
+    fenetre.exec();
+}
+
+// le pas à pas de la solution montrée ; ses touches sont celles de la vue
+void TfrmMain::RubriquePasAPasClick() { vue_->CommencerPasAPas(); }
+
+// les solutions ne sont permises qu'une fois la saisie du joueur finie
+void TfrmMain::RubriqueCommentClick()
+{
+    TfrmComment fenetre(partie_.Plaques(), partie_.But(), this);
     fenetre.exec();
 }
 

@@ -107,6 +107,8 @@ public slots:
     void RubriqueSolutionsTousComptesClick();
     void RubriqueAideClick();
     void RubriqueHistoriqueClick();
+    void RubriquePasAPasClick();
+    void RubriqueCommentClick();
 
 protected:
     void showEvent(QShowEvent* evenement) override;
@@ -143,6 +145,8 @@ private:
     void CreerTirageDeNiveau();
     // le sous-menu « Série de 10 jeux », fait de la table des choix de série, et « Jeu suivant »
     void CreerSerie();
+    // « Pas à pas » et « Comment l'aurais-je trouvé ? », après le parcours des solutions
+    void CreerRubriquesMethodes();
     void MajCommandesSerie(bool compte);
 
     // tout début d'un jeu hors de la série : permis dans la phase, et la série en cours abandonnée avec
@@ -194,6 +198,8 @@ private:
     QMenu* MenuTireAuSortDeNiveau = nullptr;
     QMenu* MenuSerie = nullptr;
     QAction* RubriqueJeuSuivant = nullptr;
+    QAction* RubriquePasAPas = nullptr;
+    QAction* RubriqueComment = nullptr;
     // la ligne du sous-menu qui dit le temps de chaque jeu d'une série
     QAction* RubriqueTempsSerie = nullptr;
     std::unique_ptr<Serie> serie_;

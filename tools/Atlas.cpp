@@ -98,6 +98,13 @@ Atlas DresserAtlas(const std::vector<SixEntiers>& tirages, int fils, const std::
     return atlas;
 }
 
+std::string TextePart(int64_t partie, int64_t tout)
+{
+    const int64_t centiemes = tout == 0 ? 0 : (partie * 20000 + tout) / (2 * tout);
+    const int64_t reste = centiemes % 100;
+    return std::to_string(centiemes / 100) + (reste < 10 ? ",0" : ",") + std::to_string(reste) + " %";
+}
+
 void EcrireAtlas(std::ostream& sortie, const Atlas& atlas)
 {
     for (const LigneAtlas& ligne : atlas.Lignes) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 // l'atlas des jeux : pour chaque tirage distinct de six plaques de la réserve, combien de comptes de
@@ -18,6 +19,9 @@
 std::vector<SixEntiers> TiragesDistincts();
 
 int NbGrandesPlaques(const SixEntiers& plaques);
+
+// « 91,21 % » : la part en centièmes arrondis au plus proche, virgule décimale, sans la locale
+std::string TextePart(int64_t partie, int64_t tout);
 
 // les grandes plaques (25, 50, 75, 100) que tient le tirage, comme ensemble de bits (25 : bit 0, …)
 unsigned GrandesPlaques(const SixEntiers& plaques);
