@@ -14,23 +14,19 @@
 #include "Stats_f.h"
 #include "ActiverMenu.h"
 #include "BoiteMessage.h"
-#include "BoutonOutil.h"
-#include "ChoixSerie.h"
 #include "ChoixTempsLimite.h"
 #include "EmplacementFichierIni.h"
 #include "FenetreAuBouton.h"
 #include "FenetresSecondaires.h"
 #include "LigneCommandeFenetre.h"
+#include "MenusDeJeu.h"
 #include "Ouverture.h"
 #include "VueJeu.h"
 #include "ui_Main_f.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMenu>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QToolButton>
 
 TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
@@ -44,7 +40,7 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    CreerBarreOutils();
+    outils_ = std::make_unique<BarreOutilsPrincipale>(*ui->ToolBar);
     barreEtat_ = std::make_unique<BarreEtat>(*ui->StatusBar);
     CreerMenus();
     vue_ = std::make_unique<VueJeu>(seance_.Jeu(), *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
@@ -58,80 +54,23 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
 
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
-void TfrmMain::CreerBarreOutils()
-{
-    QToolBar* barre = ui->ToolBar;
-    barre->setIconSize(QSize(16, 16));
-    barre->setFixedHeight(29);
-    barre->setAutoFillBackground(true);
-    barre->setAccessibleName(QStringLiteral("Barre d'outils"));
-    BitBtnPrmSol = BoutonOutil(barre, "BitBtnPrmSol", QStringLiteral("premiere"), QStringLiteral("Première solution"), 20);
-    BitBtnSolPrc = BoutonOutil(barre, "BitBtnSolPrc", QStringLiteral("precedente"), QStringLiteral("Solution précédente"), 20);
-    BitBtnSolSvt = BoutonOutil(barre, "BitBtnSolSvt", QStringLiteral("suivante"), QStringLiteral("Solution suivante"), 20);
-    BitBtnDrnSol = BoutonOutil(barre, "BitBtnDrnSol", QStringLiteral("derniere"), QStringLiteral("Dernière solution"), 20);
-    SpeedButtonCalc = BoutonOutil(barre, "SpeedButtonCalc", QStringLiteral("calculer"),
-                                  QStringLiteral("Calculer toutes les solutions (de la plus simple à la plus tordue)"), 25);
-    SpeedButtonInfo = BoutonOutil(barre, "SpeedButtonInfo", QStringLiteral("informations"),
-                                  QStringLiteral("Informations sur les solutions"), 25);
-    SpeedButtonStats = BoutonOutil(barre, "SpeedButtonStats", QStringLiteral("statistiques"), QStringLiteral("Statistiques"), 25);
-    SpeedButtonInfo->setCheckable(true);
-    SpeedButtonStats->setCheckable(true);
-    // le bouton des boutons qui ne tiennent pas dans la barre, s'il vient à paraître
-    if (auto* suite = barre->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        suite->setAccessibleName(QStringLiteral("Autres boutons"));
-
-    for (QToolButton* b : {BitBtnPrmSol, BitBtnSolPrc, BitBtnSolSvt, BitBtnDrnSol})
-        barre->addWidget(b);
-    auto* separation = new QWidget(barre);
-    separation->setObjectName(QStringLiteral("ToolButtonSep2"));
-    separation->setFixedSize(8, 24);
-    barre->addWidget(separation);
-    for (QToolButton* b : {SpeedButtonCalc, SpeedButtonInfo, SpeedButtonStats})
-        barre->addWidget(b);
-}
-
-// les sous-menus faits des tables de jeu/ : les niveaux à tirer, les séries, le temps limite ; et le nombre de
-// plaques des rubriques « Utilisant » et « Tiré au sort avec », dans leur donnée
+// les sous-menus faits des tables de jeu/ (niveaux, séries, temps limite) ; le nombre de plaques des rubriques
+// « Utilisant » et « Tiré au sort avec » dans leur donnée
 void TfrmMain::CreerMenus()
 {
     for (size_t k = 0; k < 5; ++k) {
         RubriquesUtilisant()[k]->setData(static_cast<int>(k) + 2);
         RubriquesTireAuSortAvec()[k]->setData(static_cast<int>(k));
     }
-    MenuTireAuSortDeNiveau = new QMenu(QString::fromUtf8(TitreMenuTirageDeNiveau), ui->MenuCompte);
-    MenuTireAuSortDeNiveau->setObjectName(QStringLiteral("MenuTireAuSortDeNiveau"));
-    for (const ChoixNiveau& choix : NiveauxATirer) {
-        QAction* rubrique = MenuTireAuSortDeNiveau->addAction(QString::fromUtf8(choix.Rubrique));
-        rubrique->setObjectName(QStringLiteral("RubriqueTireAuSortDeNiveau") + QString::fromUtf8(NomNiveau(choix.Niveau)));
-        connect(rubrique, &QAction::triggered, this, [this, n = choix.Niveau] { RubriqueTireAuSortDeNiveauClick(n); });
-    }
-    ui->MenuCompte->insertMenu(ui->MenuTempsLimite->menuAction(), MenuTireAuSortDeNiveau);
-
-    MenuSerie = new QMenu(QString::fromUtf8(TitreMenuSerie), ui->MenuCompte);
-    MenuSerie->setObjectName(QStringLiteral("MenuSerie"));
-    for (const ChoixSerie& choix : ChoixSeries) {
-        QAction* rubrique = MenuSerie->addAction(QString::fromUtf8(choix.Rubrique));
-        rubrique->setObjectName(QStringLiteral("RubriqueSerie") +
-                                QString::fromUtf8(choix.Niveau ? NomNiveau(*choix.Niveau) : "Ordinaire"));
-        connect(rubrique, &QAction::triggered, this, [this, n = choix.Niveau] { RubriqueSerieClick(n); });
-    }
-    MenuSerie->actions().constFirst()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    MenuSerie->addSeparator();
-    // une ligne à lire, pas une commande : elle reste grisée
-    RubriqueTempsSerie = MenuSerie->addAction(QString());
-    RubriqueTempsSerie->setObjectName(QStringLiteral("RubriqueTempsSerie"));
-    RubriqueJeuSuivant = new QAction(QStringLiteral("Jeu s&uivant de la série"), ui->MenuCompte);
-    RubriqueJeuSuivant->setObjectName(QStringLiteral("RubriqueJeuSuivant"));
-    RubriqueJeuSuivant->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    // après « Proposé », avant la séparation de « Quitter »
+    // les niveaux avant « Temps limite » ; les séries après « Proposé », avant la séparation de « Quitter »
     const QList<QAction*> rubriques = ui->MenuCompte->actions();
-    QAction* apres = rubriques.value(rubriques.indexOf(ui->RubriqueComptePropose) + 1);
-    ui->MenuCompte->insertMenu(apres, MenuSerie);
-    ui->MenuCompte->insertAction(apres, RubriqueJeuSuivant);
-
+    menus_ = CreerMenusDeJeu(
+        *ui->MenuCompte, ui->MenuTempsLimite->menuAction(), rubriques.value(rubriques.indexOf(ui->RubriqueComptePropose) + 1),
+        [this](NiveauJeu niveau) { RubriqueTireAuSortDeNiveauClick(niveau); },
+        [this](NiveauSerie niveau) { RubriqueSerieClick(niveau); });
     choixTempsLimite_ = std::make_unique<ChoixTempsLimite>(*ui->MenuTempsLimite, *this, [this](int secondes) {
         seance_.ChoisirTempsLimite(secondes);
-        RubriqueTempsSerie->setText(QString::fromStdString(seance_.TexteTempsSerie()));
+        menus_.TempsSerie->setText(QString::fromStdString(seance_.TexteTempsSerie()));
     });
 }
 
@@ -158,7 +97,7 @@ void TfrmMain::RelierCommandes()
                 [this, rubrique] { RubriqueTireAuSortAvecClick(rubrique->data().toInt()); });
     connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
     connect(ui->RubriqueJeuDuJour, &QAction::triggered, this, &TfrmMain::RubriqueJeuDuJourClick);
-    connect(RubriqueJeuSuivant, &QAction::triggered, this, &TfrmMain::RubriqueJeuSuivantClick);
+    connect(menus_.JeuSuivant, &QAction::triggered, this, &TfrmMain::RubriqueJeuSuivantClick);
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
     RelierSolutions(ui->RubriqueDuSimpleAuTordu, [this] { RubriqueDuSimpleAuTorduClick(); });
     RelierSolutions(ui->RubriqueDuTorduAuSimple, [this] { RubriqueDuTorduAuSimpleClick(); });
@@ -169,19 +108,19 @@ void TfrmMain::RelierCommandes()
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
     connect(ui->RubriqueHistorique, &QAction::triggered, this, &TfrmMain::RubriqueHistoriqueClick);
     connect(ui->RubriqueQuitter, &QAction::triggered, this, &QWidget::close);
-    connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
-    connect(SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
-    connect(SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
-    connect(BitBtnPrmSol, &QToolButton::clicked, this, &TfrmMain::BitBtnPrmSolClick);
-    connect(BitBtnSolPrc, &QToolButton::clicked, this, &TfrmMain::BitBtnSolPrcClick);
-    connect(BitBtnSolSvt, &QToolButton::clicked, this, &TfrmMain::BitBtnSolSvtClick);
-    connect(BitBtnDrnSol, &QToolButton::clicked, this, &TfrmMain::BitBtnDrnSolClick);
+    connect(outils_->SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
+    connect(outils_->SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
+    connect(outils_->SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
+    connect(outils_->BitBtnPrmSol, &QToolButton::clicked, this, &TfrmMain::BitBtnPrmSolClick);
+    connect(outils_->BitBtnSolPrc, &QToolButton::clicked, this, &TfrmMain::BitBtnSolPrcClick);
+    connect(outils_->BitBtnSolSvt, &QToolButton::clicked, this, &TfrmMain::BitBtnSolSvtClick);
+    connect(outils_->BitBtnDrnSol, &QToolButton::clicked, this, &TfrmMain::BitBtnDrnSolClick);
     connect(ui->RubriquePremiereSolution, &QAction::triggered, this, &TfrmMain::BitBtnPrmSolClick);
     connect(ui->RubriqueSolutionPrecedente, &QAction::triggered, this, &TfrmMain::BitBtnSolPrcClick);
     connect(ui->RubriqueSolutionSuivante, &QAction::triggered, this, &TfrmMain::BitBtnSolSvtClick);
     connect(ui->RubriqueDerniereSolution, &QAction::triggered, this, &TfrmMain::BitBtnDrnSolClick);
-    RelierBascule(ui->RubriqueInformationsSolutions, SpeedButtonInfo);
-    RelierBascule(ui->RubriqueStatistiques, SpeedButtonStats);
+    RelierBascule(ui->RubriqueInformationsSolutions, outils_->SpeedButtonInfo);
+    RelierBascule(ui->RubriqueStatistiques, outils_->SpeedButtonStats);
 
     TimerAnimation.setInterval(50);
 }
@@ -259,8 +198,8 @@ void TfrmMain::closeEvent(QCloseEvent* evenement)
     }
     seance_.Fermer();
     // toutes les fenêtres secondaires avec elle ; celles des boutons bascule se ferment par leur bouton
-    ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
-    ReleverBoutonEtFermer(fenetreStatistiques_, SpeedButtonStats);
+    ReleverBoutonEtFermer(fenetreInfoSolutions_, outils_->SpeedButtonInfo);
+    ReleverBoutonEtFermer(fenetreStatistiques_, outils_->SpeedButtonStats);
     FermerFenetresSecondaires(*this);
     FormClose();
     evenement->accept();
@@ -318,28 +257,27 @@ void TfrmMain::MajCommandes()
     const EtatCommandes c = seance_.Commandes();
     // la fenêtre d'informations se ferme avec son bouton, avant que le résultat ne change
     if (!c.Informations)
-        ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
+        ReleverBoutonEtFermer(fenetreInfoSolutions_, outils_->SpeedButtonInfo);
     const std::array<QAction*, 5> utilisant = RubriquesUtilisant();
     const std::pair<QObject*, bool> commandes[] = {
-        {ui->RubriqueCompteTireAuSort, c.Compte}, {ui->MenuTireAuSortAvec, c.Compte}, {MenuTireAuSortDeNiveau, c.Compte},
-        {MenuSerie, c.Compte}, {ui->MenuTempsLimite, c.Compte}, {ui->RubriqueComptePropose, c.Compte},
-        {ui->RubriqueJeuDuJour, c.Compte}, {RubriqueJeuSuivant, c.JeuSuivant}, {ui->MenuSolutions, c.Solutions},
-        {SpeedButtonCalc, c.Solutions}, {utilisant[0], c.Utilisant}, {utilisant[1], c.Utilisant},
+        {ui->RubriqueCompteTireAuSort, c.Compte}, {ui->MenuTireAuSortAvec, c.Compte}, {menus_.Niveaux, c.Compte},
+        {menus_.Series, c.Compte}, {ui->MenuTempsLimite, c.Compte}, {ui->RubriqueComptePropose, c.Compte},
+        {ui->RubriqueJeuDuJour, c.Compte}, {menus_.JeuSuivant, c.JeuSuivant}, {ui->MenuSolutions, c.Solutions},
+        {outils_->SpeedButtonCalc, c.Solutions}, {utilisant[0], c.Utilisant}, {utilisant[1], c.Utilisant},
         {utilisant[2], c.Utilisant}, {utilisant[3], c.Utilisant}, {utilisant[4], c.Utilisant},
-        {SpeedButtonInfo, c.Informations}, {ui->RubriqueInformationsSolutions, c.Informations},
-        {BitBtnPrmSol, c.VersLeDebut}, {BitBtnSolPrc, c.VersLeDebut}, {ui->RubriquePremiereSolution, c.VersLeDebut},
-        {ui->RubriqueSolutionPrecedente, c.VersLeDebut}, {BitBtnSolSvt, c.VersLaFin}, {BitBtnDrnSol, c.VersLaFin},
+        {outils_->SpeedButtonInfo, c.Informations}, {ui->RubriqueInformationsSolutions, c.Informations},
+        {outils_->BitBtnPrmSol, c.VersLeDebut}, {outils_->BitBtnSolPrc, c.VersLeDebut}, {ui->RubriquePremiereSolution, c.VersLeDebut},
+        {ui->RubriqueSolutionPrecedente, c.VersLeDebut}, {outils_->BitBtnSolSvt, c.VersLaFin}, {outils_->BitBtnDrnSol, c.VersLaFin},
         {ui->RubriqueSolutionSuivante, c.VersLaFin}, {ui->RubriqueDerniereSolution, c.VersLaFin},
     };
     for (const auto& [commande, permise] : commandes) {
         if (auto* menu = qobject_cast<QMenu*>(commande))
-            ActiverMenu(*menu, permise, RubriqueTempsSerie);
+            ActiverMenu(*menu, permise, menus_.TempsSerie);
         else if (auto* rubrique = qobject_cast<QAction*>(commande))
             rubrique->setEnabled(permise);
         else
             static_cast<QWidget*>(commande)->setEnabled(permise);
     }
-    RubriqueTempsSerie->setEnabled(false);
 }
 
 // ----- le cours d'un jeu : la séance décide, la fenêtre fait l'étape -----
@@ -466,15 +404,15 @@ void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
 
 void TfrmMain::SpeedButtonInfoClick()
 {
-    BasculerFenetre(fenetreInfoSolutions_, SpeedButtonInfo, [this] {
-        return std::make_unique<TfrmInfoSolutions>(Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
+    BasculerFenetre(fenetreInfoSolutions_, outils_->SpeedButtonInfo, [this] {
+        return std::make_unique<TfrmInfoSolutions>(Donnees(), [this] { return outils_->SpeedButtonInfo->isChecked(); }, this);
     });
 }
 
 void TfrmMain::SpeedButtonStatsClick()
 {
-    BasculerFenetre(fenetreStatistiques_, SpeedButtonStats, [this] {
-        return std::make_unique<TfrmStatistiques>(depot_.Fichier(), [this] { return SpeedButtonStats->isChecked(); },
+    BasculerFenetre(fenetreStatistiques_, outils_->SpeedButtonStats, [this] {
+        return std::make_unique<TfrmStatistiques>(depot_.Fichier(), [this] { return outils_->SpeedButtonStats->isChecked(); },
                                                   this);
     });
 }

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "BarreEtat.h"
+#include "BarreOutilsPrincipale.h"
 #include "DepotJeuxFenetre.h"
 #include "Lancement.h"
+#include "MenusDeJeu.h"
 #include "Seance.h"
 
 #include <QMainWindow>
@@ -19,8 +21,6 @@
 
 class ChoixTempsLimite;
 class QAction;
-class QMenu;
-class QToolButton;
 class SaisieChronometree;
 class TfrmHistorique;
 class TfrmInfoSolutions;
@@ -31,9 +31,8 @@ namespace Ui {
 class TfrmMain;
 }
 
-// la fenêtre principale : elle montre la partie de la séance, tient les commandes et ouvre les autres fenêtres.
-// Chaque commande passe une fois à la séance, qui décide de tout ; la fenêtre fait l'étape rendue (animation,
-// pavé, saisie, question, boîte), puis montre l'état de la séance
+// la fenêtre principale : chaque commande passe une fois à la séance, qui décide de tout ; la fenêtre fait l'étape
+// rendue (animation, pavé, saisie, question, boîte), montre l'état de la séance et ouvre les autres fenêtres
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -69,8 +68,6 @@ public:
     TfrmInfoSolutions* FenetreInfoSolutions() const { return fenetreInfoSolutions_.get(); }
     TfrmStatistiques* FenetreStatistiques() const { return fenetreStatistiques_.get(); }
     TfrmHistorique* FenetreHistorique() const;
-    // un jeu de l'historique repris comme un compte proposé, puis la saisie du calcul
-    void RejouerJeu(const SixEntiers& plaques, int32_t but);
 
 public slots:
     void RubriqueCompteTireAuSortClick();
@@ -108,8 +105,6 @@ private:
     void FormDestroy();
     // une fois la fenêtre affichée : les statistiques rattrapées, puis ce que demande la ligne de commande
     void Demarrer();
-
-    void CreerBarreOutils();
     void CreerMenus();
     void RelierCommandes();
     void RelierSolutions(QAction* rubrique, std::function<void()> gestionnaire);
@@ -120,9 +115,8 @@ private:
     // les commandes à raccourci, qui agissent aussi depuis la fenêtre de l'historique
     QList<QAction*> Raccourcis() const;
 
-    // chaque commande permise ou non, d'après la séance
+    // après tout changement de la séance : chaque commande permise ou non, barre d'état, jeu repeint
     void MajCommandes();
-    // après tout changement de la séance : commandes, barre d'état, jeu repeint
     void Actualiser();
 
     // un nouveau jeu : la question de la séance posée s'il y en a une, puis le jeu commencé et son étape faite
@@ -132,12 +126,15 @@ private:
     void Suivre(Etape etape);
     void OuvrirSaisie();
     void Parcourir(void (Partie::*aller)());
+    // un jeu de l'historique repris comme un compte proposé, puis la saisie du calcul
+    void RejouerJeu(const SixEntiers& plaques, int32_t but);
 
     std::unique_ptr<Ui::TfrmMain> ui;
     Lancement lancement_;
     bool dejaMontree_ = false;
     DepotJeuxFenetre depot_;
     Seance seance_;
+    std::unique_ptr<BarreOutilsPrincipale> outils_;
     std::unique_ptr<BarreEtat> barreEtat_;
     std::unique_ptr<VueJeu> vue_;
     // les fenêtres des deux boutons bascule : elles n'existent que bouton enfoncé
@@ -148,16 +145,5 @@ private:
     QTimer TimerAnimation;
     std::unique_ptr<ChoixTempsLimite> choixTempsLimite_;
     std::unique_ptr<SaisieChronometree> saisieJoueur_;
-    QMenu* MenuTireAuSortDeNiveau = nullptr;
-    QMenu* MenuSerie = nullptr;
-    QAction* RubriqueJeuSuivant = nullptr;
-    // la ligne du sous-menu qui dit le temps de chaque jeu d'une série
-    QAction* RubriqueTempsSerie = nullptr;
-    QToolButton* BitBtnPrmSol = nullptr;
-    QToolButton* BitBtnSolPrc = nullptr;
-    QToolButton* BitBtnSolSvt = nullptr;
-    QToolButton* BitBtnDrnSol = nullptr;
-    QToolButton* SpeedButtonCalc = nullptr;
-    QToolButton* SpeedButtonInfo = nullptr;
-    QToolButton* SpeedButtonStats = nullptr;
+    MenusDeJeu menus_;
 };
