@@ -148,14 +148,14 @@ TEST(Seance, ChaqueSorteDeJeuDuDebutALEnregistrement)
         {DemandeJeu(SorteDemandee::Jour), nullptr, "3+0 3*2 3-1 4+5 3*4", {},
          "Série en cours : Série : jeu 2/10 — 0 point. / Abandonner la série ? Elle ne comptera pas pour les records. | "
          "animé «» 30 s | résolu « compte rendu » résumé / Jeu du 11 décembre 2026 (Difficile) / Résultat : "
-         "trouvé en 23,4 s / Série en cours : 1 jour / Plus longue série : 1 jour | jour, 30 s, jour 20261211"},
+         "trouvé en 23,4 s / Jours de suite : 1 / Le plus de jours de suite : 1 | jour, 30 s, jour 20261211"},
         {DemandeJeu(SorteDemandee::Jour), nullptr, "3+0 3*2 3-1 3*4 ok", {},
          "- | animé « Jeu du jour déjà joué : compté comme proposé. » 30 s | résolu « compte rendu » résumé / Jeu du "
-         "11 décembre 2026 (Difficile) / Résultat du premier essai : trouvé en 23,4 s / Série en cours : 1 jour / "
-         "Plus longue série : 1 jour / Déjà joué ce jour-là : cet essai compte comme un jeu proposé. | proposé, 30 s"},
+         "11 décembre 2026 (Difficile) / Résultat du premier essai : trouvé en 23,4 s / Jours de suite : 1 / "
+         "Le plus de jours de suite : 1 / Déjà joué ce jour-là : cet essai compte comme un jeu proposé. | proposé, 30 s"},
         {DemandeJeu(SorteDemandee::Jour), "2026-12-12", "annule", jourAilleurs,
          "- | animé « compte rendu » 30 s | résolu « compte rendu » résumé / Jeu du 12 décembre 2026 (Difficile) / Résultat du "
-         "premier essai : trouvé en 10,0 s / Série en cours : 2 jours / Plus longue série : 2 jours / Déjà joué ce "
+         "premier essai : trouvé en 10,0 s / Jours de suite : 2 / Le plus de jours de suite : 2 / Déjà joué ce "
          "jour-là : cet essai compte comme un jeu proposé. | proposé, 30 s"},
     };
     for (const Cas& c : cas) {
