@@ -266,8 +266,9 @@ void TfrmMain::MajCommandes()
         {outils_->SpeedButtonCalc, c.Solutions}, {utilisant[0], c.Utilisant}, {utilisant[1], c.Utilisant},
         {utilisant[2], c.Utilisant}, {utilisant[3], c.Utilisant}, {utilisant[4], c.Utilisant},
         {outils_->SpeedButtonInfo, c.Informations}, {ui->RubriqueInformationsSolutions, c.Informations},
-        {outils_->BitBtnPrmSol, c.VersLeDebut}, {outils_->BitBtnSolPrc, c.VersLeDebut}, {ui->RubriquePremiereSolution, c.VersLeDebut},
-        {ui->RubriqueSolutionPrecedente, c.VersLeDebut}, {outils_->BitBtnSolSvt, c.VersLaFin}, {outils_->BitBtnDrnSol, c.VersLaFin},
+        {outils_->BitBtnPrmSol, c.VersLeDebut}, {outils_->BitBtnSolPrc, c.VersLeDebut},
+        {ui->RubriquePremiereSolution, c.VersLeDebut}, {ui->RubriqueSolutionPrecedente, c.VersLeDebut},
+        {outils_->BitBtnSolSvt, c.VersLaFin}, {outils_->BitBtnDrnSol, c.VersLaFin},
         {ui->RubriqueSolutionSuivante, c.VersLaFin}, {ui->RubriqueDerniereSolution, c.VersLaFin},
     };
     for (const auto& [commande, permise] : commandes) {

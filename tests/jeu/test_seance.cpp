@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // la séance, sans fenêtre : graine fixe, date fixe, horloge tenue à la main, statistiques et historique en
-// mémoire. Chaque sorte de jeu de bout en bout, une série jusqu'à sa fin, la ligne de commande
-#include "Lancement.h"
+// mémoire. Chaque sorte de jeu de bout en bout, une série jusqu'à sa fin
 #include "SaisieCalcul.h"
 #include "Seance.h"
 
@@ -132,7 +131,8 @@ TEST(Seance, ChaqueSorteDeJeuDuDebutALEnregistrement)
          "- | animé « compte rendu » 30 s | laissé «» - | tiré au sort, 30 s"},
         {DemandeJeu(SorteDemandee::TirageDeNiveau, NiveauJeu::Expert), nullptr, "annule", {},
          "- | animé « Jeu Expert. » 30 s | laissé «» - | tiré au sort, 30 s"},
-        {DemandeJeu(SorteDemandee::Propose), nullptr, "annule", {}, "- | pavé « compte rendu » 30 s | laissé «» - | proposé, 30 s"},
+        {DemandeJeu(SorteDemandee::Propose), nullptr, "annule", {},
+         "- | pavé « compte rendu » 30 s | laissé «» - | proposé, 30 s"},
         {DemandeJeu(SorteDemandee::Rejoue, unASix, 789), nullptr, "annule", {},
          "- | saisie « compte rendu » 30 s | laissé «» - | proposé, 30 s"},
         {DemandeJeu(SorteDemandee::LigneCommande, jeu952, 952), nullptr, "", {},
@@ -154,18 +154,23 @@ TEST(Seance, ChaqueSorteDeJeuDuDebutALEnregistrement)
          "11 décembre 2026 (Difficile) / Résultat du premier essai : trouvé en 23,4 s / Jours de suite : 1 / "
          "Le plus de jours de suite : 1 / Déjà joué ce jour-là : cet essai compte comme un jeu proposé. | proposé, 30 s"},
         {DemandeJeu(SorteDemandee::Jour), "2026-12-12", "annule", jourAilleurs,
-         "- | animé « compte rendu » 30 s | résolu « compte rendu » résumé / Jeu du 12 décembre 2026 (Difficile) / Résultat du "
-         "premier essai : trouvé en 10,0 s / Jours de suite : 2 / Le plus de jours de suite : 2 / Déjà joué ce "
-         "jour-là : cet essai compte comme un jeu proposé. | proposé, 30 s"},
+         "- | animé « compte rendu » 30 s | résolu « compte rendu » résumé / Jeu du 12 décembre 2026 (Difficile) / "
+         "Résultat du premier essai : trouvé en 10,0 s / Jours de suite : 2 / Le plus de jours de suite : 2 / Déjà "
+         "joué ce jour-là : cet essai compte comme un jeu proposé. | proposé, 30 s"},
     };
     for (const Cas& c : cas) {
         if (c.date)
             e.seance.ImposerDate(*LireDate(c.date));
         e.depot.dernier = "-";
         const std::optional<QuestionSeance> question = e.seance.QuestionAvant(c.demande);
-        std::string lu = question ? std::regex_replace(question->Titre + " : " + question->Texte, std::regex("\n"), " / ") : "-";
-        Etape etape = e.seance.Commencer(c.demande);
-        lu += etape == Etape::Animer ? " | animé" : etape == Etape::Proposer ? " | pavé" : etape == Etape::Saisir ? " | saisie" : " | résolu";
+        std::string lu = "-";
+        if (question)
+            lu = std::regex_replace(question->Titre + " : " + question->Texte, std::regex("\n"), " / ");
+        const Etape etape = e.seance.Commencer(c.demande);
+        lu += etape == Etape::Animer     ? " | animé"
+              : etape == Etape::Proposer ? " | pavé"
+              : etape == Etape::Saisir   ? " | saisie"
+                                         : " | résolu";
         if (etape == Etape::Animer)
             while (!e.seance.AvancerTirage().Termine) {
             }
@@ -219,28 +224,4 @@ TEST(Seance, SerieJusquAuBilan)
     EXPECT_EQ(e.seance.QuestionAvant(DemandeJeu(SorteDemandee::Tirage)), std::nullopt);
     EXPECT_EQ(e.seance.Commencer(DemandeJeu(SorteDemandee::Tirage)), Etape::Animer);
     EXPECT_EQ(e.Statut(), "«»");
-}
-
-// la ligne de commande lue une fois : la demande qu'elle fait, ou son erreur et la syntaxe à rappeler
-TEST(Seance, LigneDeCommande)
-{
-    const std::pair<std::vector<std::string>, const char*> cas[] = {
-        {{}, "rien"},
-        {{"--jour"}, "jour"},
-        {{"--serie", "expert"}, "série Expert"},
-        {{"25", "50", "75", "100", "3", "6", "952"}, "jeu 952"},
-        {{"--serie", "Dur"}, "Niveau \"Dur\" incorrect (Facile, Moyen, Difficile ou Expert). / Syntaxe : varnel --serie [Facile|Moyen|Difficile|Expert]"},
-        {{"--jour", "2"}, "Argument \"--jour\" incorrect. / Syntaxe : VARNEL Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat"},
-    };
-    for (const auto& [arguments, attendu] : cas) {
-        const Lancement l = LireLancement(arguments);
-        std::string lu = !l.Valide() ? l.Erreur + " / " + l.Syntaxe : !l.Demande ? "rien" : "";
-        if (l.Demande && l.Demande->Sorte == SorteDemandee::Jour)
-            lu = "jour";
-        if (l.Demande && l.Demande->Sorte == SorteDemandee::Serie)
-            lu = std::string("série ") + NomNiveau(*l.Demande->Niveau);
-        if (l.Demande && l.Demande->Sorte == SorteDemandee::LigneCommande)
-            lu = "jeu " + std::to_string(l.Demande->But);
-        EXPECT_EQ(lu, attendu);
-    }
 }
