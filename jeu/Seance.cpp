@@ -182,9 +182,3 @@ std::optional<OrigineJeu> Seance::EnregistrerJeuFini(const Serie* serie)
         return std::nullopt;
     return depot_.EnregistrerJeu(*jeu, serie);
 }
-
-ApresJeu SorteDeJeu::SaisieFinie(Seance& seance)
-{
-    seance.EnregistrerJeuFini();
-    return {};
-}

@@ -20,6 +20,13 @@ std::unique_ptr<SorteDeJeu> CreerSorte(const DemandeJeu& d)
     return nullptr;
 }
 
+// le jeu attend sa première résolution par le joueur pour être enregistré ; déjà résolu, il l'est maintenant
+ApresJeu SorteDeJeu::SaisieFinie(Seance& seance)
+{
+    seance.EnregistrerJeuFini();
+    return {};
+}
+
 Etape SorteTirage::Commencer(Seance& seance)
 {
     if (niveau_)
