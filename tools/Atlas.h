@@ -20,9 +20,6 @@ std::vector<SixEntiers> TiragesDistincts();
 
 int NbGrandesPlaques(const SixEntiers& plaques);
 
-// « 91,21 % » : la part en centièmes arrondis au plus proche, virgule décimale, sans la locale
-std::string TextePart(int64_t partie, int64_t tout);
-
 // les grandes plaques (25, 50, 75, 100) que tient le tirage, comme ensemble de bits (25 : bit 0, …)
 unsigned GrandesPlaques(const SixEntiers& plaques);
 

@@ -5,6 +5,7 @@
 
 #include "Atlas.h"
 #include "ParcoursParallele.h"
+#include "Pourcentage.h"
 #include "ReleveSolutions.h"
 
 #include <numeric>
@@ -46,10 +47,10 @@ void EcrireTotal(std::ostream& sortie, const TotalMethodes& t)
 {
     const int64_t tous = t.Tirages * 899;
     sortie << t.Tirages << " tirages, " << tous << " jeux, " << t.Faisables() << " faisables ("
-           << TextePart(t.Faisables(), tous) << ")\n";
+           << PourcentageVirgule(t.Faisables(), tous) << ")\n";
     for (Methode m : Methodes) {
         const int64_t n = t.Jeux[static_cast<size_t>(m)];
-        sortie << "  " << NomMethode(m) << " : " << n << " jeux (" << TextePart(n, t.Faisables())
+        sortie << "  " << NomMethode(m) << " : " << n << " jeux (" << PourcentageVirgule(n, t.Faisables())
                << " des faisables)\n";
     }
 }

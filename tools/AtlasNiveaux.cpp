@@ -5,6 +5,7 @@
 
 #include "Atlas.h"
 #include "ParcoursParallele.h"
+#include "Pourcentage.h"
 #include "ReleveSolutions.h"
 
 #include <numeric>
@@ -48,13 +49,13 @@ namespace {
 void EcrireTotal(std::ostream& sortie, const TotalNiveaux& t)
 {
     sortie << t.Tirages << " tirages, " << t.Tous() << " jeux, " << t.Faisables() << " faisables ("
-           << TextePart(t.Faisables(), t.Tous()) << ")\n";
+           << PourcentageVirgule(t.Faisables(), t.Tous()) << ")\n";
     for (size_t n = 0; n < t.Jeux.size(); ++n) {
         const auto niveau = static_cast<NiveauJeu>(n + 1);
-        sortie << "  " << NomNiveau(niveau) << " : " << t.Jeux[n] << " jeux (" << TextePart(t.Jeux[n], t.Tous())
+        sortie << "  " << NomNiveau(niveau) << " : " << t.Jeux[n] << " jeux (" << PourcentageVirgule(t.Jeux[n], t.Tous())
                << " des jeux";
         if (niveau != NiveauJeu::Impossible)
-            sortie << ", " << TextePart(t.Jeux[n], t.Faisables()) << " des faisables";
+            sortie << ", " << PourcentageVirgule(t.Jeux[n], t.Faisables()) << " des faisables";
         sortie << ")\n";
     }
 }

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DepotJeuxFenetre.h"
+
+#include "EnregistrementJeu.h"
+#include "EnregistrementSerie.h"
+#include "ResumeJour.h"
+
+DepotJeuxFenetre::DepotJeuxFenetre(QWidget& fenetre, std::function<void()> jeuxAjoutes)
+    : fenetre_(fenetre), jeuxAjoutes_(std::move(jeuxAjoutes))
+{
+}
+
+DepotJeuxFenetre::~DepotJeuxFenetre() = default;
+
+void DepotJeuxFenetre::Utiliser(const QString& cheminIni)
+{
+    // une connexion à la fois : l'ancienne se ferme avant que la nouvelle s'ouvre
+    historique_.reset();
+    fichier_ = std::make_unique<TFichierIni>(cheminIni);
+    historique_ = std::make_unique<THistoriqueJeux>(fichier_->Dossier());
+}
+
+void DepotJeuxFenetre::Fermer()
+{
+    historique_.reset();
+    fichier_.reset();
+}
+
+void DepotJeuxFenetre::AccorderStatistiques() { AccorderStatistiquesOuDire(&fenetre_, *fichier_, *historique_); }
+
+OrigineJeu DepotJeuxFenetre::EnregistrerJeu(const JeuFini& jeu, const Serie* serie)
+{
+    EnregistrerJeuFini(&fenetre_, *fichier_, *historique_, jeu);
+    if (serie)
+        GarderSerieOuDire(&fenetre_, *historique_, *serie);
+    if (jeuxAjoutes_)
+        jeuxAjoutes_();
+    return jeu.Ligne.Origine;
+}
+
+std::vector<ResultatJour> DepotJeuxFenetre::JeuxDuJour()
+{
+    return JeuxDuJourEnregistres(historique_->Lire(0, nullptr, OrigineJeu::Jour));
+}
+
+DebutSerie DepotJeuxFenetre::CommencerSerie(NiveauSerie niveau)
+{
+    const SerieCommencee commencee = CommencerSerieOuDire(&fenetre_, *historique_, niveau);
+    return {commencee.Numero, commencee.Record};
+}
