@@ -23,9 +23,10 @@ DecompteSaisie::DecompteSaisie(QLabel& panneau, const Partie& partie) : panneau_
     QObject::connect(&minuterie_, &QTimer::timeout, &panneau_, [this] { Actualiser(); });
 }
 
-void DecompteSaisie::Commencer(std::function<void()> tempsEcoule)
+void DecompteSaisie::Commencer(std::function<void()> tempsEcoule, std::function<void()> avertir)
 {
     tempsEcoule_ = std::move(tempsEcoule);
+    avertir_ = std::move(avertir);
     // le chronomètre du joueur ne part qu'à l'affichage de la saisie : d'ici là, 0 s
     if (partie_.Limite().Active())
         Actualiser();
@@ -38,6 +39,7 @@ void DecompteSaisie::Arreter()
 {
     minuterie_.stop();
     tempsEcoule_ = {};
+    avertir_ = {};
     Montrer(QString(), false);
 }
 
@@ -51,6 +53,8 @@ void DecompteSaisie::Actualiser()
         return;
     }
     Montrer(QStringLiteral("Reste : %1 s").arg(limite.ResteSecondes(maintenant)), limite.EnAlerte(maintenant));
+    if (limite.Avertir(maintenant) && avertir_)
+        std::exchange(avertir_, {})();
     if (limite.Ecoule(maintenant) && tempsEcoule_) {
         minuterie_.stop();
         std::exchange(tempsEcoule_, {})();

@@ -20,8 +20,9 @@ public:
 
     DecompteSaisie(QLabel& panneau, const Partie& partie);
 
-    // la saisie s'ouvre ; tempsEcoule est appelé une fois, quand le temps limite du jeu est atteint
-    void Commencer(std::function<void()> tempsEcoule);
+    // la saisie s'ouvre ; tempsEcoule est appelé une fois, quand le temps limite du jeu est atteint, et
+    // avertir une fois, quand il n'en reste que LimiteTemps::SecondesAvertissement
+    void Commencer(std::function<void()> tempsEcoule, std::function<void()> avertir = {});
     // la saisie est finie : le panneau est vidé et rendu à sa couleur
     void Arreter();
     // le panneau à cet instant
@@ -34,4 +35,5 @@ private:
     const Partie& partie_;
     QTimer minuterie_;
     std::function<void()> tempsEcoule_;
+    std::function<void()> avertir_;
 };

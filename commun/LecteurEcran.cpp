@@ -5,6 +5,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -20,6 +24,87 @@ QAccessibleInterface* FabriqueLisible(const QString&, QObject* objet)
     return nullptr;
 }
 
+// où le focus attend avant de revenir à sa place : un point sans nom, qu'Orca ne dit pas. Il garde aussi le
+// message dit avec l'objet, pour rendre à l'objet sa description dès que le focus va ailleurs
+class Relais : public QWidget {
+public:
+    static Relais& De(QWidget& fenetre)
+    {
+        auto* relais = fenetre.findChild<Relais*>(QStringLiteral("RelaisLecteurEcran"), Qt::FindDirectChildrenOnly);
+        return relais ? *relais : *new Relais(fenetre);
+    }
+
+    void Aller(QWidget& place)
+    {
+        place_ = &place;
+        setFocus(Qt::OtherFocusReason);
+        QTimer::singleShot(DelaiRelaisMs, this, [this] { Revenir(); });
+    }
+
+    // la place que le focus va retrouver, quand il attend ici
+    QWidget* PlaceEnAttente() const { return window()->focusWidget() == this ? place_.data() : nullptr; }
+
+    void Decrire(QWidget& objet, const QString& message)
+    {
+        RendreDescription();
+        decrit_ = &objet;
+        descriptionGardee_ = objet.accessibleDescription();
+        objet.setAccessibleDescription(message);
+    }
+
+protected:
+    bool event(QEvent* evenement) override
+    {
+        // un raccourci agit depuis la place rendue ; une touche y est portée
+        if (evenement->type() == QEvent::ShortcutOverride)
+            Revenir();
+        if (evenement->type() == QEvent::KeyPress && place_) {
+            const QPointer<QWidget> place = place_;
+            Revenir();
+            const auto* touche = static_cast<QKeyEvent*>(evenement);
+            QKeyEvent copie(QEvent::KeyPress, touche->key(), touche->modifiers(), touche->text(),
+                            touche->isAutoRepeat(), static_cast<ushort>(touche->count()));
+            if (place)
+                QApplication::sendEvent(place, &copie);
+            return true;
+        }
+        return QWidget::event(evenement);
+    }
+
+private:
+    explicit Relais(QWidget& fenetre) : QWidget(&fenetre)
+    {
+        setObjectName(QStringLiteral("RelaisLecteurEcran"));
+        setGeometry(0, 0, 1, 1);
+        setFocusPolicy(Qt::NoFocus);
+        show();
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* avant, QWidget* apres) {
+            if (avant == decrit_ && apres != this)
+                RendreDescription();
+        });
+    }
+
+    void Revenir()
+    {
+        // la place n'est rendue que si le focus attend encore ici (une autre fenêtre a pu le prendre : la place
+        // est alors celle que retrouvera cette fenêtre)
+        if (place_ && window()->focusWidget() == this)
+            place_->setFocus(Qt::OtherFocusReason);
+        place_.clear();
+    }
+
+    void RendreDescription()
+    {
+        if (decrit_)
+            decrit_->setAccessibleDescription(descriptionGardee_);
+        decrit_.clear();
+    }
+
+    QPointer<QWidget> place_;
+    QPointer<QWidget> decrit_;
+    QString descriptionGardee_;
+};
+
 }  // namespace
 
 void RendreLisible(QWidget& dessin)
@@ -30,7 +115,7 @@ void RendreLisible(QWidget& dessin)
     }();
     (void)installee;
     dessin.setProperty(ProprieteLisible, true);
-    // Tab y mène : le lecteur d'écran lit l'objet qui a le focus, et dit les changements de son nom
+    // Tab y mène : le lecteur d'écran lit l'objet qui a le focus
     dessin.setFocusPolicy(Qt::TabFocus);
 }
 
@@ -46,4 +131,28 @@ void NommerPourLecteur(QWidget& objet, const QString& nom, const QString& descri
 {
     objet.setAccessibleName(nom);
     objet.setAccessibleDescription(description);
+}
+
+void FaireRelire(QWidget& objet)
+{
+    QWidget* fenetre = objet.window();
+    if (fenetre->isActiveWindow() && fenetre->focusWidget() == &objet)
+        Relais::De(*fenetre).Aller(objet);
+}
+
+void Dire(QWidget& fenetre, const QString& message)
+{
+    QWidget* place = fenetre.window()->focusWidget();
+    if (!place || !fenetre.window()->isActiveWindow())
+        return;
+    Relais& relais = Relais::De(*fenetre.window());
+    // le focus attend déjà au relais : le message est dit quand il revient
+    if (QWidget* enAttente = relais.PlaceEnAttente()) {
+        relais.Decrire(*enAttente, message);
+        return;
+    }
+    if (place == &relais)
+        return;
+    relais.Decrire(*place, message);
+    relais.Aller(*place);
 }

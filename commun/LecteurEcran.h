@@ -16,3 +16,15 @@ void RendreLisible(QWidget& dessin);
 void PoserLecture(QWidget& objet, const std::string& texte);
 // le nom d'un tableau ou d'un graphique, et ce qu'il montre
 void NommerPourLecteur(QWidget& objet, const QString& nom, const QString& description = {});
+
+// Orca ne dit aucun changement de nom ; il dit l'objet qui prend le focus. Pour faire entendre un changement,
+// le focus quitte l'objet pour un relais muet de la fenêtre, puis lui revient après DelaiRelaisMs (plus tôt,
+// Orca voit le retour avant le départ et ne dit rien) ; une touche frappée entre-temps rend aussitôt le focus
+// à l'objet et lui parvient : le joueur ne perd jamais sa place
+inline constexpr int DelaiRelaisMs = 300;
+// le lecteur d'écran relit l'objet tel qu'il se lit maintenant ; rien si l'objet n'a pas le focus de sa
+// fenêtre active
+void FaireRelire(QWidget& objet);
+// le lecteur d'écran dit message après l'objet qui a le focus de la fenêtre active (qu'il relit) ; le
+// message est la description de l'objet jusqu'à ce que le focus aille ailleurs
+void Dire(QWidget& fenetre, const QString& message);

@@ -94,7 +94,23 @@ void VueJeu::RepeindreTout()
 void VueJeu::MajLectures()
 {
     const LecturesJeu lectures = LireJeu(partie_);
-    PoserLecture(compte_, lectures.Compte);
-    PoserLecture(bande_, lectures.Plaques);
-    PoserLecture(*zoneSolution_, lectures.Solution);
+    const std::pair<QWidget*, const std::string*> zones[] = {
+        {&compte_, &lectures.Compte}, {&bande_, &lectures.Plaques}, {zoneSolution_, &lectures.Solution}};
+    QWidget* focus = fenetre_.focusWidget();
+    bool focusChange = false, solutionChange = false, focusSurLaVue = false;
+    for (const auto& [zone, lecture] : zones) {
+        const bool change = zone->accessibleName() != QString::fromStdString(*lecture);
+        PoserLecture(*zone, *lecture);
+        focusSurLaVue |= zone == focus;
+        focusChange |= change && zone == focus;
+        solutionChange |= change && zone == zoneSolution_;
+    }
+    // pendant le tirage, la saisie qui suit dit le jeu ; sinon le changement se dit là où est le joueur, et
+    // une nouvelle solution se dit toujours : le focus passe d'une autre lecture à la sienne
+    if (partie_.AnimationEnCours() || !focusSurLaVue || !fenetre_.isActiveWindow())
+        return;
+    if (focusChange)
+        FaireRelire(*focus);
+    else if (solutionChange)
+        zoneSolution_->setFocus(Qt::OtherFocusReason);
 }

@@ -13,9 +13,13 @@ SaisieChronometree::SaisieChronometree(Partie& partie, QLabel& panneau, std::fun
 void SaisieChronometree::Ouvrir()
 {
     TfrmSaisieCalcul saisie(partie_.Donnees(), repeindre_, &fenetre_);
+    saisie.DonnerLimite(partie_.Limite());
     partie_.SaisieOuverte(HorlogeMs());
-    decompte_.Commencer([&saisie] { saisie.FermerAuTempsEcoule(); });
+    decompte_.Commencer([&saisie] { saisie.FermerAuTempsEcoule(); }, [&saisie] { saisie.AvertirDuTemps(); });
     saisie.exec();
     decompte_.Arreter();
     partie_.JoueurTermine(HorlogeMs());
+    // ce qu'a donné la saisie se lit dans la fenêtre principale, qui reprend le focus
+    if (repeindre_)
+        repeindre_();
 }
