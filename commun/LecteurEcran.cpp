@@ -7,9 +7,15 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -131,6 +137,53 @@ void NommerPourLecteur(QWidget& objet, const QString& nom, const QString& descri
 {
     objet.setAccessibleName(nom);
     objet.setAccessibleDescription(description);
+}
+
+void LireParRangees(QWidget& fenetre, const QStringList& colonnes, bool parcourue)
+{
+    if (QLayout* disposition = fenetre.layout())
+        disposition->activate();
+    struct Place {
+        QLabel* etiquette;
+        int milieu, gauche;
+    };
+    std::vector<Place> places;
+    for (QLabel* etiquette : fenetre.findChildren<QLabel*>())
+        if (!etiquette->text().isEmpty() && !etiquette->isHidden())
+            places.push_back({etiquette, etiquette->mapTo(&fenetre, QPoint(0, etiquette->height() / 2)).y(),
+                              etiquette->mapTo(&fenetre, QPoint(0, 0)).x()});
+    std::sort(places.begin(), places.end(),
+              [](const Place& a, const Place& b) { return std::tie(a.milieu, a.gauche) < std::tie(b.milieu, b.gauche); });
+    QWidget* precedente = nullptr;
+    for (size_t debut = 0; debut < places.size();) {
+        size_t fin = debut + 1;
+        while (fin < places.size() && places[fin].milieu - places[debut].milieu <= 4)
+            ++fin;
+        std::sort(places.begin() + static_cast<std::ptrdiff_t>(debut), places.begin() + static_cast<std::ptrdiff_t>(fin),
+                  [](const Place& a, const Place& b) { return a.gauche < b.gauche; });
+        const auto texte = [&](size_t i) {
+            return places[i].etiquette->text().simplified();
+        };
+        QString ligne = texte(debut);
+        QStringList valeurs;
+        for (size_t i = debut + 1; i < fin; ++i)
+            valeurs << texte(i);
+        if (valeurs.size() > 1 && valeurs.size() == colonnes.size())
+            for (qsizetype k = 0; k < valeurs.size(); ++k)
+                valeurs[k] = colonnes[k] + QLatin1Char(' ') + valeurs[k];
+        if (!valeurs.isEmpty())
+            ligne += (ligne.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(" : ")) +
+                     valeurs.join(QStringLiteral(", "));
+        for (size_t i = debut; i < fin; ++i)
+            places[i].etiquette->setAccessibleName(ligne);
+        if (parcourue) {
+            places[debut].etiquette->setFocusPolicy(Qt::TabFocus);
+            if (precedente)
+                QWidget::setTabOrder(precedente, places[debut].etiquette);
+            precedente = places[debut].etiquette;
+        }
+        debut = fin;
+    }
 }
 
 void FaireRelire(QWidget& objet)

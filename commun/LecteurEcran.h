@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -16,6 +17,13 @@ void RendreLisible(QWidget& dessin);
 void PoserLecture(QWidget& objet, const std::string& texte);
 // le nom d'un tableau ou d'un graphique, et ce qu'il montre
 void NommerPourLecteur(QWidget& objet, const QString& nom, const QString& description = {});
+
+// une fenêtre de valeurs lue rangée par rangée : chaque étiquette d'une rangée (à la même hauteur) porte
+// toute la rangée, « Points : 7/100 », ou « Comptes recherchés : ordinateur 3, joueur 2 » quand la rangée a
+// une valeur par colonne (colonnes : leurs noms, de gauche à droite) ; le lecteur d'écran la dit une fois.
+// Parcourue, Tab va de rangée en rangée (Orca ne lit pas, à l'ouverture, les étiquettes d'un cadre
+// titré). À appeler une fois les textes posés
+void LireParRangees(QWidget& fenetre, const QStringList& colonnes, bool parcourue = false);
 
 // Orca ne dit aucun changement de nom ; il dit l'objet qui prend le focus. Pour faire entendre un changement,
 // le focus quitte l'objet pour un relais muet de la fenêtre, puis lui revient après DelaiRelaisMs (plus tôt,
