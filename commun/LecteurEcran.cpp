@@ -186,6 +186,13 @@ void LireParRangees(QWidget& fenetre, const QStringList& colonnes, bool parcouru
     }
 }
 
+bool EstLaPlace(const QWidget& objet)
+{
+    QWidget* focus = objet.window()->focusWidget();
+    const auto* relais = dynamic_cast<const Relais*>(focus);
+    return focus == &objet || (relais && relais->PlaceEnAttente() == &objet);
+}
+
 void FaireRelire(QWidget& objet)
 {
     QWidget* fenetre = objet.window();

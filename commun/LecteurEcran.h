@@ -30,6 +30,8 @@ void LireParRangees(QWidget& fenetre, const QStringList& colonnes, bool parcouru
 // Orca voit le retour avant le départ et ne dit rien) ; une touche frappée entre-temps rend aussitôt le focus
 // à l'objet et lui parvient : le joueur ne perd jamais sa place
 inline constexpr int DelaiRelaisMs = 300;
+// l'objet a le focus de sa fenêtre, ou le relais le garde pour lui : c'est la place du joueur
+bool EstLaPlace(const QWidget& objet);
 // le lecteur d'écran relit l'objet tel qu'il se lit maintenant ; rien si l'objet n'a pas le focus de sa
 // fenêtre active
 void FaireRelire(QWidget& objet);

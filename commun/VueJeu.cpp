@@ -18,7 +18,8 @@ VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zone
     zoneClient_.Peindre = [this](QPainter& p) { FormPaint(p); };
     compte_.Peindre = [this](QPainter& p) { PaintBoxButPaint(p); };
     bande_.Peindre = [this](QPainter& p) { PaintBoxBandePlaquesPaint(p); };
-    zoneSolution_ = new QWidget(&zoneClient_);
+    // transparente : la zone cliente peint la solution, elle ne peint que son cadre de focus
+    zoneSolution_ = new BoitePeinture(&zoneClient_);
     zoneSolution_->setObjectName(QStringLiteral("ZoneSolution"));
     zoneSolution_->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (QWidget* dessin : {static_cast<QWidget*>(&compte_), static_cast<QWidget*>(&bande_), zoneSolution_})
@@ -49,8 +50,9 @@ void VueJeu::AjusterALaLargeur()
     largeurAjustee_ = largeur;
     bande_.setGeometry(0, 72, largeur, 34);
     compte_.move((largeur - 48) / 2 - 2, 35);
-    // du bas du bandeau (y = 106) à la barre d'état (y = 331)
-    zoneSolution_->setGeometry(0, 106, zoneClient_.width(), 225);
+    // des croix sous le bandeau (jusqu'à y = 132) à la barre d'état (y = 331) : son cadre de focus ne
+    // touche ni les croix ni les figures
+    zoneSolution_->setGeometry(0, 134, zoneClient_.width(), 197);
     zoneClient_.update();
 }
 

@@ -536,10 +536,16 @@ void TfrmHistorique::BoutonExporterClick()
                                                         QStringLiteral("Fichiers CSV (*.csv);;Tous les fichiers (*)"));
     if (chemin.isEmpty())
         return;
-    if (const std::optional<QString> raison = ExporterVers(chemin))
+    if (const std::optional<QString> raison = ExporterVers(chemin)) {
         AfficherMessage(this, QStringLiteral("Historique non exporté"),
                         QStringLiteral("Impossible d'écrire le fichier \"%1\" : %2.")
                             .arg(QDir::toNativeSeparators(chemin), *raison));
+        return;
+    }
+    // la boîte d'enregistrement fermée, la fenêtre redevient active : la réussite se dit alors
+    QTimer::singleShot(DelaiRelaisMs, this, [this, chemin] {
+        Dire(*this, QStringLiteral("Historique exporté dans %1").arg(QDir::toNativeSeparators(chemin)));
+    });
 }
 
 TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, THistoriqueJeux& historique,

@@ -136,6 +136,20 @@ std::string LectureEtatSaisie(int32_t but, const std::string& temps, const std::
     return LectureCompte(but, false) + " ; " + temps + " ; calcul : " + (lignes.empty() ? "aucun" : lignes);
 }
 
+std::string LectureCaseComptes(const std::string& premiere, int colonne, const std::string& valeur)
+{
+    const auto sansBlancs = [](const std::string& texte) {
+        const size_t debut = texte.find_first_not_of(' ');
+        return debut == std::string::npos ? std::string() : texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
+    };
+    const std::string compte = sansBlancs(premiere);
+    const std::string rangee = compte == "Tot" ? "Tous les comptes" : "Compte " + compte;
+    if (colonne <= 0 || compte.empty())
+        return rangee;
+    const std::string nom = colonne == 1 ? "total" : std::to_string(colonne) + " plaques";
+    return rangee + ", " + nom + " : " + sansBlancs(valeur);
+}
+
 std::string LectureAvertissementTemps()
 {
     return "Plus que " + Compter(LimiteTemps::SecondesAvertissement, "seconde");

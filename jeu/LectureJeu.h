@@ -47,3 +47,7 @@ std::string LectureTemps(const LimiteTemps& limite, int32_t debutChrono, int32_t
 std::string LectureEtatSaisie(int32_t but, const std::string& temps, const std::string& texte);
 // l'avertissement unique avant la fin du temps limite
 std::string LectureAvertissementTemps();
+// une case du tableau de l'inventaire de tous les comptes, dite avec sa rangée et sa colonne : « Compte 952,
+// 3 plaques : 5 », « Tous les comptes, total : 3456 » ; premiere : la case de la colonne des comptes (« 952 »
+// ou « Tot »), colonne 0 à 6 (0 les comptes, 1 le total, puis 2 à 6 plaques)
+std::string LectureCaseComptes(const std::string& premiere, int colonne, const std::string& valeur);

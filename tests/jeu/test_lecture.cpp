@@ -66,6 +66,14 @@ TEST(LectureJeu, CeQueDitLaSaisie)
     EXPECT_EQ(LectureAvertissementTemps(), "Plus que 10 secondes");
 }
 
+// une case de l'inventaire se dit avec son compte et sa colonne
+TEST(LectureJeu, CaseDeLInventaire)
+{
+    EXPECT_EQ(LectureCaseComptes(" 952", 3, "   5"), "Compte 952, 3 plaques : 5");
+    EXPECT_EQ(LectureCaseComptes(" Tot", 1, " 3456"), "Tous les comptes, total : 3456");
+    EXPECT_EQ(LectureCaseComptes(" 101", 0, " 101"), "Compte 101");
+}
+
 // la saisie finie : ce qu'elle a donné et ses points (10 exact, 7 jusqu'à 5 d'écart, 5 jusqu'à 10, sinon 0)
 TEST(LectureJeu, FinDeLaSaisie)
 {
