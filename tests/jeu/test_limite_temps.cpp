@@ -22,7 +22,6 @@ struct Instant {
     int resteSecondes;
     bool ecoule;
     bool enAlerte;
-    bool avertir;  // les dix dernières secondes, avant l'écoulement
 };
 
 // un jeu proposé, avec une saisie du joueur sur une horloge réglée à la main
@@ -63,20 +62,18 @@ struct Essai {
 TEST(LimiteTemps, ResteArrondiVersLeHautEtEcoulementALaLimite)
 {
     const Instant instants[] = {
-        {1000, 30000, 30, false, false, false},   // à l'ouverture : toute la limite
-        {1001, 29999, 30, false, false, false},   // 29,999 s s'affichent 30 s
-        {1999, 29001, 30, false, false, false},
-        {2000, 29000, 29, false, false, false},
-        {2001, 28999, 29, false, false, false},
-        {20999, 10001, 11, false, false, false},
-        {21000, 10000, 10, false, false, true},  // dix secondes : l'avertissement
-        {25999, 5001, 6, false, false, true},    // six secondes affichées : pas encore le rouge
-        {26000, 5000, 5, false, true, true},     // les cinq dernières
-        {30999, 1, 1, false, true, true},        // une milliseconde : encore 1 s, pas écoulé
-        {31000, 0, 0, true, true, false},         // exactement à la limite : écoulé
-        {31001, 0, 0, true, true, false},
-        {500000, 0, 0, true, true, false},
-        {900, 30000, 30, false, false, false},    // une horloge qui recule ne donne pas plus que la limite
+        {1000, 30000, 30, false, false},   // à l'ouverture : toute la limite
+        {1001, 29999, 30, false, false},   // 29,999 s s'affichent 30 s
+        {1999, 29001, 30, false, false},
+        {2000, 29000, 29, false, false},
+        {2001, 28999, 29, false, false},
+        {25999, 5001, 6, false, false},    // six secondes affichées : pas encore le rouge
+        {26000, 5000, 5, false, true},     // les cinq dernières
+        {30999, 1, 1, false, true},        // une milliseconde : encore 1 s, pas écoulé
+        {31000, 0, 0, true, true},         // exactement à la limite : écoulé
+        {31001, 0, 0, true, true},
+        {500000, 0, 0, true, true},
+        {900, 30000, 30, false, false},    // une horloge qui recule ne donne pas plus que la limite
     };
     LimiteTemps limite(30);
     limite.Demarrer(1000);
@@ -85,8 +82,16 @@ TEST(LimiteTemps, ResteArrondiVersLeHautEtEcoulementALaLimite)
         EXPECT_EQ(limite.ResteSecondes(i.maintenant), i.resteSecondes) << i.maintenant;
         EXPECT_EQ(limite.Ecoule(i.maintenant), i.ecoule) << i.maintenant;
         EXPECT_EQ(limite.EnAlerte(i.maintenant), i.enAlerte) << i.maintenant;
-        EXPECT_EQ(limite.Avertir(i.maintenant), i.avertir) << i.maintenant;
     }
+}
+
+// un seul avertissement, dans les dix dernières secondes : de 10 s tout juste jusqu'à l'écoulement exclu
+TEST(LimiteTemps, AvertissementDixSecondesAvantLaFin)
+{
+    LimiteTemps limite(30);
+    limite.Demarrer(1000);
+    for (const auto& [maintenant, avertir] : {std::pair{20999, false}, {21000, true}, {30999, true}, {31000, false}})
+        EXPECT_EQ(limite.Avertir(maintenant), avertir) << maintenant;
 }
 
 TEST(LimiteTemps, SansLimiteOuPasEncoreDemarree)
