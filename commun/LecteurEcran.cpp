@@ -44,7 +44,7 @@ public:
     {
         place_ = &place;
         setFocus(Qt::OtherFocusReason);
-        QTimer::singleShot(DelaiRelaisMs, this, [this] { Revenir(); });
+        retour_.start();
     }
 
     // la place que le focus va retrouver, quand il attend ici
@@ -82,8 +82,13 @@ private:
     {
         setObjectName(QStringLiteral("RelaisLecteurEcran"));
         setGeometry(0, 0, 1, 1);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         show();
+        // une seule attente à la fois : un nouvel aller la refait entière
+        retour_.setSingleShot(true);
+        retour_.setInterval(DelaiRelaisMs);
+        connect(&retour_, &QTimer::timeout, this, [this] { Revenir(); });
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget* avant, QWidget* apres) {
             if (avant == decrit_ && apres != this)
                 RendreDescription();
@@ -106,6 +111,7 @@ private:
         decrit_.clear();
     }
 
+    QTimer retour_;
     QPointer<QWidget> place_;
     QPointer<QWidget> decrit_;
     QString descriptionGardee_;
