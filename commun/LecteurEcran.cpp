@@ -30,12 +30,27 @@ QAccessibleInterface* FabriqueLisible(const QString&, QObject* objet)
     return nullptr;
 }
 
-// où le focus attend avant de revenir à sa place : un point sans nom, qu'Orca ne dit pas. Il garde aussi le
-// message dit avec l'objet, pour rendre à l'objet sa description dès que le focus va ailleurs
+// au plus, le temps que le focus attend au relais : sans lecteur d'écran qui le lise
+constexpr int AttenteMaxMs = 1500;
+// après que le lecteur d'écran a lu le relais, le temps de finir de le lire
+constexpr int ApresLectureMs = 50;
+
+QAccessibleInterface* FabriqueRelais(const QString&, QObject* objet);
+
+// où le focus attend avant de revenir à sa place : un point sans nom, qu'Orca ne dit pas. Le focus revient
+// dès qu'Orca l'a lu (il demande alors ses relations, ce que Qt ne fait pas de lui-même) : plus tôt, Orca
+// verrait le retour avant l'aller et ne dirait rien ; sur une machine chargée, il lui faut parfois plus
+// d'une demi-seconde. Le relais garde aussi le message dit avec l'objet, pour rendre à l'objet sa
+// description dès que le focus va ailleurs
 class Relais : public QWidget {
 public:
     static Relais& De(QWidget& fenetre)
     {
+        static const bool installee = [] {
+            QAccessible::installFactory(FabriqueRelais);
+            return true;
+        }();
+        (void)installee;
         auto* relais = fenetre.findChild<Relais*>(QStringLiteral("RelaisLecteurEcran"), Qt::FindDirectChildrenOnly);
         return relais ? *relais : *new Relais(fenetre);
     }
@@ -44,7 +59,14 @@ public:
     {
         place_ = &place;
         setFocus(Qt::OtherFocusReason);
-        retour_.start();
+        retour_.start(AttenteMaxMs);
+    }
+
+    // le lecteur d'écran vient de lire le relais qui attend : la place peut revenir
+    void Lu()
+    {
+        if (PlaceEnAttente())
+            retour_.start(ApresLectureMs);
     }
 
     // la place que le focus va retrouver, quand il attend ici
@@ -87,7 +109,6 @@ private:
         show();
         // une seule attente à la fois : un nouvel aller la refait entière
         retour_.setSingleShot(true);
-        retour_.setInterval(DelaiRelaisMs);
         connect(&retour_, &QTimer::timeout, this, [this] { Revenir(); });
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget* avant, QWidget* apres) {
             if (avant == decrit_ && apres != this)
@@ -116,6 +137,26 @@ private:
     QPointer<QWidget> decrit_;
     QString descriptionGardee_;
 };
+
+// le relais tel que le lecteur d'écran le voit
+class AccesRelais : public QAccessibleWidget {
+public:
+    explicit AccesRelais(Relais& relais) : QAccessibleWidget(&relais), relais_(relais) {}
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation quoi) const override
+    {
+        relais_.Lu();
+        return QAccessibleWidget::relations(quoi);
+    }
+
+private:
+    Relais& relais_;
+};
+
+QAccessibleInterface* FabriqueRelais(const QString&, QObject* objet)
+{
+    auto* relais = dynamic_cast<Relais*>(objet);
+    return relais ? new AccesRelais(*relais) : nullptr;
+}
 
 }  // namespace
 
@@ -202,14 +243,14 @@ bool EstLaPlace(const QWidget& objet)
 void FaireRelire(QWidget& objet)
 {
     QWidget* fenetre = objet.window();
-    if (fenetre->isActiveWindow() && fenetre->focusWidget() == &objet)
+    if (QAccessible::isActive() && fenetre->isActiveWindow() && fenetre->focusWidget() == &objet)
         Relais::De(*fenetre).Aller(objet);
 }
 
 void Dire(QWidget& fenetre, const QString& message)
 {
     QWidget* place = fenetre.window()->focusWidget();
-    if (!place || !fenetre.window()->isActiveWindow())
+    if (!place || !fenetre.window()->isActiveWindow() || !QAccessible::isActive())
         return;
     Relais& relais = Relais::De(*fenetre.window());
     // le focus attend déjà au relais : le message est dit quand il revient

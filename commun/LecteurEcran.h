@@ -26,10 +26,12 @@ void NommerPourLecteur(QWidget& objet, const QString& nom, const QString& descri
 void LireParRangees(QWidget& fenetre, const QStringList& colonnes, bool parcourue = false);
 
 // Orca ne dit aucun changement de nom ; il dit l'objet qui prend le focus. Pour faire entendre un changement,
-// le focus quitte l'objet pour un relais muet de la fenêtre, puis lui revient après DelaiRelaisMs (plus tôt,
-// Orca voit le retour avant le départ et ne dit rien) ; une touche frappée entre-temps rend aussitôt le focus
-// à l'objet et lui parvient : le joueur ne perd jamais sa place
-inline constexpr int DelaiRelaisMs = 300;
+// le focus quitte l'objet pour un relais muet de la fenêtre, puis lui revient quand Orca a lu le relais ; une
+// touche frappée entre-temps rend aussitôt le focus à l'objet et lui parvient : le joueur ne perd jamais sa
+// place. Sans lecteur d'écran à l'écoute, rien ne bouge
+
+// le temps qu'Orca lise ce qui vient de changer (des événements en nombre, une fenêtre qui revient)
+inline constexpr int DelaiLecteurMs = 300;
 // l'objet a le focus de sa fenêtre, ou le relais le garde pour lui : c'est la place du joueur
 bool EstLaPlace(const QWidget& objet);
 // le lecteur d'écran relit l'objet tel qu'il se lit maintenant ; rien si l'objet n'a pas le focus de sa

@@ -398,7 +398,7 @@ void TfrmHistorique::ChoixFiltreChange()
     // événements du tableau refait, qu'Orca lit d'abord
     if (auto* choix = qobject_cast<QComboBox*>(focusWidget()))
         if (choix == ChoixOrigine || choix == ChoixGrandes || choix == ChoixNiveau)
-            QTimer::singleShot(DelaiRelaisMs, this, [this, choix] {
+            QTimer::singleShot(DelaiLecteurMs, this, [this, choix] {
                 Dire(*this, choix->currentText() + QStringLiteral(" ; ") + LabelResume->text());
             });
 }
@@ -543,7 +543,7 @@ void TfrmHistorique::BoutonExporterClick()
         return;
     }
     // la boîte d'enregistrement fermée, la fenêtre redevient active : la réussite se dit alors
-    QTimer::singleShot(DelaiRelaisMs, this, [this, chemin] {
+    QTimer::singleShot(DelaiLecteurMs, this, [this, chemin] {
         Dire(*this, QStringLiteral("Historique exporté dans %1").arg(QDir::toNativeSeparators(chemin)));
     });
 }
