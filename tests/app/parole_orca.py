@@ -78,15 +78,19 @@ def paroles():
         return []
 
 
-def entendre(motif, depuis, delai=20):
-    """attend qu'Orca dise une phrase qui commence par motif (une expression régulière) ; rend où il en est"""
+def entendre(motif, depuis, delai=45):
+    """attend qu'Orca dise une phrase qui commence par motif (une expression régulière) ; rend où il en est.
+    Qt ne donne une touche à la fenêtre qu'une fois qu'Orca l'a vue : un Orca surchargé la retient jusqu'à
+    25 s (le délai de D-Bus)"""
     for _ in range(delai * 10):
         dites = paroles()
         for i in range(depuis, len(dites)):
             if re.match(motif, dites[i]):
                 return i + 1
         time.sleep(0.1)
-    finir(1, "ÉCHEC : Orca n'a pas dit « %s » ; il a dit :\n  %s" % (motif, "\n  ".join(paroles()[depuis:])))
+    foyers = re.findall(r"\d+:\d+:[\d.]+ - ORCA: Changing locusOfFocus.{0,160}", open(JOURNAL, errors="replace").read())
+    finir(1, "ÉCHEC : Orca n'a pas dit « %s » ; il a dit :\n  %s\nses derniers focus :\n  %s"
+          % (motif, "\n  ".join(paroles()[depuis:]), "\n  ".join(foyers[-6:])))
 
 
 def touches(*noms):
