@@ -9,7 +9,8 @@
 
 class QPainter;
 
-// surface de dessin dont la peinture est confiée à la fenêtre qui la possède
+// surface de dessin dont la peinture est confiée à la fenêtre qui la possède ; quand elle a le focus d'une
+// fenêtre active (elle est alors la place du joueur), un cadre le montre
 class BoitePeinture : public QWidget {
     Q_OBJECT
 public:
@@ -18,4 +19,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
+    void focusInEvent(QFocusEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
 };

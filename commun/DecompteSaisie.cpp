@@ -4,7 +4,7 @@
 
 #include <utility>
 
-DecompteSaisie::DecompteSaisie(std::function<bool()> pas) : pas_(std::move(pas))
+DecompteSaisie::DecompteSaisie(std::function<PasDecompte()> pas) : pas_(std::move(pas))
 {
     // au plus une seconde affichée en retard d'un dixième, et la saisie fermée au dixième près
     minuterie_.setInterval(IntervalleMs);
@@ -12,9 +12,10 @@ DecompteSaisie::DecompteSaisie(std::function<bool()> pas) : pas_(std::move(pas))
     QObject::connect(&minuterie_, &QTimer::timeout, &minuterie_, [this] { Avancer(); });
 }
 
-void DecompteSaisie::Commencer(std::function<void()> tempsEcoule)
+void DecompteSaisie::Commencer(std::function<void()> tempsEcoule, std::function<void()> avertir)
 {
     tempsEcoule_ = std::move(tempsEcoule);
+    avertir_ = std::move(avertir);
     minuterie_.start();
 }
 
@@ -22,11 +23,15 @@ void DecompteSaisie::Arreter()
 {
     minuterie_.stop();
     tempsEcoule_ = {};
+    avertir_ = {};
 }
 
 void DecompteSaisie::Avancer()
 {
-    if (pas_() && tempsEcoule_) {
+    const PasDecompte pas = pas_();
+    if (pas.Avertir && avertir_)
+        std::exchange(avertir_, {})();
+    if (pas.Ecoule && tempsEcoule_) {
         minuterie_.stop();
         std::exchange(tempsEcoule_, {})();
     }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Seance.h"
+
 #include <QTimer>
 
 #include <functional>
@@ -12,17 +14,20 @@ class DecompteSaisie {
 public:
     static constexpr int IntervalleMs = 100;
 
-    // pas : avance le décompte, le montre, et dit si le temps limite du jeu est atteint
-    explicit DecompteSaisie(std::function<bool()> pas);
+    // pas : avance le décompte, le montre, et dit s'il faut avertir et si le temps limite du jeu est atteint
+    explicit DecompteSaisie(std::function<PasDecompte()> pas);
 
-    // la saisie s'ouvre ; tempsEcoule est appelé une fois, quand le temps limite du jeu est atteint
-    void Commencer(std::function<void()> tempsEcoule);
+    // la saisie s'ouvre ; tempsEcoule est appelé une fois, quand le temps limite du jeu est atteint, et
+    // avertir une fois, quand il n'en reste que LimiteTemps::SecondesAvertissement
+    void Commencer(std::function<void()> tempsEcoule, std::function<void()> avertir = {});
+    // la saisie est finie : le panneau est vidé et rendu à sa couleur
     void Arreter();
 
 private:
     void Avancer();
 
-    std::function<bool()> pas_;
+    std::function<PasDecompte()> pas_;
     QTimer minuterie_;
     std::function<void()> tempsEcoule_;
+    std::function<void()> avertir_;
 };

@@ -40,9 +40,12 @@ void FenetreAuBouton::closeEvent(QCloseEvent* evenement)
 
 void FenetreAuBouton::reject()
 {
-    // Échap passe par ici sans événement de fermeture
+    // Échap passe par ici sans événement de fermeture ; la fenêtre qui ne se ferme que par son bouton rend
+    // le focus à la fenêtre principale, d'où le clavier la referme
     if (FormCloseQuery())
         QDialog::reject();
+    else if (parentWidget())
+        parentWidget()->activateWindow();
 }
 
 void FenetreAuBouton::MettreEnPageNote(QLabel* note, QLabel* image, const QString& glyphe)
@@ -72,6 +75,15 @@ void FenetreAuBouton::MettreEnPageNote(QLabel* note, QLabel* image, const QStrin
 }
 
 bool BoutonBasculeEnfonce(const QToolButton* bouton) { return bouton && bouton->isChecked(); }
+
+void MontrerAuBouton(QDialog& fenetre, const QToolButton* bouton)
+{
+    const bool auClavier = !bouton || !bouton->underMouse();
+    fenetre.setAttribute(Qt::WA_ShowWithoutActivating, !auClavier);
+    fenetre.show();
+    if (auClavier)
+        fenetre.activateWindow();
+}
 
 void ReleverBouton(QToolButton* bouton)
 {

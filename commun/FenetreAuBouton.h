@@ -51,6 +51,9 @@ void ReleverBoutonEtFermer(std::unique_ptr<Fenetre>& fenetre, QToolButton* bouto
 // la fenêtre d'un bouton bascule : créée et montrée bouton enfoncé, fermée et détruite bouton relevé ;
 // la fenêtre principale garde le clavier et ses raccourcis
 bool BoutonBasculeEnfonce(const QToolButton* bouton);
+// ouverte au clavier (le menu, son raccourci), la fenêtre prend le focus : le lecteur d'écran la lit ; d'un
+// clic sur son bouton, le focus reste à la fenêtre principale
+void MontrerAuBouton(QDialog& fenetre, const QToolButton* bouton);
 template <typename Fenetre, typename Creer>
 void BasculerFenetre(std::unique_ptr<Fenetre>& fenetre, QToolButton* bouton, Creer creer)
 {
@@ -61,6 +64,5 @@ void BasculerFenetre(std::unique_ptr<Fenetre>& fenetre, QToolButton* bouton, Cre
     if (fenetre)
         return;
     fenetre = creer();
-    fenetre->setAttribute(Qt::WA_ShowWithoutActivating);
-    fenetre->show();
+    MontrerAuBouton(*fenetre, bouton);
 }

@@ -20,7 +20,8 @@ VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zone
     zoneClient_.Peindre = [this](QPainter& p) { FormPaint(p); };
     compte_.Peindre = [this](QPainter& p) { PaintBoxButPaint(p); };
     bande_.Peindre = [this](QPainter& p) { PaintBoxBandePlaquesPaint(p); };
-    zoneSolution_ = new QWidget(&zoneClient_);
+    // transparente : la zone cliente peint la solution, elle ne peint que son cadre de focus
+    zoneSolution_ = new BoitePeinture(&zoneClient_);
     zoneSolution_->setObjectName(QStringLiteral("ZoneSolution"));
     zoneSolution_->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (QWidget* dessin : {static_cast<QWidget*>(&compte_), static_cast<QWidget*>(&bande_), zoneSolution_})
@@ -59,8 +60,8 @@ void VueJeu::AjusterALaLargeur()
     largeurAjustee_ = largeur;
     bande_.setGeometry(0, 72, largeur, 34);
     compte_.move((largeur - 48) / 2 - 2, 35);
-    // du bas du bandeau (y = 106) à la ligne de la méthode (y = 310)
-    zoneSolution_->setGeometry(0, 106, zoneClient_.width(), 204);
+    // du bas des croix sous le bandeau (y = 134 : son cadre de focus ne les touche pas) à la ligne de la méthode (y = 310)
+    zoneSolution_->setGeometry(0, 134, zoneClient_.width(), 176);
     zoneClient_.update();
 }
 
@@ -114,9 +115,9 @@ void VueJeu::MajLectures()
 {
     SuivrePartie();
     const LecturesJeu lectures = LireJeu(partie_);
-    PoserLecture(compte_, lectures.Compte);
     if (pasAPas_) {
         // le pas se lit sur le bandeau comme sur les figures : le focus va de l'un à l'autre
+        PoserLecture(compte_, lectures.Compte);
         PoserLecture(bande_, pasAPas_->Etat().Lecture);
         PoserLecture(*zoneSolution_, pasAPas_->Etat().Lecture);
         LabelMethode->setText(QStringLiteral("Pas %1 sur %2 : → suivant, ← précédent, Échap pour finir")
@@ -124,10 +125,27 @@ void VueJeu::MajLectures()
                                   .arg(pasAPas_->NbPas()));
         return;
     }
-    PoserLecture(bande_, lectures.Plaques);
-    PoserLecture(*zoneSolution_, lectures.Solution);
     const std::string methode = TexteMethodeMontree(partie_);
     LabelMethode->setText(methode.empty() ? QString() : QStringLiteral("Méthode : ") + QString::fromStdString(methode));
+    const std::pair<QWidget*, const std::string*> zones[] = {
+        {&compte_, &lectures.Compte}, {&bande_, &lectures.Plaques}, {zoneSolution_, &lectures.Solution}};
+    QWidget* focus = fenetre_.focusWidget();
+    bool focusChange = false, solutionChange = false, focusSurLaVue = false;
+    for (const auto& [zone, lecture] : zones) {
+        const bool change = zone->accessibleName() != QString::fromStdString(*lecture);
+        PoserLecture(*zone, *lecture);
+        focusSurLaVue |= zone == focus;
+        focusChange |= change && zone == focus;
+        solutionChange |= change && zone == zoneSolution_;
+    }
+    // pendant le tirage, la saisie qui suit dit le jeu ; sinon le changement se dit là où est le joueur, et
+    // une nouvelle solution se dit toujours : le focus passe d'une autre lecture à la sienne
+    if (partie_.AnimationEnCours() || !focusSurLaVue || !fenetre_.isActiveWindow())
+        return;
+    if (focusChange)
+        FaireRelire(*focus);
+    else if (solutionChange)
+        zoneSolution_->setFocus(Qt::OtherFocusReason);
 }
 
 // ----- pas à pas -----

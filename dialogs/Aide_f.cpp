@@ -34,6 +34,9 @@ void TfrmAide::CreerNavigateur(const QString& page)
     // la police des fenêtres de jeu (11 pixels) est trop petite pour une page à lire
     navigateur_->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     navigateur_->setOpenExternalLinks(true);
+    // un curseur que les flèches déplacent : le lecteur d'écran lit la ligne où il arrive
+    navigateur_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    navigateur_->setAccessibleName(QStringLiteral("Aide du Varnel"));
     navigateur_->setSource(QUrl::fromLocalFile(page));
     layout()->addWidget(navigateur_);
 }

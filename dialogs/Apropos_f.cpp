@@ -10,6 +10,7 @@
 #include "Polices.h"
 #include "ui_Apropos_f.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 // « Par l'équipe du Varnel, 2026 », chaque caractère rangé un cran plus haut
@@ -56,8 +57,14 @@ TfrmAPropos::TfrmAPropos(QWidget* parent)
     ui->BitBtnVu->setIconSize(QSize(32, 16));
     // Entrée et Échap ferment la boîte par « Vu »
     connect(ui->BitBtnVu, &QPushButton::clicked, this, &QDialog::accept);
-    ui->LabelURL->installEventFilter(this);
-    ui->LabelEmail->installEventFilter(this);
+    // les deux liens s'atteignent aussi par Tab et s'ouvrent par Entrée ou Espace
+    for (QLabel* lien : {ui->LabelURL, ui->LabelEmail}) {
+        lien->installEventFilter(this);
+        lien->setFocusPolicy(Qt::TabFocus);
+        lien->setAccessibleDescription(QStringLiteral("Lien : Entrée l'ouvre"));
+    }
+    QWidget::setTabOrder(ui->LabelURL, ui->LabelEmail);
+    QWidget::setTabOrder(ui->LabelEmail, ui->BitBtnVu);
 }
 
 TfrmAPropos::~TfrmAPropos() = default;
@@ -72,12 +79,17 @@ void TfrmAPropos::FormShow()
 {
     PlacerParRapportAuParent(*this, DecalageAPropos);
     ui->Label->setText(LigneCredit());
+    // Entrée ferme la boîte tant que le focus n'est pas allé sur un lien
+    ui->BitBtnVu->setFocus(Qt::OtherFocusReason);
 }
 
 bool TfrmAPropos::eventFilter(QObject* objet, QEvent* evenement)
 {
-    if (evenement->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+    const auto* touche = evenement->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(evenement) : nullptr;
+    const bool ouvrir = touche && (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter ||
+                                   touche->key() == Qt::Key_Space);
+    if (ouvrir || (evenement->type() == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton)) {
         if (objet == ui->LabelURL) {
             LabelURLClick();
             return true;

@@ -6,6 +6,7 @@
 #include "BoiteMessage.h"
 #include "CalculTape.h"
 #include "CadreFenetre.h"
+#include "Horloge.h"
 #include "ImagesVarnel.h"
 #include "LecteurEcran.h"
 #include "LectureJeu.h"
@@ -64,18 +65,18 @@ void GarderLesMarges(QPushButton* bouton)
 
 TfrmSaisieCalcul::TfrmSaisieCalcul(DonneesRecherche& donnees, std::function<void()> repeindre, QWidget* parent)
     : QDialog(parent, Qt::Tool | CadreFenetreFixe),
-      ui(std::make_unique<Ui::TfrmSaisieCalcul>()), saisie_(donnees), repeindre_(std::move(repeindre))
+      ui(std::make_unique<Ui::TfrmSaisieCalcul>()), donnees_(donnees), saisie_(donnees),
+      repeindre_(std::move(repeindre))
 {
     ui->setupUi(this);
-    bas_ = 244;
-    setFixedSize(200, bas_);
-    PlacerADroiteDuParent(*this);
     setFont(PoliceSaisie());
     CreerBoutonsNombres();
     CreerBoutonsSignes();
     CreerBoutonsCommandes();
+    CreerLignes();
     CreerLigneCalculTape();
     CreerCommandesDefaireEtTaper();
+    PlacerADroiteDuParent(*this);
 }
 
 TfrmSaisieCalcul::~TfrmSaisieCalcul() = default;
@@ -173,6 +174,19 @@ bool TfrmSaisieCalcul::eventFilter(QObject* objet, QEvent* evenement)
     return QDialog::eventFilter(objet, evenement);
 }
 
+void TfrmSaisieCalcul::CreerLignes()
+{
+    // le compte, que la fenêtre principale montre mais que la saisie modale cache au clavier
+    const QString compte = QString::fromStdString(LectureCompte(donnees_.But, false));
+    ui->LabelCompte->setText(compte);
+    ui->LabelCompte->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 16, true));
+    setAccessibleDescription(compte);
+    ui->LignesSaisie->adjustSize();
+    ui->LignesSaisie->setFixedWidth(200);
+    bas_ = ui->LignesSaisie->geometry().bottom() + 1;
+    setFixedSize(200, bas_);
+}
+
 void TfrmSaisieCalcul::showEvent(QShowEvent* evenement)
 {
     QDialog::showEvent(evenement);
@@ -190,18 +204,14 @@ void TfrmSaisieCalcul::FormShow()
 void TfrmSaisieCalcul::Recommencer()
 {
     saisie_.Recommencer();
+    operations_ = {};
+    dernierResultat_ = -1;
     Afficher();
 }
 
 // les boutons selon le modèle, puis la fenêtre principale qui montre le calcul
 void TfrmSaisieCalcul::Afficher()
 {
-    // avant que le bouton qui a le focus ne devienne inactif : le focus n'erre pas d'un bouton à l'autre
-    if (Contient(nombres_, focusWidget()) || Contient(signes_, focusWidget()))
-        if (QPushButton* suivant = BoutonDeLEtape()) {
-            suivant->setEnabled(true);
-            suivant->setFocus(Qt::OtherFocusReason);
-        }
     for (int i = 0; i < 6; ++i) {
         QPushButton* b = BoutonNombre(i);
         if (saisie_.EstResultat(i)) {
@@ -212,8 +222,23 @@ void TfrmSaisieCalcul::Afficher()
             b->setIcon(FacePlaque(saisie_.Valeur(i)));
         }
         PoserLecture(*b, NomBoutonNombre(i, saisie_.Valeur(i)));
-        b->setEnabled(saisie_.NombreActif(i));
+        // un résultat se dit avec l'opération qui l'a donné ; une plaque avec sa touche (sa bulle)
+        b->setAccessibleDescription(saisie_.EstResultat(i) ? operations_[static_cast<size_t>(i)] : QString());
     }
+    // une opération faite : son résultat prend le focus d'un bouton, et le lecteur d'écran la dit avec lui ;
+    // sinon, avant que le bouton qui a le focus ne devienne inactif, le focus suit l'étape sans errer
+    QPushButton* suivant = nullptr;
+    if (dernierResultat_ >= 0 && qobject_cast<QPushButton*>(focusWidget()))
+        suivant = BoutonNombre(dernierResultat_);
+    else if (Contient(nombres_, focusWidget()) || Contient(signes_, focusWidget()))
+        suivant = BoutonDeLEtape();
+    if (suivant) {
+        suivant->setEnabled(true);
+        suivant->setFocus(Qt::OtherFocusReason);
+    }
+    dernierResultat_ = -1;
+    for (int i = 0; i < 6; ++i)
+        BoutonNombre(i)->setEnabled(saisie_.NombreActif(i));
     for (QPushButton* s : signes_)
         s->setEnabled(saisie_.SignesActifs());
     ui->ButtonOk->setEnabled(saisie_.OkActif());
@@ -246,7 +271,16 @@ QPushButton* TfrmSaisieCalcul::BoutonDeLEtape() const
 
 void TfrmSaisieCalcul::BitBtnNombreClick(int indice)
 {
-    switch (saisie_.Nombre(indice)) {
+    const bool operation = saisie_.Etape == 2;
+    const int32_t premier = saisie_.ValeurPremier, second = saisie_.Valeur(indice);
+    const int operateur = saisie_.Operateur, indicePremier = saisie_.IndicePremier;
+    const ReponseNombre reponse = saisie_.Nombre(indice);
+    if (operation && (reponse == ReponseNombre::Avance || reponse == ReponseNombre::Terminee)) {
+        operations_[static_cast<size_t>(indicePremier)] =
+            QString::fromStdString(LectureOperation(premier, operateur, second));
+        dernierResultat_ = indicePremier;
+    }
+    switch (reponse) {
     case ReponseNombre::Ignore: return;
     case ReponseNombre::OperationInutile:
         AfficherMessage(this, QStringLiteral("Opération inutile !"),
@@ -309,6 +343,19 @@ void TfrmSaisieCalcul::FermerAuTempsEcoule()
     close();
 }
 
+QString TfrmSaisieCalcul::LectureDuTemps() const
+{
+    return QString::fromStdString(LectureTemps(limite_ ? *limite_ : LimiteTemps(), donnees_.DebutChrono, HorlogeMs()));
+}
+
+QString TfrmSaisieCalcul::LectureEtat() const
+{
+    const std::string texte = donnees_.ListeSolutions.Vide() ? std::string() : donnees_.ListeSolutions.Texte(0);
+    return QString::fromStdString(LectureEtatSaisie(donnees_.But, LectureDuTemps().toStdString(), texte));
+}
+
+void TfrmSaisieCalcul::AvertirDuTemps() { Dire(*this, QString::fromStdString(LectureAvertissementTemps())); }
+
 void TfrmSaisieCalcul::Terminer(int resultat)
 {
     resultatPose_ = true;
@@ -341,6 +388,11 @@ bool TfrmSaisieCalcul::FormKeyPress(QChar c)
         bouton = ui->BitBtnDiv;
     else if (c == QChar(8))
         bouton = ui->ButtonEffacer;
+    // les deux touches du lecteur d'écran : rien ne change, tout se dit
+    if (c.toUpper() == QLatin1Char('C') || c.toUpper() == QLatin1Char('T')) {
+        Dire(*this, c.toUpper() == QLatin1Char('C') ? LectureEtat() : LectureDuTemps());
+        return true;
+    }
     if (!bouton)
         return false;
     if (bouton->isEnabled())

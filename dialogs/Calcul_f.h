@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "LimiteTemps.h"
 #include "SaisieCalcul.h"
 
 #include <QDialog>
@@ -40,6 +41,13 @@ public:
     // le temps limite est atteint : la saisie se ferme d'elle-même, avec un signal sonore, comme par sa
     // case de fermeture ; une boîte encore ouverte sur elle se ferme avec elle
     void FermerAuTempsEcoule();
+    // le temps limite du jeu, que la touche du temps dit ; sans lui, le temps passé depuis le début
+    void DonnerLimite(const LimiteTemps& limite) { limite_ = &limite; }
+    // ce que disent au lecteur d'écran la touche C (le compte, le temps et le calcul), la touche T (le
+    // temps) et l'avertissement avant la fin du temps limite
+    QString LectureEtat() const;
+    QString LectureDuTemps() const;
+    void AvertirDuTemps();
 
     const SaisieCalcul& Modele() const { return saisie_; }
     QPushButton* BoutonNombre(int indice) const { return nombres_[static_cast<size_t>(indice)]; }
@@ -61,6 +69,8 @@ private:
     // sous la disposition d'origine, la fenêtre grandit vers le bas de la hauteur du contrôle
     void AjouterEnBas(QWidget& controle);
     void RelireCalculTape();
+    // les lignes sous la disposition d'origine, et la fenêtre qui grandit vers le bas pour elles
+    void CreerLignes();
     void FormShow();
     bool FormKeyPress(QChar caractere);
     void Recommencer();
@@ -69,7 +79,12 @@ private:
     void Terminer(int resultat);
 
     std::unique_ptr<Ui::TfrmSaisieCalcul> ui;
+    const DonneesRecherche& donnees_;
     SaisieCalcul saisie_;
+    const LimiteTemps* limite_ = nullptr;
+    // l'opération qui a donné le résultat de chaque bouton, dite avec lui ; le bouton qui vient d'en recevoir un
+    std::array<QString, 6> operations_{};
+    int dernierResultat_ = -1;
     std::function<void()> repeindre_;
     std::array<QPushButton*, 6> nombres_{};
     std::array<QPushButton*, 4> signes_{};

@@ -5,6 +5,7 @@
 
 #include "CadreFenetre.h"
 #include "FinSerie.h"
+#include "LecteurEcran.h"
 #include "PlacementFenetre.h"
 #include "ui_FinSerie_f.h"
 
@@ -19,6 +20,7 @@ TfrmFinSerie::TfrmFinSerie(const FinDeSerie& fin, QWidget* parent)
     for (const auto& [nom, texte] : TextesFinSerie(fin.Bilan, fin.Record))
         if (auto* etiquette = findChild<QLabel*>(QString::fromStdString(nom)))
             etiquette->setText(QString::fromStdString(texte));
+    LireParRangees(*this, {});
     QPushButton* ok = ui->Boutons->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("ButtonOk"));
     ok->setDefault(true);

@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTimer>
 #include <QLineSeries>
 #include <QMoveEvent>
 #include <QShowEvent>
@@ -139,8 +140,13 @@ void TfrmHistorique::CreerFiltres()
     ChoixNiveau->setObjectName(QStringLiteral("ChoixNiveau"));
     for (const auto& [texte, niveau] : ChoixFiltreNiveau())
         ChoixNiveau->addItem(QString::fromStdString(texte));
-    for (QComboBox* choix : {ChoixOrigine, ChoixGrandes, ChoixNiveau})
+    for (QComboBox* choix : {ChoixOrigine, ChoixGrandes, ChoixNiveau}) {
+        // Orca ne dit pas le choix d'une liste fermée de Qt : il le dit en description
+        const auto nommer = [choix] { choix->setAccessibleDescription(choix->currentText()); };
+        nommer();
+        connect(choix, &QComboBox::currentIndexChanged, this, nommer);
         connect(choix, &QComboBox::currentIndexChanged, this, &TfrmHistorique::ChoixFiltreChange);
+    }
 }
 
 void TfrmHistorique::CreerTableau()
@@ -388,6 +394,13 @@ void TfrmHistorique::ChoixFiltreChange()
     tri_.Filtrer(filtre);
     ChoisirPremiereSiRien();
     MajSelonFiltre();
+    // la liste qui a changé se relit avec son choix, suivi du résumé des jeux qu'il montre ; après les
+    // événements du tableau refait, qu'Orca lit d'abord
+    if (auto* choix = qobject_cast<QComboBox*>(focusWidget()))
+        if (choix == ChoixOrigine || choix == ChoixGrandes || choix == ChoixNiveau)
+            QTimer::singleShot(DelaiLecteurMs, this, [this, choix] {
+                Dire(*this, choix->currentText() + QStringLiteral(" ; ") + LabelResume->text());
+            });
 }
 
 void TfrmHistorique::ChoisirPremiereSiRien()
@@ -523,10 +536,16 @@ void TfrmHistorique::BoutonExporterClick()
                                                         QStringLiteral("Fichiers CSV (*.csv);;Tous les fichiers (*)"));
     if (chemin.isEmpty())
         return;
-    if (const std::optional<QString> raison = ExporterVers(chemin))
+    if (const std::optional<QString> raison = ExporterVers(chemin)) {
         AfficherMessage(this, QStringLiteral("Historique non exporté"),
                         QStringLiteral("Impossible d'écrire le fichier \"%1\" : %2.")
                             .arg(QDir::toNativeSeparators(chemin), *raison));
+        return;
+    }
+    // la boîte d'enregistrement fermée, la fenêtre redevient active : la réussite se dit alors
+    QTimer::singleShot(DelaiLecteurMs, this, [this, chemin] {
+        Dire(*this, QStringLiteral("Historique exporté dans %1").arg(QDir::toNativeSeparators(chemin)));
+    });
 }
 
 TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidget* parent, THistoriqueJeux& historique,

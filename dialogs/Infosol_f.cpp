@@ -5,6 +5,7 @@
 
 #include "EnregistrementSolution.h"
 #include "InfoSolutions.h"
+#include "LecteurEcran.h"
 #include "ui_Infosol_f.h"
 
 #include <QLabel>
@@ -34,6 +35,7 @@ void TfrmInfoSolutions::Actualiser()
         if (auto* etiquette = findChild<QLabel*>(QString::fromStdString(nom)))
             etiquette->setText(QString::fromStdString(texte));
     statut_->setText(QString::fromStdString(TextePossibilitesParPlaques(d_)));
+    LireParRangees(*this, {}, true);
 }
 
 QString TfrmInfoSolutions::TexteStatut() const { return statut_->text(); }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModeleTousComptes.h"
 
+#include "LectureJeu.h"
+
 namespace {
 
 constexpr int NbColonnes = 7;
@@ -28,6 +30,10 @@ QVariant ModeleTousComptes::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return Cellule(index.column(), index.row() + 1);
+    // une case se lit avec son compte et sa colonne, pas comme un nombre seul
+    if (role == Qt::AccessibleTextRole)
+        return QString::fromStdString(LectureCaseComptes(Cellule(0, index.row() + 1).toStdString(), index.column(),
+                                                         Cellule(index.column(), index.row() + 1).toStdString()));
     if (role == Qt::BackgroundRole && index.column() == 0 && fondFixe_.style() != Qt::NoBrush)
         return fondFixe_;
     return {};

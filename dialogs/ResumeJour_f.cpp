@@ -3,6 +3,7 @@
 #include "ResumeJour_f.h"
 
 #include "CadreFenetre.h"
+#include "LecteurEcran.h"
 #include "PlacementFenetre.h"
 
 #include <QClipboard>
@@ -72,7 +73,7 @@ QStringList TfrmResumeJour::Lignes() const
 void TfrmResumeJour::ButtonCopierClick()
 {
     QGuiApplication::clipboard()->setText(texteAPartager_);
-    // lu aussi par un lecteur d'écran : le libellé change
     LabelCopie->setText(QStringLiteral("Résultat copié dans le presse-papiers."));
     LabelCopie->show();
+    Dire(*this, LabelCopie->text());
 }

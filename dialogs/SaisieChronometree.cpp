@@ -7,9 +7,9 @@
 SaisieChronometree::SaisieChronometree(Seance& seance, BarreEtat& barre, std::function<void()> repeindre,
                                        QWidget& fenetre)
     : seance_(seance), barre_(barre), decompte_([this] {
-          const bool ecoule = seance_.Decompter();
+          const PasDecompte pas = seance_.Decompter();
           barre_.Montrer(seance_.Etat());
-          return ecoule;
+          return pas;
       }),
       repeindre_(std::move(repeindre)), fenetre_(fenetre)
 {
@@ -18,9 +18,10 @@ SaisieChronometree::SaisieChronometree(Seance& seance, BarreEtat& barre, std::fu
 ApresJeu SaisieChronometree::Ouvrir()
 {
     TfrmSaisieCalcul saisie(seance_.Jeu().Donnees(), repeindre_, &fenetre_);
+    saisie.DonnerLimite(seance_.Jeu().Limite());
     seance_.SaisieOuverte();
     barre_.Montrer(seance_.Etat());
-    decompte_.Commencer([&saisie] { saisie.FermerAuTempsEcoule(); });
+    decompte_.Commencer([&saisie] { saisie.FermerAuTempsEcoule(); }, [&saisie] { saisie.AvertirDuTemps(); });
     saisie.exec();
     decompte_.Arreter();
     return seance_.SaisieFinie();

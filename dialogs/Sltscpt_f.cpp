@@ -13,6 +13,7 @@
 #include "ui_Sltscpt_f.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -208,6 +209,8 @@ void TfrmSolutionsTousComptes::ButtonExporterClick()
         return;
     }
     ui->ButtonExporter->setEnabled(true);
+    const QString chemin = QFileInfo(QString::fromStdString(nom)).absoluteFilePath();
+    Dire(*this, QStringLiteral("Résultats exportés dans %1").arg(QDir::toNativeSeparators(chemin)));
     // le bureau ne partage pas le dossier courant du programme
-    OuvrirAvecLeBureau(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(nom)).absoluteFilePath()));
+    OuvrirAvecLeBureau(QUrl::fromLocalFile(chemin));
 }

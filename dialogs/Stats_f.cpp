@@ -4,6 +4,7 @@
 #include "Stats_f.h"
 
 #include "ImagesVarnel.h"
+#include "LecteurEcran.h"
 #include "ui_Stats_f.h"
 
 #include <QDir>
@@ -17,6 +18,11 @@ TfrmStatistiques::TfrmStatistiques(TFichierIni& fichier, std::function<bool()> b
     setFixedSize(375, 373);
     ui->ImageOrdinateur->setPixmap(ImageSvg(QStringLiteral(":/images/ordinateur.svg"), QSize(16, 16)));
     ui->ImageHumain->setPixmap(ImageSvg(QStringLiteral(":/images/humain.svg"), QSize(16, 16)));
+    // les deux colonnes ne se distinguent que par leur image : nommées pour qui ne la voit pas
+    for (auto [image, nom] : {std::pair{ui->ImageOrdinateur, "Ordinateur"}, std::pair{ui->ImageHumain, "Joueur"}}) {
+        image->setAccessibleName(QString::fromUtf8(nom));
+        image->setToolTip(QString::fromUtf8(nom));
+    }
     MettreEnPageNote(ui->LabelNote, ui->Image, QStringLiteral("statistiques"));
     statut_ = new QLabel(ui->StatusBar);
     statut_->setObjectName(QStringLiteral("StatusBarTexte"));
@@ -36,6 +42,7 @@ void TfrmStatistiques::FormShow()
     const QString chemin = QDir::toNativeSeparators(fichier_.Chemin());
     statut_->setText(lu ? chemin : QStringLiteral("Fichier illisible : %1").arg(chemin));
     statut_->setToolTip(chemin);
+    LireParRangees(*this, {QStringLiteral("ordinateur"), QStringLiteral("joueur")}, true);
 }
 
 QString TfrmStatistiques::TexteStatut() const { return statut_->text(); }

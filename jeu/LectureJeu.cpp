@@ -4,8 +4,41 @@
 
 #include "LectureCalcul.h"
 #include "MethodeSolution.h"
+#include "LimiteTemps.h"
+#include "Operations.h"
 #include "Partie.h"
+#include "Points.h"
 #include "Solution.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// « 0 point », « 1 point », « 7 points » : le pluriel français commence à deux
+std::string Compter(int64_t nombre, const std::string& mot)
+{
+    return std::to_string(nombre) + " " + mot + (std::llabs(nombre) >= 2 ? "s" : "");
+}
+
+// les lignes d'un calcul écrit, dites en mots et séparées par « ; »
+std::string LignesEnMots(const std::string& texte)
+{
+    std::string lignes;
+    size_t debut = 0;
+    while (debut < texte.size()) {
+        size_t fin = texte.find('\n', debut);
+        if (fin == std::string::npos)
+            fin = texte.size();
+        const std::string ligne = LectureLigneCalcul(std::string_view(texte).substr(debut, fin - debut));
+        if (!ligne.empty())
+            lignes += (lignes.empty() ? "" : " ; ") + ligne;
+        debut = fin + 1;
+    }
+    return lignes;
+}
+
+}  // namespace
 
 std::string LectureCompte(int32_t but, bool rouesEnMouvement)
 {
@@ -32,17 +65,7 @@ std::string LecturePlaques(const SixEntiers& plaques, const std::array<bool, 6>&
 std::string LectureSolution(const std::string& texte, int32_t courante, int32_t nombre, bool calculDuJoueur,
                             const std::string& methode)
 {
-    std::string lignes;
-    size_t debut = 0;
-    while (debut < texte.size()) {
-        size_t fin = texte.find('\n', debut);
-        if (fin == std::string::npos)
-            fin = texte.size();
-        const std::string ligne = LectureLigneCalcul(std::string_view(texte).substr(debut, fin - debut));
-        if (!ligne.empty())
-            lignes += (lignes.empty() ? "" : " ; ") + ligne;
-        debut = fin + 1;
-    }
+    const std::string lignes = LignesEnMots(texte);
     if (calculDuJoueur)
         return "Calcul du joueur : " + (lignes.empty() ? std::string("aucun") : lignes);
     if (nombre <= 0 || lignes.empty())
@@ -59,6 +82,20 @@ std::string TexteMethodeMontree(const Partie& partie)
     return methode ? NomMethode(*methode) : std::string();
 }
 
+std::string LectureFinSaisie(int32_t but, int32_t meilleurJoueur, bool tempsEcoule)
+{
+    const std::string points = " : " + Compter(PointsDuJeu(but, meilleurJoueur), "point");
+    std::string fin;
+    if (meilleurJoueur == Aucun)
+        fin = "aucun résultat" + points;
+    else if (meilleurJoueur == but)
+        fin = "compte trouvé" + points;
+    else
+        fin = "meilleur résultat " + std::to_string(meilleurJoueur) + ", à " +
+              std::to_string(std::llabs(int64_t{meilleurJoueur} - but)) + " du compte" + points;
+    return tempsEcoule ? "temps écoulé ; " + fin : fin;
+}
+
 LecturesJeu LireJeu(const Partie& partie)
 {
     const TListeSolutions& liste = partie.Donnees().ListeSolutions;
@@ -67,10 +104,16 @@ LecturesJeu LireJeu(const Partie& partie)
     const plq_utl* solution = montree ? liste.Objet(courante) : nullptr;
     // le jeu posé et pas encore résolu : la liste ne tient que le calcul du joueur
     const bool calculDuJoueur = partie.Phase() == PhaseJeu::JeuPose;
+    std::string lectureSolution =
+        LectureSolution(montree ? liste.Texte(courante) : std::string(), courante, liste.Nombre(), calculDuJoueur,
+                        TexteMethodeMontree(partie));
+    // la saisie finie, ce qu'elle a donné se dit avec le calcul, quand la fenêtre principale reprend le focus
+    if (calculDuJoueur && partie.SaisieFinie())
+        lectureSolution += " ; " + LectureFinSaisie(partie.But(), partie.Donnees().MeilleurJoueur,
+                                                    partie.SaisieArreteeParLeTemps());
     return {LectureCompte(partie.But(), partie.AnimationEnCours()),
             LecturePlaques(partie.Plaques(), partie.PlaquesCachees(), solution ? solution->MasquePlaques : 0),
-            LectureSolution(montree ? liste.Texte(courante) : std::string(), courante, liste.Nombre(), calculDuJoueur,
-                            TexteMethodeMontree(partie))};
+            std::move(lectureSolution)};
 }
 
 std::string NomBoutonNombre(int indice, int32_t valeur)
@@ -82,4 +125,44 @@ std::string NomSigne(int operateur)
 {
     static const char* const Noms[4] = {"Plus", "Moins", "Multiplié par", "Divisé par"};
     return operateur >= 0 && operateur < 4 ? Noms[operateur] : "";
+}
+
+std::string LectureOperation(int32_t premier, int operateur, int32_t second)
+{
+    if (!EstOperation(operateur))
+        return {};
+    return LectureLigneCalcul(std::to_string(premier) + SigneOperation[operateur] + std::to_string(second) + "=" +
+                              std::to_string(Appliquer(operateur, premier, second)));
+}
+
+std::string LectureTemps(const LimiteTemps& limite, int32_t debutChrono, int32_t maintenant)
+{
+    if (limite.Active())
+        return "reste " + Compter(limite.ResteSecondes(maintenant), "seconde");
+    return "temps : " + Compter(std::max(0, (maintenant - debutChrono) / 1000), "seconde");
+}
+
+std::string LectureEtatSaisie(int32_t but, const std::string& temps, const std::string& texte)
+{
+    const std::string lignes = LignesEnMots(texte);
+    return LectureCompte(but, false) + " ; " + temps + " ; calcul : " + (lignes.empty() ? "aucun" : lignes);
+}
+
+std::string LectureCaseComptes(const std::string& premiere, int colonne, const std::string& valeur)
+{
+    const auto sansBlancs = [](const std::string& texte) {
+        const size_t debut = texte.find_first_not_of(' ');
+        return debut == std::string::npos ? std::string() : texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
+    };
+    const std::string compte = sansBlancs(premiere);
+    const std::string rangee = compte == "Tot" ? "Tous les comptes" : "Compte " + compte;
+    if (colonne <= 0 || compte.empty())
+        return rangee;
+    const std::string nom = colonne == 1 ? "total" : std::to_string(colonne) + " plaques";
+    return rangee + ", " + nom + " : " + sansBlancs(valeur);
+}
+
+std::string LectureAvertissementTemps()
+{
+    return "Plus que " + Compter(LimiteTemps::SecondesAvertissement, "seconde");
 }

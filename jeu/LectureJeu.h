@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+class LimiteTemps;
 class Partie;
 
 // ce qu'un lecteur d'écran dit des dessins de la fenêtre principale : ce qu'un joueur voyant y lit
@@ -26,6 +27,10 @@ std::string LectureSolution(const std::string& texte, int32_t courante, int32_t 
 // le nom de la méthode de la solution montrée, une fois le jeu résolu ; vide avant (la liste ne tient alors
 // que le calcul du joueur)
 std::string TexteMethodeMontree(const Partie& partie);
+// ce qu'a donné la saisie finie, dit après le calcul du joueur : « compte trouvé : 10 points », « meilleur
+// résultat 948, à 4 du compte : 7 points », « aucun résultat : 0 point » ; précédé de « temps écoulé » quand
+// la montre l'a arrêtée
+std::string LectureFinSaisie(int32_t but, int32_t meilleurJoueur, bool tempsEcoule);
 
 struct LecturesJeu {
     std::string Compte;
@@ -39,3 +44,16 @@ LecturesJeu LireJeu(const Partie& partie);
 // et « Plus », « Moins », « Multiplié par », « Divisé par » (opérateur 0 à 3)
 std::string NomBoutonNombre(int indice, int32_t valeur);
 std::string NomSigne(int operateur);
+// une opération de la saisie, dite quand elle est faite : « 12 fois 75 égale 900 » (premier nombre à gauche)
+std::string LectureOperation(int32_t premier, int operateur, int32_t second);
+// le temps de la saisie : « reste 37 secondes » contre la montre, sinon « temps : 12 secondes » depuis le début
+std::string LectureTemps(const LimiteTemps& limite, int32_t debutChrono, int32_t maintenant);
+// où en est la saisie, à la demande du joueur : « Compte : 952 ; reste 37 secondes ; calcul : 75 fois 6
+// égale 450 ; 450 divisé par » ; texte : le calcul tel qu'il est écrit
+std::string LectureEtatSaisie(int32_t but, const std::string& temps, const std::string& texte);
+// l'avertissement unique avant la fin du temps limite
+std::string LectureAvertissementTemps();
+// une case du tableau de l'inventaire de tous les comptes, dite avec sa rangée et sa colonne : « Compte 952,
+// 3 plaques : 5 », « Tous les comptes, total : 3456 » ; premiere : la case de la colonne des comptes (« 952 »
+// ou « Tot »), colonne 0 à 6 (0 les comptes, 1 le total, puis 2 à 6 plaques)
+std::string LectureCaseComptes(const std::string& premiere, int colonne, const std::string& valeur);

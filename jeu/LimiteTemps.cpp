@@ -30,3 +30,9 @@ bool LimiteTemps::EnAlerte(int32_t maintenant) const
 {
     return Active() && ResteSecondes(maintenant) <= SecondesEnAlerte;
 }
+
+bool LimiteTemps::Avertir(int32_t maintenant) const
+{
+    const int reste = ResteSecondes(maintenant);
+    return Active() && secondes_ > SecondesAvertissement && reste <= SecondesAvertissement && reste > 0;
+}

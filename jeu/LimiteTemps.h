@@ -12,6 +12,8 @@ class LimiteTemps {
 public:
     // les dernières secondes, que la fenêtre montre en rouge
     static constexpr int SecondesEnAlerte = 5;
+    // le joueur est averti une fois, à tant de secondes de la fin
+    static constexpr int SecondesAvertissement = 10;
 
     // secondes : 0 (ou moins) pour sans limite
     explicit LimiteTemps(int secondes = 0) : secondes_(secondes > 0 ? secondes : 0) {}
@@ -32,6 +34,9 @@ public:
     bool Ecoule(int32_t maintenant) const;
     // les SecondesEnAlerte dernières secondes, et l'instant de l'écoulement
     bool EnAlerte(int32_t maintenant) const;
+    // l'instant d'avertir : les SecondesAvertissement dernières secondes, avant l'écoulement, d'une limite
+    // qui dure plus qu'elles
+    bool Avertir(int32_t maintenant) const;
 
 private:
     int secondes_ = 0;

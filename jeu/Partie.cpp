@@ -37,6 +37,7 @@ void Partie::Reinitialiser()
     origine_ = OrigineJeu::Aucune;
     statsAEnregistrer_ = false;
     joueurTermine_ = false;
+    arreteeParLeTemps_ = false;
     limite_ = LimiteTemps();
     jeuDuJour_.reset();
 }
@@ -183,7 +184,8 @@ void Partie::LimiterCeJeu(int secondes)
 
 void Partie::JoueurTermine(int32_t maintenant)
 {
-    if (limite_.Ecoule(maintenant)) {
+    arreteeParLeTemps_ = limite_.Ecoule(maintenant);
+    if (arreteeParLeTemps_) {
         // arrêté par le temps : ce qu'il a fait compte, fait dans tout le temps permis
         if (donnees_.EtatJoueur && donnees_.EtatJoueur->NbOperations > 0)
             donnees_.TempsJoueur = limite_.Millisecondes();

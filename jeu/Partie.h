@@ -106,6 +106,8 @@ public:
     // limite ; sans aucune opération faite, le joueur n'a pas joué, comme avec « Annuler ». Avant la
     // limite, ou sans limite : comme JoueurTermine()
     void JoueurTermine(int32_t maintenant);
+    // la saisie finie l'a été par le temps limite
+    bool SaisieArreteeParLeTemps() const { return arreteeParLeTemps_; }
 
     // ----- statistiques -----
     // le jeu, tiré au sort ou proposé, n'est pas encore dans les statistiques
@@ -147,6 +149,7 @@ private:
     OrigineJeu origine_ = OrigineJeu::Aucune;
     bool statsAEnregistrer_ = false;
     bool joueurTermine_ = false;
+    bool arreteeParLeTemps_ = false;
     int tempsLimiteChoisi_ = 0;
     LimiteTemps limite_;
     std::optional<int64_t> serie_;

@@ -120,18 +120,18 @@ void Seance::SaisieOuverte()
         statut_ = TexteTempsEcoule(0);
 }
 
-bool Seance::Decompter()
+PasDecompte Seance::Decompter()
 {
     const int32_t maintenant = horloge_();
     const LimiteTemps& limite = partie_.Limite();
     if (!limite.Active()) {
         // « Refaire » fait repartir le temps montré
         statut_ = TexteTempsEcoule((maintenant - partie_.Donnees().DebutChrono) / 1000);
-        return false;
+        return {};
     }
     statut_ = "Reste : " + std::to_string(limite.ResteSecondes(maintenant)) + " s";
     alerte_ = limite.EnAlerte(maintenant);
-    return limite.Ecoule(maintenant);
+    return {limite.Avertir(maintenant), limite.Ecoule(maintenant)};
 }
 
 ApresJeu Seance::SaisieFinie()

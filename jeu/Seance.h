@@ -23,6 +23,12 @@ struct LigneEtat {
     std::optional<std::string> Compteur;
 };
 
+// un pas du décompte de la saisie : les dernières secondes à annoncer, le temps limite atteint
+struct PasDecompte {
+    bool Avertir = false;
+    bool Ecoule = false;
+};
+
 // la séance de jeu : la partie en cours et la sorte de jeu qui la mène (tirage, tirage de niveau, compte
 // proposé ou rejoué, jeu de la ligne de commande, jeu de série, jeu du jour). Elle décide de tout le cours d'un
 // jeu : quand il peut commencer et ce qu'il faut demander avant, comment il est choisi, contre quelle montre,
@@ -71,7 +77,7 @@ public:
     PasTirage AvancerTirage() { return partie_.AvancerTirage(); }
     // la saisie du joueur s'ouvre ; puis chaque pas du décompte, qui dit quand le temps limite est atteint
     void SaisieOuverte();
-    bool Decompter();
+    PasDecompte Decompter();
     // la saisie est finie : ce que la sorte de jeu en fait, et la boîte à montrer
     ApresJeu SaisieFinie();
     // résout le jeu dans cet ordre, et l'enregistre s'il est temps : l'origine écrite, rien sans écriture

@@ -22,11 +22,12 @@ PAQUETS_FENETRE=(
 # bench/atlas-niveaux) ; validateurs des fichiers du bureau, pages de manuel, paquet Debian (debhelper,
 # lintian) et licences (reuse) ; l'outil sqlite3 qui relit l'historique dans les essais ; le bus
 # d'accessibilité (at-spi2-core, dbus), pyatspi et xdotool, pour lire les fenêtres comme un lecteur
-# d'écran et jouer au clavier ; ImageMagick (import) pour regarder les fenêtres sous Xvfb
+# d'écran et jouer au clavier ; ImageMagick (import) pour regarder les fenêtres sous Xvfb ; Orca et
+# speech-dispatcher, pour entendre ce qu'un lecteur d'écran en dit
 PAQUETS_TESTS=(
     pkg-config libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox x11-utils
-    at-spi2-core dbus python3-pyatspi xdotool imagemagick
+    at-spi2-core dbus python3-pyatspi xdotool imagemagick orca speech-dispatcher
     python3 valgrind time
     desktop-file-utils appstream man-db
     dpkg-dev debhelper lintian reuse

@@ -205,7 +205,9 @@ def jeu_propose():
 with tempfile.TemporaryDirectory() as dossier:
     # le varnel.ini et l'historique s'écrivent à côté du programme : une copie à part
     varnel = shutil.copy2(sys.argv[1], os.path.join(dossier, "varnel"))
-    jouer(varnel, "25 50 75 100 3 6 952".split(), jeu_de_la_ligne_de_commande, "952")
-    jouer(varnel, [], jeu_propose, "1/2")  # le calcul du joueur est la première des deux solutions
+    jouer(varnel, "25 50 75 100 3 6 952".split(), jeu_de_la_ligne_de_commande,
+          r"Meilleur\(s\) résultat\(s\) trouvé\(s\) : 952")
+    # le calcul du joueur est la première des deux solutions
+    jouer(varnel, [], jeu_propose, "Position de votre solution : 1/2")
 bus.terminate()
 print("accessibilité : arbre lu, jeu proposé joué au clavier seul")

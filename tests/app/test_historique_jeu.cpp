@@ -173,12 +173,14 @@ private slots:
         b.start(Enregistreur, {QStringLiteral("partie"), dossier.path()});
         a.findChild<QAction*>(QStringLiteral("RubriqueHistorique"))->trigger();
         QTRY_VERIFY(a.FenetreHistorique() != nullptr);
+        QVERIFY(pret());
         for (int tour = 0; tour < 2; ++tour) {
             JouerUnPropose(a);
             QVERIFY(TientLeVerrouSqlite(QCoreApplication::applicationPid(), base));
-            jouerDansB();
+            b.write("\n");
+            // le jeu de B est écrit quand il redit « pret » : le jeu suivant de A le trouve, même sur une machine chargée
+            QVERIFY(pret());
         }
-        QVERIFY(pret());
         QCOMPARE(a.FenetreHistorique()->Tableau()->model()->rowCount(), 4);
         TfrmHistorique* h = a.FenetreHistorique();
         h->move(h->pos() + QPoint(40, 30));

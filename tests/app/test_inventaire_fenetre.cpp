@@ -337,11 +337,11 @@ private slots:
             for (int c = 0; c < 7; ++c)
                 QVERIFY(inv.fenetre->Cellule(c, r).isEmpty());
 
-        // Tab va des boutons à la grille puis au tri ; ce qui est grisé est sauté
+        // Tab suit l'ordre de la fenêtre : tri, grille, boutons ; ce qui est grisé est sauté
         QCOMPARE(inv.OrdreTabulation(), (QStringList{"ButtonRechercher", "ButtonFermer", "StringGrid"}));
         QVERIFY(inv.Rechercher(QMessageBox::Yes));
-        QCOMPARE(inv.OrdreTabulation(), (QStringList{"ButtonRechercher", "ButtonFermer", "StringGrid",
-                                                     "RadioButtonCompte", "ButtonExporter"}));
+        QCOMPARE(inv.OrdreTabulation(), (QStringList{"ButtonRechercher", "ButtonExporter", "ButtonFermer",
+                                                     "RadioButtonCompte", "StringGrid"}));
     }
 
     // avant toute recherche, un clic sur une ligne de comptes laisse la barre d'état vide
@@ -454,13 +454,13 @@ private slots:
         inv.CliquerLigne(5);
         QCOMPARE(inv.fenetre->focusWidget(), grille);
         inv.ToucheAuFocus(Qt::Key_Tab);
-        QCOMPARE(inv.fenetre->focusWidget(), inv.Controle("RadioButtonCompte"));
+        QCOMPARE(inv.fenetre->focusWidget(), rechercher);
         QCOMPARE(inv.fenetre->LigneCourante(), 5);
         QCOMPARE(grille->currentIndex().column(), 2);
         inv.ToucheAuFocus(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(inv.fenetre->focusWidget(), grille);
         inv.ToucheAuFocus(Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(inv.fenetre->focusWidget(), inv.Bouton("ButtonFermer"));
+        QCOMPARE(inv.fenetre->focusWidget()->parentWidget(), inv.Controle("RadioGroupTri"));
         QCOMPARE(grille->currentIndex().column(), 2);
     }
 

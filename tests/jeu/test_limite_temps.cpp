@@ -85,6 +85,15 @@ TEST(LimiteTemps, ResteArrondiVersLeHautEtEcoulementALaLimite)
     }
 }
 
+// un seul avertissement, dans les dix dernières secondes : de 10 s tout juste jusqu'à l'écoulement exclu
+TEST(LimiteTemps, AvertissementDixSecondesAvantLaFin)
+{
+    LimiteTemps limite(30);
+    limite.Demarrer(1000);
+    for (const auto& [maintenant, avertir] : {std::pair{20999, false}, {21000, true}, {30999, true}, {31000, false}})
+        EXPECT_EQ(limite.Avertir(maintenant), avertir) << maintenant;
+}
+
 TEST(LimiteTemps, SansLimiteOuPasEncoreDemarree)
 {
     LimiteTemps sans;
