@@ -6,6 +6,7 @@
 #include "ColonnesHistorique.h"
 #include "CurseurAttente.h"
 #include "EnregistrementJeu.h"
+#include "JeuRejouable.h"
 #include "LecteurEcran.h"
 #include "PlacementFenetre.h"
 
@@ -415,7 +416,15 @@ void TfrmHistorique::MajSelonFiltre()
     BoutonExporter->setEnabled(tri_.rowCount() > 0);
 }
 
-void TfrmHistorique::MajRejouer() { BoutonRejouer->setEnabled(JeuSelectionne().has_value()); }
+// une ligne abîmée se choisit comme les autres ; l'infobulle dit déjà pourquoi elle ne se rejoue pas
+void TfrmHistorique::MajRejouer()
+{
+    const std::optional<JeuARejouer> jeu = JeuSelectionne();
+    BoutonRejouer->setEnabled(jeu.has_value());
+    const std::string raison = jeu ? RaisonNonRejouable(jeu->Plaques, jeu->But) : std::string();
+    BoutonRejouer->setToolTip(raison.empty() ? QStringLiteral("Rejouer ce jeu comme un compte proposé")
+                                             : QStringLiteral("Ce jeu ne peut pas être rejoué : %1.").arg(QString::fromStdString(raison)));
+}
 
 // les records de tous les jeux, quel que soit le filtre ; la ligne choisie le reste
 void TfrmHistorique::MajRecords()
@@ -501,8 +510,15 @@ std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 void TfrmHistorique::BoutonRejouerClick()
 {
     const std::optional<JeuARejouer> jeu = JeuSelectionne();
-    if (jeu && rejouer_)
-        rejouer_(*jeu);
+    if (!jeu || !rejouer_)
+        return;
+    // lu du fichier, le jeu est vérifié comme toute entrée avant d'aller à la recherche
+    if (const std::string raison = RaisonNonRejouable(jeu->Plaques, jeu->But); !raison.empty()) {
+        AfficherMessage(this, QStringLiteral("Jeu non rejouable"),
+                        QStringLiteral("Ce jeu de l'historique ne peut pas être rejoué : %1.").arg(QString::fromStdString(raison)));
+        return;
+    }
+    rejouer_(*jeu);
 }
 
 std::optional<QString> TfrmHistorique::ExporterVers(const QString& chemin) const

@@ -261,6 +261,25 @@ private slots:
         QCOMPARE(rejoues.size(), size_t{2});
     }
 
+    // une ligne retouchée hors du programme (plaque 0) se montre, mais « Rejouer » dit pourquoi elle ne se
+    // rejoue pas au lieu de la rendre à la recherche
+    void ligneAbimee()
+    {
+        QTemporaryDir dossier;
+        THistoriqueJeux historique(dossier.path());
+        LigneHistorique abimee = JeuxConnus().front();
+        abimee.Plaques[0] = 0;
+        QCOMPARE(historique.Ajouter(abimee), std::nullopt);
+        std::vector<JeuARejouer> rejoues;
+        TfrmHistorique w(historique, [&](const JeuARejouer& j) { rejoues.push_back(j); });
+        QCOMPARE(Textes(w.Tableau(), "Plaques"), QStringList({"0 3 7 1 100 9"}));
+        auto* bouton = w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"));
+        QCOMPARE(bouton->toolTip(), QStringLiteral("Ce jeu ne peut pas être rejoué : la plaque 0 n'en est pas une "
+                                                   "(de 1 à 10, 25, 50, 75 ou 100)."));
+        QCOMPARE(BoitesPendant([&] { bouton->click(); }), QStringList({"Jeu non rejouable"}));
+        QVERIFY(rejoues.empty());
+    }
+
     // l'onglet des records : le compte Difficile trouvé le plus vite, choisi, se rejoue par « Rejouer »
     void records()
     {
