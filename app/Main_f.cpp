@@ -547,9 +547,8 @@ void TfrmMain::OuvrirSaisieCalcul()
         EnregistrerStatistiques();
         return;
     }
-    // un jeu de série : le jeu puis le bilan de la série gardés, la fenêtre de l'historique mise à jour une fois
+    // un jeu de série : le jeu gardé, le bilan de sa série avec lui ; la fenêtre de l'historique mise à jour
     EcrireJeuFini();
-    GarderSerieOuDire(this, *historique_, *serie_);
     MajFenetreHistorique();
     SuivreSerie();
 }
@@ -657,8 +656,9 @@ void TfrmMain::FinirJeuDuJour()
     // un autre exemplaire du programme a pu le jouer pendant la saisie
     if (partie_.Origine() == OrigineJeu::Jour && JeuDuJourDejaJoue(JeuxDuJourJoues(), jeu.Date))
         partie_.JeuDuJourJoueAilleurs();
-    const bool rejoue = partie_.Origine() != OrigineJeu::Jour;
     Resoudre(OrdreDuSimpleAuTordu);
+    // l'historique décide, en l'écrivant, si c'est le premier essai de la date
+    const bool rejoue = partie_.Origine() != OrigineJeu::Jour;
     const ResumeJour resume = ResumerJour(JeuxDuJourJoues(), ResultatDeLEssai(jeu, Donnees()), rejoue, Aujourdhui());
     TfrmResumeJour boite(resume, this);
     boite.exec();
@@ -700,7 +700,7 @@ bool TfrmMain::EcrireJeuFini()
 {
     const std::optional<JeuFini> jeu = partie_.MarquerEnregistre();
     if (jeu)
-        EnregistrerJeuFini(this, *fichierIni_, *historique_, *jeu);
+        partie_.EnregistreSous(EnregistrerJeuFini(this, *fichierIni_, *historique_, *jeu).Origine);
     return jeu.has_value();
 }
 
