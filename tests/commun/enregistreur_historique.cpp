@@ -57,8 +57,10 @@ int main(int argc, char** argv)
         return 2;
     }
     THistoriqueJeux historique(a[2]);
-    if (a.last().startsWith(QLatin1String("crochet=")))
-        PoserCrochet(historique, a.takeLast());
+    // le crochet d'une série ne vaut que pour son dernier jeu ; vide, aucun
+    const QString crochet = a.size() > 3 && a.last().startsWith(QLatin1String("crochet")) ? a.takeLast() : QString();
+    if (!crochet.isEmpty() && a[1] != QLatin1String("serie"))
+        PoserCrochet(historique, crochet);
     TFichierIni fichier(QDir(a[2]).filePath(QStringLiteral("varnel.ini")));
     const int n = a.size() > 3 ? a[3].toInt() : 0;
     if (a[1] == QLatin1String("jeux")) {
@@ -108,6 +110,8 @@ int main(int argc, char** argv)
         if (const std::optional<QString> raison = historique.AjouterSerie(serie))
             return Echec(historique, *raison);
         for (int i = 0; i < n; ++i) {
+            if (i == n - 1 && !crochet.isEmpty())
+                PoserCrochet(historique, crochet);
             LigneHistorique l = LigneEssai(i);
             l.Points = 10;
             l.Serie = serie.Numero;

@@ -290,6 +290,105 @@ private slots:
         QVERIFY(LignesEntieres(THistoriqueJeux(dossier.path()).Lire()));
     }
 
+    // un autre programme écrit et reporte son journal dans le fichier pendant que celui-ci vérifie l'historique
+    // à l'ouverture : la vérification, sous son verrou de lecture, le trouve sain ; rien n'est mis de côté
+    void verificationPendantUneEcriture()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        {
+            THistoriqueJeux historique(dossier.path());
+            for (int n = 0; n < 300; ++n)
+                QCOMPARE(historique.Ajouter(LigneEssai(n)), std::nullopt);
+        }
+        QProcess lecteur;
+        lecteur.start(Enregistreur, {QStringLiteral("lire"), dossier.path(), QStringLiteral("crochet=verification:attendre")});
+        QVERIFY(lecteur.waitForReadyRead(30000));
+        QCOMPARE(lecteur.readLine(), QByteArray("verification\n"));
+        const QString colonnes = QStringLiteral("date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, compte, "
+                                                "grandes, ordre, solutions, calculs, temps_joueur");
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("INSERT INTO jeux (%1) SELECT %1 FROM jeux; INSERT INTO jeux (%1) SELECT %1 "
+                                                "FROM jeux; PRAGMA wal_checkpoint(PASSIVE);").arg(colonnes)).count('|'), 2);
+        lecteur.write("\n");
+        QVERIFY(lecteur.waitForFinished(30000));
+        QCOMPARE(lecteur.readAllStandardOutput(), QByteArray("1200 jeux, écriture\n\najout fait\n"));
+        QCOMPARE(Fichiers(dossier.path()).filter(QStringLiteral("illisible")), QStringList());
+    }
+
+    // deux exemplaires finissent ensemble le jeu du jour : le second attend le verrou d'écriture que le premier
+    // tient, sa ligne écrite, puis trouve la date jouée et compte comme proposé
+    void jeuDuJourFiniEnsemble()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        QProcess premier, second;
+        premier.start(Enregistreur, {QStringLiteral("jour"), dossier.path(), QStringLiteral("crochet=ligne:attendre")});
+        QVERIFY(premier.waitForReadyRead(30000));
+        QCOMPARE(premier.readLine(), QByteArray("ligne\n"));
+        second.start(Enregistreur, {QStringLiteral("jour"), dossier.path()});
+        QThread::msleep(300);
+        premier.write("\n");
+        for (QProcess* p : {&premier, &second})
+            QVERIFY2(p->waitForFinished(30000) && p->exitCode() == 0, p->readAllStandardError().constData());
+        QCOMPARE(premier.readAllStandardOutput() + second.readAllStandardOutput(), QByteArray("jour\nproposé\n"));
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT origine, jour FROM jeux")), QByteArray("3|20261208\n2|\n"));
+    }
+
+    void serieArreteeAuDixiemeJeu_data()
+    {
+        QTest::addColumn<QString>("crochet");
+        QTest::addColumn<QByteArray>("serie");  // jeux, points, trouvés, finie ; puis les jeux qui la nomment
+        QTest::newRow("tuée entre la ligne et le bilan") << "crochet=ligne:tuer" << QByteArray("9|90|9|0|9\n");
+        QTest::newRow("menée au bout") << "" << QByteArray("10|100|10|1|10\n");
+    }
+
+    // une série dont le dixième jeu est arrêté net entre sa ligne et le bilan de la série : au redémarrage, la
+    // série et ses jeux disent la même chose
+    void serieArreteeAuDixiemeJeu()
+    {
+        QFETCH(QString, crochet);
+        QFETCH(QByteArray, serie);
+        QTemporaryDir dossier;
+        QProcess enfant;
+        // l'enregistreur ne pose le crochet qu'au dernier jeu de la série
+        enfant.start(Enregistreur, QStringList{QStringLiteral("serie"), dossier.path(), QStringLiteral("10"), crochet});
+        QVERIFY(enfant.waitForFinished(30000));
+        QCOMPARE(THistoriqueJeux(dossier.path()).LireSeries().size(), size_t{1});
+        QCOMPARE(Sqlite3(THistoriqueJeux::CheminDansLeDossier(dossier.path()),
+                         QStringLiteral("SELECT jeux, points, trouves, finie, (SELECT count(*) FROM jeux WHERE serie = 1) "
+                                        "FROM series")),
+                 serie);
+    }
+
+    // un fichier de la version 6, où la série et ses jeux s'écrivaient à part : la série restée en retard sur
+    // ses jeux est refaite d'eux à la mise à jour ; celle qui en compte plus que les jeux gardés reste telle quelle
+    void seriesEnRetardRattrapees()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        {
+            THistoriqueJeux historique(dossier.path());
+            LigneSerie enRetard{0, "2026-12-08T04:36:04Z", {NiveauJeu::Moyen, 9, 90, 9, 1004.0, false}};
+            LigneSerie enAvance{0, "2026-12-09T04:36:04Z", {std::nullopt, 10, 62, 5, 1002.0, true}};
+            QCOMPARE(historique.AjouterSerie(enRetard), std::nullopt);
+            QCOMPARE(historique.AjouterSerie(enAvance), std::nullopt);
+        }
+        // dix jeux trouvés (10 points, 1000 à 1009 ms) nomment la première, neuf la seconde
+        QString jeux;
+        for (int n = 0; n < 19; ++n)
+            jeux += QStringLiteral("INSERT INTO jeux (date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, "
+                                   "compte, grandes, ordre, solutions, calculs, joueur, temps_joueur, points, serie) VALUES "
+                                   "('2026-12-08T04:36:04Z', 1, 25, 3, 7, 1, 100, 9, 101, 2, 1, 17, 123456, 101, %1, 10, %2);")
+                        .arg(1000 + n % 10)
+                        .arg(n < 10 ? 1 : 2);
+        QCOMPARE(Sqlite3(chemin, jeux + QStringLiteral("DROP INDEX jeux_jour; DROP INDEX jeux_serie; PRAGMA user_version = 6;")),
+                 QByteArray());
+        THistoriqueJeux historique(dossier.path());
+        QVERIFY(historique.Ouvrir());
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT numero, jeux, points, trouves, temps_median_ms, finie FROM series")),
+                 QByteArray("1|10|100|10|1004.5|1\n2|10|62|5|1002.0|1\n"));
+    }
+
     // un enfant qui enregistre des jeux finis sans fin, tué net à des moments pris au hasard : la base passe
     // la vérification d'intégrité, ne tient que des lignes entières, et une fois le programme relancé,
     // varnel.ini compte exactement les jeux de l'historique
