@@ -80,9 +80,14 @@ int main(int argc, char** argv)
                 return 1;
         }
     } else if (a[1] == QLatin1String("lire")) {
+        // les jeux lus, puis l'avis de l'ouverture, ou le titre et la raison de son échec
         const size_t lignes = historique.Lire().size();
-        std::printf("%zu jeux, %s\n", lignes, historique.LectureSeule() ? "lecture seule" : "écriture");
-        std::printf("%s\n", qPrintable(historique.Avis() ? historique.Avis()->Titre : historique.Raison()));
+        const bool ouvert = historique.Ouvrir();
+        std::printf("%zu jeux, %s\n", lignes, !ouvert ? "non ouvert" : historique.LectureSeule() ? "lecture seule" : "écriture");
+        std::printf("%s\n", qPrintable(historique.Avis()    ? historique.Avis()->Titre
+                                        : ouvert           ? QString()
+                                                           : TitreEchec(historique.DernierEchec()) + QStringLiteral(" : ") +
+                                                     historique.Raison()));
         std::printf("ajout %s\n", historique.Ajouter(LigneEssai(0)) ? "refusé" : "fait");
     } else if (a[1] == QLatin1String("boucle")) {
         // des jeux finis enregistrés sans fin, comme par le programme : l'essai d'arrêt brutal

@@ -480,42 +480,85 @@ private slots:
 
     void lectureSeule_data()
     {
-        QTest::addColumn<bool>("dossierFerme");
-        QTest::newRow("fichier sans droit d'écriture") << false;
-        QTest::newRow("dossier fermé") << true;
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<QStringList>("fichiers");
+        const QStringList seul{QStringLiteral("historique.sqlite")};
+        QTest::newRow("fichier sans droit d'écriture") << 0 << seul;
+        QTest::newRow("dossier fermé") << 1 << seul;
+        QTest::newRow("dossier sans droit d'écriture, même pour root") << 2 << seul;
+        QTest::newRow("journal sans son index dans un dossier fermé") << 3 << (seul + QStringList{QStringLiteral("historique.sqlite-wal")});
     }
 
     // un historique qu'on ne peut pas écrire se lit quand même : ses jeux sont là, on le dit, rien n'y est
-    // ajouté, et aucun journal ne reste à côté. Le fichier sans droit d'écriture vaut aussi pour root ; le
-    // dossier fermé se lit par un utilisateur d'essai
+    // ajouté, et aucun journal ne reste à côté. Le fichier ou le dossier sans droit d'écriture vaut aussi pour
+    // root ; le dossier fermé se lit par un utilisateur d'essai, sauf un journal laissé sans son index, qu'on
+    // ne peut pas lire sans écrire à côté : on dit pourquoi
     void lectureSeule()
     {
-        QFETCH(bool, dossierFerme);
-        QTemporaryDir racine;
+        QFETCH(int, cas);
+        QFETCH(QStringList, fichiers);
+        QTemporaryDir racine, source;
         const QString dossier = racine.filePath(QStringLiteral("varnel"));
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier);
-        QCOMPARE(THistoriqueJeux(dossier).Ajouter(LigneEssai(0)), std::nullopt);
+        if (cas == 3) {
+            // les deux fichiers copiés pendant que la connexion tient le journal
+            THistoriqueJeux ouvert(source.path());
+            QCOMPARE(ouvert.Ajouter(LigneEssai(0)), std::nullopt);
+            QVERIFY(QDir().mkpath(dossier));
+            for (const char* nom : {"", "-wal"})
+                QVERIFY(QFile::copy(ouvert.Chemin() + QLatin1String(nom), chemin + QLatin1String(nom)));
+        } else {
+            QCOMPARE(THistoriqueJeux(dossier).Ajouter(LigneEssai(0)), std::nullopt);
+        }
         const QByteArray avant = ContenuFichier(chemin);
-        if (dossierFerme) {
+        if (cas == 1 || cas == 3) {
             QVERIFY(QFile::setPermissions(dossier, Lecture));
             QProcess p;
             const bool lance = LancerSansDroits(p, racine, {QStringLiteral("lire"), dossier});
             QFile::setPermissions(dossier, Lecture | QFileDevice::WriteOwner);
             if (!lance)
                 QSKIP("pas d'utilisateur d'essai (useradd)");
-            QCOMPARE(p.readAllStandardOutput(), QByteArray("1 jeux, lecture seule\nHistorique en lecture seule\najout refusé\n"));
+            QCOMPARE(p.readAllStandardOutput(),
+                     cas == 1 ? QByteArray("1 jeux, lecture seule\nHistorique en lecture seule\najout refusé\n")
+                              : "0 jeux, non ouvert\nHistorique inaccessible : son journal \"historique.sqlite-wal\" est là "
+                                "sans son index \"historique.sqlite-shm\", que ce programme ne peut pas refaire dans le "
+                                "dossier \"" + dossier.toUtf8() + "\", fermé à l'écriture ; ouvert une fois par un programme "
+                                "qui peut écrire dans ce dossier, l'historique se lira de nouveau\najout refusé\n");
         } else {
-            QVERIFY(QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+            const auto lectureSeule = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+            QVERIFY(QFile::setPermissions(cas == 0 ? chemin : dossier, cas == 0 ? lectureSeule : Lecture));
             THistoriqueJeux historique(dossier);
             QCOMPARE(historique.Lire().size(), size_t{1});
             QVERIFY(historique.LectureSeule());
-            QVERIFY2(historique.AvisADire()->Texte.contains(QStringLiteral("le fichier est en lecture seule")),
-                     qPrintable(historique.Avis()->Texte));
+            const QString raison = cas == 0 ? QStringLiteral("le fichier est en lecture seule")
+                                            : QStringLiteral("le dossier \"%1\" ne peut pas être écrit").arg(dossier);
+            QVERIFY2(historique.AvisADire()->Texte.contains(raison), qPrintable(historique.Avis()->Texte));
             QVERIFY(historique.Ajouter(LigneEssai(1)));
             QVERIFY(historique.EcrireReglage(QStringLiteral("fenetre"), "abc"));
+            QFile::setPermissions(dossier, Lecture | QFileDevice::WriteOwner);
         }
         QCOMPARE(ContenuFichier(chemin), avant);
-        QCOMPARE(Fichiers(dossier), QStringList{QStringLiteral("historique.sqlite")});
+        QCOMPARE(Fichiers(dossier), fichiers);
+    }
+
+    // un autre programme garde le verrou d'un historique sans journal WAL : l'échec le dit sous son titre
+    void verrouTenu()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(LigneEssai(0)), std::nullopt);
+        QProcess gardien;
+        gardien.start(QStringLiteral("sqlite3"), {chemin});
+        gardien.write("PRAGMA journal_mode=DELETE; BEGIN EXCLUSIVE; DELETE FROM jeux; SELECT 'tenu';\n");
+        QVERIFY(gardien.waitForReadyRead(10000));
+        QProcess lecteur;
+        lecteur.start(Enregistreur, {QStringLiteral("lire"), dossier.path()});
+        QVERIFY(lecteur.waitForFinished(30000));
+        gardien.closeWriteChannel();
+        QVERIFY(gardien.waitForFinished(10000));
+        QCOMPARE(lecteur.readAllStandardOutput(),
+                 QByteArray("0 jeux, non ouvert\nHistorique verrouillé : un autre programme a gardé l'historique verrouillé "
+                            "trop longtemps (SQLite : database is locked)\najout refusé\n"));
     }
 
     // un dossier où l'on ne peut pas écrire et pas d'historique : la raison est dite et rien n'est créé ; un
