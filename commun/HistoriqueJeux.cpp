@@ -40,7 +40,8 @@ constexpr int AttenteApresVerrouMs = 200;
 struct EtapeSchema {
     std::array<const char*, 2> Sql{};
     // les séries restées en retard sur leurs jeux (le programme arrêté net entre la ligne d'un jeu et le
-    // bilan de sa série, que des versions précédentes écrivaient à part) refaites de ceux-ci
+    // bilan de sa série, que des versions précédentes écrivaient à part) refaites de ceux-ci, à la fin de
+    // la mise à jour
     bool RattraperSeries = false;
 };
 const std::array<EtapeSchema, THistoriqueJeux::VersionSchema> EtapesSchema = {{
@@ -383,6 +384,9 @@ bool THistoriqueJeux::Ouvrir()
         raison_ = Echec(GenreEchec::Inaccessible, sansEcriture);
         return false;
     }
+    // figé : sans droit d'écriture, personne ne l'écrit ; dans un dossier fermé, la lecture sous verrou
+    // demanderait un journal et son index que ce programme ne peut pas créer, et un écrivain devrait en créer
+    // un lui aussi
     const bool dossierFerme = DossierFerme(dossier);
     fige_ = existe && (dossierFerme || (etat.st_mode & DroitsEcriture) == 0);
     // les derniers jeux d'un journal ne se lisent qu'avec son index, que SQLite refait à côté de lui : dans un
@@ -414,9 +418,8 @@ bool THistoriqueJeux::Ouvrir()
     return Preparer(sansEcriture.isEmpty());
 }
 
-// la connexion ; en lecture seule, un fichier figé (que personne n'écrit) et sans journal est lu comme
-// immuable : ni verrou, ni journal créé à côté (un dossier fermé n'en permettrait pas). Un fichier que
-// d'autres peuvent écrire ne l'est jamais : il changerait sous la lecture
+// la connexion ; en lecture seule, un fichier figé et sans journal est lu comme immuable : ni verrou, ni
+// journal créé à côté. Un fichier que ce programme pourrait trouver changé sous sa lecture ne l'est jamais
 bool THistoriqueJeux::OuvrirConnexion(bool lectureSeule)
 {
     FermerConnexion();
@@ -450,8 +453,8 @@ void THistoriqueJeux::FermerConnexion()
     QSqlDatabase::removeDatabase(nomConnexion_);
 }
 
-// un fichier existant est lu par SQLite seul, en lecture seule (rien n'y est changé, pas même le journal
-// d'un fichier qu'on mettra de côté) : en-tête, intégrité, version. Un autre programme peut l'écrire pendant
+// un fichier existant est lu par une connexion en lecture seule (rien n'y est écrit, ni dans le journal d'un
+// fichier qu'on mettra de côté) : en-tête, intégrité, version. Un autre programme peut l'écrire pendant
 // ce temps : la vérification se fait sous un verrou de lecture, et il faut qu'elle échoue deux fois de suite.
 // Illisible, il est mis de côté si le dossier le permet
 THistoriqueJeux::Issue THistoriqueJeux::Verifier(bool ecriture)
@@ -566,6 +569,7 @@ bool THistoriqueJeux::MettreAJour()
             return false;
         const int depart = q.value(0).toInt();
         q.finish();
+        bool rattraper = false;
         for (int etape = depart + 1; etape <= VersionSchema; ++etape) {
             const EtapeSchema& e = EtapesSchema[static_cast<size_t>(etape - 1)];
             const QStringList requetes = RequetesDeLaTable("jeux", ColonnesHistorique(), etape) +
@@ -576,9 +580,11 @@ bool THistoriqueJeux::MettreAJour()
             for (const char* plus : e.Sql)
                 if (plus && !q.exec(QLatin1String(plus)))
                     return false;
-            if (e.RattraperSeries && !RattraperSeries(q))
-                return false;
+            rattraper = rattraper || e.RattraperSeries;
         }
+        // une fois le schéma entier, pour que les jeux se lisent avec toutes leurs colonnes
+        if (rattraper && !RattraperSeries(q))
+            return false;
         return q.exec(QStringLiteral("PRAGMA user_version = %1").arg(std::max(depart, VersionSchema)));
     });
     if (echec) {

@@ -157,7 +157,7 @@ private:
     sqlite3* sqlite_ = nullptr;
     bool sqliteVerifie_ = false;
     bool lectureSeule_ = false;
-    // personne ne l'écrit : sans droit d'écriture, ou dans un dossier fermé (où aucun journal ne se crée)
+    // lu sans verrou : sans droit d'écriture, ou dans un dossier fermé (où aucun journal ne se crée)
     bool fige_ = false;
     bool verrouTenuAilleurs_ = false;
     GenreEchec genre_ = GenreEchec::Aucun;
