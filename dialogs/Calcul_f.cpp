@@ -4,17 +4,22 @@
 #include "Calcul_f.h"
 
 #include "BoiteMessage.h"
+#include "CalculTape.h"
 #include "CadreFenetre.h"
 #include "ImagesVarnel.h"
 #include "LecteurEcran.h"
 #include "LectureJeu.h"
+#include "LigneCalculTape.h"
 #include "PlacementFenetre.h"
 #include "Polices.h"
+#include "ReglesOperation.h"
 #include "ui_Calcul_f.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -62,12 +67,15 @@ TfrmSaisieCalcul::TfrmSaisieCalcul(DonneesRecherche& donnees, std::function<void
       ui(std::make_unique<Ui::TfrmSaisieCalcul>()), saisie_(donnees), repeindre_(std::move(repeindre))
 {
     ui->setupUi(this);
-    setFixedSize(200, 244);
+    bas_ = 244;
+    setFixedSize(200, bas_);
     PlacerADroiteDuParent(*this);
     setFont(PoliceSaisie());
     CreerBoutonsNombres();
     CreerBoutonsSignes();
     CreerBoutonsCommandes();
+    CreerLigneCalculTape();
+    CreerCommandesDefaireEtTaper();
 }
 
 TfrmSaisieCalcul::~TfrmSaisieCalcul() = default;
@@ -121,6 +129,50 @@ void TfrmSaisieCalcul::CreerBoutonsCommandes()
     connect(ui->ButtonAnnuler, &QPushButton::clicked, this, &TfrmSaisieCalcul::ButtonAnnulerClick);
 }
 
+void TfrmSaisieCalcul::AjouterEnBas(QWidget& controle)
+{
+    const int hauteur = controle.sizeHint().height();
+    controle.setGeometry(0, bas_, width(), hauteur);
+    bas_ += hauteur;
+    setFixedSize(width(), bas_);
+}
+
+void TfrmSaisieCalcul::CreerLigneCalculTape()
+{
+    ligneTapee_ = new LigneCalculTape(width(), this);
+    AjouterEnBas(*ligneTapee_);
+    connect(ligneTapee_->Ligne(), &QLineEdit::textChanged, this, &TfrmSaisieCalcul::RelireCalculTape);
+    // Ctrl+Z défait un pas de la saisie même dans la ligne, qui garderait sinon la touche pour sa frappe
+    ligneTapee_->Ligne()->installEventFilter(this);
+}
+
+void TfrmSaisieCalcul::CreerCommandesDefaireEtTaper()
+{
+    actionDefaire_ = new QAction(QStringLiteral("Défaire le dernier pas"), this);
+    actionDefaire_->setObjectName(QStringLiteral("ActionDefairePas"));
+    actionDefaire_->setShortcut(QKeySequence::Undo);
+    actionDefaire_->setShortcutVisibleInContextMenu(true);
+    actionDefaire_->setEnabled(false);
+    connect(actionDefaire_, &QAction::triggered, this, &TfrmSaisieCalcul::DefairePas);
+
+    auto* taper = new QAction(QStringLiteral("Taper le calcul"), this);
+    taper->setObjectName(QStringLiteral("ActionTaperCalcul"));
+    taper->setShortcut(Qt::Key_F2);
+    taper->setShortcutVisibleInContextMenu(true);
+    connect(taper, &QAction::triggered, this, [this] { ligneTapee_->Ligne()->setFocus(Qt::ShortcutFocusReason); });
+
+    addAction(actionDefaire_);
+    addAction(taper);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+bool TfrmSaisieCalcul::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(evenement)->matches(QKeySequence::Undo))
+        return true;
+    return QDialog::eventFilter(objet, evenement);
+}
+
 void TfrmSaisieCalcul::showEvent(QShowEvent* evenement)
 {
     QDialog::showEvent(evenement);
@@ -165,8 +217,16 @@ void TfrmSaisieCalcul::Afficher()
     for (QPushButton* s : signes_)
         s->setEnabled(saisie_.SignesActifs());
     ui->ButtonOk->setEnabled(saisie_.OkActif());
+    actionDefaire_->setEnabled(saisie_.PeutDefaire());
+    // les nombres libres ont changé : la ligne se relit
+    RelireCalculTape();
     if (repeindre_)
         repeindre_();
+}
+
+void TfrmSaisieCalcul::RelireCalculTape()
+{
+    ligneTapee_->MontrerLecture(saisie_.LectureCalcul(saisie_.LireCalcul(ligneTapee_->Texte().toStdString())));
 }
 
 // au clavier, le focus suit l'étape : le bouton qui l'a le garde s'il sert encore, sinon le premier bouton permis
@@ -190,8 +250,7 @@ void TfrmSaisieCalcul::BitBtnNombreClick(int indice)
     case ReponseNombre::Ignore: return;
     case ReponseNombre::OperationInutile:
         AfficherMessage(this, QStringLiteral("Opération inutile !"),
-                        QStringLiteral("Le résultat de cette opération est égal à l'un des deux nombres utilisés !"
-                                       "\n\nChoisir un autre nombre."));
+                        QString::fromUtf8(TexteOperationInutile) + QStringLiteral("\n\nChoisir un autre nombre."));
         return;
     case ReponseNombre::Terminee:
         Terminer(QDialog::Accepted);
@@ -208,6 +267,27 @@ void TfrmSaisieCalcul::BitBtnSigneClick(int operateur)
 }
 
 void TfrmSaisieCalcul::ButtonEffacerClick() { Recommencer(); }
+
+void TfrmSaisieCalcul::DefairePas()
+{
+    if (saisie_.DefairePas())
+        Afficher();
+}
+
+void TfrmSaisieCalcul::JouerCalculTape()
+{
+    const CalculTape calcul = saisie_.LireCalcul(ligneTapee_->Texte().toStdString());
+    if (!calcul.Jouable()) {
+        // la ligne dit déjà pourquoi
+        QApplication::beep();
+        return;
+    }
+    const ReponseNombre reponse = saisie_.JouerCalcul(calcul);
+    ligneTapee_->Ligne()->clear();
+    if (reponse == ReponseNombre::Terminee)
+        Terminer(QDialog::Accepted);
+    Afficher();
+}
 
 void TfrmSaisieCalcul::ButtonOkClick()
 {
@@ -276,6 +356,11 @@ void TfrmSaisieCalcul::keyPressEvent(QKeyEvent* evenement)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // une ligne tapée se joue ; vide, Entrée reste « Ok »
+        if (ligneTapee_->Ligne()->hasFocus() && !ligneTapee_->Texte().trimmed().isEmpty()) {
+            JouerCalculTape();
+            return;
+        }
         if (ui->ButtonOk->isEnabled())
             ui->ButtonOk->click();
         return;

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+class LigneCalculTape;
+class QAction;
 class QPushButton;
 
 namespace Ui {
@@ -31,6 +33,10 @@ public:
     void ButtonEffacerClick();
     void ButtonOkClick();
     void ButtonAnnulerClick();
+    // Ctrl+Z, ou « Défaire le dernier pas » du menu contextuel
+    void DefairePas();
+    // Entrée dans la ligne « Calcul tapé » : ses opérations jouées comme autant de clics
+    void JouerCalculTape();
     // le temps limite est atteint : la saisie se ferme d'elle-même, avec un signal sonore, comme par sa
     // case de fermeture ; une boîte encore ouverte sur elle se ferme avec elle
     void FermerAuTempsEcoule();
@@ -38,16 +44,23 @@ public:
     const SaisieCalcul& Modele() const { return saisie_; }
     QPushButton* BoutonNombre(int indice) const { return nombres_[static_cast<size_t>(indice)]; }
     QPushButton* BoutonSigne(int operateur) const { return signes_[static_cast<size_t>(operateur)]; }
+    LigneCalculTape* LigneTapee() const { return ligneTapee_; }
 
 protected:
     void showEvent(QShowEvent* evenement) override;
     void keyPressEvent(QKeyEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void CreerBoutonsNombres();
     void CreerBoutonsSignes();
     void CreerBoutonsCommandes();
+    void CreerCommandesDefaireEtTaper();
+    void CreerLigneCalculTape();
+    // sous la disposition d'origine, la fenêtre grandit vers le bas de la hauteur du contrôle
+    void AjouterEnBas(QWidget& controle);
+    void RelireCalculTape();
     void FormShow();
     bool FormKeyPress(QChar caractere);
     void Recommencer();
@@ -61,4 +74,7 @@ private:
     std::array<QPushButton*, 6> nombres_{};
     std::array<QPushButton*, 4> signes_{};
     bool resultatPose_ = false;
+    QAction* actionDefaire_ = nullptr;
+    LigneCalculTape* ligneTapee_ = nullptr;
+    int bas_ = 0;  // le bas de ce qui est posé
 };

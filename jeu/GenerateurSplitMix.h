@@ -21,6 +21,9 @@ public:
     // un entier de 0 à n - 1, par le reste de la division : sur 64 bits, son biais (n / 2^64) ne se voit pas
     constexpr uint32_t Entier(uint32_t n) { return static_cast<uint32_t>(Suivant() % n); }
 
+    // un réel de 0 (compris) à 1 (exclu), sur 53 bits
+    constexpr double Reel() { return static_cast<double>(Suivant() >> 11) * 0x1.0p-53; }
+
 private:
     uint64_t etat_;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Points.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 int PointsDuJeu(int32_t but, int32_t meilleurJoueur)
@@ -20,3 +21,20 @@ int PointsDuJeu(int32_t but, int32_t meilleurJoueur)
 }
 
 int PointsDuJeu(const DonneesRecherche& d) { return PointsDuJeu(d.But, d.MeilleurJoueur); }
+
+int PlafondPoints(BarreauIndice plusHautIndice)
+{
+    switch (plusHautIndice) {
+    case BarreauIndice::Aucun: return PointsMaxParJeu;
+    case BarreauIndice::Atteignable:
+    case BarreauIndice::CombienDePlaques: return 7;
+    case BarreauIndice::NombreDePassage:
+    case BarreauIndice::PremiereOperation: return 5;
+    }
+    return PointsMaxParJeu;
+}
+
+int PointsDuJeu(int32_t but, int32_t meilleurJoueur, BarreauIndice plusHautIndice)
+{
+    return std::min(PointsDuJeu(but, meilleurJoueur), PlafondPoints(plusHautIndice));
+}

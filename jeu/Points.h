@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "EchelleIndices.h"
 
 #include <cstdint>
 
@@ -14,3 +15,9 @@ int PointsDuJeu(const DonneesRecherche& d);
 
 // les points d'un jeu parfait
 inline constexpr int PointsMaxParJeu = 10;
+
+// le prix d'un indice : le plus haut barreau pris plafonne les points du jeu, à 7 pour savoir si le compte
+// est atteignable ou en combien de plaques, à 5 pour un nombre de passage ou la première opération
+int PlafondPoints(BarreauIndice plusHautIndice);
+// les points du jeu, plafonnés par le plus haut indice pris
+int PointsDuJeu(int32_t but, int32_t meilleurJoueur, BarreauIndice plusHautIndice);

@@ -3,17 +3,12 @@
 
 #include "SaisieCalcul.h"
 
+#include "CalculTape.h"
 #include "EtatCalcul.h"
 #include "Horloge.h"
+#include "ReglesOperation.h"
 
 #include <algorithm>
-#include <cstdlib>
-
-namespace {
-
-long long Distance(int32_t valeur, int32_t but) { return std::llabs(static_cast<long long>(valeur) - but); }
-
-}  // namespace
 
 SaisieCalcul::SaisieCalcul(DonneesRecherche& donnees, std::function<int32_t()> horloge)
     : d_(donnees), horloge_(std::move(horloge))
@@ -38,6 +33,7 @@ void SaisieCalcul::Recommencer()
     Operateur = 255;
     IndicePremier = -1;
     okActif_ = false;
+    pas_.clear();
     d_.ListeSolutions.Vider();
     d_.TempsJoueur = 0;
     d_.DebutChrono = Maintenant();
@@ -46,13 +42,10 @@ void SaisieCalcul::Recommencer()
 // le second nombre ne donne jamais zéro, un négatif ni une fraction
 bool SaisieCalcul::SecondAdmissible(int32_t second) const
 {
-    switch (Operateur) {
-    case OpAddition:
-    case OpMultiplication: return true;
-    case OpSoustraction: return second < ValeurPremier;
-    case OpDivision: return second != 0 && ValeurPremier % second == 0;
-    default: return false;
-    }
+    if (!EstOperation(Operateur))
+        return false;
+    const RefusOperation refus = RefuserOperation(Operateur, ValeurPremier, second);
+    return refus != RefusOperation::NonPositive && refus != RefusOperation::NonEntiere;
 }
 
 bool SaisieCalcul::NombreActif(int indice) const
@@ -86,6 +79,7 @@ ReponseNombre SaisieCalcul::Nombre(int indice)
         return ReponseNombre::Ignore;
     const auto i = static_cast<size_t>(indice);
     if (Etape == 0) {
+        pas_.push_back(Photographier());
         IndicePremier = indice;
         ValeurPremier = ValeurBouton[i];
         Pris[i] = true;
@@ -95,9 +89,12 @@ ReponseNombre SaisieCalcul::Nombre(int indice)
     }
 
     const int32_t second = ValeurBouton[i];
-    const int32_t resultat = Appliquer(Operateur, ValeurPremier, second);
-    if (resultat == ValeurPremier || resultat == second)
+    if (RefuserOperation(Operateur, ValeurPremier, second) == RefusOperation::Inutile)
         return ReponseNombre::OperationInutile;
+    const int32_t resultat = Appliquer(Operateur, ValeurPremier, second);
+    // l'opération faite se défait d'un coup : reste à défaire la photographie d'avant son premier nombre
+    if (!pas_.empty())
+        pas_.pop_back();
     ValeurSecond = second;
     Pris[i] = true;
     const auto premier = static_cast<size_t>(IndicePremier);
@@ -113,8 +110,7 @@ ReponseNombre SaisieCalcul::Nombre(int indice)
     NoeudBouton[premier] = d_.EtatJoueur->DerniereCase();
     d_.SommeJoueur = SommeResultats(*d_.EtatJoueur);
     d_.MaxJoueur = PlusGrandResultatAnterieur(*d_.EtatJoueur);
-    if (Distance(resultat, d_.But) < Distance(d_.MeilleurJoueur, d_.But))
-        d_.MeilleurJoueur = resultat;
+    d_.MeilleurJoueur = MeilleurResultat(d_.MeilleurJoueur, resultat, d_.But);
     // Ok quand un seul résultat attend d'être utilisé
     okActif_ = d_.EtatJoueur->NbDispo - d_.EtatJoueur->NbPlaquesLibres == 1;
     AjouterAuTexte(std::to_string(ValeurSecond) + "=" + std::to_string(resultat) + "\n");
@@ -132,6 +128,7 @@ bool SaisieCalcul::Signe(int operateur)
 {
     if (Etape != 1 || !EstOperation(operateur))
         return false;
+    pas_.push_back(Photographier());
     Operateur = static_cast<uint8_t>(operateur);
     AjouterAuTexte(std::string(1, SigneOperation[operateur]));
     EtapeSuivante();
@@ -147,3 +144,84 @@ bool SaisieCalcul::Valider()
 }
 
 void SaisieCalcul::Annuler() { d_.OublierJoueur(); }
+
+SaisieCalcul::Instantane SaisieCalcul::Photographier() const
+{
+    Instantane photo{ValeurBouton, BoutonResultat, Pris, NoeudBouton, Etape, Operateur, IndicePremier,
+                     ValeurPremier, ValeurSecond, okActif_, d_.EtatJoueur, d_.MeilleurJoueur,
+                     d_.SommeJoueur, d_.MaxJoueur, std::nullopt, 0};
+    if (!d_.ListeSolutions.Vide()) {
+        photo.Texte = d_.ListeSolutions.Texte(0);
+        photo.Masque = d_.ListeSolutions.Objet(0)->MasquePlaques;
+    }
+    return photo;
+}
+
+// le temps ne revient pas : le chronomètre n'est pas dans la photographie
+bool SaisieCalcul::DefairePas()
+{
+    if (pas_.empty())
+        return false;
+    Instantane& photo = pas_.back();
+    ValeurBouton = photo.ValeurBouton;
+    BoutonResultat = photo.BoutonResultat;
+    Pris = photo.Pris;
+    NoeudBouton = photo.NoeudBouton;
+    Etape = photo.Etape;
+    Operateur = photo.Operateur;
+    IndicePremier = photo.IndicePremier;
+    ValeurPremier = photo.ValeurPremier;
+    ValeurSecond = photo.ValeurSecond;
+    okActif_ = photo.OkActif;
+    d_.EtatJoueur = std::move(photo.EtatJoueur);
+    d_.MeilleurJoueur = photo.MeilleurJoueur;
+    d_.SommeJoueur = photo.SommeJoueur;
+    d_.MaxJoueur = photo.MaxJoueur;
+    d_.ListeSolutions.Vider();
+    if (photo.Texte) {
+        d_.ListeSolutions.Ajouter(std::move(*photo.Texte), std::make_unique<plq_utl>());
+        d_.ListeSolutions.Objet(0)->MasquePlaques = photo.Masque;
+    }
+    pas_.pop_back();
+    return true;
+}
+
+NombresOfferts SaisieCalcul::NombresLibres() const
+{
+    NombresOfferts offerts;
+    for (size_t i = 0; i < 6; ++i) {
+        offerts.Valeur[i] = ValeurBouton[i];
+        offerts.Plaques[i] = d_.Plaques[i];
+        offerts.Resultat[i] = BoutonResultat[i];
+        // un premier nombre choisi sans son opération reste libre : le calcul tapé part d'un pas entier
+        offerts.Libre[i] = !Pris[i] || (Etape != 0 && static_cast<int32_t>(i) == IndicePremier);
+    }
+    return offerts;
+}
+
+CalculTape SaisieCalcul::LireCalcul(std::string_view texte) const
+{
+    return LireCalculTape(texte, NombresLibres(), d_.But);
+}
+
+std::string SaisieCalcul::LectureCalcul(const CalculTape& calcul) const
+{
+    return LectureCalculTape(calcul, d_.But, d_.MeilleurJoueur);
+}
+
+ReponseNombre SaisieCalcul::JouerCalcul(const CalculTape& calcul)
+{
+    if (!calcul.Jouable() || !d_.EtatJoueur)
+        return ReponseNombre::Ignore;
+    while (Etape != 0 && DefairePas()) {
+    }
+    ReponseNombre reponse = ReponseNombre::Ignore;
+    for (const OperationTapee& operation : calcul.Operations) {
+        Nombre(operation.Premier);
+        Signe(operation.Operateur);
+        reponse = Nombre(operation.Second);
+        if (reponse != ReponseNombre::Avance)
+            break;
+    }
+    return reponse;
+}

@@ -8,7 +8,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
+
+struct CalculTape;
+struct NombresOfferts;
 
 // ce qu'a donné un clic sur un nombre
 enum class ReponseNombre {
@@ -35,6 +41,20 @@ public:
     bool Valider();
     // le joueur qui annule n'a pas joué
     void Annuler();
+    // le dernier pas (premier nombre, signe ou opération entière) comme s'il n'avait pas été fait, le temps
+    // excepté ; faux quand il n'y a plus rien à défaire
+    bool DefairePas();
+    bool PeutDefaire() const { return !pas_.empty(); }
+
+    // les nombres qu'un calcul tapé peut prendre maintenant
+    NombresOfferts NombresLibres() const;
+    // un calcul tapé lu sur ces nombres, et ce qu'en dit la ligne (avec le meilleur résultat déjà obtenu)
+    CalculTape LireCalcul(std::string_view texte) const;
+    std::string LectureCalcul(const CalculTape& calcul) const;
+    // joue un calcul lu sur NombresLibres() comme autant de clics, après avoir défait un premier nombre ou un
+    // signe en suspens ; rend la réponse du dernier clic (Terminee : la saisie est finie), Ignore s'il n'est pas
+    // jouable
+    ReponseNombre JouerCalcul(const CalculTape& calcul);
 
     bool NombreActif(int indice) const;
     bool SignesActifs() const { return Etape == 1; }
@@ -54,6 +74,21 @@ public:
     std::array<int32_t, 6> NoeudBouton{};  // case du nœud de EtatJoueur que le bouton représente
 
 private:
+    // tout ce qu'un pas change, sauf le temps
+    struct Instantane {
+        std::array<int32_t, 6> ValeurBouton;
+        std::array<bool, 6> BoutonResultat, Pris;
+        std::array<int32_t, 6> NoeudBouton;
+        uint8_t Etape, Operateur;
+        int32_t IndicePremier, ValeurPremier, ValeurSecond;
+        bool OkActif;
+        std::optional<EtatCalcul> EtatJoueur;
+        int32_t MeilleurJoueur, SommeJoueur, MaxJoueur;
+        std::optional<std::string> Texte;  // l'entrée 0 de ListeSolutions, absente au départ
+        uint32_t Masque;
+    };
+    Instantane Photographier() const;
+
     bool SecondAdmissible(int32_t second) const;
     void AjouterAuTexte(const std::string& morceau);
     void EtapeSuivante() { Etape = static_cast<uint8_t>((Etape + 1) % 3); }
@@ -62,4 +97,5 @@ private:
     DonneesRecherche& d_;
     std::function<int32_t()> horloge_;
     bool okActif_ = false;
+    std::vector<Instantane> pas_;  // de quoi défaire chaque pas, le dernier au bout
 };

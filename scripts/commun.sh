@@ -22,11 +22,11 @@ PAQUETS_FENETRE=(
 # bench/atlas-niveaux) ; validateurs des fichiers du bureau, pages de manuel, paquet Debian (debhelper,
 # lintian) et licences (reuse) ; l'outil sqlite3 qui relit l'historique dans les essais ; le bus
 # d'accessibilité (at-spi2-core, dbus), pyatspi et xdotool, pour lire les fenêtres comme un lecteur
-# d'écran et jouer au clavier
+# d'écran et jouer au clavier ; ImageMagick (import) pour regarder les fenêtres sous Xvfb
 PAQUETS_TESTS=(
     pkg-config libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox x11-utils
-    at-spi2-core dbus python3-pyatspi xdotool
+    at-spi2-core dbus python3-pyatspi xdotool imagemagick
     python3 valgrind time
     desktop-file-utils appstream man-db
     dpkg-dev debhelper lintian reuse

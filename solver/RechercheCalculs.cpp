@@ -82,8 +82,10 @@ struct ResultatsEtat {
 template <bool Joueur>
 class Recherche {
 public:
-    Recherche(DonneesRecherche& d, const Progression& progression, ComptesMarques* marques, ReleveSolutions* releve)
-        : d_(d), progression_(progression), but_(d.But), marques_(marques), releve_(releve)
+    Recherche(DonneesRecherche& d, const Progression& progression, ComptesMarques* marques, ReleveSolutions* releve,
+              ParcoursCalculs* parcours)
+        : d_(d), progression_(progression), but_(d.But), marques_(marques), releve_(releve), parcours_(parcours),
+          maxOperations_(parcours ? parcours->MaxOperations() : 5)  // 5 : tout calcul de six plaques
     {
         meilleurEcart_ = Ecart(d.MeilleurResultat);
         FixerBornes();
@@ -114,6 +116,9 @@ private:
     // plaques : celles du calcul complet ; forme : son état et sa dernière paire, faits à la demande
     template <typename Forme>
     void Relever(const EtatCalcul& s, int32_t r, int plaques, Forme&& forme);
+    // complet : l'état du calcul, fait seulement si le parcours le garde
+    template <typename Complet>
+    void Montrer(int32_t r, int operations, Complet&& complet);
     uint32_t Masque(const EtatCalcul& s, const Paire& p) const;
     // le calcul de valeur r, fait de tant de plaques, de tels résultats, passe-t-il devant celui du joueur ?
     bool AvantJoueur(int32_t r, int plaques, int32_t plusGrand, int32_t somme) const;
@@ -124,6 +129,8 @@ private:
     const int32_t but_;  // le compte ne change pas pendant la recherche
     ComptesMarques* const marques_;  // non nul : l'inventaire ne fait que marquer les valeurs atteintes
     ReleveSolutions* const releve_;  // non nul : les solutions exactes ne sont que relevées
+    ParcoursCalculs* const parcours_;  // non nul : chaque calcul complet n'est que montré
+    const int maxOperations_;
     long long Ecart(int32_t r) const { return std::llabs(static_cast<long long>(r) - but_); }
     // un calcul complet n'est à retenir que s'il vaut le compte, ou au moins le meilleur écart (hors
     // inventaire), ou une valeur de 101 à 999 (inventaire) ; un calcul qui laisse un résultat de côté
@@ -131,6 +138,11 @@ private:
     bool ARetenir(const Paire& p, int32_t r) const { return p.ResultatsRestants == 0 && r >= bas_ && r <= haut_; }
     void FixerBornes()
     {
+        if (parcours_) {
+            bas_ = 0;
+            haut_ = Aucun;
+            return;
+        }
         bas_ = d_.ModeTousComptes ? 101 : d_.But - meilleurEcart_;
         haut_ = d_.ModeTousComptes ? 999 : d_.But + meilleurEcart_;
     }
@@ -232,6 +244,14 @@ void Recherche<Joueur>::Relever(const EtatCalcul& s, int32_t r, int plaques, For
     releve_->Distinguer(r, plq_utl(Masque(etat, paire), etat, op, paire.L, paire.Sm));
 }
 
+template <bool Joueur>
+template <typename Complet>
+void Recherche<Joueur>::Montrer(int32_t r, int operations, Complet&& complet)
+{
+    if (!parcours_->Arrete() && parcours_->Voir(r, operations))
+        parcours_->Garder(complet());
+}
+
 // pas de zéro, pas de fraction, pas d'opération dont le résultat égale un opérande. Le calcul se fait sur
 // 64 bits : la ligne de commande admet six plaques de 100, dont les produits dépassent 32 bits. Une valeur
 // au-delà de 2 147 483 647 n'est pas formée : il lui faut cinq plaques au moins (100^4 n'y arrive pas), et
@@ -284,11 +304,13 @@ void Recherche<Joueur>::Examiner(const EtatCalcul& s, const Paire& p, const Noeu
         else if (releve_)
             Relever(s, r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B),
                     [&] { return std::make_tuple(std::cref(s), p, Op); });
+        else if (parcours_)
+            Montrer(r, s.NbOperations + 1, [&] { return Deriver(s, Op, p.L.Rang, p.Sm.Rang); });
         else
             Retenir(s, p, Op, r);
     }
     // un calcul qui atteint le compte n'est pas prolongé ; l'enfant ne sert que s'il reste deux nombres
-    if (r != but_ && s.NbDispo > 2) {
+    if (r != but_ && s.NbDispo > 2 && s.NbOperations + 1 < maxOperations_) {
         if (reste) {
             DernierePaire(s, p, Op, r, *reste, enfant);
         } else {
@@ -372,6 +394,11 @@ int Recherche<Joueur>::ExaminerDerniere(const EtatCalcul& s, const Paire& p, int
             if (releve_) {
                 // le résultat de la paire n'est pas r (ni r = L, ni r = Sm) : les résultats de s suffisent
                 Relever(s, r, 6 - s.NbPlaquesLibres + Plaques(p.A, p.B) + Plaques(derniere.A, derniere.B), forme);
+            } else if (parcours_) {
+                Montrer(r, s.NbOperations + 2, [&] {
+                    const auto [e, paire, operation] = forme();
+                    return Deriver(e, operation, paire.L.Rang, paire.Sm.Rang);
+                });
             } else {
                 const auto [e, paire, operation] = forme();
                 Retenir(e, paire, operation, r);
@@ -405,7 +432,7 @@ void Recherche<Joueur>::Rechercher(const EtatCalcul& s)
     for (int ia = 0; ia + 1 < nbDispo; ++ia) {
         const NoeudCalcul& a = s.Noeud(dispo[ia]);
         for (int ib = ia + 1; ib < nbDispo; ++ib) {
-            if (releve_ && releve_->Suffit())
+            if ((releve_ && releve_->Suffit()) || (parcours_ && parcours_->Arrete()))
                 return;
             const NoeudCalcul& b = s.Noeud(dispo[ib]);
             // de deux résultats, celui fait le premier doit tenir la plus petite feuille
@@ -443,14 +470,14 @@ void Recherche<Joueur>::Conclure()
 namespace {
 
 void Lancer(DonneesRecherche& d, const EtatCalcul& etat, const Progression& progression, ComptesMarques* marques,
-            ReleveSolutions* releve = nullptr)
+            ReleveSolutions* releve = nullptr, ParcoursCalculs* parcours = nullptr)
 {
     if (d.EtatJoueur) {
-        Recherche<true> recherche(d, progression, marques, releve);
+        Recherche<true> recherche(d, progression, marques, releve, parcours);
         recherche.Rechercher(etat);
         recherche.Conclure();
     } else {
-        Recherche<false> recherche(d, progression, marques, releve);
+        Recherche<false> recherche(d, progression, marques, releve, parcours);
         recherche.Rechercher(etat);
         recherche.Conclure();
     }
@@ -471,4 +498,9 @@ void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques&
 void ReleverCalculs(DonneesRecherche& d, const EtatCalcul& etat, ReleveSolutions& releve)
 {
     Lancer(d, etat, {}, nullptr, &releve);
+}
+
+void ParcourirCalculs(DonneesRecherche& d, const EtatCalcul& etat, ParcoursCalculs& parcours)
+{
+    Lancer(d, etat, {}, nullptr, nullptr, &parcours);
 }

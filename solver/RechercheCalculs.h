@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DonneesRecherche.h"
+#include "ParcoursCalculs.h"
 #include "ReleveSolutions.h"
 
 #include <functional>
@@ -21,3 +22,6 @@ void MarquerComptes(DonneesRecherche& d, const EtatCalcul& etat, ComptesMarques&
 // la recherche qui ne fait que relever les solutions exactes, sans approche, texte ni ordre : celles du
 // compte (But), ou celles de chaque compte de 101 à 999 (ModeTousComptes)
 void ReleverCalculs(DonneesRecherche& d, const EtatCalcul& etat, ReleveSolutions& releve);
+
+// la recherche qui ne fait que montrer chaque calcul complet au parcours, sans rien retenir ni compter
+void ParcourirCalculs(DonneesRecherche& d, const EtatCalcul& etat, ParcoursCalculs& parcours);

@@ -3,13 +3,16 @@
 
 #include "VarnelCalcul.h"
 
+#include "AdversaireCalcul.h"
 #include "Atlas.h"
 #include "AtlasNiveaux.h"
+#include "IndicesCalcul.h"
 #include "JourCalcul.h"
 #include "ExecutionRecherche.h"
 #include "LigneCommande.h"
 #include "Niveau.h"
 #include "TableTousComptes.h"
+#include "VerifierCalcul.h"
 
 #include <optional>
 #include <ostream>
@@ -53,6 +56,15 @@ constexpr const char* Aide =
     "    Facile le lundi et le mardi, Moyen le mercredi et le jeudi, Difficile le vendredi et le\n"
     "    samedi, Expert le dimanche.\n"
     "\n"
+    "Vérifier un calcul écrit comme dans la ligne « Calcul tapé » de la saisie :\n"
+    "  varnel-calcul --verifier \"CALCUL\" Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat\n"
+    "    CALCUL : une expression, « (75+3)*12-4 », ou des opérations, « 75+3=78 78*12=936 »,\n"
+    "    séparées par des virgules, des blancs ou des retours à la ligne ; signes + - * x X × / : ÷,\n"
+    "    parenthèses et blancs. Écrit les opérations une par ligne (« 75+3=78 »), puis le meilleur\n"
+    "    résultat (« Meilleur=936 » : le plus proche du compte, le premier à égale distance), son\n"
+    "    écart au compte (« Ecart=16 ») et les points du jeu (« Points=0 »). Un calcul que la saisie\n"
+    "    refuserait est refusé avec sa raison (code de sortie 2).\n"
+    "\n"
     "Atlas de tous les jeux :\n"
     "  varnel-calcul --atlas [--niveaux] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]\n"
     "    Pour chacun des 13 243 tirages distincts de six plaques de la réserve, écrit les plaques\n"
@@ -65,6 +77,18 @@ constexpr const char* Aide =
     "                      (« aucune » : aucune grande plaque)\n"
     "    --premiers N      seulement les N premiers tirages (après --grandes)\n"
     "\n"
+    "Les indices d'un jeu, du plus vague au plus précis :\n"
+    "  varnel-calcul --indices [--depuis N1 ... Nk] Plaque1 ... Plaque6 Resultat\n"
+    "    Écrit Atteignable=oui ou Atteignable=non et Ecart=D (l'écart au compte du plus près qu'on\n"
+    "    puisse aller), puis pour le jeu entier Plaques=T (le moins de plaques d'une solution exacte,\n"
+    "    ou -), Passage=V (le plus grand opérande de la dernière opération de la solution la plus\n"
+    "    simple) et PremiereOperation=A?B=C (sa première opération).\n"
+    "    --depuis N1 ... Nk   la première réponse part de ces k nombres (1 à 6 entiers positifs,\n"
+    "                         ceux qu'a en main un joueur en cours de calcul) au lieu des plaques\n"
+    "\n";
+
+// après les parties de l'aide écrites à côté de leur option
+constexpr const char* AideFin =
     "Plaques : 1 à 10, 25, 50, 75 ou 100, la réserve n'étant pas vérifiée (six 100 sont admis).\n"
     "Compte : de 101 à 999. Les calculs se font sur 64 bits ; une valeur au-delà de 2 147 483 647,\n"
     "qui ne peut plus mener à un compte, n'est pas formée.\n"
@@ -85,11 +109,15 @@ struct Options {
     bool Aide = false;
     std::vector<std::string> Nombres;
     std::optional<std::string> Jour;  // --jour AAAA-MM-JJ
+    std::optional<std::string> Verifier;  // --verifier "CALCUL"
+    bool Indices = false;
+    bool Depuis = false;  // --depuis : les premiers nombres sont ceux en main
 };
 
 int ErreurArguments(std::ostream& erreurs, const std::string& message)
 {
-    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n';
+    erreurs << message << '\n' << SyntaxeCalcul << '\n' << SyntaxeTous << '\n' << SyntaxeAtlas << '\n' << SyntaxeJour << '\n'
+            << SyntaxeVerifier << '\n' << SyntaxeIndices << '\n' << SyntaxeAdversaire << '\n' << SyntaxeCalibrer << '\n';
     return 2;
 }
 
@@ -148,6 +176,14 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             if (i + 1 >= arguments.size())
                 return "Il manque la date après --jour (AAAA-MM-JJ).";
             o.Jour = arguments[++i];
+        } else if (a == "--verifier") {
+            if (i + 1 >= arguments.size())
+                return "Il manque le calcul après --verifier (entre guillemets, par exemple \"(75+3)*12-4\").";
+            o.Verifier = arguments[++i];
+        } else if (a == "--indices") {
+            o.Indices = true;
+        } else if (a == "--depuis") {
+            o.Depuis = true;
         } else if (a == "--export") {
             o.Export = true;
         } else if (a == "--ordre") {
@@ -162,6 +198,11 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             return "Option inconnue : " + a;
         }
     }
+    if (o.Depuis && !o.Indices)
+        return "L'option --depuis ne vaut qu'avec --indices.";
+    if (o.Indices && (o.Tous || o.Atlas || o.OptionAtlas || o.Jour || o.Verifier || o.Details || o.Export || o.Ordre != 1 ||
+                      o.Tri != TriComptes::ParCompte))
+        return "Les indices ne prennent pas d'autre option que --depuis.";
     if (!o.Tous && (o.Export || o.Tri != TriComptes::ParCompte))
         return "Les options --tri et --export ne valent qu'avec --tous.";
     if (!o.Atlas && o.OptionAtlas)
@@ -170,6 +211,8 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
         return "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers.";
     if (o.Jour && (o.Tous || o.Atlas || !o.Nombres.empty()))
         return "Le jeu du jour ne prend ni plaques ni compte, ni --tous ni --atlas.";
+    if (o.Verifier && (o.Tous || o.Atlas || o.Jour || o.Details || o.Ordre != 1))
+        return "La vérification d'un calcul ne prend que le calcul, les six plaques et le compte.";
     return {};
 }
 
@@ -266,10 +309,12 @@ int DresserAtlas(const Options& o, std::ostream& sortie, std::ostream& erreurs, 
 int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                          bool progressionVisible)
 {
+    if (const std::optional<IssueAdversaire> issue = ExecuterAdversaire(arguments, sortie))
+        return issue->Erreur.empty() ? TerminerSortie(sortie, erreurs, 0) : ErreurArguments(erreurs, issue->Erreur);
     Options o;
     const std::string erreurOptions = LireOptions(arguments, o);
     if (o.Aide) {
-        sortie << Aide;
+        sortie << Aide << AideAdversaire << '\n' << AideFin;
         return TerminerSortie(sortie, erreurs, 0);
     }
     if (!erreurOptions.empty())
@@ -278,9 +323,21 @@ int ExecuterVarnelCalcul(const std::vector<std::string>& arguments, std::ostream
         return TerminerSortie(sortie, erreurs, DresserAtlas(o, sortie, erreurs, progressionVisible));
     }
 
+    if (o.Indices) {
+        JeuIndices jeuIndices;
+        const std::string erreur = LireJeuIndices(o.Nombres, o.Depuis, jeuIndices);
+        if (!erreur.empty())
+            return ErreurArguments(erreurs, erreur);
+        EcrireIndices(sortie, jeuIndices);
+        return TerminerSortie(sortie, erreurs, 0);
+    }
+
     const JeuLigneCommande jeu = o.Jour ? LireJeuDuJour(*o.Jour, sortie) : LireArguments(o.Nombres, !o.Tous);
     if (!jeu.Valide())
         return ErreurArguments(erreurs, jeu.Erreur);
+
+    if (o.Verifier)
+        return TerminerSortie(sortie, erreurs, VerifierCalcul(*o.Verifier, jeu, sortie, erreurs));
 
     DonneesRecherche d;
     d.Plaques = jeu.Plaques;

@@ -38,11 +38,14 @@ export DISPLAY
 if [ "$bureau" = openbox ]; then
     openbox --sm-disable >"$dossier/openbox.log" 2>&1 &
     gestionnaire=$!
-    # openbox prend l'écran quand il a posé sa propriété sur la fenêtre racine
-    for _ in $(seq 1 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    # openbox prend l'écran quand il a posé sa propriété sur la fenêtre racine ; une machine chargée peut
+    # le faire attendre : sans lui au bout de 30 s, l'essai des cadres n'a pas de sens, il est sauté
+    pris=""
+    for _ in $(seq 1 600); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && { pris=1; break; }
         sleep 0.05
     done
+    [ -n "$pris" ] || { echo "openbox n'a pas pris l'écran en 30 s : essai sauté"; cat "$dossier/openbox.log"; exit 77; }
     VARNEL_GESTIONNAIRE_FENETRES=1
     export VARNEL_GESTIONNAIRE_FENETRES
 fi

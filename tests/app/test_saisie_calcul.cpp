@@ -5,8 +5,12 @@
 #include "Calcul_f.h"
 #include "Environnement.h"
 #include "Horloge.h"
+#include "LigneCalculTape.h"
 #include "OutilsFenetres.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -42,6 +46,13 @@ struct Saisie {
     QString Texte() const
     {
         return d.ListeSolutions.Vide() ? QString() : QString::fromStdString(d.ListeSolutions.Texte(0));
+    }
+    QString Lecture() const { return fenetre->LigneTapee()->Lecture()->text(); }
+    // les touches vont à la fenêtre active, comme au clavier
+    void Activer()
+    {
+        fenetre->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), fenetre.get());
     }
     void Operation(int premier, int op, int second)
     {
@@ -127,6 +138,17 @@ private slots:
         }
         // « Refaire » garde sa police de 16 pixels
         QCOMPARE(s.Bouton("ButtonEffacer")->font().pixelSize(), 16);
+
+        // la ligne « Calcul tapé » sous la disposition d'origine, qui garde ses places ; sa plus longue
+        // lecture tient dans la hauteur réservée
+        QCOMPARE(s.Bouton("ButtonAnnuler")->geometry(), QRect(136, 194, 64, 50));
+        QCOMPARE(s.fenetre->LigneTapee()->geometry().top(), 244);
+        QCOMPARE(s.fenetre->height(), s.fenetre->LigneTapee()->geometry().bottom() + 1);
+        QCOMPARE(DefautsDisposition(s.fenetre.get()) + DefautsDisposition(s.fenetre->LigneTapee()), QStringList());
+        s.fenetre->LigneTapee()->Ligne()->setText("28*100*10*7*1");
+        QLabel* lecture = s.fenetre->LigneTapee()->Lecture();
+        QVERIFY(lecture->text().endsWith("nombres utilisés !"));
+        QVERIFY(lecture->heightForWidth(lecture->width()) <= lecture->height());
     }
 
     void operationInutileSignalee()
@@ -240,6 +262,82 @@ private slots:
         QCOMPARE(s.Texte(), QString("100/25=4\n"));
         QTest::keyClick(s.fenetre.get(), Qt::Key_Escape);
         QCOMPARE(s.fenetre->result(), int(QDialog::Rejected));
+    }
+
+    // un calcul tapé dans la ligne, et le même fait de clics et de pas défaits, finissent en un même jeu
+    void calculTapeCommeDesClics()
+    {
+        Saisie tape({75, 3, 10, 2, 4, 9}, 940);
+        tape.Activer();
+        tape.fenetre->BoutonNombre(5)->click();  // un premier nombre en suspens, défait par la ligne
+        QTest::keyClick(tape.fenetre.get(), Qt::Key_F2);
+        QLineEdit* ligne = tape.fenetre->LigneTapee()->Ligne();
+        QTRY_VERIFY(ligne->hasFocus());
+        QTest::keyClicks(ligne, "(75+3)x(10+2");
+        QCOMPARE(tape.Lecture(), QString("il manque une parenthèse fermante"));
+        QTest::keyClicks(ligne, ")-4");
+        QCOMPARE(tape.Lecture(), QString("932, à 8 du compte ; meilleur résultat : 936, à 4"));
+        QTest::keyClick(ligne, Qt::Key_Return);
+        QCOMPARE(ligne->text(), QString());
+        QCOMPARE(tape.Texte(), QString("75+3=78\n10+2=12\n78*12=936\n936-4=932\n"));
+        QCOMPARE(tape.Actifs(), QString("100001 0000"));
+        QVERIFY(tape.fenetre->isVisible());
+        // un calcul refusé ne joue rien ; la ligne vide, Entrée est « Ok »
+        QTest::keyClicks(ligne, "9+75");
+        QCOMPARE(tape.Lecture(), QString("le 75 est déjà pris"));
+        QTest::keyClick(ligne, Qt::Key_Return);
+        QCOMPARE(tape.d.EtatJoueur->NbOperations, 4);
+        ligne->clear();
+        QTest::keyClick(ligne, Qt::Key_Return);
+        QCOMPARE(tape.fenetre->result(), int(QDialog::Accepted));
+
+        Saisie clics({75, 3, 10, 2, 4, 9}, 940);
+        clics.Operation(0, OpAddition, 1);        // 78
+        clics.Operation(2, OpMultiplication, 3);  // 20, défait
+        clics.fenetre->DefairePas();
+        clics.Operation(2, OpAddition, 3);        // 12
+        clics.Operation(0, OpMultiplication, 2);  // 936
+        clics.Operation(0, OpSoustraction, 4);    // 932
+        clics.fenetre->BoutonNombre(0)->click();
+        clics.fenetre->DefairePas();
+        clics.Bouton("ButtonOk")->click();
+        QVERIFY(MemeEtat(*clics.d.EtatJoueur, *tape.d.EtatJoueur));
+        QCOMPARE(clics.Texte(), tape.Texte());
+        QCOMPARE(clics.d.MeilleurJoueur, 936);
+        QCOMPARE(tape.d.MeilleurJoueur, 936);
+        QCOMPARE(clics.d.SommeJoueur, tape.d.SommeJoueur);
+        QCOMPARE(clics.d.MaxJoueur, tape.d.MaxJoueur);
+        QCOMPARE(clics.fenetre->result(), int(QDialog::Accepted));
+    }
+
+    // Ctrl+Z, même dans la ligne, et la commande du menu contextuel défont un pas, jusqu'au départ
+    void defaireAuClavierEtAuMenu()
+    {
+        Saisie s({25, 3, 10, 7, 1, 100}, 500);
+        s.Activer();
+        auto* defaire = s.fenetre->findChild<QAction*>(QStringLiteral("ActionDefairePas"));
+        QVERIFY(defaire && s.fenetre->actions().contains(defaire));
+        QCOMPARE(s.fenetre->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(defaire->text(), QString("Défaire le dernier pas"));
+        QVERIFY(!defaire->isEnabled());
+        s.Operation(0, OpAddition, 1);
+        s.fenetre->BoutonNombre(2)->click();
+        QVERIFY(defaire->isEnabled());
+        QTest::keyClick(s.fenetre.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.Texte(), QString("25+3=28\n"));
+        QTest::keyClick(s.fenetre.get(), Qt::Key_F2);
+        QTRY_VERIFY(s.fenetre->LigneTapee()->Ligne()->hasFocus());
+        QTest::keyClicks(s.fenetre->LigneTapee()->Ligne(), "28");
+        QTest::keyClick(s.fenetre->LigneTapee()->Ligne(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.Texte(), QString());
+        QCOMPARE(s.fenetre->LigneTapee()->Ligne()->text(), QString("28"));
+        QCOMPARE(s.Lecture(), QString("28 n'est pas dans le jeu"));
+        QCOMPARE(s.fenetre->BoutonNombre(0)->text(), QString());
+        QCOMPARE(s.Actifs(), QString("111111 0000"));
+        QVERIFY(!s.Bouton("ButtonOk")->isEnabled());
+        QVERIFY(!defaire->isEnabled());
+        defaire->trigger();
+        QCOMPARE(s.Actifs(), QString("111111 0000"));
     }
 };
 

@@ -281,3 +281,48 @@ TEST(Saisie, CalculSaisiIdentiqueAuMoteur)
     EXPECT_TRUE(s.d.NbMeilleursQueJoueur > 0 && s.d.NbMeilleursQueJoueur < s.d.NbPossibilites);
     EXPECT_EQ(PositionSolutionJoueur(s.d), -1);  // 267 n'est pas parmi les meilleures approches
 }
+
+// défaire un premier nombre, un signe, une opération entière, jusqu'au départ ; le meilleur résultat et les
+// mesures suivent l'état défait, le temps ne revient pas
+TEST(Saisie, DefaireChaquePasJusquAuDepart)
+{
+    Saisie s({100, 4, 2, 3, 1, 9}, 100);
+    s.maintenant = 5000;
+    EXPECT_FALSE(s.modele.DefairePas());
+    s.Operation(0, OpSoustraction, 1);  // 96, à 4
+    s.Operation(0, OpAddition, 5);      // 105, à 5
+    s.Operation(0, OpSoustraction, 3);  // 102, à 2
+    EXPECT_EQ(s.d.MeilleurJoueur, 102);
+    s.modele.Nombre(2);
+    s.modele.Signe(OpMultiplication);
+    EXPECT_EQ(s.modele.Nombre(4), ReponseNombre::OperationInutile);  // 2 × 1 : rien de fait, rien à défaire
+
+    struct Pas {
+        const char* actifs;
+        const char* texte;
+        int32_t meilleur, somme, max;
+    };
+    const Pas attendus[] = {
+        {"000000 1111", "100-4=96\n96+9=105\n105-3=102\n2", 102, 96 + 105 + 102, 105},  // le signe défait
+        {"101010 0000", "100-4=96\n96+9=105\n105-3=102\n", 102, 96 + 105 + 102, 105},   // le premier nombre
+        {"101110 0000", "100-4=96\n96+9=105\n", 96, 96 + 105, 96},  // l'opération entière : 105 et 3 reviennent
+        {"101111 0000", "100-4=96\n", 96, 96, 0},
+        {"111111 0000", "", Aucun, Aucun, Aucun},
+    };
+    for (const Pas& p : attendus) {
+        SCOPED_TRACE(p.texte);
+        EXPECT_TRUE(s.modele.DefairePas());
+        EXPECT_EQ(s.Actifs(), p.actifs);
+        EXPECT_EQ(s.Texte(), p.texte);
+        EXPECT_EQ(s.d.MeilleurJoueur, p.meilleur);
+        EXPECT_EQ(s.d.SommeJoueur, p.somme);
+        EXPECT_EQ(s.d.MaxJoueur, p.max);
+    }
+    EXPECT_FALSE(s.modele.PeutDefaire());
+    EXPECT_TRUE(s.d.ListeSolutions.Vide());
+    EXPECT_FALSE(s.modele.EstResultat(0));
+    EXPECT_EQ(s.modele.Valeur(0), 100);
+    EXPECT_EQ(s.d.EtatJoueur->NbOperations, 0);
+    EXPECT_FALSE(s.modele.OkActif());
+    EXPECT_EQ(s.d.DebutChrono, 1000);
+}

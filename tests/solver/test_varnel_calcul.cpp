@@ -260,3 +260,32 @@ TEST(VarnelCalcul, NePlanteSurAucuneListeDArguments)
         EXPECT_EQ(r.code == 2, !r.erreurs.empty());
     }
 }
+
+// les indices : depuis des nombres en main, puis pour le jeu entier (75 × 6 ÷ 50 × (100 + 3) + 25) ; un jeu
+// sans solution exacte ; les arguments refusés
+TEST(VarnelCalcul, Indices)
+{
+    const Resultat depuis = Lancer({"--indices", "--depuis", "9375000", "3", "6", "25", "50", "75", "100", "3", "6", "952"});
+    EXPECT_EQ(depuis.code, 0);
+    EXPECT_EQ(depuis.sortie, "Atteignable=non\nEcart=934\nPlaques=6\nPassage=927\nPremiereOperation=75*6=450\n");
+    EXPECT_EQ(Lancer({"--indices", "1", "1", "2", "2", "3", "4", "999"}).sortie,
+              "Atteignable=non\nEcart=891\nPlaques=-\nPassage=12\nPremiereOperation=2+1=3\n");
+
+    const std::pair<std::vector<std::string>, std::string> refus[] = {
+        {{"--depuis", "5", "1", "2", "3", "4", "5", "6", "700"}, "L'option --depuis ne vaut qu'avec --indices."},
+        {{"--indices", "--tous", "1", "2", "3", "4", "5", "6", "700"}, "Les indices ne prennent pas d'autre option que --depuis."},
+        {{"--indices", "--depuis", "1", "2", "3", "4", "5", "6", "700"},
+         "Il faut de 1 à 6 nombres après --depuis, puis les six plaques et le compte."},
+        {{"--indices", "--depuis", "0", "1", "2", "3", "4", "5", "6", "700"},
+         "Nombre \"0\" incorrect après --depuis (un entier de 1 à 2147483647)."},
+        {{"--indices", "--depuis", "2000000000", "2000000000", "2000000000", "2000000000", "2000000000", "1", "2", "3",
+          "4", "5", "6", "700"},
+         "Nombres trop grands après --depuis (le produit des nombres augmentés de 1 doit rester sous 2^127)."},
+        {{"--indices", "--depuis", "5", "1", "2", "3", "4", "5", "6", "1000"}, "Résultat à trouver incorrect (de 101 à 999)."},
+    };
+    for (const auto& [arguments, message] : refus) {
+        const Resultat r = Lancer(arguments);
+        EXPECT_EQ(r.code, 2) << message;
+        EXPECT_EQ(r.erreurs.rfind(message + "\nSyntaxe : ", 0), 0u) << r.erreurs;
+    }
+}
