@@ -366,25 +366,18 @@ private slots:
     {
         QTemporaryDir dossier;
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
-        {
-            THistoriqueJeux historique(dossier.path());
-            LigneSerie enRetard{0, "2026-12-08T04:36:04Z", {NiveauJeu::Moyen, 9, 90, 9, 1004.0, false}};
-            LigneSerie enAvance{0, "2026-12-09T04:36:04Z", {std::nullopt, 10, 62, 5, 1002.0, true}};
-            QCOMPARE(historique.AjouterSerie(enRetard), std::nullopt);
-            QCOMPARE(historique.AjouterSerie(enAvance), std::nullopt);
-        }
-        // dix jeux trouvés (10 points, 1000 à 1009 ms) nomment la première, neuf la seconde
-        QString jeux;
-        for (int n = 0; n < 19; ++n)
-            jeux += QStringLiteral("INSERT INTO jeux (date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, "
-                                   "compte, grandes, ordre, solutions, calculs, joueur, temps_joueur, points, serie) VALUES "
-                                   "('2026-12-08T04:36:04Z', 1, 25, 3, 7, 1, 100, 9, 101, 2, 1, 17, 123456, 101, %1, 10, %2);")
-                        .arg(1000 + n % 10)
-                        .arg(n < 10 ? 1 : 2);
-        QCOMPARE(Sqlite3(chemin, jeux + QStringLiteral("DROP INDEX jeux_jour; DROP INDEX jeux_serie; PRAGMA user_version = 6;")),
+        QVERIFY(THistoriqueJeux(dossier.path()).Ouvrir());
+        // la première série dit 9 jeux et dix jeux trouvés la nomment (10 points, 1000 à 1009 ms) ; la
+        // seconde en dit 10 et neuf la nomment
+        QCOMPARE(Sqlite3(chemin, QStringLiteral(
+                                     "INSERT INTO series VALUES (1, 'd', 2, 9, 90, 9, 1004.0, 0), (2, 'd', NULL, 10, 62, 5, 1002.0, 1);"
+                                     "WITH RECURSIVE c(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM c WHERE n < 18) INSERT INTO jeux "
+                                     "(date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, compte, grandes, ordre,"
+                                     " solutions, calculs, joueur, temps_joueur, points, serie) SELECT 'd', 1, 25, 3, 7, 1, 100, 9,"
+                                     " 101, 2, 1, 17, 123456, 101, 1000 + n % 10, 10, 1 + n / 10 FROM c;"
+                                     "DROP INDEX jeux_jour; DROP INDEX jeux_serie; PRAGMA user_version = 6;")),
                  QByteArray());
-        THistoriqueJeux historique(dossier.path());
-        QVERIFY(historique.Ouvrir());
+        QVERIFY(THistoriqueJeux(dossier.path()).Ouvrir());
         QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT numero, jeux, points, trouves, temps_median_ms, finie FROM series")),
                  QByteArray("1|10|100|10|1004.5|1\n2|10|62|5|1002.0|1\n"));
     }
@@ -541,26 +534,6 @@ private slots:
         QCOMPARE(Fichiers(dossier), fichiers);
     }
 
-    // un autre programme garde le verrou d'un historique sans journal WAL : l'échec le dit sous son titre
-    void verrouTenu()
-    {
-        QTemporaryDir dossier;
-        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
-        QCOMPARE(THistoriqueJeux(dossier.path()).Ajouter(LigneEssai(0)), std::nullopt);
-        QProcess gardien;
-        gardien.start(QStringLiteral("sqlite3"), {chemin});
-        gardien.write("PRAGMA journal_mode=DELETE; BEGIN EXCLUSIVE; DELETE FROM jeux; SELECT 'tenu';\n");
-        QVERIFY(gardien.waitForReadyRead(10000));
-        QProcess lecteur;
-        lecteur.start(Enregistreur, {QStringLiteral("lire"), dossier.path()});
-        QVERIFY(lecteur.waitForFinished(30000));
-        gardien.closeWriteChannel();
-        QVERIFY(gardien.waitForFinished(10000));
-        QCOMPARE(lecteur.readAllStandardOutput(),
-                 QByteArray("0 jeux, non ouvert\nHistorique verrouillé : un autre programme a gardé l'historique verrouillé "
-                            "trop longtemps (SQLite : database is locked)\najout refusé\n"));
-    }
-
     // un dossier où l'on ne peut pas écrire et pas d'historique : la raison est dite et rien n'est créé ; un
     // dossier qui est un fichier vaut pour tous
     void dossierFermeSansHistorique()
@@ -627,6 +600,7 @@ private slots:
                 raison = historique.Ajouter(LigneEssai(n));
         }
         QVERIFY(raison);
+        QCOMPARE(TitreEchec(historique.DernierEchec()), QStringLiteral("Disque plein"));
         QVERIFY2(raison->startsWith(QStringLiteral("le disque est plein")) ||
                      raison->startsWith(QStringLiteral("erreur d'écriture sur le disque")),
                  qPrintable(*raison));
