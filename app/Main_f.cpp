@@ -5,51 +5,47 @@
 
 #include "Aide_f.h"
 #include "Apropos_f.h"
-#include "FinSerie_f.h"
+#include "BoiteApresJeu.h"
+#include "Comment_f.h"
 #include "Histo_f.h"
 #include "Infosol_f.h"
 #include "Pavnum_f.h"
-#include "ResumeJour_f.h"
 #include "SaisieChronometree.h"
 #include "Sltscpt_f.h"
 #include "Stats_f.h"
 #include "ActiverMenu.h"
 #include "BoiteMessage.h"
-#include "BoutonOutil.h"
-#include "ChoixSerie.h"
 #include "ChoixTempsLimite.h"
-#include "EnregistrementJeu.h"
-#include "EnregistrementSerie.h"
+#include "EmplacementFichierIni.h"
 #include "FenetreAuBouton.h"
 #include "FenetresSecondaires.h"
 #include "LigneCommandeFenetre.h"
+#include "MenusDeJeu.h"
 #include "Ouverture.h"
 #include "VueJeu.h"
 #include "ui_Main_f.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QLabel>
 #include <QMenu>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QToolButton>
 
 TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()), arguments_(std::move(arguments)),
-      partie_([this] { return graineImposee_ ? *graineImposee_ : GraineDeLHeure(); })
+    : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()), lancement_(LireLancement(arguments)),
+      depot_(*this, [this] {
+          if (fenetreHistorique_)
+              fenetreHistorique_->JeuxAjoutes();
+      }),
+      seance_(depot_, [this] { Actualiser(); })
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    CreerBarreOutils();
-    CreerBarreEtat();
-    NumeroterRubriques();
-    CreerTirageDeNiveau();
-    CreerSerie();
-    CreerTempsLimite();
-    vue_ = std::make_unique<VueJeu>(partie_, *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
+    outils_ = std::make_unique<BarreOutilsPrincipale>(*ui->ToolBar);
+    barreEtat_ = std::make_unique<BarreEtat>(*ui->StatusBar);
+    CreerMenus();
+    vue_ = std::make_unique<VueJeu>(seance_.Jeu(), *this, *ui->ZoneClient, *ui->PaintBoxBut, *ui->PaintBoxBandePlaques);
+    saisieJoueur_ = std::make_unique<SaisieChronometree>(seance_, *barreEtat_, [this] { RepeindreFenetre(); }, *this);
     RelierCommandes();
     // zone cliente de 317 × 350 sous la barre de menus, bordure fixe
     setFixedSize(317, ui->MainMenu->sizeHint().height() + 350);
@@ -59,120 +55,32 @@ TfrmMain::TfrmMain(QStringList arguments, QWidget* parent)
 
 TfrmMain::~TfrmMain() { FormDestroy(); }
 
-void TfrmMain::CreerBarreOutils()
+// les sous-menus faits des tables de jeu/ (niveaux, séries, temps limite) ; le nombre de plaques des rubriques
+// « Utilisant » et « Tiré au sort avec » dans leur donnée
+void TfrmMain::CreerMenus()
 {
-    QToolBar* barre = ui->ToolBar;
-    barre->setIconSize(QSize(16, 16));
-    barre->setFixedHeight(29);
-    barre->setAutoFillBackground(true);
-    barre->setAccessibleName(QStringLiteral("Barre d'outils"));
-    BitBtnPrmSol = BoutonOutil(barre, "BitBtnPrmSol", QStringLiteral("premiere"), QStringLiteral("Première solution"), 20);
-    BitBtnSolPrc = BoutonOutil(barre, "BitBtnSolPrc", QStringLiteral("precedente"), QStringLiteral("Solution précédente"), 20);
-    BitBtnSolSvt = BoutonOutil(barre, "BitBtnSolSvt", QStringLiteral("suivante"), QStringLiteral("Solution suivante"), 20);
-    BitBtnDrnSol = BoutonOutil(barre, "BitBtnDrnSol", QStringLiteral("derniere"), QStringLiteral("Dernière solution"), 20);
-    SpeedButtonCalc = BoutonOutil(barre, "SpeedButtonCalc", QStringLiteral("calculer"),
-                                  QStringLiteral("Calculer toutes les solutions (de la plus simple à la plus tordue)"), 25);
-    SpeedButtonInfo = BoutonOutil(barre, "SpeedButtonInfo", QStringLiteral("informations"),
-                                  QStringLiteral("Informations sur les solutions"), 25);
-    SpeedButtonStats = BoutonOutil(barre, "SpeedButtonStats", QStringLiteral("statistiques"), QStringLiteral("Statistiques"), 25);
-    SpeedButtonInfo->setCheckable(true);
-    SpeedButtonStats->setCheckable(true);
-    // le bouton des boutons qui ne tiennent pas dans la barre, s'il vient à paraître
-    if (auto* suite = barre->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        suite->setAccessibleName(QStringLiteral("Autres boutons"));
-
-    for (QToolButton* b : {BitBtnPrmSol, BitBtnSolPrc, BitBtnSolSvt, BitBtnDrnSol})
-        barre->addWidget(b);
-    auto* separation = new QWidget(barre);
-    separation->setObjectName(QStringLiteral("ToolButtonSep2"));
-    separation->setFixedSize(8, 24);
-    barre->addWidget(separation);
-    for (QToolButton* b : {SpeedButtonCalc, SpeedButtonInfo, SpeedButtonStats})
-        barre->addWidget(b);
-}
-
-void TfrmMain::CreerBarreEtat()
-{
-    QStatusBar* barre = ui->StatusBar;
-    barre->setAutoFillBackground(true);
-    PanneauStatut0 = new QLabel(barre);
-    PanneauStatut0->setObjectName(QStringLiteral("StatusBarPanneau0"));
-    PanneauStatut0->setFixedWidth(245);
-    PanneauStatut1 = new QLabel(barre);
-    PanneauStatut1->setObjectName(QStringLiteral("StatusBarPanneau1"));
-    PanneauStatut1->setFixedWidth(50);
-    PanneauStatut1->setAlignment(Qt::AlignCenter);
-    barre->addWidget(PanneauStatut0);
-    barre->addWidget(PanneauStatut1);
-}
-
-// le nombre de plaques des rubriques « Utilisant » et « Tiré au sort avec » est dans leur donnée
-void TfrmMain::NumeroterRubriques()
-{
-    const std::array<QAction*, 5> utilisant = RubriquesUtilisant();
-    const std::array<QAction*, 5> avec = RubriquesTireAuSortAvec();
     for (size_t k = 0; k < 5; ++k) {
-        utilisant[k]->setData(static_cast<int>(k) + 2);
-        avec[k]->setData(static_cast<int>(k));
+        RubriquesUtilisant()[k]->setData(static_cast<int>(k) + 2);
+        RubriquesTireAuSortAvec()[k]->setData(static_cast<int>(k));
     }
-}
-
-void TfrmMain::CreerTirageDeNiveau()
-{
-    MenuTireAuSortDeNiveau = new QMenu(QString::fromUtf8(TitreMenuTirageDeNiveau), ui->MenuCompte);
-    MenuTireAuSortDeNiveau->setObjectName(QStringLiteral("MenuTireAuSortDeNiveau"));
-    for (const ChoixNiveau& choix : NiveauxATirer) {
-        QAction* rubrique = MenuTireAuSortDeNiveau->addAction(QString::fromUtf8(choix.Rubrique));
-        rubrique->setObjectName(QStringLiteral("RubriqueTireAuSortDeNiveau") + QString::fromUtf8(NomNiveau(choix.Niveau)));
-        connect(rubrique, &QAction::triggered, this,
-                [this, niveau = choix.Niveau] { RubriqueTireAuSortDeNiveauClick(niveau); });
-    }
-    ui->MenuCompte->insertMenu(ui->MenuTempsLimite->menuAction(), MenuTireAuSortDeNiveau);
-}
-
-void TfrmMain::CreerSerie()
-{
-    MenuSerie = new QMenu(QString::fromUtf8(TitreMenuSerie), ui->MenuCompte);
-    MenuSerie->setObjectName(QStringLiteral("MenuSerie"));
-    for (const ChoixSerie& choix : ChoixSeries) {
-        QAction* rubrique = MenuSerie->addAction(QString::fromUtf8(choix.Rubrique));
-        rubrique->setObjectName(QStringLiteral("RubriqueSerie") +
-                                QString::fromUtf8(choix.Niveau ? NomNiveau(*choix.Niveau) : "Ordinaire"));
-        connect(rubrique, &QAction::triggered, this, [this, niveau = choix.Niveau] { RubriqueSerieClick(niveau); });
-    }
-    MenuSerie->actions().constFirst()->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    MenuSerie->addSeparator();
-    // une ligne à lire, pas une commande : elle reste grisée
-    RubriqueTempsSerie = MenuSerie->addAction(QString());
-    RubriqueTempsSerie->setObjectName(QStringLiteral("RubriqueTempsSerie"));
-    RubriqueTempsSerie->setEnabled(false);
-
-    RubriqueJeuSuivant = new QAction(QStringLiteral("Jeu s&uivant de la série"), ui->MenuCompte);
-    RubriqueJeuSuivant->setObjectName(QStringLiteral("RubriqueJeuSuivant"));
-    RubriqueJeuSuivant->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    connect(RubriqueJeuSuivant, &QAction::triggered, this, &TfrmMain::RubriqueJeuSuivantClick);
-
-    // après « Proposé », avant la séparation de « Quitter »
+    // les niveaux avant « Temps limite » ; les séries après « Proposé », avant la séparation de « Quitter »
     const QList<QAction*> rubriques = ui->MenuCompte->actions();
-    QAction* apres = rubriques.value(rubriques.indexOf(ui->RubriqueComptePropose) + 1);
-    ui->MenuCompte->insertMenu(apres, MenuSerie);
-    ui->MenuCompte->insertAction(apres, RubriqueJeuSuivant);
-}
-
-void TfrmMain::CreerTempsLimite()
-{
+    menus_ = CreerMenusDeJeu(
+        *ui->MenuCompte, ui->MenuTempsLimite->menuAction(), rubriques.value(rubriques.indexOf(ui->RubriqueComptePropose) + 1),
+        [this](NiveauJeu niveau) { RubriqueTireAuSortDeNiveauClick(niveau); },
+        [this](NiveauSerie niveau) { RubriqueSerieClick(niveau); });
+    AjouterRubriquesMethodes(menus_, *ui->MenuSolutions, ui->RubriqueDerniereSolution, *this);
     choixTempsLimite_ = std::make_unique<ChoixTempsLimite>(*ui->MenuTempsLimite, *this, [this](int secondes) {
-        partie_.ChoisirTempsLimite(secondes);
-        RubriqueTempsSerie->setText(QString::fromStdString(TexteTempsSerie(secondes)));
+        seance_.ChoisirTempsLimite(secondes);
+        menus_.TempsSerie->setText(QString::fromStdString(seance_.TexteTempsSerie()));
     });
-    saisieJoueur_ = std::make_unique<SaisieChronometree>(partie_, *PanneauStatut0, [this] { RepeindreFenetre(); }, *this);
 }
 
 // un menu désactivé ne coupe pas les raccourcis de ses rubriques : la garde est ici, une fois
 void TfrmMain::RelierSolutions(QAction* rubrique, std::function<void()> gestionnaire)
 {
     connect(rubrique, &QAction::triggered, this, [this, gestionnaire = std::move(gestionnaire)] {
-        if (SolutionsPermises())
+        if (seance_.Commandes().Solutions)
             gestionnaire();
     });
 }
@@ -191,60 +99,72 @@ void TfrmMain::RelierCommandes()
                 [this, rubrique] { RubriqueTireAuSortAvecClick(rubrique->data().toInt()); });
     connect(ui->RubriqueComptePropose, &QAction::triggered, this, &TfrmMain::RubriqueCompteProposeClick);
     connect(ui->RubriqueJeuDuJour, &QAction::triggered, this, &TfrmMain::RubriqueJeuDuJourClick);
+    connect(menus_.JeuSuivant, &QAction::triggered, this, &TfrmMain::RubriqueJeuSuivantClick);
     connect(&TimerAnimation, &QTimer::timeout, this, &TfrmMain::TimerAnimationTimer);
     RelierSolutions(ui->RubriqueDuSimpleAuTordu, [this] { RubriqueDuSimpleAuTorduClick(); });
     RelierSolutions(ui->RubriqueDuTorduAuSimple, [this] { RubriqueDuTorduAuSimpleClick(); });
     RelierSolutions(ui->RubriqueSolutionsTousComptes, [this] { RubriqueSolutionsTousComptesClick(); });
     for (QAction* rubrique : RubriquesUtilisant())
         RelierSolutions(rubrique, [this, rubrique] { RubriqueUtilisant2PlaquesClick(rubrique); });
+    // le pas à pas a les touches de la vue ; « Comment » vient une fois la saisie finie
+    RelierSolutions(menus_.PasAPas, [this] { vue_->CommencerPasAPas(); });
+    RelierSolutions(menus_.Comment, [this] { TfrmComment(seance_.Jeu().Plaques(), seance_.Jeu().But(), this).exec(); });
     connect(ui->RubriqueAPropos, &QAction::triggered, this, &TfrmMain::RubriqueAProposClick);
     connect(ui->RubriqueAide, &QAction::triggered, this, &TfrmMain::RubriqueAideClick);
     connect(ui->RubriqueHistorique, &QAction::triggered, this, &TfrmMain::RubriqueHistoriqueClick);
     connect(ui->RubriqueQuitter, &QAction::triggered, this, &QWidget::close);
-    connect(SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
-    connect(SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
-    connect(SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
-    connect(BitBtnPrmSol, &QToolButton::clicked, this, &TfrmMain::BitBtnPrmSolClick);
-    connect(BitBtnSolPrc, &QToolButton::clicked, this, &TfrmMain::BitBtnSolPrcClick);
-    connect(BitBtnSolSvt, &QToolButton::clicked, this, &TfrmMain::BitBtnSolSvtClick);
-    connect(BitBtnDrnSol, &QToolButton::clicked, this, &TfrmMain::BitBtnDrnSolClick);
+    connect(outils_->SpeedButtonCalc, &QToolButton::clicked, this, &TfrmMain::SpeedButtonCalcClick);
+    connect(outils_->SpeedButtonInfo, &QToolButton::clicked, this, &TfrmMain::SpeedButtonInfoClick);
+    connect(outils_->SpeedButtonStats, &QToolButton::clicked, this, &TfrmMain::SpeedButtonStatsClick);
+    connect(outils_->BitBtnPrmSol, &QToolButton::clicked, this, &TfrmMain::BitBtnPrmSolClick);
+    connect(outils_->BitBtnSolPrc, &QToolButton::clicked, this, &TfrmMain::BitBtnSolPrcClick);
+    connect(outils_->BitBtnSolSvt, &QToolButton::clicked, this, &TfrmMain::BitBtnSolSvtClick);
+    connect(outils_->BitBtnDrnSol, &QToolButton::clicked, this, &TfrmMain::BitBtnDrnSolClick);
     connect(ui->RubriquePremiereSolution, &QAction::triggered, this, &TfrmMain::BitBtnPrmSolClick);
     connect(ui->RubriqueSolutionPrecedente, &QAction::triggered, this, &TfrmMain::BitBtnSolPrcClick);
     connect(ui->RubriqueSolutionSuivante, &QAction::triggered, this, &TfrmMain::BitBtnSolSvtClick);
     connect(ui->RubriqueDerniereSolution, &QAction::triggered, this, &TfrmMain::BitBtnDrnSolClick);
-    RelierBascule(ui->RubriqueInformationsSolutions, SpeedButtonInfo);
-    RelierBascule(ui->RubriqueStatistiques, SpeedButtonStats);
+    RelierBascule(ui->RubriqueInformationsSolutions, outils_->SpeedButtonInfo);
+    RelierBascule(ui->RubriqueStatistiques, outils_->SpeedButtonStats);
 
     TimerAnimation.setInterval(50);
+}
+
+std::array<QAction*, 5> TfrmMain::RubriquesUtilisant() const
+{
+    return {ui->RubriqueUtilisant2Plaques, ui->RubriqueUtilisant3Plaques, ui->RubriqueUtilisant4Plaques,
+            ui->RubriqueUtilisant5Plaques, ui->RubriqueUtilisant6Plaques};
+}
+
+std::array<QAction*, 5> TfrmMain::RubriquesTireAuSortAvec() const
+{
+    return {ui->RubriqueTireAuSortAvec0, ui->RubriqueTireAuSortAvec1, ui->RubriqueTireAuSortAvec2,
+            ui->RubriqueTireAuSortAvec3, ui->RubriqueTireAuSortAvec4};
+}
+
+QList<QAction*> TfrmMain::Raccourcis() const
+{
+    QList<QAction*> raccourcis;
+    for (QAction* rubrique : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!rubrique->shortcut().isEmpty())
+            raccourcis << rubrique;
+    return raccourcis;
 }
 
 // ----- cycle de vie -----
 
 void TfrmMain::FormCreate()
 {
-    fichierIni_ = std::make_unique<TFichierIni>(PreparerFichierIni(QCoreApplication::applicationDirPath()));
-    historique_ = std::make_unique<THistoriqueJeux>(fichierIni_->Dossier());
-    LireOptions();
+    UtiliserFichierIni(PreparerFichierIni(QCoreApplication::applicationDirPath()));
     MajCommandes();
 }
-
-void TfrmMain::LireOptions() { choixTempsLimite_->Lire(*fichierIni_); }
 
 void TfrmMain::UtiliserFichierIni(const QString& chemin)
 {
     // la fenêtre de l'historique lit l'historique du fichier qu'on quitte
     delete fenetreHistorique_.data();
-    fichierIni_ = std::make_unique<TFichierIni>(chemin);
-    historique_ = std::make_unique<THistoriqueJeux>(fichierIni_->Dossier());
-    LireOptions();
-}
-
-void TfrmMain::OuvrirHistorique()
-{
-    AccorderStatistiquesOuDire(this, *fichierIni_, *historique_);
-    // « varnel --jour » : une fois l'historique ouvert (il dit si le jeu du jour est déjà joué) et ses boîtes fermées
-    if (DemandeJeuDuJour(arguments_))
-        RubriqueJeuDuJourClick();
+    depot_.Utiliser(chemin);
+    choixTempsLimite_->Lire(depot_.Fichier());
 }
 
 void TfrmMain::showEvent(QShowEvent* evenement)
@@ -261,43 +181,30 @@ void TfrmMain::FormShow()
     vue_->AjusterALaLargeur();
     ReinitialiserJeu();
     // une fois la fenêtre affichée : une boîte éventuelle vient au-dessus d'elle
-    QTimer::singleShot(0, this, &TfrmMain::OuvrirHistorique);
-    if (arguments_.isEmpty())
-        return;
-    if (DemandeJeuDuJour(arguments_))
-        return;
-    // la boîte d'erreur ou la recherche viennent une fois la fenêtre affichée
-    QTimer::singleShot(0, this, &TfrmMain::LireLigneCommande);
+    QTimer::singleShot(0, this, &TfrmMain::Demarrer);
 }
 
-void TfrmMain::LireLigneCommande()
+void TfrmMain::Demarrer()
 {
-    if (const std::optional<DemandeSerie> serie = LireDemandeSerieOuDire(this, arguments_)) {
-        if (serie->Valide())
-            RubriqueSerieClick(serie->Niveau);
-        else
-            close();
-        return;
-    }
-    const std::optional<JeuLigneCommande> jeu = LireLigneCommandeOuDire(this, arguments_);
-    if (!jeu) {
+    depot_.AccorderStatistiques();
+    if (!lancement_.Valide()) {
+        DireErreurLancement(this, lancement_);
         close();
-        return;
+    } else if (lancement_.Demande) {
+        Demander(*lancement_.Demande);
     }
-    partie_.NouveauJeuLigneCommande(jeu->Plaques, jeu->But);
-    vue_->Repeindre(true, true);
-    Resoudre(OrdreDuSimpleAuTordu);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* evenement)
 {
-    if (!AbandonnerSerie()) {
+    if (!Accorder(seance_.QuestionAvantFermeture())) {
         evenement->ignore();
         return;
     }
+    seance_.Fermer();
     // toutes les fenêtres secondaires avec elle ; celles des boutons bascule se ferment par leur bouton
-    ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
-    ReleverBoutonEtFermer(fenetreStatistiques_, SpeedButtonStats);
+    ReleverBoutonEtFermer(fenetreInfoSolutions_, outils_->SpeedButtonInfo);
+    ReleverBoutonEtFermer(fenetreStatistiques_, outils_->SpeedButtonStats);
     FermerFenetresSecondaires(*this);
     FormClose();
     evenement->accept();
@@ -315,13 +222,12 @@ void TfrmMain::FormDestroy()
     Donnees().ListeSolutions.Vider();
     // la fenêtre de l'historique garde sa place dans l'historique : elle part avant lui, qui se ferme une fois
     delete fenetreHistorique_.data();
-    historique_.reset();
-    fichierIni_.reset();
+    depot_.Fermer();
 }
 
 void TfrmMain::ReinitialiserJeu()
 {
-    partie_.Reinitialiser();
+    seance_.Reinitialiser();
     Actualiser();
 }
 
@@ -339,28 +245,13 @@ void TfrmMain::moveEvent(QMoveEvent* evenement)
         vue_->AjusterALaLargeur();
 }
 
-void TfrmMain::MajAffichageSolution()
-{
-    const TListeSolutions& liste = Donnees().ListeSolutions;
-    const int32_t courante = Donnees().SolutionCourante;
-    if (liste.Vide() || courante < 0 || courante >= liste.Nombre() || liste.Texte(courante).empty())
-        return;
-    PanneauStatut1->setText(QStringLiteral("%1/%2").arg(courante + 1).arg(liste.Nombre()));
-    MajBoutonsNavigation();
-}
-
 void TfrmMain::RepeindreFenetre()
 {
-    MajAffichageSolution();
+    barreEtat_->Montrer(seance_.Etat());
     vue_->RepeindreTout();
+    if (fenetreInfoSolutions_)
+        fenetreInfoSolutions_->Actualiser();
 }
-
-QString TfrmMain::TexteStatut(int panneau) const
-{
-    return panneau == 0 ? PanneauStatut0->text() : PanneauStatut1->text();
-}
-
-// ----- activation des commandes -----
 
 void TfrmMain::Actualiser()
 {
@@ -368,98 +259,125 @@ void TfrmMain::Actualiser()
     RepeindreFenetre();
 }
 
-std::array<QAction*, 5> TfrmMain::RubriquesUtilisant() const
-{
-    return {ui->RubriqueUtilisant2Plaques, ui->RubriqueUtilisant3Plaques, ui->RubriqueUtilisant4Plaques,
-            ui->RubriqueUtilisant5Plaques, ui->RubriqueUtilisant6Plaques};
-}
-
-std::array<QAction*, 5> TfrmMain::RubriquesTireAuSortAvec() const
-{
-    return {ui->RubriqueTireAuSortAvec0, ui->RubriqueTireAuSortAvec1, ui->RubriqueTireAuSortAvec2,
-            ui->RubriqueTireAuSortAvec3, ui->RubriqueTireAuSortAvec4};
-}
-
 void TfrmMain::MajCommandes()
 {
-    const EtatCommandes c = partie_.Commandes();
-    ui->RubriqueCompteTireAuSort->setEnabled(c.Compte);
-    ActiverMenu(*ui->MenuTireAuSortAvec, c.Compte);
-    ActiverMenu(*MenuTireAuSortDeNiveau, c.Compte);
-    MajCommandesSerie(c.Compte);
-    choixTempsLimite_->Activer(c.Compte);
-    ui->RubriqueComptePropose->setEnabled(c.Compte);
-    ui->RubriqueJeuDuJour->setEnabled(c.Compte);
-    ui->MenuSolutions->setEnabled(c.Solutions);
-    // l'inventaire demande les six plaques d'un jeu posé, comme les deux ordres
-    ui->RubriqueSolutionsTousComptes->setEnabled(c.Solutions);
-    SpeedButtonCalc->setEnabled(c.Solutions);
-    for (QAction* rubrique : RubriquesUtilisant())
-        rubrique->setEnabled(c.Utilisant);
+    const EtatCommandes c = seance_.Commandes();
     // la fenêtre d'informations se ferme avec son bouton, avant que le résultat ne change
     if (!c.Informations)
-        ReleverBoutonEtFermer(fenetreInfoSolutions_, SpeedButtonInfo);
-    SpeedButtonInfo->setEnabled(c.Informations);
-    ui->RubriqueInformationsSolutions->setEnabled(c.Informations);
-    MajBoutonsNavigation();
+        ReleverBoutonEtFermer(fenetreInfoSolutions_, outils_->SpeedButtonInfo);
+    const std::array<QAction*, 5> utilisant = RubriquesUtilisant();
+    const std::pair<QObject*, bool> commandes[] = {
+        {ui->RubriqueCompteTireAuSort, c.Compte}, {ui->MenuTireAuSortAvec, c.Compte}, {menus_.Niveaux, c.Compte},
+        {menus_.Series, c.Compte}, {ui->MenuTempsLimite, c.Compte}, {ui->RubriqueComptePropose, c.Compte},
+        {ui->RubriqueJeuDuJour, c.Compte}, {menus_.JeuSuivant, c.JeuSuivant}, {ui->MenuSolutions, c.Solutions},
+        {outils_->SpeedButtonCalc, c.Solutions}, {utilisant[0], c.Utilisant}, {utilisant[1], c.Utilisant},
+        {utilisant[2], c.Utilisant}, {utilisant[3], c.Utilisant}, {utilisant[4], c.Utilisant}, {menus_.PasAPas, c.Utilisant},
+        {outils_->SpeedButtonInfo, c.Informations}, {ui->RubriqueInformationsSolutions, c.Informations},
+        {outils_->BitBtnPrmSol, c.VersLeDebut}, {outils_->BitBtnSolPrc, c.VersLeDebut},
+        {ui->RubriquePremiereSolution, c.VersLeDebut}, {ui->RubriqueSolutionPrecedente, c.VersLeDebut},
+        {outils_->BitBtnSolSvt, c.VersLaFin}, {outils_->BitBtnDrnSol, c.VersLaFin},
+        {ui->RubriqueSolutionSuivante, c.VersLaFin}, {ui->RubriqueDerniereSolution, c.VersLaFin},
+    };
+    for (const auto& [commande, permise] : commandes) {
+        if (auto* menu = qobject_cast<QMenu*>(commande))
+            ActiverMenu(*menu, permise, menus_.TempsSerie);
+        else if (auto* rubrique = qobject_cast<QAction*>(commande))
+            rubrique->setEnabled(permise);
+        else
+            static_cast<QWidget*>(commande)->setEnabled(permise);
+    }
 }
 
-void TfrmMain::MajBoutonsNavigation()
+// ----- le cours d'un jeu : la séance décide, la fenêtre fait l'étape -----
+
+void TfrmMain::Demander(const DemandeJeu& demande)
 {
-    const EtatNavigation n = partie_.Navigation();
-    BitBtnPrmSol->setEnabled(n.VersLeDebut);
-    BitBtnSolPrc->setEnabled(n.VersLeDebut);
-    BitBtnSolSvt->setEnabled(n.VersLaFin);
-    BitBtnDrnSol->setEnabled(n.VersLaFin);
-    ui->RubriquePremiereSolution->setEnabled(n.VersLeDebut);
-    ui->RubriqueSolutionPrecedente->setEnabled(n.VersLeDebut);
-    ui->RubriqueSolutionSuivante->setEnabled(n.VersLaFin);
-    ui->RubriqueDerniereSolution->setEnabled(n.VersLaFin);
+    if (Accorder(seance_.QuestionAvant(demande)))
+        Suivre(seance_.Commencer(demande));
 }
 
-void TfrmMain::MajCommandesSerie(bool compte)
+bool TfrmMain::Accorder(const std::optional<QuestionSeance>& question)
 {
-    ActiverMenu(*MenuSerie, compte, RubriqueTempsSerie);
-    RubriqueJeuSuivant->setEnabled(compte && serie_ && serie_->JeuSuivantPermis());
+    if (!question)
+        return true;
+    // l'animation attend la réponse : sa fin ouvrirait la saisie sous la question
+    const bool animation = TimerAnimation.isActive();
+    TimerAnimation.stop();
+    const bool oui = PoserQuestion(this, QString::fromStdString(question->Titre), QString::fromStdString(question->Texte));
+    if (!oui && animation)
+        TimerAnimation.start();
+    return oui;
 }
 
-bool TfrmMain::SolutionsPermises() const { return ui->MenuSolutions->isEnabled(); }
+void TfrmMain::Suivre(Etape etape)
+{
+    Actualiser();
+    if (etape == Etape::Animer)
+        TimerAnimation.start();
+    else if (etape == Etape::Proposer)
+        Suivre(ProposerJeu(seance_.Jeu(), [this] { Actualiser(); }, this) ? Etape::Saisir : Etape::Rien);
+    else if (etape == Etape::Saisir)
+        OuvrirSaisie();
+}
+
+void TfrmMain::OuvrirSaisie()
+{
+    const ApresJeu apres = saisieJoueur_->Ouvrir();
+    Actualiser();
+    MontrerApresJeu(apres, this);
+}
+
+void TfrmMain::TimerAnimationTimer()
+{
+    const PasTirage pas = seance_.AvancerTirage();
+    if (pas.PlaqueRevelee || pas.ButChange)
+        vue_->Repeindre(pas.PlaqueRevelee, pas.ButChange);
+    if (!pas.Termine)
+        return;
+    TimerAnimation.stop();
+    Suivre(Etape::Saisir);
+}
+
+void TfrmMain::RubriqueCompteTireAuSortClick() { Demander(DemandeJeu(SorteDemandee::Tirage)); }
+
+void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes) { Demander(DemandeJeu::TirageAvec(nbGrandes)); }
+
+void TfrmMain::RubriqueTireAuSortDeNiveauClick(NiveauJeu niveau)
+{
+    Demander(DemandeJeu(SorteDemandee::TirageDeNiveau, niveau));
+}
+
+void TfrmMain::RubriqueSerieClick(NiveauSerie niveau) { Demander(DemandeJeu(SorteDemandee::Serie, niveau)); }
+
+void TfrmMain::RubriqueJeuSuivantClick() { Demander(DemandeJeu(SorteDemandee::JeuSuivant)); }
+
+void TfrmMain::RubriqueCompteProposeClick() { Demander(DemandeJeu(SorteDemandee::Propose)); }
+
+void TfrmMain::RubriqueJeuDuJourClick() { Demander(DemandeJeu(SorteDemandee::Jour)); }
+
+void TfrmMain::RejouerJeu(const SixEntiers& plaques, int32_t but)
+{
+    const DemandeJeu demande(SorteDemandee::Rejoue, plaques, but);
+    if (!Accorder(seance_.QuestionAvant(demande)))
+        return;
+    const Etape etape = seance_.Commencer(demande);
+    // la saisie vient devant la fenêtre principale, pas devant l'historique
+    if (etape != Etape::Rien)
+        activateWindow();
+    Suivre(etape);
+}
 
 // ----- recherche et parcours des solutions -----
 
-// ce que la fenêtre fait autour de toute recherche, résolution ou inventaire ; la partie a déjà changé de phase
-CrochetsRecherche TfrmMain::CrochetsFenetre()
-{
-    CrochetsRecherche crochets;
-    crochets.AvantRecherche = [this] { Actualiser(); };
-    crochets.Statut = [this](const std::string& texte) {
-        PanneauStatut0->setText(QString::fromStdString(texte));
-        PanneauStatut0->repaint();
-    };
-    crochets.ApresRecherche = [this] {
-        // un inventaire sans aucun compte possible ne laisse pas le compteur d'une liste disparue
-        if (Donnees().ListeSolutions.Vide())
-            PanneauStatut1->clear();
-        Actualiser();
-    };
-    return crochets;
-}
+void TfrmMain::RubriqueDuSimpleAuTorduClick() { seance_.Resoudre(OrdreDuSimpleAuTordu); }
 
-void TfrmMain::Resoudre(uint8_t ordre)
-{
-    partie_.Resoudre(ordre, CrochetsFenetre());
-    EnregistrerStatistiques();
-}
-
-void TfrmMain::RubriqueDuSimpleAuTorduClick() { Resoudre(OrdreDuSimpleAuTordu); }
-
-void TfrmMain::RubriqueDuTorduAuSimpleClick() { Resoudre(OrdreDuTorduAuSimple); }
+void TfrmMain::RubriqueDuTorduAuSimpleClick() { seance_.Resoudre(OrdreDuTorduAuSimple); }
 
 void TfrmMain::SpeedButtonCalcClick() { ui->RubriqueDuSimpleAuTordu->trigger(); }
 
 void TfrmMain::Parcourir(void (Partie::*aller)())
 {
-    (partie_.*aller)();
+    (seance_.Jeu().*aller)();
     Actualiser();
 }
 
@@ -476,238 +394,35 @@ void TfrmMain::RubriqueUtilisant2PlaquesClick(QAction* rubrique)
     if (!rubrique || !rubrique->isEnabled())
         return;
     const int n = rubrique->data().toInt();
-    if (partie_.PremiereSolutionUtilisant(n))
+    if (seance_.Jeu().PremiereSolutionUtilisant(n))
         Actualiser();
     else
         AfficherMessage(this, QStringLiteral("Affichage d'une solution"),
                         QStringLiteral("Il n'y a pas de solutions utilisant %1 plaques.").arg(n));
 }
 
-// ----- tirage au sort -----
-
-void TfrmMain::RubriqueCompteTireAuSortClick()
+void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
 {
-    // une série qui attend son jeu suivant le reçoit de Ctrl+T
-    if (serie_ && serie_->JeuSuivantPermis()) {
-        RubriqueJeuSuivantClick();
-        return;
-    }
-    if (AutreJeuPermis())
-        LancerTirage([this] { partie_.NouveauJeuTire(); });
-}
-
-void TfrmMain::RubriqueTireAuSortAvecClick(int nbGrandes)
-{
-    if (AutreJeuPermis())
-        LancerTirage([this, nbGrandes] { partie_.NouveauJeuTire(nbGrandes); });
-}
-
-// le jeu est choisi avant l'animation ; la barre d'état dit son niveau, ou le plus proche trouvé
-void TfrmMain::RubriqueTireAuSortDeNiveauClick(NiveauJeu niveau)
-{
-    if (!AutreJeuPermis())
-        return;
-    LancerTirage([this, niveau] {
-        const TirageDeNiveau tirage = partie_.NouveauJeuTireDeNiveau(niveau);
-        PanneauStatut0->setText(QString::fromStdString(TexteTirageDeNiveau(tirage)));
-    });
-}
-
-void TfrmMain::LancerTirage(const std::function<void()>& commencer)
-{
-    if (!partie_.Commandes().Compte)
-        return;
-    commencer();
-    Actualiser();
-    TimerAnimation.start();
-}
-
-void TfrmMain::TimerAnimationTimer()
-{
-    const PasTirage pas = partie_.AvancerTirage();
-    if (pas.PlaqueRevelee || pas.ButChange)
-        vue_->Repeindre(pas.PlaqueRevelee, pas.ButChange);
-    if (!pas.Termine)
-        return;
-    TimerAnimation.stop();
-    Actualiser();
-    OuvrirSaisieCalcul();
-}
-
-// la saisie du joueur ; finie, les statistiques suivent si le jeu est déjà résolu. Un jeu de série est
-// résolu aussitôt, pour que le joueur voie la réponse
-void TfrmMain::OuvrirSaisieCalcul()
-{
-    saisieJoueur_->Ouvrir();
-    if (partie_.JeuDuJourEnCours()) {
-        FinirJeuDuJour();
-        return;
-    }
-    if (!serie_ || !serie_->TerminerJeu(CrochetsFenetre())) {
-        EnregistrerStatistiques();
-        return;
-    }
-    // un jeu de série : le jeu gardé, le bilan de sa série avec lui ; la fenêtre de l'historique mise à jour
-    EcrireJeuFini();
-    MajFenetreHistorique();
-    SuivreSerie();
-}
-
-// ----- série de dix jeux -----
-
-void TfrmMain::RubriqueSerieClick(NiveauSerie niveau)
-{
-    if (!AutreJeuPermis())
-        return;
-    const SerieCommencee commencee = CommencerSerieOuDire(this, *historique_, niveau);
-    serie_ = std::make_unique<Serie>(partie_, niveau, commencee.Record, commencee.Numero);
-    RubriqueJeuSuivantClick();
-}
-
-void TfrmMain::RubriqueJeuSuivantClick()
-{
-    if (!serie_ || !serie_->JeuSuivantPermis() || !partie_.Commandes().Compte)
-        return;
-    LancerTirage([this] {
-        serie_->CommencerJeuSuivant();
-        MontrerSerie();
-    });
-}
-
-void TfrmMain::MontrerSerie()
-{
-    PanneauStatut0->setText(QString::fromStdString(serie_->TexteEtat()));
-    serieMontree_ = true;
-}
-
-void TfrmMain::SuivreSerie()
-{
-    MontrerSerie();
-    MajCommandes();
-    if (serie_->Etat() != EtatSerie::Finie)
-        return;
-    TfrmFinSerie fin(*serie_, this);
-    fin.exec();
-    serie_.reset();
-    MajCommandes();
-}
-
-bool TfrmMain::AutreJeuPermis()
-{
-    if (!partie_.Commandes().Compte || !AbandonnerSerie())
-        return false;
-    // le jeu qui commence n'est pas de la série : la barre d'état cesse d'en parler
-    if (serieMontree_)
-        PanneauStatut0->clear();
-    serieMontree_ = false;
-    return true;
-}
-
-bool TfrmMain::AbandonnerSerie()
-{
-    if (serie_ && serie_->EnCours() && serie_->QuestionAvantAbandon()) {
-        // l'animation d'un jeu de la série attend la réponse : sa fin ouvrirait la saisie sous la question
-        const bool animation = TimerAnimation.isActive();
-        TimerAnimation.stop();
-        const QString texte = QStringLiteral("%1.\nAbandonner la série ? Elle ne comptera pas pour les records.")
-                                  .arg(QString::fromStdString(serie_->TexteEtat()));
-        if (!PoserQuestion(this, QStringLiteral("Série en cours"), texte)) {
-            if (animation)
-                TimerAnimation.start();
-            return false;
-        }
-        serie_->Abandonner();
-    }
-    serie_.reset();
-    return true;
-}
-
-// ----- jeu du jour -----
-
-DateJour TfrmMain::Aujourdhui() const
-{
-    return dateImposee_ ? *dateImposee_ : JourLocal(std::chrono::system_clock::now());
-}
-
-// le jeu de la date du jour, avec l'animation du tirage, puis la saisie contre le temps limite choisi
-void TfrmMain::RubriqueJeuDuJourClick()
-{
-    if (!AutreJeuPermis())
-        return;
-    LancerTirage([this] {
-        const DateJour date = Aujourdhui();
-        const bool dejaJoue = JeuDuJourDejaJoue(JeuxDuJourJoues(), date);
-        partie_.NouveauJeuDuJour(GenererJeuDuJour(date), dejaJoue);
-        if (dejaJoue)
-            PanneauStatut0->setText(QStringLiteral("Jeu du jour déjà joué : compté comme proposé."));
-    });
-}
-
-std::vector<ResultatJour> TfrmMain::JeuxDuJourJoues()
-{
-    return JeuxDuJourEnregistres(historique_->Lire(0, nullptr, OrigineJeu::Jour));
-}
-
-// le premier essai fini compte : il est résolu aussitôt, donc enregistré, et ne peut plus être recommencé
-// comme s'il n'avait pas eu lieu
-void TfrmMain::FinirJeuDuJour()
-{
-    const JeuDuJour jeu = *partie_.JeuDuJourEnCours();
-    // un autre exemplaire du programme a pu le jouer pendant la saisie
-    if (partie_.Origine() == OrigineJeu::Jour && JeuDuJourDejaJoue(JeuxDuJourJoues(), jeu.Date))
-        partie_.JeuDuJourJoueAilleurs();
-    Resoudre(OrdreDuSimpleAuTordu);
-    // l'historique décide, en l'écrivant, si c'est le premier essai de la date
-    const bool rejoue = partie_.Origine() != OrigineJeu::Jour;
-    const ResumeJour resume = ResumerJour(JeuxDuJourJoues(), ResultatDeLEssai(jeu, Donnees()), rejoue, Aujourdhui());
-    TfrmResumeJour boite(resume, this);
-    boite.exec();
-}
-
-// ----- compte proposé -----
-
-void TfrmMain::RubriqueCompteProposeClick()
-{
-    if (!AutreJeuPermis())
-        return;
-    if (ProposerJeu(partie_, [this] { Actualiser(); }, this))
-        OuvrirSaisieCalcul();
+    seance_.Inventorier(progression);
+    // le compte, mis à zéro le temps de l'inventaire, est rendu après les crochets
+    vue_->Repeindre(false, true);
 }
 
 // ----- autres fenêtres -----
 
 void TfrmMain::SpeedButtonInfoClick()
 {
-    BasculerFenetre(fenetreInfoSolutions_, SpeedButtonInfo, [this] {
-        return std::make_unique<TfrmInfoSolutions>(Donnees(), [this] { return SpeedButtonInfo->isChecked(); }, this);
+    BasculerFenetre(fenetreInfoSolutions_, outils_->SpeedButtonInfo, [this] {
+        return std::make_unique<TfrmInfoSolutions>(Donnees(), [this] { return outils_->SpeedButtonInfo->isChecked(); }, this);
     });
 }
 
 void TfrmMain::SpeedButtonStatsClick()
 {
-    BasculerFenetre(fenetreStatistiques_, SpeedButtonStats, [this] {
-        return std::make_unique<TfrmStatistiques>(*fichierIni_, [this] { return SpeedButtonStats->isChecked(); }, this);
+    BasculerFenetre(fenetreStatistiques_, outils_->SpeedButtonStats, [this] {
+        return std::make_unique<TfrmStatistiques>(depot_.Fichier(), [this] { return outils_->SpeedButtonStats->isChecked(); },
+                                                  this);
     });
-}
-
-void TfrmMain::EnregistrerStatistiques()
-{
-    if (EcrireJeuFini())
-        MajFenetreHistorique();
-}
-
-bool TfrmMain::EcrireJeuFini()
-{
-    const std::optional<JeuFini> jeu = partie_.MarquerEnregistre();
-    if (jeu)
-        partie_.EnregistreSous(EnregistrerJeuFini(this, *fichierIni_, *historique_, *jeu).Origine);
-    return jeu.has_value();
-}
-
-void TfrmMain::MajFenetreHistorique()
-{
-    if (fenetreHistorique_)
-        fenetreHistorique_->JeuxAjoutes();
 }
 
 TfrmHistorique* TfrmMain::FenetreHistorique() const { return fenetreHistorique_; }
@@ -715,44 +430,9 @@ TfrmHistorique* TfrmMain::FenetreHistorique() const { return fenetreHistorique_;
 void TfrmMain::RubriqueHistoriqueClick()
 {
     OuvrirFenetreHistorique(
-        fenetreHistorique_, this, *historique_, [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); },
-        [this] { return Aujourdhui(); },
+        fenetreHistorique_, this, depot_.Historique(),
+        [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); }, [this] { return Aujourdhui(); },
         Raccourcis());
-}
-
-QList<QAction*> TfrmMain::Raccourcis() const
-{
-    QList<QAction*> raccourcis;
-    for (QAction* rubrique : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!rubrique->shortcut().isEmpty())
-            raccourcis << rubrique;
-    return raccourcis;
-}
-
-// comme à la fin du pavé numérique : jeu posé et compté comme proposé, puis la saisie du calcul
-void TfrmMain::RejouerJeu(const SixEntiers& plaques, int32_t but)
-{
-    if (!AutreJeuPermis())
-        return;
-    partie_.NouveauJeuPropose(plaques, but);
-    Actualiser();
-    activateWindow();
-    OuvrirSaisieCalcul();
-}
-
-void TfrmMain::RubriqueAProposClick()
-{
-    TfrmAPropos boite(this);
-    boite.exec();
-}
-
-void TfrmMain::ExecuterRechercheTousComptes(const Progression& progression)
-{
-    CrochetsRecherche crochets = CrochetsFenetre();
-    crochets.ProgressionTousComptes = progression;
-    partie_.InventorierTousComptes(crochets);
-    // le compte, mis à zéro le temps de l'inventaire, est rendu après les crochets
-    vue_->Repeindre(false, true);
 }
 
 void TfrmMain::RubriqueSolutionsTousComptesClick()
@@ -762,7 +442,6 @@ void TfrmMain::RubriqueSolutionsTousComptesClick()
     fenetre.exec();
 }
 
-void TfrmMain::RubriqueAideClick()
-{
-    OuvrirAide(this);
-}
+void TfrmMain::RubriqueAProposClick() { TfrmAPropos(this).exec(); }
+
+void TfrmMain::RubriqueAideClick() { OuvrirAide(this); }

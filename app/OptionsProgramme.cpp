@@ -75,4 +75,4 @@ int DiagnostiquerAide()
     return 0;
 }
 
-int CodeSortie(const QStringList& arguments) { return LigneCommandeValide(arguments) ? 0 : 2; }
+int CodeSortie(const QStringList& arguments) { return LireLancement(arguments).Valide() ? 0 : 2; }

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChoixTempsLimite.h"
 
-#include "ActiverMenu.h"
 #include "FichierIniFenetre.h"
 
 #include <QAction>
@@ -35,11 +34,6 @@ void ChoixTempsLimite::Lire(TFichierIni& fichier)
 {
     fichier_ = &fichier;
     Appliquer(fichier.TempsLimite());
-}
-
-void ChoixTempsLimite::Activer(bool actif)
-{
-    ActiverMenu(menu_, actif);
 }
 
 void ChoixTempsLimite::Choisir(QAction* rubrique)

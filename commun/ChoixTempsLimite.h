@@ -26,8 +26,6 @@ public:
 
     // le choix gardé dans ce fichier, où iront les suivants ; absent, illisible ou inconnu : sans limite
     void Lire(TFichierIni& fichier);
-    // le sous-menu et ses rubriques, permis ou non
-    void Activer(bool actif);
 
 private:
     void Choisir(QAction* rubrique);

@@ -2,36 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Partie.h"
-
 #include <QTimer>
 
 #include <functional>
 
-class QLabel;
-
-// le temps du joueur dans un panneau de la barre d'état pendant la saisie de son calcul, pris à l'horloge
-// qui mesure TempsJoueur, dix fois par seconde : sans temps limite, le temps écoulé depuis le début de la
-// saisie (« Refaire » le fait repartir) ; avec, le temps qui reste au jeu, les dernières secondes en rouge,
-// et l'écoulement annoncé une fois
+// le pas du décompte de la saisie du calcul, dix fois par seconde : la séance compte le temps du joueur (écoulé,
+// ou ce qui reste au jeu) et la barre d'état le montre ; l'écoulement du temps limite est annoncé une fois
 class DecompteSaisie {
 public:
     static constexpr int IntervalleMs = 100;
 
-    DecompteSaisie(QLabel& panneau, const Partie& partie);
+    // pas : avance le décompte, le montre, et dit si le temps limite du jeu est atteint
+    explicit DecompteSaisie(std::function<bool()> pas);
 
     // la saisie s'ouvre ; tempsEcoule est appelé une fois, quand le temps limite du jeu est atteint
     void Commencer(std::function<void()> tempsEcoule);
-    // la saisie est finie : le panneau est vidé et rendu à sa couleur
     void Arreter();
-    // le panneau à cet instant
-    void Actualiser();
 
 private:
-    void Montrer(const QString& texte, bool enAlerte);
+    void Avancer();
 
-    QLabel& panneau_;
-    const Partie& partie_;
+    std::function<bool()> pas_;
     QTimer minuterie_;
     std::function<void()> tempsEcoule_;
 };

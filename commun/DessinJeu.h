@@ -9,6 +9,7 @@
 #include <string>
 
 class QPainter;
+struct EtatPasAPas;
 
 // l'afficheur du compte : trois chiffres jaunes à sept segments
 void DessinerCompte(QPainter& peintre, int32_t but);
@@ -22,3 +23,9 @@ void DessinerBandePlaques(QPainter& peintre, int largeur, int hauteur, const std
 // chaque plaque utilisée ; gaucheCase donne le bord gauche de la case d'une plaque
 void DessinerSolution(QPainter& peintre, const std::string& texte, uint32_t masquePlaques,
                       const std::function<int(int)>& gaucheCase);
+
+// un pas du pas à pas : le bandeau avec les nombres du pas (les plaques, ou les résultats sur leur face bleue),
+// un cadre jaune autour des cases marquées ; sous le bandeau, les lignes déjà écrites
+void DessinerBandePasAPas(QPainter& peintre, int largeur, int hauteur, const EtatPasAPas& etat,
+                          const std::function<int(int)>& gaucheCase);
+void DessinerLignesPasAPas(QPainter& peintre, const EtatPasAPas& etat);

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <map>
+
 QPixmap ImageSvg(const QString& chemin, QSize taille)
 {
     QPixmap image(taille);
@@ -38,9 +40,24 @@ const ListeImages& ImagesJeu()
             fichiers << QStringLiteral(":/images/liste/%1.svg").arg(QLatin1String(signe));
         for (int v : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 75, 100})
             fichiers << QStringLiteral(":/images/liste/plaque-%1.svg").arg(v);
+        fichiers << QStringLiteral(":/images/liste/plaque-resultat.svg");
         return ListeImages(QSize(32, 32), fichiers);
     }();
     return liste;
+}
+
+const ListeImages& ChiffresReduits(int cote)
+{
+    // quelques tailles seulement (une par nombre de chiffres), rendues à la première demande
+    static std::map<int, ListeImages> listes;
+    auto trouvee = listes.find(cote);
+    if (trouvee == listes.end()) {
+        QStringList fichiers;
+        for (int c = 0; c <= 9; ++c)
+            fichiers << QStringLiteral(":/images/liste/chiffre-%1.svg").arg(c);
+        trouvee = listes.emplace(cote, ListeImages(QSize(cote, cote), fichiers)).first;
+    }
+    return trouvee->second;
 }
 
 const ListeImages& ImagesAfficheur()

@@ -26,8 +26,10 @@ private:
 
 QPixmap ImageSvg(const QString& chemin, QSize taille);
 
-// figures, signes et plaques de la fenêtre principale : 29 images de 32 × 32
+// figures, signes et plaques de la fenêtre principale, et la face des résultats du pas à pas : 30 images de 32 × 32
 const ListeImages& ImagesJeu();
+// les figures 0 à 9 rendues en carrés de cote pixels, pour écrire un nombre sur une face de plaque
+const ListeImages& ChiffresReduits(int cote);
 // chiffres jaunes à sept segments de l'afficheur du compte : 10 images de 16 × 32
 const ListeImages& ImagesAfficheur();
 
@@ -37,6 +39,7 @@ inline constexpr int ImageMoins = 11;
 inline constexpr int ImageFois = 12;
 inline constexpr int ImageDivise = 13;
 inline constexpr int ImageEgal = 14;
+inline constexpr int ImagePlaqueResultat = 29;
 
 // indice de l'image d'une plaque dans ImagesJeu
 int ImagePlaque(int valeur);

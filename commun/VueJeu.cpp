@@ -7,7 +7,9 @@
 #include "LecteurEcran.h"
 #include "LectureJeu.h"
 
+#include <QLabel>
 #include <QPainter>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -25,6 +27,14 @@ VueJeu::VueJeu(const Partie& partie, const QWidget& fenetre, BoitePeinture& zone
         RendreLisible(*dessin);
     QWidget::setTabOrder(&compte_, &bande_);
     QWidget::setTabOrder(&bande_, zoneSolution_);
+    // sous les cinq lignes de figures (y = 308), au-dessus de la barre d'état (y = 331)
+    LabelMethode = new QLabel(&zoneClient_);
+    LabelMethode->setObjectName(QStringLiteral("LabelMethode"));
+    LabelMethode->setGeometry(4, 310, zoneClient_.width() - 8, 18);
+    QPalette blanc = LabelMethode->palette();
+    blanc.setColor(QPalette::WindowText, Qt::white);
+    LabelMethode->setPalette(blanc);
+    CreerPasAPas();
     // la solution a le focus à l'ouverture : c'est elle qui change le plus, et le lecteur d'écran le dit
     zoneSolution_->setFocus();
     MajLectures();
@@ -49,8 +59,8 @@ void VueJeu::AjusterALaLargeur()
     largeurAjustee_ = largeur;
     bande_.setGeometry(0, 72, largeur, 34);
     compte_.move((largeur - 48) / 2 - 2, 35);
-    // du bas du bandeau (y = 106) à la barre d'état (y = 331)
-    zoneSolution_->setGeometry(0, 106, zoneClient_.width(), 225);
+    // du bas du bandeau (y = 106) à la ligne de la méthode (y = 310)
+    zoneSolution_->setGeometry(0, 106, zoneClient_.width(), 204);
     zoneClient_.update();
 }
 
@@ -58,13 +68,22 @@ void VueJeu::PaintBoxButPaint(QPainter& peintre) const { DessinerCompte(peintre,
 
 void VueJeu::PaintBoxBandePlaquesPaint(QPainter& peintre) const
 {
-    DessinerBandePlaques(peintre, bande_.width(), bande_.height(), partie_.Plaques(), partie_.PlaquesCachees(),
-                         [this](int i) { return GaucheCase(i); });
+    const auto gaucheCase = [this](int i) { return GaucheCase(i); };
+    if (pasAPas_)
+        DessinerBandePasAPas(peintre, bande_.width(), bande_.height(), pasAPas_->Etat(), gaucheCase);
+    else
+        DessinerBandePlaques(peintre, bande_.width(), bande_.height(), partie_.Plaques(), partie_.PlaquesCachees(),
+                             gaucheCase);
 }
 
 void VueJeu::FormPaint(QPainter& peintre)
 {
     peintre.fillRect(zoneClient_.rect(), Qt::black);
+    SuivrePartie();
+    if (pasAPas_) {
+        DessinerLignesPasAPas(peintre, pasAPas_->Etat());
+        return;
+    }
     const TListeSolutions& liste = partie_.Donnees().ListeSolutions;
     const int32_t courante = partie_.SolutionCourante();
     if (liste.Vide() || peintureEnCours_ || courante < 0 || courante >= liste.Nombre())
@@ -93,8 +112,96 @@ void VueJeu::RepeindreTout()
 
 void VueJeu::MajLectures()
 {
+    SuivrePartie();
     const LecturesJeu lectures = LireJeu(partie_);
     PoserLecture(compte_, lectures.Compte);
+    if (pasAPas_) {
+        // le pas se lit sur le bandeau comme sur les figures : le focus va de l'un à l'autre
+        PoserLecture(bande_, pasAPas_->Etat().Lecture);
+        PoserLecture(*zoneSolution_, pasAPas_->Etat().Lecture);
+        LabelMethode->setText(QStringLiteral("Pas %1 sur %2 : → suivant, ← précédent, Échap pour finir")
+                                  .arg(pasAPas_->Position())
+                                  .arg(pasAPas_->NbPas()));
+        return;
+    }
     PoserLecture(bande_, lectures.Plaques);
     PoserLecture(*zoneSolution_, lectures.Solution);
+    const std::string methode = TexteMethodeMontree(partie_);
+    LabelMethode->setText(methode.empty() ? QString() : QStringLiteral("Méthode : ") + QString::fromStdString(methode));
+}
+
+// ----- pas à pas -----
+
+void VueJeu::CreerPasAPas()
+{
+    const std::pair<int, bool> pas[] = {
+        {Qt::Key_Right, true}, {Qt::Key_Space, true}, {Qt::Key_Left, false}, {Qt::Key_Backspace, false}};
+    for (size_t i = 0; i < 4; ++i) {
+        touchesPasAPas_[i] = new QShortcut(QKeySequence(pas[i].first), &zoneClient_);
+        QObject::connect(touchesPasAPas_[i], &QShortcut::activated, touchesPasAPas_[i],
+                         [this, enAvant = pas[i].second] { Parcourir(enAvant); });
+    }
+    touchesPasAPas_[4] = new QShortcut(QKeySequence(Qt::Key_Escape), &zoneClient_);
+    QObject::connect(touchesPasAPas_[4], &QShortcut::activated, touchesPasAPas_[4], [this] {
+        TerminerPasAPas();
+        zoneSolution_->setFocus();
+    });
+    for (QShortcut* t : touchesPasAPas_)
+        t->setEnabled(false);
+}
+
+bool VueJeu::CommencerPasAPas()
+{
+    const DonneesRecherche& d = partie_.Donnees();
+    if (partie_.Phase() != PhaseJeu::Resolu)
+        return false;
+    pasAPas_ = PasAPasDeLaSolution(d);
+    if (!pasAPas_)
+        return false;
+    texteParcouru_ = d.ListeSolutions.Texte(d.SolutionCourante);
+    solutionParcourue_ = d.SolutionCourante;
+    butParcouru_ = d.But;
+    for (QShortcut* t : touchesPasAPas_)
+        t->setEnabled(true);
+    RepeindreTout();
+    bande_.setFocus();
+    return true;
+}
+
+void VueJeu::TerminerPasAPas()
+{
+    if (!pasAPas_)
+        return;
+    pasAPas_.reset();
+    for (QShortcut* t : touchesPasAPas_)
+        t->setEnabled(false);
+    RepeindreTout();
+}
+
+void VueJeu::Parcourir(bool enAvant)
+{
+    SuivrePartie();
+    if (!pasAPas_ || !(enAvant ? pasAPas_->Avancer() : pasAPas_->Reculer()))
+        return;
+    RepeindreTout();
+    // un lecteur d'écran ne dit pas le nom changé de l'objet qui a le focus, mais bien l'objet qui le reçoit
+    if (bande_.hasFocus())
+        zoneSolution_->setFocus();
+    else
+        bande_.setFocus();
+}
+
+void VueJeu::SuivrePartie()
+{
+    if (!pasAPas_)
+        return;
+    const DonneesRecherche& d = partie_.Donnees();
+    const bool meme = partie_.Phase() == PhaseJeu::Resolu && d.But == butParcouru_ &&
+                      d.SolutionCourante == solutionParcourue_ && d.SolutionCourante < d.ListeSolutions.Nombre() &&
+                      d.ListeSolutions.Texte(d.SolutionCourante) == texteParcouru_;
+    if (meme)
+        return;
+    pasAPas_.reset();
+    for (QShortcut* t : touchesPasAPas_)
+        t->setEnabled(false);
 }

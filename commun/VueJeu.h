@@ -2,15 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PasAPas.h"
 #include "Partie.h"
 
+#include <optional>
+
 class BoitePeinture;
+class QLabel;
 class QPainter;
+class QShortcut;
 class QWidget;
 
 // ce que la fenêtre principale peint de la partie : l'afficheur du compte, le bandeau des plaques et la
-// solution montrée ; les cases des plaques se placent d'après la largeur extérieure de la fenêtre. Les trois
-// se lisent aussi au lecteur d'écran
+// solution montrée, avec sa méthode sur une ligne à part (LabelMethode) sous les figures ; les cases des
+// plaques se placent d'après la largeur extérieure de la fenêtre. Les trois dessins se lisent aussi au lecteur
+// d'écran. Pendant le pas à pas, le bandeau et les figures montrent le pas ; → (ou Espace) avance, ← recule,
+// Échap finit, et tout changement de la partie le finit aussi
 class VueJeu {
 public:
     // les trois surfaces deviennent celles de la vue, qui les peint
@@ -31,9 +38,20 @@ public:
     void Repeindre(bool plaques, bool compte);
     void RepeindreTout();  // la zone cliente, qui contient le bandeau et le compte
 
+    // le pas à pas de la solution montrée, depuis son début ; faux sans solution montrée (jeu non résolu)
+    bool CommencerPasAPas();
+    void TerminerPasAPas();
+    const std::optional<PasAPas>& PasAPasEnCours() const { return pasAPas_; }
+    const QLabel& LigneMethode() const { return *LabelMethode; }
+
 private:
-    // ce que le lecteur d'écran lit du compte, des plaques et de la solution
+    // ce que le lecteur d'écran lit du compte, des plaques et de la solution, et la ligne de la méthode
     void MajLectures();
+    void CreerPasAPas();
+    // un pas en avant ou en arrière ; le lecteur d'écran le dit
+    void Parcourir(bool enAvant);
+    // la partie a changé depuis le début du pas à pas (jeu, recherche ou solution montrée) : il finit
+    void SuivrePartie();
 
     const Partie& partie_;
     const QWidget& fenetre_;
@@ -42,6 +60,14 @@ private:
     BoitePeinture& bande_;
     // la zone de la solution, peinte par la zone cliente : un objet transparent qui porte sa lecture
     QWidget* zoneSolution_ = nullptr;
+    QLabel* LabelMethode = nullptr;
     bool peintureEnCours_ = false;
     int largeurAjustee_ = -1;
+
+    std::optional<PasAPas> pasAPas_;
+    // ce que montrait la partie au début du pas à pas : le texte de la solution, sa place, le compte
+    std::string texteParcouru_;
+    int32_t solutionParcourue_ = -1;
+    int32_t butParcouru_ = 0;
+    std::array<QShortcut*, 5> touchesPasAPas_{};
 };

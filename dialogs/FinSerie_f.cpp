@@ -10,13 +10,13 @@
 
 #include <QPushButton>
 
-TfrmFinSerie::TfrmFinSerie(const Serie& serie, QWidget* parent)
+TfrmFinSerie::TfrmFinSerie(const FinDeSerie& fin, QWidget* parent)
     : QDialog(parent, CadreFenetreFixe), ui(std::make_unique<Ui::TfrmFinSerie>())
 {
     ui->setupUi(this);
     // à droite de la fenêtre principale : le dernier jeu et sa solution restent en vue
     PlacerADroiteDuParent(*this);
-    for (const auto& [nom, texte] : TextesFinSerie(serie.Bilan(), serie.Record()))
+    for (const auto& [nom, texte] : TextesFinSerie(fin.Bilan, fin.Record))
         if (auto* etiquette = findChild<QLabel*>(QString::fromStdString(nom)))
             etiquette->setText(QString::fromStdString(texte));
     QPushButton* ok = ui->Boutons->button(QDialogButtonBox::Ok);

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "Serie.h"
+#include "FinSerie.h"
 
 #include <QDialog>
 
@@ -17,7 +17,7 @@ class TfrmFinSerie;
 class TfrmFinSerie : public QDialog {
     Q_OBJECT
 public:
-    TfrmFinSerie(const Serie& serie, QWidget* parent = nullptr);
+    TfrmFinSerie(const FinDeSerie& fin, QWidget* parent = nullptr);
     ~TfrmFinSerie() override;
 
 private:

@@ -260,9 +260,9 @@ void TfrmHistorique::MettreEnPage()
     LabelResume = new QLabel(this);
     LabelResume->setObjectName(QStringLiteral("LabelResume"));
     LabelResume->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    LabelSerieJours = new QLabel(this);
-    LabelSerieJours->setObjectName(QStringLiteral("LabelSerieJours"));
-    LabelSerieJours->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelJoursDeSuite = new QLabel(this);
+    LabelJoursDeSuite->setObjectName(QStringLiteral("LabelJoursDeSuite"));
+    LabelJoursDeSuite->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* filtres = new QHBoxLayout();
     auto* origine = new QLabel(QStringLiteral("&Origine :"), this);
@@ -296,7 +296,7 @@ void TfrmHistorique::MettreEnPage()
     page->addLayout(filtres);
     page->addWidget(onglets_, 3);
     page->addWidget(LabelResume);
-    page->addWidget(LabelSerieJours);
+    page->addWidget(LabelJoursDeSuite);
     page->addLayout(boutons);
 }
 
@@ -397,13 +397,13 @@ void TfrmHistorique::ChoisirPremiereSiRien()
         tableau_->setCurrentIndex(tri_.index(0, 0));
 }
 
-// ce qui est au joueur quel que soit le filtre : sa série de jours et ses records
+// ce qui est au joueur quel que soit le filtre : ses jours de suite et ses records
 void TfrmHistorique::MajSansFiltre()
 {
-    LabelSerieJours->setVisible(bool(aujourdhui_));
+    LabelJoursDeSuite->setVisible(bool(aujourdhui_));
     if (aujourdhui_)
-        LabelSerieJours->setText(QString::fromStdString(
-            ::TexteSerieJours(SerieDesJeuxDuJour(JeuxDuJourEnregistres(modele_.Lignes()), aujourdhui_()))));
+        LabelJoursDeSuite->setText(QString::fromStdString(
+            ::TexteJoursDeSuite(JoursDeSuiteEnregistres(JeuxDuJourEnregistres(modele_.Lignes()), aujourdhui_()))));
     MajRecords();
 }
 
@@ -487,7 +487,7 @@ void TfrmHistorique::MajTableauNiveaux()
 
 QString TfrmHistorique::TexteResume() const { return LabelResume->text(); }
 
-QString TfrmHistorique::TexteSerieJours() const { return LabelSerieJours->text(); }
+QString TfrmHistorique::TexteJoursDeSuite() const { return LabelJoursDeSuite->text(); }
 
 std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 {

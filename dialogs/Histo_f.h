@@ -52,8 +52,8 @@ public:
     // montre l'onglet des records (ou celui des jeux)
     void MontrerRecords(bool records);
     QString TexteResume() const;
-    // « Série de jours en cours : 3 jours — plus longue série : 7 jours », sur tout l'historique
-    QString TexteSerieJours() const;
+    // « Jours de suite : 3 — le plus : 7 », sur tout l'historique
+    QString TexteJoursDeSuite() const;
     // le petit tableau par niveau (niveau, jeux, trouvés, temps médian) des jeux du filtre
     const QTableWidget* TableauNiveaux() const { return tableauNiveaux_; }
     const QScatterSeries* SerieTemps(bool exact) const { return exact ? serieExacts_ : serieApproches_; }
@@ -121,7 +121,7 @@ private:
     std::vector<LigneRecord> records_;
     QTableWidget* tableauNiveaux_ = nullptr;
     QLabel* LabelResume = nullptr;
-    QLabel* LabelSerieJours = nullptr;
+    QLabel* LabelJoursDeSuite = nullptr;
     QPushButton* BoutonExporter = nullptr;
     QPushButton* BoutonRejouer = nullptr;
     QPushButton* BoutonFermer = nullptr;

@@ -26,7 +26,9 @@ TfrmInfoSolutions::TfrmInfoSolutions(const DonneesRecherche& donnees, std::funct
 
 TfrmInfoSolutions::~TfrmInfoSolutions() = default;
 
-void TfrmInfoSolutions::FormShow()
+void TfrmInfoSolutions::FormShow() { Actualiser(); }
+
+void TfrmInfoSolutions::Actualiser()
 {
     for (const auto& [nom, texte] : TextesInfoSolutions(d_, PositionSolutionJoueur(d_)))
         if (auto* etiquette = findChild<QLabel*>(QString::fromStdString(nom)))

@@ -23,6 +23,8 @@ public:
 
     // le texte de la barre d'état
     QString TexteStatut() const;
+    // tout relu de la dernière recherche : la méthode suit la solution montrée
+    void Actualiser();
 
 protected:
     void FormShow() override;

@@ -120,8 +120,6 @@ void TfrmPaveNumerique::keyPressEvent(QKeyEvent* evenement)
 
 bool ProposerJeu(Partie& partie, const std::function<void()>& montrer, QWidget* parent)
 {
-    partie.CommencerProposition();
-    montrer();
     TfrmPaveNumerique pave(
         [&](const PropositionJeu& saisie) {
             partie.SuivreProposition(saisie);

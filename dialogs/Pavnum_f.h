@@ -51,7 +51,7 @@ private:
     std::array<QPushButton*, 15> boutons_{};
 };
 
-// le compte proposé d'une partie, au pavé : la proposition commence, chaque touche passe à la partie et montrer
+// le compte proposé d'une partie, au pavé, la proposition commencée : chaque touche passe à la partie et montrer
 // suit chaque changement ; vrai quand le compte est complet, sinon la proposition est abandonnée (tout ce qui
 // a été saisi disparaît)
 bool ProposerJeu(Partie& partie, const std::function<void()>& montrer, QWidget* parent);

@@ -9,8 +9,8 @@
 class QLabel;
 class QPushButton;
 
-// « Jeu du jour » : la petite boîte après un jeu du jour. Le résultat qui compte ce jour-là, la série de jours
-// et la plus longue ; « Copier le résultat » met dans le presse-papiers le texte à partager, qui ne dit ni les
+// « Jeu du jour » : la petite boîte après un jeu du jour. Le résultat qui compte ce jour-là, les jours de suite
+// en cours et le plus qu'il y en a eu ; « Copier le résultat » met dans le presse-papiers le texte à partager, qui ne dit ni les
 // plaques, ni le compte, ni la solution
 class TfrmResumeJour : public QDialog {
     Q_OBJECT

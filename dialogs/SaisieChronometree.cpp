@@ -3,19 +3,25 @@
 #include "SaisieChronometree.h"
 
 #include "Calcul_f.h"
-#include "Horloge.h"
 
-SaisieChronometree::SaisieChronometree(Partie& partie, QLabel& panneau, std::function<void()> repeindre, QWidget& fenetre)
-    : partie_(partie), decompte_(panneau, partie), repeindre_(std::move(repeindre)), fenetre_(fenetre)
+SaisieChronometree::SaisieChronometree(Seance& seance, BarreEtat& barre, std::function<void()> repeindre,
+                                       QWidget& fenetre)
+    : seance_(seance), barre_(barre), decompte_([this] {
+          const bool ecoule = seance_.Decompter();
+          barre_.Montrer(seance_.Etat());
+          return ecoule;
+      }),
+      repeindre_(std::move(repeindre)), fenetre_(fenetre)
 {
 }
 
-void SaisieChronometree::Ouvrir()
+ApresJeu SaisieChronometree::Ouvrir()
 {
-    TfrmSaisieCalcul saisie(partie_.Donnees(), repeindre_, &fenetre_);
-    partie_.SaisieOuverte(HorlogeMs());
+    TfrmSaisieCalcul saisie(seance_.Jeu().Donnees(), repeindre_, &fenetre_);
+    seance_.SaisieOuverte();
+    barre_.Montrer(seance_.Etat());
     decompte_.Commencer([&saisie] { saisie.FermerAuTempsEcoule(); });
     saisie.exec();
     decompte_.Arreter();
-    partie_.JoueurTermine(HorlogeMs());
+    return seance_.SaisieFinie();
 }

@@ -16,11 +16,16 @@ enum class PhaseJeu {
 
 // les commandes de la fenêtre principale qui dépendent du jeu
 struct EtatCommandes {
-    bool Compte = false;        // « Tiré au sort », « Proposé »
+    bool Compte = false;        // tout nouveau jeu : « Tiré au sort » et ses sous-menus, « Proposé », série, jour,
+                                // et le temps limite des jeux à venir
     bool Solutions = false;     // menu Solutions, ses deux ordres, le bouton de calcul et l'inventaire
     bool Utilisant = false;     // « Utilisant 2 plaques » … « Utilisant 6 plaques »
     bool Informations = false;  // bouton des informations sur les solutions
     bool Navigation = false;    // les quatre flèches, selon la solution montrée
+    // ce que la phase seule ne dit pas : le jeu suivant d'une série, et les flèches selon la solution montrée
+    bool JeuSuivant = false;
+    bool VersLeDebut = false;  // première et précédente
+    bool VersLaFin = false;    // suivante et dernière
 };
 
 EtatCommandes CommandesDeLaPhase(PhaseJeu phase);

@@ -7,6 +7,7 @@
 #include "Mediane.h"
 #include "Plaques.h"
 #include "Points.h"
+#include "Pourcentage.h"
 #include "Statistiques.h"
 #include "TirageAuSort.h"
 
@@ -194,7 +195,7 @@ std::string TexteResume(const ResumeHistorique& r)
         return "Aucun jeu";
     std::string texte = std::to_string(r.NbJeux) + (r.NbJeux == 1 ? " jeu" : " jeux");
     texte += " — trouvés par le joueur : " +
-             PourcentageEntier(static_cast<int64_t>(r.NbTrouves), static_cast<int64_t>(r.NbJeux)) + "%";
+             PourcentageEntierSigne(static_cast<int64_t>(r.NbTrouves), static_cast<int64_t>(r.NbJeux));
     texte += " — temps médian des comptes trouvés : ";
     texte += TexteSecondes(r.MedianeTempsTrouves);
     // une moyenne au dixième, écrite comme les secondes (millièmes de point lus comme des millisecondes)
@@ -230,7 +231,7 @@ std::array<std::string, 4> TextesResumeNiveau(const ResumeNiveau& r)
 {
     const ResumeHistorique& e = r.Resume;
     return {r.Niveau ? NomNiveau(*r.Niveau) : "-", std::to_string(e.NbJeux),
-            e.NbJeux > 0 ? PourcentageEntier(static_cast<int64_t>(e.NbTrouves), static_cast<int64_t>(e.NbJeux)) + "%"
+            e.NbJeux > 0 ? PourcentageEntierSigne(static_cast<int64_t>(e.NbTrouves), static_cast<int64_t>(e.NbJeux))
                          : std::string("-"),
             TexteSecondes(e.MedianeTempsTrouves)};
 }

@@ -3,6 +3,7 @@
 
 #include "InfoSolutions.h"
 
+#include "MethodeSolution.h"
 #include "Niveau.h"
 #include "Points.h"
 
@@ -24,7 +25,10 @@ TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t position
         textes.emplace_back("LabelMeilleursRes", "-");
         textes.emplace_back("LabelNiveau", "-");
         textes.emplace_back("LabelPoints", "-");
+        textes.emplace_back("LabelMethode", "-");
     } else {
+        const std::optional<Methode> methode = MethodeSolutionCourante(d);
+        textes.emplace_back("LabelMethode", methode ? NomMethode(*methode) : "-");
         textes.emplace_back("LabelNiveau", TexteNiveau(MesurerNiveau(d)));
         textes.emplace_back("LabelPoints", to_string(PointsDuJeu(d)));
         textes.emplace_back("LabelBut", to_string(d.But));

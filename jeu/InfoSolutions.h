@@ -10,8 +10,9 @@
 #include <optional>
 #include <string>
 
-// textes de la fenêtre d'informations sur la dernière recherche, par nom d'étiquette ; les étiquettes
-// absentes gardent leur texte de départ ; positionJoueur : indice du calcul du joueur dans la liste, -1 sinon
+// textes de la fenêtre d'informations sur la dernière recherche, par nom d'étiquette (la méthode : celle de
+// la solution montrée) ; les étiquettes absentes gardent leur texte de départ ; positionJoueur : indice du
+// calcul du joueur dans la liste, -1 sinon
 TextesEtiquettes TextesInfoSolutions(const DonneesRecherche& d, int32_t positionJoueur);
 
 // la place du calcul du joueur parmi les solutions (1 pour la première, dans l'ordre de la liste) quand il a

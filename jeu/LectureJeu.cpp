@@ -3,6 +3,7 @@
 #include "LectureJeu.h"
 
 #include "LectureCalcul.h"
+#include "MethodeSolution.h"
 #include "Partie.h"
 #include "Solution.h"
 
@@ -28,7 +29,8 @@ std::string LecturePlaques(const SixEntiers& plaques, const std::array<bool, 6>&
     return "Plaques : " + (liste.empty() ? std::string("aucune") : liste);
 }
 
-std::string LectureSolution(const std::string& texte, int32_t courante, int32_t nombre, bool calculDuJoueur)
+std::string LectureSolution(const std::string& texte, int32_t courante, int32_t nombre, bool calculDuJoueur,
+                            const std::string& methode)
 {
     std::string lignes;
     size_t debut = 0;
@@ -45,7 +47,16 @@ std::string LectureSolution(const std::string& texte, int32_t courante, int32_t 
         return "Calcul du joueur : " + (lignes.empty() ? std::string("aucun") : lignes);
     if (nombre <= 0 || lignes.empty())
         return "Solution : aucune";
-    return "Solution " + std::to_string(courante + 1) + " sur " + std::to_string(nombre) + " : " + lignes;
+    return "Solution " + std::to_string(courante + 1) + " sur " + std::to_string(nombre) + " : " + lignes +
+           (methode.empty() ? "" : ". Méthode : " + methode + ".");
+}
+
+std::string TexteMethodeMontree(const Partie& partie)
+{
+    if (partie.Phase() != PhaseJeu::Resolu)
+        return {};
+    const std::optional<Methode> methode = MethodeSolutionCourante(partie.Donnees());
+    return methode ? NomMethode(*methode) : std::string();
 }
 
 LecturesJeu LireJeu(const Partie& partie)
@@ -58,7 +69,8 @@ LecturesJeu LireJeu(const Partie& partie)
     const bool calculDuJoueur = partie.Phase() == PhaseJeu::JeuPose;
     return {LectureCompte(partie.But(), partie.AnimationEnCours()),
             LecturePlaques(partie.Plaques(), partie.PlaquesCachees(), solution ? solution->MasquePlaques : 0),
-            LectureSolution(montree ? liste.Texte(courante) : std::string(), courante, liste.Nombre(), calculDuJoueur)};
+            LectureSolution(montree ? liste.Texte(courante) : std::string(), courante, liste.Nombre(), calculDuJoueur,
+                            TexteMethodeMontree(partie))};
 }
 
 std::string NomBoutonNombre(int indice, int32_t valeur)

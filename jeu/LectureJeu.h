@@ -17,9 +17,15 @@ std::string LectureCompte(int32_t but, bool rouesEnMouvement);
 // « Plaques : 25, 50 utilisée, 75 » : les plaques montrées, dans l'ordre de la bande, celles que la solution
 // montrée utilise (bit i du masque pour la case i) dites utilisées ; une plaque cachée n'est pas lue
 std::string LecturePlaques(const SixEntiers& plaques, const std::array<bool, 6>& cachees, uint32_t masqueUtilisees);
-// la solution montrée, ligne après ligne (« Solution 1 sur 2 : 75 fois 6 égale 450 ; … »), ou le calcul du
-// joueur tel qu'il avance ; texte : les lignes de l'entrée montrée, nombre : les entrées de la liste
-std::string LectureSolution(const std::string& texte, int32_t courante, int32_t nombre, bool calculDuJoueur);
+// la solution montrée, ligne après ligne (« Solution 1 sur 2 : 75 fois 6 égale 450 ; … »), puis sa méthode
+// quand elle est donnée (« … Méthode : Produit. »), ou le calcul du joueur tel qu'il avance ; texte : les
+// lignes de l'entrée montrée, nombre : les entrées de la liste
+std::string LectureSolution(const std::string& texte, int32_t courante, int32_t nombre, bool calculDuJoueur,
+                            const std::string& methode = {});
+
+// le nom de la méthode de la solution montrée, une fois le jeu résolu ; vide avant (la liste ne tient alors
+// que le calcul du joueur)
+std::string TexteMethodeMontree(const Partie& partie);
 
 struct LecturesJeu {
     std::string Compte;

@@ -211,12 +211,6 @@ std::optional<JeuFini> Partie::MarquerEnregistre(std::string dateHeure)
     return JeuFini(std::move(ligne));
 }
 
-void Partie::EnregistreSous(OrigineJeu origine)
-{
-    if (origine_ == OrigineJeu::Jour && origine == OrigineJeu::Propose)
-        origine_ = origine;
-}
-
 // ----- parcours -----
 
 void Partie::PremiereSolution() { donnees_.SolutionCourante = 0; }

@@ -115,9 +115,6 @@ public:
     // ce que ce jeu laisse (ses montants des statistiques et sa ligne de l'historique, datée de dateHeure),
     // la première fois qu'il est temps ; ensuite plus rien
     std::optional<JeuFini> MarquerEnregistre(std::string dateHeure = MaintenantUtc());
-    // l'historique a écrit le jeu sous cette origine : proposé pour un jeu du jour dont la date y avait déjà
-    // son premier essai (décidé dans la transaction qui l'écrit) ; la partie la prend, pour le dire
-    void EnregistreSous(OrigineJeu origine);
     // le jeu qui vient de commencer fait partie de cette série (son numéro dans l'historique), que sa ligne
     // gardera ; un nouveau jeu en est détaché
     void LierASerie(std::optional<int64_t> numero) { serie_ = numero; }

@@ -9,7 +9,7 @@ std::optional<LigneSerie> MeilleureSerie(const std::vector<LigneSerie>& series, 
 {
     std::optional<LigneSerie> meilleure;
     for (const LigneSerie& s : series)
-        if (s.Bilan.Finie && s.Bilan.Niveau == niveau && (!meilleure || s.Bilan.Points > meilleure->Bilan.Points))
+        if (s.Bilan.Niveau == niveau && BatLeRecord(s.Bilan, meilleure ? std::optional(meilleure->Bilan) : std::nullopt))
             meilleure = s;
     return meilleure;
 }

@@ -9,8 +9,6 @@
 
 namespace {
 
-std::string Jours(int n) { return std::to_string(n) + (n > 1 ? " jours" : " jour"); }
-
 std::vector<JeuDuJourJoue> Joues(const std::vector<ResultatJour>& enregistres)
 {
     std::vector<JeuDuJourJoue> joues;
@@ -48,14 +46,14 @@ bool JeuDuJourDejaJoue(const std::vector<ResultatJour>& enregistres, DateJour da
     return std::any_of(enregistres.begin(), enregistres.end(), [&](const ResultatJour& e) { return e.Date == date; });
 }
 
-SerieJours SerieDesJeuxDuJour(const std::vector<ResultatJour>& enregistres, DateJour aujourdhui)
+JoursDeSuite JoursDeSuiteEnregistres(const std::vector<ResultatJour>& enregistres, DateJour aujourdhui)
 {
-    return CompterSerie(Joues(enregistres), aujourdhui);
+    return CompterJoursDeSuite(Joues(enregistres), aujourdhui);
 }
 
-std::string TexteSerieJours(const SerieJours& serie)
+std::string TexteJoursDeSuite(const JoursDeSuite& suite)
 {
-    return "Série de jours en cours : " + Jours(serie.EnCours) + " — plus longue série : " + Jours(serie.PlusLongue);
+    return "Jours de suite : " + std::to_string(suite.EnCours) + " — le plus : " + std::to_string(suite.PlusLongue);
 }
 
 ResultatJour ResultatDeLEssai(const JeuDuJour& jeu, const DonneesRecherche& d)
@@ -73,17 +71,17 @@ ResumeJour ResumerJour(const std::vector<ResultatJour>& enregistres, const Resul
                        DateJour aujourdhui)
 {
     std::vector<JeuDuJourJoue> joues = Joues(enregistres);
-    // déjà enregistré, il n'est qu'un second jeu du même jour, que la série ne compte pas
+    // déjà enregistré, il n'est qu'un second jeu du même jour, que les jours de suite ne comptent pas
     if (!rejoue)
         joues.push_back({essai.Date, essai.Ecart == 0});
     ResumeJour r;
-    r.Serie = CompterSerie(joues, aujourdhui);
+    r.Suite = CompterJoursDeSuite(joues, aujourdhui);
     r.Rejoue = rejoue;
     const auto premier =
         std::find_if(enregistres.begin(), enregistres.end(), [&](const ResultatJour& e) { return e.Date == essai.Date; });
     r.Resultat = premier != enregistres.end() ? *premier : essai;
     r.Resultat.Niveau = essai.Niveau;
-    r.Resultat.Serie = r.Serie.EnCours;
+    r.Resultat.Suite = r.Suite.EnCours;
     return r;
 }
 
@@ -92,8 +90,8 @@ std::vector<std::string> LignesResume(const ResumeJour& r)
     std::vector<std::string> lignes = {
         "Jeu du " + DateEnLettres(r.Resultat.Date) + " (" + NomNiveau(r.Resultat.Niveau) + ")",
         (r.Rejoue ? "Résultat du premier essai : " : "Résultat : ") + TexteResultat(r.Resultat),
-        "Série en cours : " + Jours(r.Serie.EnCours),
-        "Plus longue série : " + Jours(r.Serie.PlusLongue),
+        "Jours de suite : " + std::to_string(r.Suite.EnCours),
+        "Le plus de jours de suite : " + std::to_string(r.Suite.PlusLongue),
     };
     if (r.Rejoue)
         lignes.push_back("Déjà joué ce jour-là : cet essai compte comme un jeu proposé.");

@@ -61,7 +61,3 @@ void AjouterCumuls(CumulsStat& total, const CumulsStat& jeu);
 // leur texte de départ (« 0 » ou « - ») faute de diviseur non nul
 using TextesEtiquettes = std::vector<std::pair<std::string, std::string>>;
 TextesEtiquettes TextesStatistiques(const CumulsStat& c);
-
-// compte × 100 / total arrondi à l'entier ou à deux décimales, les moitiés vers le haut (12,5 donne 13)
-std::string PourcentageEntier(int64_t compte, int64_t total);
-std::string PourcentageDeuxDecimales(int64_t compte, int64_t total);

@@ -6,13 +6,11 @@
 
 namespace {
 
-std::string Serie(int jours)
+std::string Suite(int jours)
 {
     if (jours <= 0)
         return {};
-    if (jours == 1)
-        return " — série d'un jour";
-    return " — " + std::to_string(jours) + " jours de suite";
+    return " — " + std::to_string(jours) + (jours > 1 ? " jours de suite" : " jour de suite");
 }
 
 }  // namespace
@@ -29,5 +27,5 @@ std::string TexteResultat(const ResultatJour& r)
 std::string TexteAPartager(const ResultatJour& r)
 {
     return std::string("Le varnel — jeu du ") + DateEnLettres(r.Date) + " (" + NomNiveau(r.Niveau) +
-           ") : " + TexteResultat(r) + Serie(r.Serie);
+           ") : " + TexteResultat(r) + Suite(r.Suite);
 }

@@ -15,12 +15,12 @@ struct ResultatJour {
     NiveauJeu Niveau = NiveauJeu::Facile;
     std::optional<int32_t> Ecart;  // du meilleur résultat du joueur au compte ; rien : pas de calcul
     int32_t TempsJoueur = 0;       // ms
-    int Serie = 0;                 // la série en cours, ce jeu compris
+    int Suite = 0;                 // les jours de suite en cours, ce jeu compris
 };
 
 // « trouvé en 23,4 s », « à 3 près », « non trouvé »
 std::string TexteResultat(const ResultatJour& r);
 
 // « Le varnel — jeu du 8 décembre 2026 (Difficile) : trouvé en 23,4 s — 5 jours de suite » ;
-// sinon « à 3 près » ou « non trouvé », « série d'un jour », et rien de la série quand elle est à 0
+// sinon « à 3 près » ou « non trouvé », « 1 jour de suite », et rien des jours de suite quand il n'y en a pas
 std::string TexteAPartager(const ResultatJour& r);

@@ -280,6 +280,13 @@ PLAQUE_ACTIVE = {
     "lumiere": "#ffffff", "ombre": "#000000", "chiffre": "#ffffff",
     "ombre_chiffre": "#1e1e1e",
 }
+# La face des résultats du pas à pas : bleue, le nombre posé dessus par le
+# programme (chiffres manuscrits réduits).
+PLAQUE_RESULTAT = {
+    "haut": "#6f95c8", "bas": "#2c4c78", "bord": "#1a2a42",
+    "lumiere": "#ffffff", "ombre": "#000000", "chiffre": None,
+    "ombre_chiffre": None,
+}
 PLAQUE_INACTIVE = {
     "haut": "#e4e4e4", "bas": "#c8c8c8", "bord": "#9a9a9a",
     "lumiere": "#ffffff", "ombre": "#808080", "chiffre": "#9c9c9c",
@@ -287,9 +294,10 @@ PLAQUE_INACTIVE = {
 }
 
 
-def plaque(valeur, x, y, taille, inactif, ident):
-    """Une plaque carrée en relief portant `valeur`. Renvoie (defs, corps)."""
-    p = PLAQUE_INACTIVE if inactif else PLAQUE_ACTIVE
+def plaque(valeur, x, y, taille, inactif, ident, palette=None):
+    """Une plaque carrée en relief portant `valeur` (aucun chiffre si None).
+    Renvoie (defs, corps)."""
+    p = palette or (PLAQUE_INACTIVE if inactif else PLAQUE_ACTIVE)
     k = taille / 32.0
     defs = degrade(ident, [p["haut"], p["bas"]], 0, 0, 0.35, 1)
     corps = rect(x + 0.5 * k, y + 0.5 * k, taille - k, taille - k,
@@ -304,6 +312,8 @@ def plaque(valeur, x, y, taille, inactif, ident):
                                                 nb(x + b), nb(y + b),
                                                 nb(x + b), nb(y + a + k)),
                    p["ombre"], 1.2 * k, ' stroke-opacity="0.3"')
+    if valeur is None:
+        return defs, corps
     d, ep = chiffres_gras(str(valeur), x + taille / 2.0, y + taille / 2.0,
                           taille)
     if p["ombre_chiffre"]:
@@ -317,6 +327,11 @@ def plaque(valeur, x, y, taille, inactif, ident):
 
 def image_plaque(valeur, inactif):
     defs, corps = plaque(valeur, 0, 0, 32, inactif, "face")
+    return svg(32, 32, corps, defs)
+
+
+def image_plaque_resultat():
+    defs, corps = plaque(None, 0, 0, 32, False, "face", PLAQUE_RESULTAT)
     return svg(32, 32, corps, defs)
 
 
@@ -657,6 +672,7 @@ def main():
     for v in VALEURS_PLAQUES:
         ecrire("liste/plaque-%d.svg" % v, image_plaque(v, False))
         ecrire("liste/plaque-%d-inactif.svg" % v, image_plaque(v, True))
+    ecrire("liste/plaque-resultat.svg", image_plaque_resultat())
     for c in range(10):
         ecrire("afficheur/segment-%d.svg" % c, image_segment(c))
     for nom, dessin in OUTILS.items():

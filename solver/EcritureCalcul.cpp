@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 
 namespace {
 
@@ -17,6 +18,9 @@ struct TermeTravail {
     uint8_t Inverse;
     uint8_t Bloc;  // bit i : le terme de départ i y est fondu
     const GroupeTermes* SousGroupe;
+    // la ligne écrite qui l'a fait quand les lignes sont détaillées, -1 sinon ; sans valeur par défaut : une
+    // liste de travail se construit à chaque paire essayée, sans rien initialiser
+    int8_t Ligne;
 };
 
 struct ListeTravail {
@@ -24,13 +28,14 @@ struct ListeTravail {
     int Nb = 0;
 };
 
-ListeTravail ListeDe(const GroupeTermes& groupe)
+// faite à chaque sous-groupe écrit : gardée dans l'appelant (hors ligne, l'inventaire coûtait 1 % de plus)
+[[gnu::always_inline]] inline ListeTravail ListeDe(const GroupeTermes& groupe)
 {
     ListeTravail liste;
     for (const Terme& t : groupe.Termes)
     {
         liste.Termes[static_cast<size_t>(liste.Nb)] =
-            TermeTravail{t.Valeur, t.Inverse, static_cast<uint8_t>(1u << liste.Nb), t.SousGroupe};
+            TermeTravail{t.Valeur, t.Inverse, static_cast<uint8_t>(1u << liste.Nb), t.SousGroupe, -1};
         ++liste.Nb;
     }
     return liste;
@@ -70,7 +75,7 @@ ListeTravail Suite(const ListeTravail& termes, const Combinaison& c)
     for (int i = 0, k = 0; i < termes.Nb; ++i)
         if (i != c.Y)
             suite.Termes[static_cast<size_t>(k++)] = termes.Termes[static_cast<size_t>(i)];
-    suite.Termes[static_cast<size_t>(c.X)] = TermeTravail{c.Resultat, c.Inverse, c.Bloc, nullptr};
+    suite.Termes[static_cast<size_t>(c.X)] = TermeTravail{c.Resultat, c.Inverse, c.Bloc, nullptr, -1};
     return suite;
 }
 
@@ -140,20 +145,25 @@ private:
 // une mémoire par fil : les fils de l'atlas écrivent chacun leurs calculs
 thread_local MemoireSuites Memoire;
 
+// le grand terme d'une paire, celui qui s'écrit le premier : dans une paire mixte le direct, sinon le plus
+// grand (à égalité, le second de la liste)
+bool GrandEstSecond(const TermeTravail& tx, const TermeTravail& ty)
+{
+    return tx.Inverse != ty.Inverse ? tx.Inverse != 0 : ty.Valeur >= tx.Valeur;
+}
+
 // la paire (x, y) donne-t-elle une ligne ? si oui, la remplit
 bool Combiner(uint8_t famille, const ListeTravail& termes, int x, int y, Combinaison& c)
 {
     const TermeTravail& tx = termes.Termes[static_cast<size_t>(x)];
     const TermeTravail& ty = termes.Termes[static_cast<size_t>(y)];
-    const TermeTravail* grand = ty.Valeur >= tx.Valeur ? &ty : &tx;
-    const TermeTravail* petit = grand == &ty ? &tx : &ty;
-    if (tx.Inverse != ty.Inverse) {
-        // paire mixte : le terme direct doit dépasser (diviser exactement) l'autre
-        grand = tx.Inverse == 0 ? &tx : &ty;
-        petit = grand == &tx ? &ty : &tx;
-        if (famille == 0 ? grand->Valeur <= petit->Valeur : grand->Valeur % petit->Valeur != 0)
-            return false;
-    }
+    const bool second = GrandEstSecond(tx, ty);
+    const TermeTravail* grand = second ? &ty : &tx;
+    const TermeTravail* petit = second ? &tx : &ty;
+    // paire mixte : le terme direct doit dépasser (diviser exactement) l'autre
+    if (tx.Inverse != ty.Inverse &&
+        (famille == 0 ? grand->Valeur <= petit->Valeur : grand->Valeur % petit->Valeur != 0))
+        return false;
     const int k = (tx.Inverse ^ ty.Inverse) + 2 * famille;
     const int32_t o = Appliquer(k, grand->Valeur, petit->Valeur);
     if (o == grand->Valeur || o == petit->Valeur)
@@ -172,7 +182,9 @@ bool Combiner(uint8_t famille, const ListeTravail& termes, int x, int y, Combina
 // les écritures d'un même calcul : sa valeur finale, l'ordre choisi, le texte (nul : les clés seules)
 class Ecriture {
 public:
-    Ecriture(int32_t f, bool simple, std::string* texte) : f_(f), simple_(simple), texte_(texte)
+    // lignes : non nul, reçoit aussi chaque ligne écrite avec l'origine de ses deux nombres
+    Ecriture(int32_t f, bool simple, std::string* texte, std::vector<LigneSolution>* lignes = nullptr)
+        : f_(f), simple_(simple), texte_(texte), lignes_(lignes)
     {
         Memoire.Nouvelle();
     }
@@ -184,6 +196,8 @@ private:
     void Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
                   const Combinaison& choix, int32_t somme0, int32_t maximum0);
     void EcrireSousGroupe(const GroupeTermes& sous, int32_t& somme, int32_t& maximum);
+    // la ligne de la paire choisie, avec l'origine de ses deux nombres, et celle du résultat dans la suite
+    void AjouterLigneDetaillee(const ListeTravail& termes, const Combinaison& choix, ListeTravail& suite);
     // la suite d'une paire candidate, clés seules
     bool EcrireSuite(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& suite);
     int32_t Maximum(int32_t maximum0, int32_t o) const { return o == f_ ? maximum0 : std::max(maximum0, o); }
@@ -201,6 +215,7 @@ private:
     int32_t f_;
     bool simple_;
     std::string* texte_;
+    std::vector<LigneSolution>* lignes_;
 };
 
 void Ecriture::EcrireSousGroupe(const GroupeTermes& sous, int32_t& somme, int32_t& maximum)
@@ -241,17 +256,23 @@ bool Ecriture::EcrireSuite(const GroupeTermes& groupe, int32_t& somme, int32_t& 
     return ecrite;
 }
 
+// de deux termes qui ont chacun un sous-groupe, celui de y s'écrit-il d'abord ? celui qui demande le plus
+// d'opérations passe devant
+bool SousGroupeDeYDAbord(const TermeTravail& tx, const TermeTravail& ty)
+{
+    return !tx.SousGroupe || (ty.SousGroupe && NbOperationsGroupe(*ty.SousGroupe) > NbOperationsGroupe(*tx.SousGroupe));
+}
+
 // termine l'écriture d'une combinaison choisie : sous-groupes, ligne, puis la suite
 void Ecriture::Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes,
                         const Combinaison& choix, int32_t somme0, int32_t maximum0)
 {
-    // les lignes d'un sous-groupe précèdent celle qui utilise sa valeur ;
-    // le sous-groupe qui demande le plus d'opérations s'écrit le premier
-    const GroupeTermes* sousX = termes.Termes[static_cast<size_t>(choix.X)].SousGroupe;
-    const GroupeTermes* sousY = termes.Termes[static_cast<size_t>(choix.Y)].SousGroupe;
-    if (sousX && sousY && NbOperationsGroupe(*sousY) > NbOperationsGroupe(*sousX))
-        std::swap(sousX, sousY);
-    if (!sousX)
+    // les lignes d'un sous-groupe précèdent celle qui utilise sa valeur
+    const TermeTravail& tx = termes.Termes[static_cast<size_t>(choix.X)];
+    const TermeTravail& ty = termes.Termes[static_cast<size_t>(choix.Y)];
+    const GroupeTermes* sousX = tx.SousGroupe;
+    const GroupeTermes* sousY = ty.SousGroupe;
+    if (SousGroupeDeYDAbord(tx, ty))
         std::swap(sousX, sousY);
     if (sousX)
         EcrireSousGroupe(*sousX, somme, maximum);
@@ -260,11 +281,34 @@ void Ecriture::Terminer(const GroupeTermes& groupe, int32_t& somme, int32_t& max
 
     if (texte_) {
         AjouterLigne(*texte_, choix.K, choix.Grand, choix.Petit, choix.Resultat);
+        ListeTravail suite = Suite(termes, choix);
+        if (lignes_)
+            AjouterLigneDetaillee(termes, choix, suite);
         // la suite se réécrit à l'identique, cette fois avec son texte
         int32_t sommeSuite = somme0 + choix.Resultat;
         int32_t maxSuite = Maximum(maximum0, choix.Resultat);
-        Ecrire(groupe, sommeSuite, maxSuite, Suite(termes, choix));
+        Ecrire(groupe, sommeSuite, maxSuite, suite);
     }
+}
+
+// les lignes des sous-groupes de la paire viennent d'être écrites, juste avant la sienne : la dernière ligne
+// écrite est celle du sous-groupe écrit en second, et celle du premier la précède de toutes les lignes du second
+void Ecriture::AjouterLigneDetaillee(const ListeTravail& termes, const Combinaison& choix, ListeTravail& suite)
+{
+    const TermeTravail& tx = termes.Termes[static_cast<size_t>(choix.X)];
+    const TermeTravail& ty = termes.Termes[static_cast<size_t>(choix.Y)];
+    const auto fin = static_cast<int8_t>(lignes_->size() - 1);
+    const bool yDAbord = SousGroupeDeYDAbord(tx, ty);
+    const TermeTravail& ecritEnSecond = yDAbord ? tx : ty;
+    const int8_t finDuPremier = ecritEnSecond.SousGroupe
+                                    ? static_cast<int8_t>(fin - NbOperationsGroupe(*ecritEnSecond.SousGroupe))
+                                    : fin;
+    const int8_t origineX = tx.SousGroupe ? (yDAbord ? fin : finDuPremier) : tx.Ligne;
+    const int8_t origineY = ty.SousGroupe ? (yDAbord ? finDuPremier : fin) : ty.Ligne;
+    const bool grandX = !GrandEstSecond(tx, ty);
+    lignes_->push_back(LigneSolution{static_cast<int8_t>(choix.K), choix.Grand, choix.Petit, choix.Resultat,
+                                     grandX ? origineX : origineY, grandX ? origineY : origineX});
+    suite.Termes[static_cast<size_t>(choix.X)].Ligne = static_cast<int8_t>(lignes_->size() - 1);
 }
 
 bool Ecriture::Ecrire(const GroupeTermes& groupe, int32_t& somme, int32_t& maximum, const ListeTravail& termes)
@@ -347,4 +391,24 @@ std::string EcrireCalcul(const GroupeTermes& groupe, int32_t valeurFinale, int32
 void CalculerCles(const GroupeTermes& groupe, int32_t valeurFinale, int32_t& somme, int32_t& maximum, bool simple)
 {
     Ecriture(valeurFinale, simple, nullptr).Ecrire(groupe, somme, maximum, ListeDe(groupe));
+}
+
+std::vector<LigneSolution> EcrireLignes(const GroupeTermes& groupe, int32_t valeurFinale, bool simple)
+{
+    std::string texte;
+    std::vector<LigneSolution> lignes;
+    int32_t somme = 0, maximum = 0;
+    Ecriture(valeurFinale, simple, &texte, &lignes).Ecrire(groupe, somme, maximum, ListeDe(groupe));
+    return lignes;
+}
+
+int32_t ValeurGroupe(const GroupeTermes& groupe)
+{
+    // les directs d'un côté, les retranchés (ou diviseurs) de l'autre
+    int64_t direct = groupe.Famille == 0 ? 0 : 1, inverse = direct;
+    for (const Terme& t : groupe.Termes) {
+        int64_t& cote = t.Inverse ? inverse : direct;
+        cote = groupe.Famille == 0 ? cote + t.Valeur : cote * t.Valeur;
+    }
+    return static_cast<int32_t>(groupe.Famille == 0 ? direct - inverse : direct / inverse);
 }

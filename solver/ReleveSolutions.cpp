@@ -4,6 +4,7 @@
 #include "ReleveSolutions.h"
 
 #include "DonneesRecherche.h"
+#include "EcritureCalcul.h"
 #include "RechercheCalculs.h"
 
 #include <algorithm>
@@ -15,11 +16,16 @@ bool ReleveSolutions::Compter(int32_t compte, int plaques)
     c.PlaquesMin = avant == 0 ? plaques : std::min(avant, plaques);
     if (c.PlaquesMin != avant)
         Juger(c);
-    return c.NbSolutions < plafond_;
+    // une solution qui demande plus de plaques qu'une autre déjà vue ne peut être la plus simple
+    return plusSimples_ ? plaques == c.PlaquesMin : c.NbSolutions < plafond_;
 }
 
 void ReleveSolutions::Distinguer(int32_t compte, plq_utl calcul)
 {
+    if (plusSimples_) {
+        GarderSiPlusSimple(compte, std::move(calcul));
+        return;
+    }
     std::vector<plq_utl>& formes = formes_[static_cast<size_t>(compte)];
     for (const plq_utl& vue : formes)
         if (MemeSolution(calcul, &vue))
@@ -30,6 +36,30 @@ void ReleveSolutions::Distinguer(int32_t compte, plq_utl calcul)
     if (c.NbSolutions < plafond_)
         formes.push_back(std::move(calcul));
     Juger(c);
+}
+
+// comme la liste d'une résolution les range : clés de l'écriture la plus simple, puis textes
+void ReleveSolutions::GarderSiPlusSimple(int32_t compte, plq_utl calcul)
+{
+    CalculerCles(*calcul.Arbre, compte, calcul.SommeResultats, calcul.PlusGrandIntermediaire, true);
+    std::vector<plq_utl>& gardee = formes_[static_cast<size_t>(compte)];
+    if (!gardee.empty()) {
+        const int c = ComparerCles(calcul, gardee.front(), OrdreDuSimpleAuTordu);
+        const auto texte = [compte](const plq_utl& s) {
+            int32_t somme = 0, maximum = 0;
+            return EcrireCalcul(*s.Arbre, compte, somme, maximum, true);
+        };
+        if (c > 0 || (c == 0 && !(texte(calcul) < texte(gardee.front()))))
+            return;
+        gardee.clear();
+    }
+    gardee.push_back(std::move(calcul));
+}
+
+const plq_utl* ReleveSolutions::PlusSimple(int32_t compte) const
+{
+    const std::vector<plq_utl>& gardee = formes_[static_cast<size_t>(compte)];
+    return plusSimples_ && !gardee.empty() ? &gardee.front() : nullptr;
 }
 
 namespace {
@@ -67,4 +97,11 @@ std::array<ReleveCompte, 1000> ReleverTousComptes(const SixEntiers& plaques, int
     for (int32_t v = 101; v <= 999; ++v)
         comptes[static_cast<size_t>(v)] = releve.Compte(v);
     return comptes;
+}
+
+ReleveSolutions ReleverPlusSimples(const SixEntiers& plaques)
+{
+    ReleveSolutions releve = ReleveSolutions::PlusSimples();
+    Relever(plaques, 0, releve);
+    return releve;
 }

@@ -31,6 +31,14 @@ public:
         : plafond_(plafond), suffisant_(std::move(suffisant))
     {
     }
+    // le relevé des plus simples : chaque compte garde, au lieu de compter ses solutions, la première qu'en
+    // donnerait une résolution du plus simple au plus tordu
+    static ReleveSolutions PlusSimples()
+    {
+        ReleveSolutions releve(0);
+        releve.plusSimples_ = true;
+        return releve;
+    }
 
     // un calcul complet qui vaut compte, fait de tant de plaques ; vrai quand il faut sa forme pour
     // savoir s'il est une solution de plus
@@ -40,15 +48,19 @@ public:
 
     const ReleveCompte& Compte(int32_t compte) const { return comptes_[static_cast<size_t>(compte)]; }
     bool Suffit() const { return suffit_; }
+    // la plus simple du compte (relevé des plus simples) ; nulle sans solution
+    const plq_utl* PlusSimple(int32_t compte) const;
 
 private:
     void Juger(const ReleveCompte& c) { suffit_ = suffit_ || (suffisant_ && suffisant_(c)); }
+    void GarderSiPlusSimple(int32_t compte, plq_utl calcul);
 
     int32_t plafond_;
     Suffisant suffisant_;
     bool suffit_ = false;
     std::array<ReleveCompte, 1000> comptes_{};
     std::array<std::vector<plq_utl>, 1000> formes_;
+    bool plusSimples_ = false;  // formes_[compte] ne tient alors que la plus simple
 };
 
 // les solutions exactes du compte but : une recherche qui ne garde ni approche, ni texte, ni ordre ;
@@ -58,3 +70,6 @@ ReleveCompte ReleverSolutions(const SixEntiers& plaques, int32_t but, int32_t pl
 
 // celles de chaque compte de 101 à 999, en une recherche comme l'inventaire (indice : le compte)
 std::array<ReleveCompte, 1000> ReleverTousComptes(const SixEntiers& plaques, int32_t plafond);
+
+// la plus simple des solutions de chaque compte de 101 à 999, en une recherche comme l'inventaire
+ReleveSolutions ReleverPlusSimples(const SixEntiers& plaques);

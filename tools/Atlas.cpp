@@ -5,10 +5,10 @@
 
 #include "ExecutionRecherche.h"
 #include "ParcoursParallele.h"
+#include "Pourcentage.h"
 #include "TableAtteignables.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <ostream>
 
@@ -30,19 +30,10 @@ void Tirer(size_t valeur, SixEntiers& tirage, int pris, std::vector<SixEntiers>&
     }
 }
 
-std::string Pourcentage(int64_t partie, int64_t tout)
-{
-    char tampon[32];
-    std::snprintf(tampon, sizeof tampon, "%.2f", tout ? 100.0 * static_cast<double>(partie) / static_cast<double>(tout) : 0.0);
-    std::string texte = tampon;
-    std::replace(texte.begin(), texte.end(), '.', ',');
-    return texte + " %";
-}
-
 void EcrireTotal(std::ostream& sortie, const TotalAtlas& t)
 {
     sortie << t.Tirages << " tirages, " << t.Jeux << " jeux, " << t.Faisables << " faisables ("
-           << Pourcentage(t.Faisables, t.Jeux) << ")\n";
+           << PourcentageVirgule(t.Faisables, t.Jeux) << ")\n";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 // l'atlas des jeux : pour chaque tirage distinct de six plaques de la réserve, combien de comptes de

@@ -5,6 +5,7 @@
 
 #include "Atlas.h"
 #include "ParcoursParallele.h"
+#include "Pourcentage.h"
 #include "ReleveSolutions.h"
 
 #include <numeric>
@@ -45,24 +46,16 @@ AtlasNiveaux DresserAtlasNiveaux(const std::vector<SixEntiers>& tirages, int fil
 
 namespace {
 
-// « 91,21 % » : la part en centièmes arrondis au plus proche, virgule décimale, sans la locale
-std::string Part(int64_t partie, int64_t tout)
-{
-    const int64_t centiemes = tout == 0 ? 0 : (partie * 20000 + tout) / (2 * tout);
-    const int64_t reste = centiemes % 100;
-    return std::to_string(centiemes / 100) + (reste < 10 ? ",0" : ",") + std::to_string(reste) + " %";
-}
-
 void EcrireTotal(std::ostream& sortie, const TotalNiveaux& t)
 {
     sortie << t.Tirages << " tirages, " << t.Tous() << " jeux, " << t.Faisables() << " faisables ("
-           << Part(t.Faisables(), t.Tous()) << ")\n";
+           << PourcentageVirgule(t.Faisables(), t.Tous()) << ")\n";
     for (size_t n = 0; n < t.Jeux.size(); ++n) {
         const auto niveau = static_cast<NiveauJeu>(n + 1);
-        sortie << "  " << NomNiveau(niveau) << " : " << t.Jeux[n] << " jeux (" << Part(t.Jeux[n], t.Tous())
+        sortie << "  " << NomNiveau(niveau) << " : " << t.Jeux[n] << " jeux (" << PourcentageVirgule(t.Jeux[n], t.Tous())
                << " des jeux";
         if (niveau != NiveauJeu::Impossible)
-            sortie << ", " << Part(t.Jeux[n], t.Faisables()) << " des faisables";
+            sortie << ", " << PourcentageVirgule(t.Jeux[n], t.Faisables()) << " des faisables";
         sortie << ")\n";
     }
 }

@@ -5,11 +5,13 @@
 
 #include "AdversaireCalcul.h"
 #include "Atlas.h"
+#include "AtlasMethodes.h"
 #include "AtlasNiveaux.h"
 #include "IndicesCalcul.h"
 #include "JourCalcul.h"
 #include "ExecutionRecherche.h"
 #include "LigneCommande.h"
+#include "MethodesCalcul.h"
 #include "Niveau.h"
 #include "TableTousComptes.h"
 #include "VerifierCalcul.h"
@@ -21,33 +23,36 @@
 namespace {
 
 constexpr const char* SyntaxeCalcul =
-    "Syntaxe : varnel-calcul [--ordre 1|2] [--details] Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat";
+    "Syntaxe : varnel-calcul [--ordre 1|2] [--details] [--methodes] Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat";
 constexpr const char* SyntaxeTous =
-    "          varnel-calcul --tous [--tri compte|solutions] [--details] [--export] Plaque1 ... Plaque6";
+    "          varnel-calcul --tous [--tri compte|solutions] [--details] [--export] [--methodes] Plaque1 ... Plaque6";
 constexpr const char* SyntaxeAtlas =
-    "          varnel-calcul --atlas [--niveaux] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]";
+    "          varnel-calcul --atlas [--niveaux|--methodes] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]";
 
 constexpr const char* Aide =
     "varnel-calcul : le moteur du Varnel en ligne de commande.\n"
     "varnel-calcul --help écrit cette aide, varnel-calcul --version la version du programme.\n"
     "\n"
     "Résoudre un compte :\n"
-    "  varnel-calcul [--ordre 1|2] [--details] Plaque1 Plaque2 Plaque3 Plaque4 Plaque5 Plaque6 Resultat\n"
+    "  varnel-calcul [--ordre 1|2] [--details] [--methodes] Plaque1 ... Plaque6 Resultat\n"
     "    Écrit le compte rendu de la recherche, puis chaque solution (une ligne par opération)\n"
     "    suivie d'une ligne vide.\n"
     "    --ordre 1   du calcul le plus simple au plus compliqué (par défaut)\n"
     "    --ordre 2   du calcul le plus compliqué au plus simple\n"
     "    --details   ajoute les compteurs de la recherche, le niveau du jeu et le moins de plaques\n"
     "                d'une solution exacte, puis les clés de chaque solution\n"
+    "    --methodes  écrit d'abord, dans le bloc de chaque solution, sa méthode (« Methode=Produit »)\n"
     "\n"
     "Inventaire de tous les comptes de 101 à 999 :\n"
-    "  varnel-calcul --tous [--tri compte|solutions] [--details] [--export] Plaque1 ... Plaque6\n"
+    "  varnel-calcul --tous [--tri compte|solutions] [--details] [--export] [--methodes]\n"
+    "                Plaque1 ... Plaque6\n"
     "    Écrit le tableau des solutions de chaque compte, par nombre de plaques utilisées.\n"
     "    --tri compte      par compte croissant (par défaut)\n"
     "    --tri solutions   par nombre de solutions décroissant\n"
     "    --export          écrit le tableau dans le fichier <plaques>cpt.txt ou <plaques>sol.txt\n"
     "                      du dossier courant au lieu de la sortie standard\n"
     "    --details         ajoute le nombre d'entrées, de calculs et les étapes de progression\n"
+    "    --methodes        ajoute, pour chaque compte, ses solutions distinctes par méthode\n"
     "\n"
     "Le jeu du jour d'une date (le même pour tous les joueurs) :\n"
     "  varnel-calcul --jour AAAA-MM-JJ [--ordre 1|2] [--details]\n"
@@ -66,12 +71,16 @@ constexpr const char* Aide =
     "    refuserait est refusé avec sa raison (code de sortie 2).\n"
     "\n"
     "Atlas de tous les jeux :\n"
-    "  varnel-calcul --atlas [--niveaux] [--fils N] [--grandes 25,50,75,100|aucune] [--premiers N]\n"
+    "  varnel-calcul --atlas [--niveaux|--methodes] [--fils N] [--grandes 25,50,75,100|aucune]\n"
+    "                [--premiers N]\n"
     "    Pour chacun des 13 243 tirages distincts de six plaques de la réserve, écrit les plaques\n"
     "    et le nombre de comptes de 101 à 999 qui se font, puis le total des jeux (tirage, compte)\n"
     "    et des jeux faisables, en tout et selon le nombre de grandes plaques.\n"
     "    --niveaux         écrit plutôt le nombre de jeux de chaque niveau (Facile, Moyen, Difficile,\n"
     "                      Expert, Impossible), puis ces nombres et leur part dans les totaux\n"
+    "    --methodes        écrit plutôt le nombre de jeux faisables dont la solution la plus simple\n"
+    "                      suit chaque méthode (Produit puis ajustement, Multiplication décomposée,\n"
+    "                      Produit, Division, Addition et soustraction), puis leur part des faisables\n"
     "    --fils N          calcule sur N fils d'exécution (par défaut, un par cœur)\n"
     "    --grandes LISTE   seulement les tirages qui tiennent exactement ces grandes plaques\n"
     "                      (« aucune » : aucune grande plaque)\n"
@@ -98,6 +107,7 @@ struct Options {
     bool Tous = false;
     bool Atlas = false;
     bool Niveaux = false;  // l'atlas des niveaux
+    bool Methodes = false;  // la méthode des solutions (résolution, inventaire ou atlas)
     int Fils = 0;  // 0 : un par cœur
     int Premiers = -1;
     int Grandes = -1;  // ensemble de bits des grandes plaques exigées, -1 : toutes
@@ -157,6 +167,8 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
             o.Tous = true;
         } else if (a == "--atlas") {
             o.Atlas = true;
+        } else if (a == "--methodes") {
+            o.Methodes = true;
         } else if (a == "--niveaux") {
             o.Niveaux = true;
             o.OptionAtlas = true;
@@ -207,8 +219,10 @@ std::string LireOptions(const std::vector<std::string>& arguments, Options& o)
         return "Les options --tri et --export ne valent qu'avec --tous.";
     if (!o.Atlas && o.OptionAtlas)
         return "Les options --niveaux, --fils, --grandes et --premiers ne valent qu'avec --atlas.";
+    if (o.Atlas && o.Niveaux && o.Methodes)
+        return "L'atlas des niveaux et celui des méthodes se demandent l'un après l'autre.";
     if (o.Atlas && (o.Tous || o.Details || o.Export || o.Tri != TriComptes::ParCompte || o.Ordre != 1 || !o.Nombres.empty()))
-        return "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers.";
+        return "L'atlas ne prend ni plaques ni autres options que --niveaux, --methodes, --fils, --grandes et --premiers.";
     if (o.Jour && (o.Tous || o.Atlas || !o.Nombres.empty()))
         return "Le jeu du jour ne prend ni plaques ni compte, ni --tous ni --atlas.";
     if (o.Verifier && (o.Tous || o.Atlas || o.Jour || o.Details || o.Ordre != 1))
@@ -243,6 +257,8 @@ int Resoudre(DonneesRecherche& d, const Options& o, std::ostream& sortie)
         sortie << "Niveau=" << NomNiveau(niveau.Niveau) << '\n' << "PlaquesMin=" << niveau.PlaquesMin << '\n';
     }
     for (int32_t i = 0; i < d.ListeSolutions.Nombre(); ++i) {
+        if (o.Methodes)
+            EcrireMethode(sortie, *d.ListeSolutions.Objet(i), o.Ordre);
         if (o.Details) {
             const plq_utl& s = *d.ListeSolutions.Objet(i);
             sortie << '#' << i << " masque=" << s.MasquePlaques << " somme=" << s.SommeResultats
@@ -275,6 +291,8 @@ int Inventorier(DonneesRecherche& d, const Options& o, std::ostream& sortie, std
     } else {
         sortie << TexteExport(grille);
     }
+    if (o.Methodes)
+        EcrireMethodesInventaire(sortie, d.ListeSolutions);
     if (o.Details) {
         sortie << "Progression=";
         EcrireListe(sortie, positions, 0, positions.size());
@@ -294,10 +312,12 @@ int DresserAtlas(const Options& o, std::ostream& sortie, std::ostream& erreurs, 
     const int fils = o.Fils > 0 ? o.Fils : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
     std::function<void(int, int)> progression;
     if (afficherProgression)
-        progression = [&, nom = o.Niveaux ? "Atlas des niveaux : " : "Atlas : "](int faits, int total) {
+        progression = [&, nom = o.Niveaux ? "Atlas des niveaux : " : o.Methodes ? "Atlas des méthodes : " : "Atlas : "](int faits, int total) {
             erreurs << '\r' << nom << faits << "/" << total << " tirages" << (faits == total ? "\n" : "") << std::flush;
         };
-    if (o.Niveaux)
+    if (o.Methodes)
+        EcrireAtlasMethodes(sortie, DresserAtlasMethodes(tirages, fils, progression));
+    else if (o.Niveaux)
         EcrireAtlasNiveaux(sortie, DresserAtlasNiveaux(tirages, fils, progression));
     else
         EcrireAtlas(sortie, ::DresserAtlas(tirages, fils, progression));

@@ -42,6 +42,9 @@ else:
 NOMS_CHANGES = []  # les noms dont le lecteur d'écran a appris le changement
 pyatspi.Registry.registerEventListener(lambda e: NOMS_CHANGES.append(e.source.name or ""),
                                        "object:property-change:accessible-name")
+FOCUS_RECUS = []  # les objets qui ont pris le focus : ce qu'un lecteur d'écran dit
+pyatspi.Registry.registerEventListener(lambda e: e.detail1 and FOCUS_RECUS.append(e.source.name or ""),
+                                       "object:state-changed:focused")
 
 
 def attendre(condition, quoi):
@@ -130,12 +133,35 @@ def jeu_de_la_ligne_de_commande():
     lire("Le varnel", "Compte : 952")
     lire("Le varnel", "Plaques : 25 utilisée, 50 utilisée, 75 utilisée, 100 utilisée, 3 utilisée, 6 utilisée")
     lire("Le varnel", "Solution 1 sur 2 : 75 fois 6 égale 450 ; 450 divisé par 50 égale 9 ; 100 plus 3 égale 103 ; "
-                      "103 fois 9 égale 927 ; 927 plus 25 égale 952")
+                      r"103 fois 9 égale 927 ; 927 plus 25 égale 952\. Méthode : Produit puis ajustement\.")
+    lire("Le varnel", "Méthode : Produit puis ajustement")
     barre = noms("Le varnel", pyatspi.ROLE_PUSH_BUTTON)[:5] + noms("Le varnel", pyatspi.ROLE_CHECK_BOX)
     if barre != ["Première solution", "Solution précédente", "Solution suivante", "Dernière solution",
                  "Calculer toutes les solutions (de la plus simple à la plus tordue)",
                  "Informations sur les solutions", "Statistiques"]:
         finir(1, "ÉCHEC : boutons de la barre d'outils %s" % barre)
+    pas_a_pas()
+
+
+# la solution de cinq opérations pas à pas au clavier : chaque pas a le focus, que le lecteur d'écran dit
+PAS = ["Pas à pas en 5 opérations. Plaques : 25, 50, 75, 100, 3, 6. Compte : 952.",
+       "Opération 1 sur 5 : 75 fois 6.", "75 fois 6 égale 450. Restent : 25, 50, 450, 100, 3.",
+       "Opération 2 sur 5 : 450 divisé par 50.", "450 divisé par 50 égale 9. Restent : 25, 9, 100, 3.",
+       "Opération 3 sur 5 : 100 plus 3.", "100 plus 3 égale 103. Restent : 25, 9, 103.",
+       "Opération 4 sur 5 : 103 fois 9.", "103 fois 9 égale 927. Restent : 25, 927.",
+       "Opération 5 sur 5 : 927 plus 25.", "927 plus 25 égale 952 : le compte est trouvé."]
+
+
+def pas_a_pas():
+    del FOCUS_RECUS[:]
+    for touche, attendu in [("F8", PAS[0])] + [("Right", p) for p in PAS[1:]] + [("Left", PAS[-2])]:
+        touches(touche)
+        lire("Le varnel", re.escape(attendu), etat=pyatspi.STATE_FOCUSED)
+    touches("Escape")
+    lire("Le varnel", "Solution 1 sur 2 : .*", etat=pyatspi.STATE_FOCUSED)
+    entendus = [nom for nom in FOCUS_RECUS if nom in PAS]
+    if entendus != PAS + [PAS[-2]]:
+        finir(1, "ÉCHEC : pas à pas entendu %s" % entendus)
 
 
 def jeu_propose():

@@ -3,6 +3,8 @@
 
 // fenêtre principale : ligne de commande, activation des commandes, parcours, peinture, aide, À propos
 #include "Apropos_f.h"
+#include "Comment_f.h"
+#include "Infosol_f.h"
 #include "DessinJeu.h"
 #include "Environnement.h"
 #include "ImagesVarnel.h"
@@ -356,7 +358,8 @@ private slots:
     }
 
     // la zone client garde sa taille ; rien n'y dépasse ni ne se chevauche, la barre d'état court le long
-    // du bas, et la plus longue des solutions d'un jeu riche tient entière entre le bandeau et la barre
+    // du bas, et la plus longue des solutions d'un jeu riche tient entière entre le bandeau et la ligne de
+    // la méthode
     void zoneClientEntiere()
     {
         Fenetre f(JeuRiche);
@@ -374,8 +377,11 @@ private slots:
         QCOMPARE(barre->geometry().bottom(), zone->rect().bottom());
         QCOMPARE(barre->width(), zone->width());
 
+        // la ligne de la méthode sous les figures, au-dessus de la barre d'état
         const int haut = bande.bottom() + 1;
-        const QRect libre(0, haut, zone->width(), barre->y() - haut);
+        const int bas = f.w.findChild<QWidget*>("LabelMethode")->y();
+        QVERIFY(bas < barre->y());
+        const QRect libre(0, haut, zone->width(), bas - haut);
         QRect dessin;
         int lignes = 0;
         const TListeSolutions& liste = f.w.Donnees().ListeSolutions;
@@ -393,6 +399,40 @@ private slots:
         QCOMPARE(lignes, 5);
         QVERIFY2(libre.contains(dessin), qPrintable(QString("%1,%2 %3×%4").arg(dessin.x()).arg(dessin.y())
                                                         .arg(dessin.width()).arg(dessin.height())));
+    }
+
+    // la méthode de la solution montrée, sous les figures et dans les informations ; le pas à pas au clavier,
+    // fini par Échap ou quand une autre solution vient ; « Comment », une fois le jeu posé
+    void methodesEtPasAPas()
+    {
+        Fenetre f(Jeu952);
+        auto* ligne = f.w.findChild<QLabel*>("LabelMethode");
+        QCOMPARE(ligne->text(), QString("Méthode : Produit puis ajustement"));
+        f.Touche(Qt::Key_F8, Qt::NoModifier);
+        QCOMPARE(ligne->text(), QString("Pas 0 sur 10 : → suivant, ← précédent, Échap pour finir"));
+        for (Qt::Key touche : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Left})
+            f.Touche(touche, Qt::NoModifier);
+        QCOMPARE(ligne->text(), QString("Pas 2 sur 10 : → suivant, ← précédent, Échap pour finir"));
+        f.Touche(Qt::Key_Escape, Qt::NoModifier);
+        QCOMPARE(ligne->text(), QString("Méthode : Produit puis ajustement"));
+        f.Touche(Qt::Key_F8, Qt::NoModifier);
+        f.Touche(Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(ligne->text(), QString("Méthode : Division"));
+        f.Touche(Qt::Key_Right, Qt::NoModifier);  // plus de pas à pas : la touche ne fait rien
+        QCOMPARE(ligne->text(), QString("Méthode : Division"));
+
+        f.Bouton("SpeedButtonInfo")->click();
+        auto* info = f.w.FenetreInfoSolutions()->findChild<QLabel*>("LabelMethode");
+        QCOMPARE(info->text(), QString("Division"));
+        f.Action("RubriquePremiereSolution")->trigger();
+        QCOMPARE(info->text(), QString("Produit puis ajustement"));
+        f.Bouton("SpeedButtonInfo")->click();
+
+        QString texte;
+        GardienModal gardien([&texte](QWidget* w) { texte = static_cast<TfrmComment*>(w)->Texte(); });
+        f.Action("RubriqueComment")->trigger();
+        QTRY_VERIFY(gardien.Fini());
+        QVERIFY(texte.startsWith("Plaques : 25, 50, 75, 100, 3, 6. Compte : 952.\n"));
     }
 
     void textesDeQtEnFrancais()

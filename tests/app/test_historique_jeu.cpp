@@ -235,8 +235,7 @@ private slots:
                  QByteArray("3|20261210|101|101\n3|20261211|923|923\n2||923|497\n"));
         w.RubriqueHistoriqueClick();
         QTRY_VERIFY(w.FenetreHistorique());
-        QCOMPARE(w.FenetreHistorique()->TexteSerieJours(),
-                 QStringLiteral("Série de jours en cours : 2 jours — plus longue série : 2 jours"));
+        QCOMPARE(w.FenetreHistorique()->TexteJoursDeSuite(), QStringLiteral("Jours de suite : 2 — le plus : 2"));
     }
 
     // « varnel --jour » : l'animation du jeu du jour commence dès l'ouverture

@@ -310,31 +310,6 @@ private slots:
         QVERIFY(fichier.contains(autre));
     }
 
-    // jeux proposés, donnés sur la ligne de commande, résolus deux fois
-    void origineDuJeu()
-    {
-        {
-            PartieEssai p;
-            GardienModal saisie({}, 10000, TitreSaisie);
-            GardienModal pave([](QWidget* w) { QTest::keyClicks(w, "123456101"); }, 5000,
-                              QStringLiteral("Pavé numérique"));
-            p.Commande("RubriqueComptePropose");
-            QTRY_VERIFY(pave.Fini() && saisie.Fini());
-            p.Commande("RubriqueDuTorduAuSimple");
-            p.Commande("RubriqueDuSimpleAuTordu");
-            const CumulsStat c = p.Cumuls();
-            QCOMPARE(c[RecherchesM], 1);
-            QCOMPARE(c[Proposes], 1);
-            QCOMPARE(c[TiresAuSort], 0);
-        }
-        {
-            PartieEssai p({}, {"25", "50", "75", "100", "3", "6", "952"});
-            QTRY_COMPARE(p.w.Donnees().NbSolutions, 2);
-            p.Commande("RubriqueDuTorduAuSimple");
-            QVERIFY(!QFile::exists(p.chemin));
-        }
-    }
-
     // dossier du programme en lecture seule : le fichier va dans $XDG_CONFIG_HOME/varnel/ ;
     // ce dossier impossible à écrire aussi : la boîte, et rien d'autre
     void emplacementEtEchec()

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
-// le jeu du jour : des dates épinglées, les dates, la série sur des historiques faits à la main, le texte à partager,
-// la partie du jour et son résumé
+// le jeu du jour : des dates épinglées, les dates, les jours de suite sur des historiques faits à la main, le texte
+// à partager, la partie du jour et son résumé
 #include "JeuDuJour.h"
 #include "Partie.h"
 #include "ResumeJour.h"
-#include "SerieJours.h"
+#include "JoursDeSuite.h"
 #include "TextePartage.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ TEST(JeuDuJour, DateLocale)
 }
 
 // aujourd'hui : le 10 décembre 2026 ; jours trouvés (T) ou manqués (M), dans l'ordre d'enregistrement
-TEST(JeuDuJour, SerieSurDesHistoriques)
+TEST(JeuDuJour, JoursDeSuiteSurDesHistoriques)
 {
     const auto joues = [](const std::string& histoire) {
         std::vector<JeuDuJourJoue> j;
@@ -70,7 +70,7 @@ TEST(JeuDuJour, SerieSurDesHistoriques)
         }
         return j;
     };
-    const std::pair<const char*, SerieJours> cas[] = {
+    const std::pair<const char*, JoursDeSuite> cas[] = {
         {"", {0, 0}},
         {"T08 T09 T10", {3, 3}},
         {"T08 T09", {2, 2}},                          // aujourd'hui pas encore joué
@@ -83,18 +83,18 @@ TEST(JeuDuJour, SerieSurDesHistoriques)
         {"T09 T10 T11 T12", {2, 2}},                  // horloge reculée : les jours à venir attendent
     };
     for (const auto& [histoire, attendue] : cas)
-        EXPECT_EQ(CompterSerie(joues(histoire), Date("2026-12-10")), attendue) << histoire;
+        EXPECT_EQ(CompterJoursDeSuite(joues(histoire), Date("2026-12-10")), attendue) << histoire;
 }
 
 TEST(JeuDuJour, TexteAPartager)
 {
-    const auto texte = [](std::optional<int32_t> ecart, int32_t ms, int serie) {
-        const std::string t = TexteAPartager({Date("2026-12-08"), NiveauJeu::Difficile, ecart, ms, serie});
+    const auto texte = [](std::optional<int32_t> ecart, int32_t ms, int suite) {
+        const std::string t = TexteAPartager({Date("2026-12-08"), NiveauJeu::Difficile, ecart, ms, suite});
         return t.substr(t.find(" : ") + 3);
     };
     EXPECT_EQ(TexteAPartager({Date("2026-12-08"), NiveauJeu::Difficile, 0, 23400, 5}),
               "Le varnel — jeu du 8 décembre 2026 (Difficile) : trouvé en 23,4 s — 5 jours de suite");
-    EXPECT_EQ(texte(0, 23450, 1), "trouvé en 23,5 s — série d'un jour");
+    EXPECT_EQ(texte(0, 23450, 1), "trouvé en 23,5 s — 1 jour de suite");
     EXPECT_EQ(texte(3, 41200, 0), "à 3 près");
     EXPECT_EQ(texte(std::nullopt, 30000, 0), "non trouvé");
 }
@@ -136,10 +136,10 @@ TEST(JeuDuJour, ResumeDeLHistorique)
         return l;
     };
     const std::tuple<const char*, const char*, bool, const char*> cas[] = {
-        {"T08 X10 T09 P10 T10", "T10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Série en cours : 3 jours|Plus longue série : 3 jours"},
-        {"T09 M310", "T10", true, "Jeu du 10 décembre 2026 (Moyen)|Résultat du premier essai : à 3 près|Série en cours : 0 jour|Plus longue série : 1 jour|Déjà joué ce jour-là : cet essai compte comme un jeu proposé."},
-        {"", "-10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : non trouvé|Série en cours : 0 jour|Plus longue série : 0 jour"},
-        {"T08", "T09", false, "Jeu du 9 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Série en cours : 2 jours|Plus longue série : 2 jours"},
+        {"T08 X10 T09 P10 T10", "T10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Jours de suite : 3|Le plus de jours de suite : 3"},
+        {"T09 M310", "T10", true, "Jeu du 10 décembre 2026 (Moyen)|Résultat du premier essai : à 3 près|Jours de suite : 0|Le plus de jours de suite : 1|Déjà joué ce jour-là : cet essai compte comme un jeu proposé."},
+        {"", "-10", false, "Jeu du 10 décembre 2026 (Moyen)|Résultat : non trouvé|Jours de suite : 0|Le plus de jours de suite : 0"},
+        {"T08", "T09", false, "Jeu du 9 décembre 2026 (Moyen)|Résultat : trouvé en 23,4 s|Jours de suite : 2|Le plus de jours de suite : 2"},
     };
     for (const auto& [historique, essai, rejoue, attendu] : cas) {
         std::vector<LigneHistorique> lignes;

@@ -28,14 +28,16 @@ TEST(LectureJeu, SolutionOuCalculDuJoueur)
         const char* attendue;
     };
     const Cas cas[] = {
-        {"100+3=103\n103*9=927\n", 1, 4, false, "Solution 2 sur 4 : 100 plus 3 égale 103 ; 103 fois 9 égale 927"},
+        {"100+3=103\n103*9=927\n", 1, 4, false, "Solution 2 sur 4 : 100 plus 3 égale 103 ; 103 fois 9 égale 927. "
+                                                  "Méthode : Multiplication décomposée."},
         {"", 0, 0, false, "Solution : aucune"},
         // le calcul du joueur tel qu'il avance : la ligne commencée se dit jusqu'où elle va
         {"25+3=28\n28*", 0, 1, true, "Calcul du joueur : 25 plus 3 égale 28 ; 28 fois"},
         {"", 0, 0, true, "Calcul du joueur : aucun"},
     };
     for (const Cas& c : cas)
-        EXPECT_EQ(LectureSolution(c.texte, c.courante, c.nombre, c.joueur), c.attendue);
+        EXPECT_EQ(LectureSolution(c.texte, c.courante, c.nombre, c.joueur, c.joueur ? "" : "Multiplication décomposée"),
+                  c.attendue);
 }
 
 // la partie pendant le tirage : les roues tournent, rien n'est encore montré (le jeu résolu se lit dans

@@ -3,6 +3,7 @@
 
 // l'arithmétique des statistiques et les textes des fenêtres d'informations et de statistiques
 #include "InfoSolutions.h"
+#include "Pourcentage.h"
 #include "Statistiques.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,9 @@ TEST(Statistiques, PourcentagesArrondisMoitiesVersLeHaut)
         EXPECT_EQ(PourcentageEntier(c.compte, c.total), c.entier) << c.compte << "/" << c.total;
         EXPECT_EQ(PourcentageDeuxDecimales(c.compte, c.total), c.deuxDecimales) << c.compte << "/" << c.total;
     }
+    // l'historique et les atlas arrondissent de même (printf aurait donné 12,12)
+    EXPECT_EQ(PourcentageEntierSigne(97, 800) + " " + PourcentageVirgule(97, 800) + " " + PourcentageVirgule(0, 0),
+              "12% 12,13 % 0,00 %");
 }
 
 TEST(Statistiques, TextesDeLaFenetre)

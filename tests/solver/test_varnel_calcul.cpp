@@ -137,8 +137,8 @@ TEST(VarnelCalcul, ErreursDArguments)
         {{"--atlas", "--grandes", "25,30"}, "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune)."},
         {{"--atlas", "--grandes", "25,"}, "Grandes plaques incorrectes (25, 50, 75, 100 séparées par des virgules, ou aucune)."},
         {{"--fils", "2", "1", "2", "3", "4", "5", "6", "700"}, "Les options --niveaux, --fils, --grandes et --premiers ne valent qu'avec --atlas."},
-        {{"--atlas", "1", "2", "3", "4", "5", "6"}, "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers."},
-        {{"--atlas", "--tous"}, "L'atlas ne prend ni plaques ni autres options que --niveaux, --fils, --grandes et --premiers."},
+        {{"--atlas", "1", "2", "3", "4", "5", "6"}, "L'atlas ne prend ni plaques ni autres options que --niveaux, --methodes, --fils, --grandes et --premiers."},
+        {{"--atlas", "--tous"}, "L'atlas ne prend ni plaques ni autres options que --niveaux, --methodes, --fils, --grandes et --premiers."},
     };
     for (const Cas& c : cas) {
         const Resultat r = Lancer(c.arguments);
@@ -165,6 +165,33 @@ TEST(VarnelCalcul, ErreursDArguments)
                                   "  Expert : 1 jeux (0,06 % des jeux, 100,00 % des faisables)\n"
                                   "  Impossible : 1797 jeux (99,94 % des jeux)\n0 grande plaque : 2 tirages"),
               std::string::npos);
+}
+
+// la méthode de chaque solution en tête de son bloc ; celles de chaque compte de l'inventaire ; la plus
+// simple de chaque jeu de l'atlas. 952 : 927 + 25 ajuste le produit 103 × 9, puis 23800 ÷ 25 ; 108 = 12 × 9,
+// deux produits
+TEST(VarnelCalcul, Methodes)
+{
+    const Resultat r = Lancer({"--methodes", "--details", "25", "50", "75", "100", "3", "6", "952"});
+    EXPECT_NE(r.sortie.find("PlaquesMin=6\nMethode=Produit puis ajustement\n#0 masque=63 somme=2441 max=927\n"
+                            "75*6=450\n450/50=9\n100+3=103\n103*9=927\n927+25=952\n\nMethode=Division\n#1 "),
+              std::string::npos) << r.sortie;
+    EXPECT_NE(Lancer({"--methodes", "--ordre", "2", "25", "50", "75", "100", "3", "6", "952"})
+                  .sortie.find("\nMethode=Addition et soustraction\n100+3=103\n103*75=7725\n"), std::string::npos);
+
+    const Resultat tous = Lancer({"--tous", "--methodes", "1", "1", "2", "2", "3", "4"});
+    EXPECT_NE(tous.sortie.find("\r\nMethodes de chaque compte : Produit puis ajustement, Multiplication décomposée, "
+                               "Produit, Division, Addition et soustraction\nTot : 0 0 1 0 0\n101 : 0 0 0 0 0\n"),
+              std::string::npos);
+    EXPECT_NE(tous.sortie.find("\n107 : 0 0 0 0 0\n108 : 0 0 1 0 0\n109 : 0 0 0 0 0\n"), std::string::npos);
+
+    const Resultat atlas = Lancer({"--atlas", "--methodes", "--grandes", "aucune", "--premiers", "2", "--fils", "1"});
+    EXPECT_EQ(atlas.sortie.rfind("1 1 2 2 3 3 : 0 0 0 0 0\n1 1 2 2 3 4 : 0 0 1 0 0\n"
+                                 "Total : 2 tirages, 1798 jeux, 1 faisables (0,06 %)\n"
+                                 "  Produit puis ajustement : 0 jeux (0,00 % des faisables)\n"
+                                 "  Multiplication décomposée : 0 jeux (0,00 % des faisables)\n"
+                                 "  Produit : 1 jeux (100,00 % des faisables)\n", 0), 0u);
+    EXPECT_EQ(Lancer({"--atlas", "--methodes", "--niveaux"}).code, 2);
 }
 
 TEST(VarnelCalcul, InventaireSurLaSortieEtEnFichier)

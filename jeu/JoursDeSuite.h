@@ -13,17 +13,18 @@ struct JeuDuJourJoue {
     bool Trouve = false;
 };
 
-// la série de jours : EnCours, les jours de suite trouvés qui finissent aujourd'hui ou, tant que le jeu
-// d'aujourd'hui n'est pas joué, hier ; PlusLongue, la plus longue suite de jours trouvés.
+// les jours de suite (jamais « série », le mot des séries de dix jeux) : EnCours, les jours de suite trouvés qui
+// finissent aujourd'hui ou, tant que le jeu d'aujourd'hui n'est pas joué, hier ; PlusLongue, la plus longue
+// suite de jours trouvés.
 // - un jour compte par son premier jeu, dans l'ordre de la liste (l'ordre d'enregistrement) ;
-// - un jour manqué ou sans jeu casse la série ; aujourd'hui manqué la met à 0 ;
+// - un jour manqué ou sans jeu casse la suite ; aujourd'hui manqué la met à 0 ;
 // - un jeu daté d'après aujourd'hui (horloge reculée ou avancée un moment) est laissé de côté, dans les deux
 //   nombres, jusqu'à ce que sa date vienne ; une date qui n'existe pas l'est toujours
-struct SerieJours {
+struct JoursDeSuite {
     int EnCours = 0;
     int PlusLongue = 0;
 
-    bool operator==(const SerieJours&) const = default;
+    bool operator==(const JoursDeSuite&) const = default;
 };
 
-SerieJours CompterSerie(const std::vector<JeuDuJourJoue>& joues, DateJour aujourdhui);
+JoursDeSuite CompterJoursDeSuite(const std::vector<JeuDuJourJoue>& joues, DateJour aujourdhui);

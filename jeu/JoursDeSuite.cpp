@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SerieJours.h"
+#include "JoursDeSuite.h"
 
 #include <algorithm>
 #include <map>
 
-SerieJours CompterSerie(const std::vector<JeuDuJourJoue>& joues, DateJour aujourdhui)
+JoursDeSuite CompterJoursDeSuite(const std::vector<JeuDuJourJoue>& joues, DateJour aujourdhui)
 {
     using std::chrono::sys_days;
     const sys_days jourJ{aujourdhui};
@@ -15,15 +15,15 @@ SerieJours CompterSerie(const std::vector<JeuDuJourJoue>& joues, DateJour aujour
             premiers.emplace(sys_days{j.Date}, j.Trouve);
 
     // les jours joués dans l'ordre du calendrier ; le dernier est au plus aujourd'hui
-    SerieJours serie;
+    JoursDeSuite suite;
     int courante = 0;
     sys_days dernier{};
     for (const auto& [jour, trouve] : premiers) {
         courante = !trouve ? 0 : (courante > 0 && jour - dernier == std::chrono::days{1}) ? courante + 1 : 1;
-        serie.PlusLongue = std::max(serie.PlusLongue, courante);
+        suite.PlusLongue = std::max(suite.PlusLongue, courante);
         dernier = jour;
     }
     if (!premiers.empty() && jourJ - dernier <= std::chrono::days{1})
-        serie.EnCours = courante;
-    return serie;
+        suite.EnCours = courante;
+    return suite;
 }

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Serie.h"
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QObject;
+
+// les rubriques du menu « Compte » faites des tables de jeu/ : le sous-menu « Tiré au sort de niveau » (une
+// rubrique par niveau à tirer), le sous-menu « Série de 10 jeux » (une par choix de série, Ctrl+E pour la
+// première, puis une ligne grisée qui dit le temps de chaque jeu) et « Jeu suivant de la série » (Entrée)
+struct MenusDeJeu {
+    QMenu* Niveaux = nullptr;
+    QMenu* Series = nullptr;
+    QAction* TempsSerie = nullptr;
+    QAction* JeuSuivant = nullptr;
+    QAction* PasAPas = nullptr;
+    QAction* Comment = nullptr;
+};
+
+// les niveaux avant la rubrique avantNiveaux, les séries et le jeu suivant avant apresPropose ; chaque rubrique
+// appelle tirer ou commencer avec son choix
+MenusDeJeu CreerMenusDeJeu(QMenu& compte, QAction* avantNiveaux, QAction* apresPropose,
+                           const std::function<void(NiveauJeu)>& tirer, const std::function<void(NiveauSerie)>& commencer);
+
+// « Pas à pas » (F8) et « Comment l'aurais-je trouvé ? » dans le menu Solutions, juste après la rubrique apres ;
+// rattachées au proprietaire, dont les rubriques à raccourci agissent aussi depuis la fenêtre de l'historique
+void AjouterRubriquesMethodes(MenusDeJeu& menus, QMenu& solutions, QAction* apres, QObject& proprietaire);

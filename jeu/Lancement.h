@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "DemandeJeu.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr const char* OptionJeuDuJour = "--jour";
+
+// ce que demande la ligne de commande du programme à fenêtres : rien, le jeu du jour (--jour), une série
+// (--serie [NIVEAU]) ou un jeu à résoudre (six plaques et le compte) ; ou l'erreur à dire, avec sa syntaxe
+struct Lancement {
+    std::optional<DemandeJeu> Demande;
+    std::string Erreur;  // vide : la ligne est bonne
+    std::string Syntaxe;
+
+    bool Valide() const { return Erreur.empty(); }
+};
+
+// arguments : sans le nom du programme
+Lancement LireLancement(const std::vector<std::string>& arguments);
