@@ -280,7 +280,7 @@ QString RaisonSansEcriture(const QString& chemin, const struct stat* etat)
 
 }  // namespace
 
-QString TitreEchec(GenreEchec genre)
+QString TitreEchecHistorique(GenreEchec genre)
 {
     switch (genre) {
     case GenreEchec::Illisible:

@@ -35,7 +35,7 @@ enum class GenreEchec {
 };
 // « Historique illisible », « Historique d'une version plus récente », « Historique verrouillé »,
 // « Disque plein », « Historique inaccessible »
-QString TitreEchec(GenreEchec genre);
+QString TitreEchecHistorique(GenreEchec genre);
 
 // ce qu'a écrit l'ajout d'un jeu : son numéro, et son origine. Un jeu du jour dont la date a déjà son premier
 // essai dans l'historique (un autre exemplaire du programme l'a fini avant) est écrit comme proposé

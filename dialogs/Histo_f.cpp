@@ -377,7 +377,7 @@ void TfrmHistorique::JeuxAjoutes()
     MajSelonFiltre();
     ChoisirPremiereSiRien();
     if (!erreur.isEmpty())
-        LabelResume->setText(QStringLiteral("%1 : %2").arg(TitreEchec(historique_.DernierEchec()), erreur));
+        LabelResume->setText(QStringLiteral("%1 : %2").arg(TitreEchecHistorique(historique_.DernierEchec()), erreur));
 }
 
 void TfrmHistorique::ChoixFiltreChange()
@@ -561,7 +561,7 @@ TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidg
     ouverte = fenetre;
     DireAvisHistorique(parent, historique);
     if (!historique.Ouvrir())
-        AfficherMessage(parent, TitreEchec(historique.DernierEchec()),
+        AfficherMessage(parent, TitreEchecHistorique(historique.DernierEchec()),
                         QStringLiteral("L'historique \"%1\" ne peut pas être lu : %2.")
                             .arg(QDir::toNativeSeparators(historique.Chemin()), historique.Raison()));
     fenetre->show();

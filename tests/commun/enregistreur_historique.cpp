@@ -86,7 +86,7 @@ int main(int argc, char** argv)
         std::printf("%zu jeux, %s\n", lignes, !ouvert ? "non ouvert" : historique.LectureSeule() ? "lecture seule" : "écriture");
         std::printf("%s\n", qPrintable(historique.Avis()    ? historique.Avis()->Titre
                                         : ouvert           ? QString()
-                                                           : TitreEchec(historique.DernierEchec()) + QStringLiteral(" : ") +
+                                                           : TitreEchecHistorique(historique.DernierEchec()) + QStringLiteral(" : ") +
                                                      historique.Raison()));
         std::printf("ajout %s\n", historique.Ajouter(LigneEssai(0)) ? "refusé" : "fait");
     } else if (a[1] == QLatin1String("boucle")) {

@@ -600,7 +600,7 @@ private slots:
                 raison = historique.Ajouter(LigneEssai(n));
         }
         QVERIFY(raison);
-        QCOMPARE(TitreEchec(historique.DernierEchec()), QStringLiteral("Disque plein"));
+        QCOMPARE(TitreEchecHistorique(historique.DernierEchec()), QStringLiteral("Disque plein"));
         QVERIFY2(raison->startsWith(QStringLiteral("le disque est plein")) ||
                      raison->startsWith(QStringLiteral("erreur d'écriture sur le disque")),
                  qPrintable(*raison));
