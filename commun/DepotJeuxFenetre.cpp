@@ -29,14 +29,14 @@ void DepotJeuxFenetre::Fermer()
 
 void DepotJeuxFenetre::AccorderStatistiques() { AccorderStatistiquesOuDire(&fenetre_, *fichier_, *historique_); }
 
-OrigineJeu DepotJeuxFenetre::EnregistrerJeu(const JeuFini& jeu, const Serie* serie)
+// le bilan de la série d'un jeu de série s'écrit avec sa ligne, refait de ses jeux ; l'origine rendue est
+// celle que l'historique a écrite (proposé pour un jeu du jour dont la date avait déjà son premier essai)
+OrigineJeu DepotJeuxFenetre::EnregistrerJeu(const JeuFini& jeu, const Serie*)
 {
-    EnregistrerJeuFini(&fenetre_, *fichier_, *historique_, jeu);
-    if (serie)
-        GarderSerieOuDire(&fenetre_, *historique_, *serie);
+    const BilanEnregistrement bilan = EnregistrerJeuFini(&fenetre_, *fichier_, *historique_, jeu);
     if (jeuxAjoutes_)
         jeuxAjoutes_();
-    return jeu.Ligne.Origine;
+    return bilan.Origine;
 }
 
 std::vector<ResultatJour> DepotJeuxFenetre::JeuxDuJour()

@@ -77,15 +77,18 @@ std::optional<QString> Accorder(TFichierIni& fichier, THistoriqueJeux& historiqu
 BilanEnregistrement EnregistrerJeu(TFichierIni& fichier, THistoriqueJeux& historique, const JeuFini& jeu)
 {
     BilanEnregistrement bilan;
+    bilan.Origine = jeu.Ligne.Origine;
     if (!historique.Ouvrir())
         bilan.Historique = historique.Raison();
-    int64_t numero = 0;
+    AjoutJeu ajout;
     if (!bilan.Historique && !historique.LectureSeule())
-        bilan.Historique = historique.Ajouter(jeu.Ligne, &numero);
+        bilan.Historique = historique.Ajouter(jeu.Ligne, &ajout);
     QString raison;
-    // la ligne écrite, varnel.ini rattrape avec elle les jeux qu'il aurait manqués
-    if (numero > 0) {
-        bilan.Statistiques = Accorder(fichier, historique, numero);
+    // la ligne écrite, varnel.ini rattrape avec elle les jeux qu'il aurait manqués, tels que l'historique les
+    // garde (un jeu du jour écrit comme proposé y compte comme tel)
+    if (ajout.Numero > 0) {
+        bilan.Origine = ajout.Origine;
+        bilan.Statistiques = Accorder(fichier, historique, ajout.Numero);
     } else if (!fichier.AjouterCumuls(jeu.Cumuls, &raison)) {
         bilan.Statistiques = raison;
     }
@@ -117,7 +120,8 @@ void DireStatistiquesNonEnregistrees(QWidget* fenetre, const TFichierIni& fichie
 
 }  // namespace
 
-void EnregistrerJeuFini(QWidget* fenetre, TFichierIni& fichier, THistoriqueJeux& historique, const JeuFini& jeu)
+BilanEnregistrement EnregistrerJeuFini(QWidget* fenetre, TFichierIni& fichier, THistoriqueJeux& historique,
+                                      const JeuFini& jeu)
 {
     const BilanEnregistrement bilan = SousCurseurAttente([&] { return EnregistrerJeu(fichier, historique, jeu); });
     DireAvisHistorique(fenetre, historique);
@@ -127,6 +131,7 @@ void EnregistrerJeuFini(QWidget* fenetre, TFichierIni& fichier, THistoriqueJeux&
                             .arg(QDir::toNativeSeparators(historique.Chemin()), *bilan.Historique));
     if (bilan.Statistiques)
         DireStatistiquesNonEnregistrees(fenetre, fichier, *bilan.Statistiques);
+    return bilan;
 }
 
 void AccorderStatistiquesOuDire(QWidget* fenetre, TFichierIni& fichier, THistoriqueJeux& historique)

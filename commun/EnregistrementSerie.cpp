@@ -30,7 +30,7 @@ SerieCommencee CommencerSerieOuDire(QWidget* fenetre, THistoriqueJeux& historiqu
         if (const std::optional<LigneSerie> meilleure = MeilleureSerie(historique.LireSeries(), niveau))
             commencee.Record = meilleure->Bilan;
         if (historique.Ouvrir() && !historique.LectureSeule())
-            echec = historique.GarderSerie(ligne);
+            echec = historique.AjouterSerie(ligne);
         else if (!historique.LectureSeule())
             echec = historique.Raison();
     }
@@ -40,14 +40,4 @@ SerieCommencee CommencerSerieOuDire(QWidget* fenetre, THistoriqueJeux& historiqu
     else if (ligne.Numero != 0)
         commencee.Numero = ligne.Numero;
     return commencee;
-}
-
-void GarderSerieOuDire(QWidget* fenetre, THistoriqueJeux& historique, const Serie& serie)
-{
-    if (!serie.Numero())
-        return;
-    LigneSerie ligne{*serie.Numero(), {}, serie.Bilan()};
-    const std::optional<QString> echec = SousCurseurAttente([&] { return historique.GarderSerie(ligne); });
-    if (echec)
-        DireSerieNonEnregistree(fenetre, historique, *echec);
 }

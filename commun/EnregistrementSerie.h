@@ -10,8 +10,9 @@
 
 class QWidget;
 
-// une série de dix jeux dans l'historique : gardée dès son début, son bilan réécrit après chaque jeu, si bien
-// qu'une série arrêtée (autre jeu, programme fermé ou tué) y reste non finie. Un historique qu'on ne peut pas
+// une série de dix jeux dans l'historique : gardée dès son début ; son bilan est refait de ses jeux dans la
+// transaction qui écrit chacun d'eux (THistoriqueJeux::Ajouter), si bien qu'une série arrêtée (autre jeu,
+// programme fermé ou tué) y reste non finie, et jamais en retard sur ses jeux. Un historique qu'on ne peut pas
 // écrire laisse jouer la série sans la garder : l'échec est dit dans la boîte « Série non enregistrée », une
 // fois par série, sauf en lecture seule, que l'avis de l'historique dit déjà
 
@@ -22,6 +23,3 @@ struct SerieCommencee {
     std::optional<BilanSerie> Record;
 };
 SerieCommencee CommencerSerieOuDire(QWidget* fenetre, THistoriqueJeux& historique, NiveauSerie niveau);
-
-// le bilan de la série après un jeu (rien sans numéro)
-void GarderSerieOuDire(QWidget* fenetre, THistoriqueJeux& historique, const Serie& serie);

@@ -12,7 +12,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -301,15 +301,36 @@ bool FichierRemplacable(const QByteArray& nom, const struct stat& etat, QString*
     return true;
 }
 
-// « varnel.ini.AbCdEf » : six lettres dont au moins une majuscule et une minuscule, pour qu'une copie
-// nommée par quelqu'un (« varnel.ini.backup », « varnel.ini.verrou ») ne soit jamais prise pour un reste
+// le fichier provisoire d'un enregistrement : « varnel.ini.provisoire-1a2b3c4d », huit chiffres hexadécimaux
+const QString MarqueProvisoire = QStringLiteral(".provisoire-");
+
+// « varnel.ini.provisoire-1a2b3c4d » ; et « varnel.ini.AbCdEf », celui que QSaveFile donnait aux versions
+// précédentes, reconnu quand ses six lettres mêlent majuscules et minuscules, pour qu'une copie nommée par
+// quelqu'un (« varnel.ini.backup », « varnel.ini.verrou ») ne soit jamais prise pour un reste
 bool EstProvisoireFichierIni(const QString& nomFichier, const QString& nom)
 {
+    static const QRegularExpression hexadecimal(QStringLiteral("^[0-9a-f]{8}$"));
     static const QRegularExpression six(QStringLiteral("^[A-Za-z]{6}$"));
+    if (nom.startsWith(nomFichier + MarqueProvisoire))
+        return hexadecimal.match(nom.mid(nomFichier.size() + MarqueProvisoire.size())).hasMatch();
     if (!nom.startsWith(nomFichier + QLatin1Char('.')))
         return false;
     const QString suffixe = nom.mid(nomFichier.size() + 1);
     return six.match(suffixe).hasMatch() && suffixe != suffixe.toLower() && suffixe != suffixe.toUpper();
+}
+
+// crée, à côté de la cible, un fichier provisoire sous un nom qu'aucun autre enregistrement ne prend en même
+// temps et que le nettoyage reconnaît toujours ; -1 en cas d'échec (errno le dit)
+int CreerProvisoire(const QByteArray& cible, QByteArray& provisoire)
+{
+    for (int essai = 0; essai < 16; ++essai) {
+        provisoire = cible + MarqueProvisoire.toLatin1() +
+                     QByteArray::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, '0');
+        const int fd = ::open(provisoire.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 const QString CleIdentifiant = QStringLiteral("Identifiant");
@@ -463,34 +484,38 @@ bool TFichierIni::Enregistrer(QString* raison)
     if (existe && !FichierRemplacable(nom, ancien, raison))
         return false;
 
-    QSaveFile fichier(chemin_);
-    if (!fichier.open(QIODevice::WriteOnly)) {
+    // écrit à part, puis mis à la place d'un coup
+    QByteArray provisoire;
+    const int fd = CreerProvisoire(nom, provisoire);
+    if (fd < 0) {
         const int code = errno;
         DonnerRaison(raison, ::access(QFile::encodeName(dossier).constData(), W_OK) != 0
                                  ? QStringLiteral("Le dossier \"%1\" ne peut pas être écrit.").arg(QDir::toNativeSeparators(dossier))
                                  : QStringLiteral("Le fichier ne peut pas être écrit (%1).").arg(TexteErreurSysteme(code)));
         return false;
     }
+    const auto renoncer = [&](const QString& texte) {
+        const int code = errno;
+        ::unlink(provisoire.constData());
+        DonnerRaison(raison, texte.arg(TexteErreurSysteme(code)));
+        return false;
+    };
+    QFile fichier;
+    fichier.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
     // le fichier remplacé garde ses droits, et son propriétaire quand l'administrateur le réécrit
     if (existe) {
-        const int fd = fichier.handle();
         bool garde = ::fchmod(fd, ancien.st_mode & 07777) == 0;
         if (::geteuid() == 0)
             garde = ::fchown(fd, ancien.st_uid, ancien.st_gid) == 0 && garde;
-        if (!garde) {
-            DonnerRaison(raison, QStringLiteral("Les droits du fichier ne peuvent pas être gardés (%1).").arg(TexteErreurSysteme(errno)));
-            fichier.cancelWriting();
-            return false;
-        }
+        if (!garde)
+            return renoncer(QStringLiteral("Les droits du fichier ne peuvent pas être gardés (%1)."));
     }
     const QByteArray contenu = Contenu();
     errno = 0;
-    if (fichier.write(contenu) != contenu.size() || !fichier.commit()) {
-        const int code = errno;
-        fichier.cancelWriting();
-        DonnerRaison(raison, QStringLiteral("Le fichier n'a pas pu être écrit (%1).").arg(TexteErreurSysteme(code)));
-        return false;
-    }
+    const bool ecrit = fichier.write(contenu) == contenu.size() && fichier.flush() && ::fsync(fd) == 0;
+    fichier.close();
+    if (!ecrit || ::rename(provisoire.constData(), nom.constData()) != 0)
+        return renoncer(QStringLiteral("Le fichier n'a pas pu être écrit (%1)."));
     return true;
 }
 

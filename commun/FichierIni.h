@@ -119,6 +119,6 @@ inline const QString CleTempsLimite = QStringLiteral("TempsLimite");
 inline const QString SectionHistorique = QStringLiteral("Historique");
 
 // supprime, à côté du fichier, les fichiers provisoires que des enregistrements tués ont laissés
-// (« varnel.ini.AbCdEf », le nom que leur donne QSaveFile) : plus vieux qu'une minute, et seulement
-// si le verrou est libre ; rend le nombre de fichiers supprimés
+// (« varnel.ini.provisoire-1a2b3c4d », et « varnel.ini.AbCdEf » des versions précédentes) : plus vieux
+// qu'une minute, et seulement si le verrou est libre ; rend le nombre de fichiers supprimés
 int SupprimerProvisoiresFichierIni(const QString& chemin);

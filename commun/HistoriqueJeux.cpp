@@ -3,6 +3,8 @@
 #include "HistoriqueJeux.h"
 
 #include "ColonnesHistorique.h"
+#include "ColonnesSeries.h"
+#include "ResumeJour.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -28,23 +30,61 @@ namespace {
 const QString NomHistorique = QStringLiteral("historique.sqlite");
 // un autre programme qui écrit garde le verrou quelques millisecondes ; au-delà, l'échec est dit
 constexpr int AttenteVerrouMs = 5000;
+// après une attente vaine, un instant seulement jusqu'au premier accès réussi : sans quoi chaque lecture
+// attendrait de nouveau (une fenêtre de l'historique en fait plusieurs)
+constexpr int AttenteApresVerrouMs = 200;
 
-// les étapes du schéma : l'étape n mène un fichier de la version n - 1 à la version n. Les colonnes de
-// l'étape (ColonnesHistorique) s'ajoutent d'elles-mêmes ; ici, ce que l'étape fait de plus
-constexpr std::array<const char*, THistoriqueJeux::VersionSchema> EtapesSchema = {
-    nullptr,
-    "CREATE TABLE reglages (cle TEXT PRIMARY KEY, valeur BLOB)",
-    // les jeux déjà là ont été comptés par les statistiques quand ils ont été joués
-    "INSERT OR IGNORE INTO reglages (cle, valeur) VALUES ('identifiant', abs(random())),"
-    " ('deja_comptes', (SELECT coalesce(max(numero), 0) FROM jeux))",
-    // la colonne du niveau seule
-    nullptr,
-    // la date d'un jeu du jour seule
-    nullptr,
-    // une série est gardée dès son premier jeu, puis après chacun : une série arrêtée reste non finie
-    "CREATE TABLE series (numero INTEGER PRIMARY KEY, date TEXT NOT NULL, niveau INTEGER, jeux INTEGER NOT NULL,"
-    " points INTEGER NOT NULL, trouves INTEGER NOT NULL, temps_median_ms REAL, finie INTEGER NOT NULL)",
+// les étapes du schéma : l'étape n mène un fichier de la version n - 1 à la version n. Les tables et les
+// colonnes de l'étape (ColonnesHistorique, ColonnesSeries) s'ajoutent d'elles-mêmes ; ici, ce qu'elle fait de
+// plus
+struct EtapeSchema {
+    std::array<const char*, 2> Sql{};
+    // les séries restées en retard sur leurs jeux (le programme arrêté net entre la ligne d'un jeu et le
+    // bilan de sa série, que des versions précédentes écrivaient à part) refaites de ceux-ci, à la fin de
+    // la mise à jour
+    bool RattraperSeries = false;
 };
+const std::array<EtapeSchema, THistoriqueJeux::VersionSchema> EtapesSchema = {{
+    {},
+    {{"CREATE TABLE reglages (cle TEXT PRIMARY KEY, valeur BLOB)"}},
+    // les jeux déjà là ont été comptés par les statistiques quand ils ont été joués
+    {{"INSERT OR IGNORE INTO reglages (cle, valeur) VALUES ('identifiant', abs(random())),"
+      " ('deja_comptes', (SELECT coalesce(max(numero), 0) FROM jeux))"}},
+    // la colonne du niveau seule
+    {},
+    // la date d'un jeu du jour seule
+    {},
+    // la table des séries, et la colonne qui y lie chaque jeu
+    {},
+    // le premier essai d'une date et les jeux d'une série se cherchent dans la transaction qui écrit un jeu
+    {{"CREATE INDEX jeux_jour ON jeux (jour) WHERE jour IS NOT NULL",
+      "CREATE INDEX jeux_serie ON jeux (serie) WHERE serie IS NOT NULL"},
+     true},
+}};
+
+// ce qu'une étape ajoute à une table décrite par ses colonnes : la table entière à sa première étape, puis
+// ses colonnes nouvelles
+template <typename Colonne>
+QStringList RequetesDeLaTable(const char* table, const std::vector<Colonne>& colonnes, int etape)
+{
+    int premiere = etape;
+    QStringList declarations;
+    for (const Colonne& c : colonnes) {
+        if (!c.Sql)
+            continue;
+        premiere = std::min(premiere, c.Etape);
+        if (c.Etape == etape)
+            declarations << QStringLiteral("%1 %2").arg(QLatin1String(c.Sql), QLatin1String(c.Declaration));
+    }
+    if (declarations.isEmpty())
+        return {};
+    if (premiere == etape)
+        return {QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1String(table), declarations.join(QStringLiteral(", ")))};
+    QStringList requetes;
+    for (const QString& d : declarations)
+        requetes << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(QLatin1String(table), d);
+    return requetes;
+}
 
 // codes primaires de SQLite
 enum : int {
@@ -100,10 +140,21 @@ QString RaisonDe(const QSqlError& e)
     return texte.isEmpty() ? raison : raison + QStringLiteral(" (SQLite : ") + texte + QLatin1Char(')');
 }
 
-bool Illisible(const QSqlError& e)
+GenreEchec GenreDe(const QSqlError& e)
 {
-    const int code = CodePrimaire(e);
-    return code == SqliteCorrompu || code == SqlitePasUneBase;
+    switch (CodePrimaire(e)) {
+    case SqliteBusy:
+    case SqliteLocked:
+        return GenreEchec::Verrouille;
+    case SqliteFull:
+    case SqliteIoErr:
+        return GenreEchec::DisquePlein;
+    case SqliteCorrompu:
+    case SqlitePasUneBase:
+        return GenreEchec::Illisible;
+    default:
+        return GenreEchec::Inaccessible;
+    }
 }
 
 QString NomConnexionUnique()
@@ -118,6 +169,8 @@ QVariant EnVariant(const ValeurCase& v)
 {
     if (const int64_t* e = std::get_if<int64_t>(&v))
         return QVariant(static_cast<qlonglong>(*e));
+    if (const double* r = std::get_if<double>(&v))
+        return QVariant(*r);
     if (const std::string* t = std::get_if<std::string>(&v))
         return QVariant(QString::fromStdString(*t));
     return {};
@@ -129,6 +182,8 @@ ValeurCase EnCase(const QVariant& v)
         return {};
     if (v.typeId() == QMetaType::QString)
         return v.toString().toStdString();
+    if (v.typeId() == QMetaType::Double)
+        return v.toDouble();
     return static_cast<int64_t>(v.toLongLong());
 }
 
@@ -187,6 +242,8 @@ public:
         case SQLITE_TEXT:
             return std::string(reinterpret_cast<const char*>(sqlite3_value_text(v)),
                                static_cast<size_t>(sqlite3_value_bytes(v)));
+        case SQLITE_FLOAT:
+            return sqlite3_value_double(v);
         default:
             return static_cast<int64_t>(sqlite3_value_int64(v));
         }
@@ -198,20 +255,48 @@ private:
     int code_ = SQLITE_OK;
 };
 
+constexpr mode_t DroitsEcriture = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// ce processus ne peut pas écrire dans le dossier. Un dossier que personne n'a le droit d'écrire reste tel
+// quel, même pour l'administrateur
+bool DossierFerme(const QString& dossier)
+{
+    const QByteArray nom = QFile::encodeName(dossier);
+    struct stat etat {};
+    return ::access(nom.constData(), W_OK) != 0 || ::stat(nom.constData(), &etat) != 0 || (etat.st_mode & DroitsEcriture) == 0;
+}
+
 // pourquoi ce processus ne doit pas écrire le fichier (ou le créer) ; vide s'il le peut. Un fichier que
 // personne n'a le droit d'écrire reste tel quel, même pour l'administrateur
 QString RaisonSansEcriture(const QString& chemin, const struct stat* etat)
 {
     const QString dossier = QFileInfo(chemin).absolutePath();
-    if (::access(QFile::encodeName(dossier).constData(), W_OK) != 0)
+    if (DossierFerme(dossier))
         return QStringLiteral("le dossier %1 ne peut pas être écrit").arg(Cite(dossier));
-    if (etat && ((etat->st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-                 ::access(QFile::encodeName(chemin).constData(), W_OK) != 0))
+    if (etat && ((etat->st_mode & DroitsEcriture) == 0 || ::access(QFile::encodeName(chemin).constData(), W_OK) != 0))
         return QStringLiteral("le fichier est en lecture seule");
     return {};
 }
 
 }  // namespace
+
+QString TitreEchecHistorique(GenreEchec genre)
+{
+    switch (genre) {
+    case GenreEchec::Illisible:
+        return QStringLiteral("Historique illisible");
+    case GenreEchec::VersionPlusRecente:
+        return QStringLiteral("Historique d'une version plus récente");
+    case GenreEchec::Verrouille:
+        return QStringLiteral("Historique verrouillé");
+    case GenreEchec::DisquePlein:
+        return QStringLiteral("Disque plein");
+    case GenreEchec::Aucun:
+    case GenreEchec::Inaccessible:
+        break;
+    }
+    return QStringLiteral("Historique inaccessible");
+}
 
 QString THistoriqueJeux::CheminDansLeDossier(const QString& dossier)
 {
@@ -239,31 +324,80 @@ std::optional<AvisHistorique> THistoriqueJeux::AvisADire()
     return avis_;
 }
 
+QString THistoriqueJeux::Echec(GenreEchec genre, const QString& raison)
+{
+    genre_ = genre;
+    return raison;
+}
+
+QString THistoriqueJeux::Echec(const QSqlError& e)
+{
+    genre_ = GenreDe(e);
+    if (genre_ == GenreEchec::Verrouille && !verrouTenuAilleurs_) {
+        verrouTenuAilleurs_ = true;
+        if (base_.isOpen())
+            QSqlQuery(base_).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(AttenteApresVerrouMs));
+    }
+    return RaisonDe(e);
+}
+
+void THistoriqueJeux::AccesReussi()
+{
+    if (!verrouTenuAilleurs_)
+        return;
+    verrouTenuAilleurs_ = false;
+    if (base_.isOpen())
+        QSqlQuery(base_).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(AttenteVerrouMs));
+}
+
+void THistoriqueJeux::Crochet(const char* moment) const
+{
+    if (crochet_)
+        crochet_(moment);
+}
+
 bool THistoriqueJeux::Ouvrir()
 {
     if (base_.isOpen())
         return true;
     raison_.clear();
     lectureSeule_ = false;
+    fige_ = false;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        raison_ = QStringLiteral("le pilote SQLite de Qt est absent (paquet libqt6sql6-sqlite)");
+        raison_ = Echec(GenreEchec::Inaccessible, QStringLiteral("le pilote SQLite de Qt est absent (paquet libqt6sql6-sqlite)"));
         return false;
     }
     const QString dossier = QFileInfo(chemin_).absolutePath();
     if (!QDir().mkpath(dossier)) {
-        raison_ = QStringLiteral("le dossier %1 ne peut pas être créé").arg(Cite(dossier));
+        raison_ = Echec(GenreEchec::Inaccessible, QStringLiteral("le dossier %1 ne peut pas être créé").arg(Cite(dossier)));
         return false;
     }
     // un tube ou un périphérique ne s'ouvre jamais : SQLite attendrait un écrivain ou lirait sans fin
     struct stat etat {};
     const bool existe = ::stat(QFile::encodeName(chemin_).constData(), &etat) == 0;
     if (existe && !S_ISREG(etat.st_mode)) {
-        raison_ = QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou dossier)");
+        raison_ = Echec(GenreEchec::Inaccessible, QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou dossier)"));
         return false;
     }
     const QString sansEcriture = RaisonSansEcriture(chemin_, existe ? &etat : nullptr);
     if (!existe && !sansEcriture.isEmpty()) {
-        raison_ = sansEcriture;
+        raison_ = Echec(GenreEchec::Inaccessible, sansEcriture);
+        return false;
+    }
+    // figé : sans droit d'écriture, personne ne l'écrit ; dans un dossier fermé, la lecture sous verrou
+    // demanderait un journal et son index que ce programme ne peut pas créer, et un écrivain devrait en créer
+    // un lui aussi
+    const bool dossierFerme = DossierFerme(dossier);
+    fige_ = existe && (dossierFerme || (etat.st_mode & DroitsEcriture) == 0);
+    // les derniers jeux d'un journal ne se lisent qu'avec son index, que SQLite refait à côté de lui : dans un
+    // dossier fermé, il ne le peut pas
+    if (existe && dossierFerme && QFileInfo::exists(chemin_ + QStringLiteral("-wal")) &&
+        !QFileInfo::exists(chemin_ + QStringLiteral("-shm"))) {
+        raison_ = Echec(GenreEchec::Inaccessible,
+                        QStringLiteral("son journal \"%1-wal\" est là sans son index \"%1-shm\", que ce programme ne peut "
+                                       "pas refaire dans le dossier %2, fermé à l'écriture ; ouvert une fois par un "
+                                       "programme qui peut écrire dans ce dossier, l'historique se lira de nouveau")
+                            .arg(NomHistorique, Cite(dossier)));
         return false;
     }
     switch (Verifier(sansEcriture.isEmpty())) {
@@ -284,14 +418,14 @@ bool THistoriqueJeux::Ouvrir()
     return Preparer(sansEcriture.isEmpty());
 }
 
-// la connexion ; en lecture seule, un fichier sans journal est lu comme immuable : ni verrou, ni journal
-// créé à côté (un dossier fermé n'en permettrait pas)
+// la connexion ; en lecture seule, un fichier figé et sans journal est lu comme immuable : ni verrou, ni
+// journal créé à côté. Un fichier que ce programme pourrait trouver changé sous sa lecture ne l'est jamais
 bool THistoriqueJeux::OuvrirConnexion(bool lectureSeule)
 {
     FermerConnexion();
     base_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomConnexion_);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteVerrouMs);
-    if (lectureSeule && !QFileInfo::exists(chemin_ + QStringLiteral("-wal"))) {
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(verrouTenuAilleurs_ ? AttenteApresVerrouMs : AttenteVerrouMs);
+    if (lectureSeule && fige_ && !QFileInfo::exists(chemin_ + QStringLiteral("-wal"))) {
         base_.setDatabaseName(QUrl::fromLocalFile(chemin_).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
         options += QStringLiteral(";QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY");
     } else {
@@ -301,7 +435,7 @@ bool THistoriqueJeux::OuvrirConnexion(bool lectureSeule)
     }
     base_.setConnectOptions(options);
     if (!base_.open()) {
-        raison_ = RaisonDe(base_.lastError());
+        raison_ = Echec(base_.lastError());
         FermerConnexion();
         return false;
     }
@@ -319,42 +453,63 @@ void THistoriqueJeux::FermerConnexion()
     QSqlDatabase::removeDatabase(nomConnexion_);
 }
 
-// un fichier existant est lu par SQLite seul, en lecture seule (rien n'y est changé, pas même le journal
-// d'un fichier qu'on mettra de côté) : en-tête, intégrité, version ; illisible, il est mis de côté si le
-// dossier le permet
+// un fichier existant est lu par une connexion en lecture seule (rien n'y est écrit, ni dans le journal d'un
+// fichier qu'on mettra de côté) : en-tête, intégrité, version. Un autre programme peut l'écrire pendant
+// ce temps : la vérification se fait sous un verrou de lecture, et il faut qu'elle échoue deux fois de suite.
+// Illisible, il est mis de côté si le dossier le permet
 THistoriqueJeux::Issue THistoriqueJeux::Verifier(bool ecriture)
 {
     if (!Existe() || QFileInfo(chemin_).size() == 0)
         return Issue::Ouvert;
     QString illisible;
-    {
-        if (!OuvrirConnexion(true))
+    for (int essai = 0; essai < 2; ++essai) {
+        illisible.clear();
+        if (!VerifierSousVerrou(illisible))
             return Issue::Echec;
+        if (illisible.isEmpty())
+            return Issue::Ouvert;
+    }
+    if (!ecriture) {
+        raison_ = Echec(GenreEchec::Illisible, QStringLiteral("le fichier est illisible (%1)").arg(illisible));
+        return Issue::Echec;
+    }
+    return MettreDeCote(illisible) ? Issue::MisDeCote : Issue::Echec;
+}
+
+// une vérification, dans une transaction de lecture : la première lecture prend le verrou partagé (ou, avec
+// le journal WAL, un instantané que les écritures d'un autre programme ne changent pas) jusqu'à la fin ; faux
+// quand elle n'a pas pu se faire (raison_ le dit), illisible dit ce qui ne va pas dans le fichier
+bool THistoriqueJeux::VerifierSousVerrou(QString& illisible)
+{
+    if (!OuvrirConnexion(true))
+        return false;
+    {
         QSqlQuery q(base_);
         const auto lire = [&](const QString& requete) {
             if (q.exec(requete) && q.next())
                 return true;
-            if (Illisible(q.lastError()))
+            if (GenreDe(q.lastError()) == GenreEchec::Illisible)
                 illisible = RaisonDe(q.lastError());
             else
-                raison_ = RaisonDe(q.lastError());
+                raison_ = Echec(q.lastError());
             return false;
         };
-        if (lire(QStringLiteral("PRAGMA schema_version")) && lire(QStringLiteral("PRAGMA integrity_check"))) {
-            if (q.value(0).toString() != QLatin1String("ok"))
-                illisible = QStringLiteral("la vérification d'intégrité a échoué : %1").arg(q.value(0).toString());
-            else if (lire(QStringLiteral("PRAGMA user_version")))
-                versionFichier_ = q.value(0).toInt();
+        if (!q.exec(QStringLiteral("BEGIN")))
+            raison_ = Echec(q.lastError());
+        else if (lire(QStringLiteral("PRAGMA schema_version"))) {
+            Crochet("verification");
+            if (lire(QStringLiteral("PRAGMA integrity_check"))) {
+                if (q.value(0).toString() != QLatin1String("ok"))
+                    illisible = QStringLiteral("la vérification d'intégrité a échoué : %1").arg(q.value(0).toString());
+                else if (lire(QStringLiteral("PRAGMA user_version")))
+                    versionFichier_ = q.value(0).toInt();
+            }
         }
+        q.finish();
+        q.exec(QStringLiteral("ROLLBACK"));
     }
     FermerConnexion();
-    if (illisible.isEmpty())
-        return raison_.isEmpty() ? Issue::Ouvert : Issue::Echec;
-    if (!ecriture) {
-        raison_ = QStringLiteral("le fichier est illisible (%1)").arg(illisible);
-        return Issue::Echec;
-    }
-    return MettreDeCote(illisible) ? Issue::MisDeCote : Issue::Echec;
+    return raison_.isEmpty();
 }
 
 // la connexion gardée ; en écriture, le journal WAL et le schéma de ce programme
@@ -364,14 +519,16 @@ bool THistoriqueJeux::Preparer(bool ecriture)
         return false;
     QSqlQuery q(base_);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        raison_ = RaisonDe(q.lastError());
+        raison_ = Echec(q.lastError());
         FermerConnexion();
         return false;
     }
     versionFichier_ = q.value(0).toInt();
     q.finish();
     if (versionFichier_ > VersionSchema) {
-        // on lit ce qu'on comprend ; on n'écrit rien que la version plus récente ne saurait pas lire
+        // on lit ce qu'on comprend ; on n'écrit rien que la version plus récente ne saurait pas lire. La
+        // connexion reste celle d'un écrivain, qui n'écrit jamais : ses verrous tiennent à l'écart les écritures
+        // de l'autre version pendant une lecture, et le journal qu'elle crée part avec elle
         const QString raison = QStringLiteral("le fichier vient d'une version plus récente du programme (schéma %1, "
                                               "celui-ci connaît le %2) : il n'est ouvert qu'en lecture")
                                    .arg(versionFichier_)
@@ -380,12 +537,10 @@ bool THistoriqueJeux::Preparer(bool ecriture)
                                       QStringLiteral("L'historique %1 vient d'une version plus récente du programme.\n"
                                                      "Il est ouvert en lecture seule : les jeux n'y sont pas ajoutés.")
                                           .arg(Cite(chemin_))});
-        if (ecriture && !OuvrirConnexion(true))
-            return false;
     } else if (ecriture) {
         // persistant : lecteurs et écrivain ne s'attendent plus ; deux programmes qui écrivent se suivent
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
-            raison_ = RaisonDe(q.lastError());
+            raison_ = Echec(q.lastError());
             lectureSeule_ = true;
         }
         q.finish();
@@ -395,6 +550,7 @@ bool THistoriqueJeux::Preparer(bool ecriture)
         }
     }
     LireIdentite();
+    AccesReussi();
     return true;
 }
 
@@ -413,23 +569,22 @@ bool THistoriqueJeux::MettreAJour()
             return false;
         const int depart = q.value(0).toInt();
         q.finish();
+        bool rattraper = false;
         for (int etape = depart + 1; etape <= VersionSchema; ++etape) {
-            QStringList colonnes;
-            for (const ColonneHistorique& c : ColonnesHistorique())
-                if (c.Sql && c.Etape == etape)
-                    colonnes << QStringLiteral("%1 %2").arg(QLatin1String(c.Sql), QLatin1String(c.Declaration));
-            QStringList requetes;
-            if (etape == 1)
-                requetes << QStringLiteral("CREATE TABLE jeux (%1)").arg(colonnes.join(QStringLiteral(", ")));
-            else
-                for (const QString& colonne : colonnes)
-                    requetes << QStringLiteral("ALTER TABLE jeux ADD COLUMN ") + colonne;
-            if (const char* plus = EtapesSchema[static_cast<size_t>(etape - 1)])
-                requetes << QLatin1String(plus);
+            const EtapeSchema& e = EtapesSchema[static_cast<size_t>(etape - 1)];
+            const QStringList requetes = RequetesDeLaTable("jeux", ColonnesHistorique(), etape) +
+                                         RequetesDeLaTable("series", ColonnesSeries(), etape);
             for (const QString& requete : requetes)
                 if (!q.exec(requete))
                     return false;
+            for (const char* plus : e.Sql)
+                if (plus && !q.exec(QLatin1String(plus)))
+                    return false;
+            rattraper = rattraper || e.RattraperSeries;
         }
+        // une fois le schéma entier, pour que les jeux se lisent avec toutes leurs colonnes
+        if (rattraper && !RattraperSeries(q))
+            return false;
         return q.exec(QStringLiteral("PRAGMA user_version = %1").arg(std::max(depart, VersionSchema)));
     });
     if (echec) {
@@ -473,7 +628,12 @@ int64_t THistoriqueJeux::DernierNumero()
     if (!Ouvrir())
         return 0;
     QSqlQuery q(base_);
-    return q.exec(QStringLiteral("SELECT coalesce(max(numero), 0) FROM jeux")) && q.next() ? q.value(0).toLongLong() : 0;
+    if (!q.exec(QStringLiteral("SELECT coalesce(max(numero), 0) FROM jeux")) || !q.next()) {
+        Echec(q.lastError());
+        return 0;
+    }
+    AccesReussi();
+    return q.value(0).toLongLong();
 }
 
 bool THistoriqueJeux::MettreDeCote(const QString& pourquoi)
@@ -485,7 +645,8 @@ bool THistoriqueJeux::MettreDeCote(const QString& pourquoi)
     for (int n = 2; QFileInfo::exists(nouveau); ++n)
         nouveau = chemin_ + suffixe + QStringLiteral("-%1").arg(n);
     if (!QFile::rename(chemin_, nouveau)) {
-        raison_ = QStringLiteral("le fichier est illisible (%1) et ne peut pas être renommé").arg(pourquoi);
+        raison_ = Echec(GenreEchec::Illisible,
+                        QStringLiteral("le fichier est illisible (%1) et ne peut pas être renommé").arg(pourquoi));
         return false;
     }
     // les journaux d'un fichier illisible partent avec lui : ils ne doivent pas s'appliquer au nouvel historique
@@ -508,32 +669,105 @@ std::optional<QString> THistoriqueJeux::Transaction(const std::function<bool(QSq
     QSqlQuery q(base_);
     // le verrou d'écriture pris d'emblée : l'attente se fait ici, avant tout changement
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return RaisonDe(q.lastError());
+        return Echec(q.lastError());
     if (!ecrire(q) || !q.exec(QStringLiteral("COMMIT"))) {
-        const QString raison = RaisonDe(q.lastError());
+        const QString raison = Echec(q.lastError());
         q.exec(QStringLiteral("ROLLBACK"));
         return raison;
     }
+    AccesReussi();
     return std::nullopt;
 }
 
-std::optional<QString> THistoriqueJeux::Ajouter(const LigneHistorique& l, int64_t* numero)
+bool THistoriqueJeux::LireDansLaTransaction(QSqlQuery& q, const QString& condition, const QVariant& parametre,
+                                            std::vector<LigneHistorique>& lignes)
+{
+    const std::vector<const ColonneHistorique*> colonnes = ColonnesEnregistrees(VersionSchema);
+    q.prepare(QStringLiteral("SELECT %1 FROM jeux WHERE %2 ORDER BY numero").arg(Noms(colonnes, QString()), condition));
+    q.addBindValue(parametre);
+    if (!q.exec())
+        return false;
+    while (q.next()) {
+        LigneHistorique& l = lignes.emplace_back();
+        for (size_t i = 0; i < colonnes.size(); ++i)
+            colonnes[i]->Affecter(l, EnCase(q.value(static_cast<int>(i))));
+    }
+    q.finish();
+    return true;
+}
+
+// le bilan de la série, refait de ses jeux par la règle de la série qu'on joue
+bool THistoriqueJeux::RefaireBilanSerie(QSqlQuery& q, int64_t serie)
+{
+    std::vector<LigneHistorique> lignes;
+    if (!LireDansLaTransaction(q, QStringLiteral("serie = ?"), static_cast<qlonglong>(serie), lignes))
+        return false;
+    std::vector<JeuDeSerie> jeux;
+    for (const LigneHistorique& l : lignes)
+        jeux.push_back(JeuDeSerieDeLaLigne(l));
+    const LigneSerie ligne{serie, {}, BilanDesJeux(std::nullopt, jeux)};
+    QStringList affectations;
+    for (const ColonneSerie& c : ColonnesSeries())
+        if (c.DuBilan)
+            affectations << QStringLiteral("%1 = :%1").arg(QLatin1String(c.Sql));
+    q.prepare(QStringLiteral("UPDATE series SET %1 WHERE numero = :numero").arg(affectations.join(QStringLiteral(", "))));
+    for (const ColonneSerie& c : ColonnesSeries())
+        if (c.DuBilan)
+            q.bindValue(QLatin1Char(':') + QLatin1String(c.Sql), EnVariant(c.Valeur(ligne)));
+    q.bindValue(QStringLiteral(":numero"), static_cast<qlonglong>(serie));
+    return q.exec();
+}
+
+bool THistoriqueJeux::RattraperSeries(QSqlQuery& q)
+{
+    // seulement celles qui ont moins de jeux que ceux qui les nomment : une série dont un jeu n'a pas pu être
+    // écrit garde le bilan qu'elle avait
+    if (!q.exec(QStringLiteral("SELECT numero FROM series WHERE jeux < (SELECT count(*) FROM jeux WHERE serie = series.numero)")))
+        return false;
+    std::vector<int64_t> enRetard;
+    while (q.next())
+        enRetard.push_back(q.value(0).toLongLong());
+    q.finish();
+    for (int64_t serie : enRetard)
+        if (!RefaireBilanSerie(q, serie))
+            return false;
+    return true;
+}
+
+std::optional<QString> THistoriqueJeux::Ajouter(const LigneHistorique& ligne, AjoutJeu* ajout)
 {
     std::vector<const ColonneHistorique*> ecrites;
     for (const ColonneHistorique* c : ColonnesEnregistrees(VersionSchema))
         if (!c->DonneeParLaBase)
             ecrites.push_back(c);
-    return Transaction([&](QSqlQuery& q) {
+    AjoutJeu fait;
+    const std::optional<QString> echec = Transaction([&](QSqlQuery& q) {
+        LigneHistorique l = ligne;
+        // le premier essai d'une date se décide sous le verrou d'écriture : deux exemplaires qui finissent
+        // ensemble le jeu du jour n'en écrivent qu'un comme tel
+        const std::optional<DateJour> date = l.JourDuJeu ? DateDuNombre(*l.JourDuJeu) : std::nullopt;
+        if (l.Origine == OrigineJeu::Jour && date) {
+            std::vector<LigneHistorique> memeJour;
+            if (!LireDansLaTransaction(q, QStringLiteral("jour = ?"), *l.JourDuJeu, memeJour))
+                return false;
+            if (JeuDuJourDejaJoue(JeuxDuJourEnregistres(memeJour), *date)) {
+                l.Origine = OrigineJeu::Propose;
+                l.JourDuJeu.reset();
+            }
+        }
         q.prepare(QStringLiteral("INSERT INTO jeux (%1) VALUES (%2)")
                       .arg(Noms(ecrites, QString()), Noms(ecrites, QStringLiteral(":"))));
         for (const ColonneHistorique* c : ecrites)
             q.bindValue(QLatin1Char(':') + QLatin1String(c->Sql), EnVariant(c->Valeur(l)));
         if (!q.exec())
             return false;
-        if (numero)
-            *numero = q.lastInsertId().toLongLong();
-        return true;
+        fait = {q.lastInsertId().toLongLong(), l.Origine};
+        Crochet("ligne");
+        return !l.Serie || RefaireBilanSerie(q, *l.Serie);
     });
+    if (!echec && ajout)
+        *ajout = fait;
+    return echec;
 }
 
 std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreur, std::optional<OrigineJeu> origine)
@@ -542,6 +776,9 @@ std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreu
     const auto echec = [&](const QString& raison) {
         if (erreur)
             *erreur = raison;
+        // ce que ce programme lit n'est plus dans un fichier d'une version plus récente
+        if (versionFichier_ > VersionSchema && genre_ != GenreEchec::Verrouille)
+            genre_ = GenreEchec::VersionPlusRecente;
         return std::vector<LigneHistorique>();
     };
     if (!Ouvrir())
@@ -575,7 +812,8 @@ std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreu
                 remplir(l, i, lecture.Case(i));
         }
         if (!lecture.Reussie())
-            return echec(RaisonDe(lecture.Erreur()));
+            return echec(Echec(lecture.Erreur()));
+        AccesReussi();
         return lignes;
     }
     QSqlQuery q(base_);
@@ -583,12 +821,13 @@ std::vector<LigneHistorique> THistoriqueJeux::Lire(int64_t apres, QString* erreu
     q.prepare(QString::fromUtf8(requete));
     q.addBindValue(static_cast<qlonglong>(apres));
     if (!q.exec())
-        return echec(RaisonDe(q.lastError()));
+        return echec(Echec(q.lastError()));
     while (q.next()) {
         LigneHistorique& l = lignes.emplace_back();
         for (int i = 0; i < n; ++i)
             remplir(l, i, EnCase(q.value(i)));
     }
+    AccesReussi();
     return lignes;
 }
 
@@ -609,30 +848,25 @@ sqlite3* THistoriqueJeux::Sqlite()
     return sqlite_;
 }
 
-std::optional<QString> THistoriqueJeux::GarderSerie(LigneSerie& serie)
+std::optional<QString> THistoriqueJeux::AjouterSerie(LigneSerie& serie)
 {
-    const BilanSerie& b = serie.Bilan;
+    std::vector<const ColonneSerie*> ecrites;
+    for (const ColonneSerie& c : ColonnesSeries())
+        if (!c.DonneeParLaBase)
+            ecrites.push_back(&c);
     return Transaction([&](QSqlQuery& q) {
-        q.prepare(serie.Numero == 0
-                      ? QStringLiteral("INSERT INTO series (date, niveau, jeux, points, trouves, temps_median_ms, finie)"
-                                       " VALUES (:date, :niveau, :jeux, :points, :trouves, :temps, :finie)")
-                      : QStringLiteral("UPDATE series SET niveau = :niveau, jeux = :jeux, points = :points,"
-                                       " trouves = :trouves, temps_median_ms = :temps, finie = :finie"
-                                       " WHERE numero = :numero"));
-        if (serie.Numero == 0)
-            q.bindValue(QStringLiteral(":date"), QString::fromStdString(serie.DateHeure));
-        q.bindValue(QStringLiteral(":niveau"), b.Niveau ? QVariant(static_cast<int>(*b.Niveau)) : QVariant());
-        q.bindValue(QStringLiteral(":jeux"), b.JeuxJoues);
-        q.bindValue(QStringLiteral(":points"), b.Points);
-        q.bindValue(QStringLiteral(":trouves"), b.Trouves);
-        q.bindValue(QStringLiteral(":temps"), b.TempsMedian ? QVariant(*b.TempsMedian) : QVariant());
-        q.bindValue(QStringLiteral(":finie"), b.Finie ? 1 : 0);
-        if (serie.Numero != 0)
-            q.bindValue(QStringLiteral(":numero"), static_cast<qlonglong>(serie.Numero));
+        QStringList noms, parametres;
+        for (const ColonneSerie* c : ecrites) {
+            noms << QLatin1String(c->Sql);
+            parametres << QLatin1Char(':') + QLatin1String(c->Sql);
+        }
+        q.prepare(QStringLiteral("INSERT INTO series (%1) VALUES (%2)")
+                      .arg(noms.join(QStringLiteral(", ")), parametres.join(QStringLiteral(", "))));
+        for (const ColonneSerie* c : ecrites)
+            q.bindValue(QLatin1Char(':') + QLatin1String(c->Sql), EnVariant(c->Valeur(serie)));
         if (!q.exec())
             return false;
-        if (serie.Numero == 0)
-            serie.Numero = q.lastInsertId().toLongLong();
+        serie.Numero = q.lastInsertId().toLongLong();
         return true;
     });
 }
@@ -640,37 +874,35 @@ std::optional<QString> THistoriqueJeux::GarderSerie(LigneSerie& serie)
 std::vector<LigneSerie> THistoriqueJeux::LireSeries(QString* erreur)
 {
     std::vector<LigneSerie> series;
-    if (!Ouvrir() || versionFichier_ < 6) {
+    const auto echec = [&](const QString& raison) {
         if (erreur)
-            *erreur = raison_;
+            *erreur = raison;
+        return std::vector<LigneSerie>();
+    };
+    if (!Ouvrir())
+        return echec(raison_);
+    std::vector<const ColonneSerie*> colonnes;
+    QStringList noms;
+    for (const ColonneSerie& c : ColonnesSeries())
+        if (c.Etape <= std::min(versionFichier_, VersionSchema)) {
+            colonnes.push_back(&c);
+            noms << QLatin1String(c.Sql);
+        }
+    // un fichier d'avant les séries n'en a pas
+    if (colonnes.empty())
         return series;
-    }
     QSqlQuery q(base_);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT numero, date, niveau, jeux, points, trouves, temps_median_ms, finie FROM series"
-                               " ORDER BY numero"))) {
-        if (erreur)
-            *erreur = RaisonDe(q.lastError());
-        return series;
-    }
+    if (!q.exec(QStringLiteral("SELECT %1 FROM series ORDER BY numero").arg(noms.join(QStringLiteral(", ")))))
+        return echec(Echec(q.lastError()));
     while (q.next()) {
-        const int niveau = q.value(2).toInt();
-        const bool ordinaire = q.value(2).isNull();
-        // un niveau qu'une autre version aurait ajouté ne se mêle pas aux records de ceux-ci
-        if (!ordinaire && (niveau < static_cast<int>(NiveauJeu::Facile) || niveau > static_cast<int>(NiveauJeu::Expert)))
-            continue;
-        LigneSerie& s = series.emplace_back();
-        s.Numero = q.value(0).toLongLong();
-        s.DateHeure = q.value(1).toString().toStdString();
-        if (!ordinaire)
-            s.Bilan.Niveau = static_cast<NiveauJeu>(niveau);
-        s.Bilan.JeuxJoues = q.value(3).toInt();
-        s.Bilan.Points = q.value(4).toInt();
-        s.Bilan.Trouves = q.value(5).toInt();
-        if (!q.value(6).isNull())
-            s.Bilan.TempsMedian = q.value(6).toDouble();
-        s.Bilan.Finie = q.value(7).toInt() != 0;
+        LigneSerie s;
+        for (size_t i = 0; i < colonnes.size(); ++i)
+            colonnes[i]->Affecter(s, EnCase(q.value(static_cast<int>(i))));
+        if (!SerieDUnAutreNiveau(s))
+            series.push_back(std::move(s));
     }
+    AccesReussi();
     return series;
 }
 
@@ -681,7 +913,12 @@ std::optional<QByteArray> THistoriqueJeux::LireReglage(const QString& cle)
     QSqlQuery q(base_);
     q.prepare(QStringLiteral("SELECT valeur FROM reglages WHERE cle = ?"));
     q.addBindValue(cle);
-    if (!q.exec() || !q.next())
+    if (!q.exec()) {
+        Echec(q.lastError());
+        return std::nullopt;
+    }
+    AccesReussi();
+    if (!q.next())
         return std::nullopt;
     return q.value(0).toByteArray();
 }

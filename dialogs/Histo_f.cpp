@@ -6,6 +6,7 @@
 #include "ColonnesHistorique.h"
 #include "CurseurAttente.h"
 #include "EnregistrementJeu.h"
+#include "JeuRejouable.h"
 #include "LecteurEcran.h"
 #include "PlacementFenetre.h"
 
@@ -382,7 +383,7 @@ void TfrmHistorique::JeuxAjoutes()
     MajSelonFiltre();
     ChoisirPremiereSiRien();
     if (!erreur.isEmpty())
-        LabelResume->setText(QStringLiteral("Historique illisible : %1").arg(erreur));
+        LabelResume->setText(QStringLiteral("%1 : %2").arg(TitreEchecHistorique(historique_.DernierEchec()), erreur));
 }
 
 void TfrmHistorique::ChoixFiltreChange()
@@ -428,7 +429,15 @@ void TfrmHistorique::MajSelonFiltre()
     BoutonExporter->setEnabled(tri_.rowCount() > 0);
 }
 
-void TfrmHistorique::MajRejouer() { BoutonRejouer->setEnabled(JeuSelectionne().has_value()); }
+// une ligne abîmée se choisit comme les autres ; l'infobulle dit déjà pourquoi elle ne se rejoue pas
+void TfrmHistorique::MajRejouer()
+{
+    const std::optional<JeuARejouer> jeu = JeuSelectionne();
+    BoutonRejouer->setEnabled(jeu.has_value());
+    const std::string raison = jeu ? RaisonNonRejouable(jeu->Plaques, jeu->But) : std::string();
+    BoutonRejouer->setToolTip(raison.empty() ? QStringLiteral("Rejouer ce jeu comme un compte proposé")
+                                             : QStringLiteral("Ce jeu ne peut pas être rejoué : %1.").arg(QString::fromStdString(raison)));
+}
 
 // les records de tous les jeux, quel que soit le filtre ; la ligne choisie le reste
 void TfrmHistorique::MajRecords()
@@ -514,8 +523,15 @@ std::optional<JeuARejouer> TfrmHistorique::JeuSelectionne() const
 void TfrmHistorique::BoutonRejouerClick()
 {
     const std::optional<JeuARejouer> jeu = JeuSelectionne();
-    if (jeu && rejouer_)
-        rejouer_(*jeu);
+    if (!jeu || !rejouer_)
+        return;
+    // lu du fichier, le jeu est vérifié comme toute entrée avant d'aller à la recherche
+    if (const std::string raison = RaisonNonRejouable(jeu->Plaques, jeu->But); !raison.empty()) {
+        AfficherMessage(this, QStringLiteral("Jeu non rejouable"),
+                        QStringLiteral("Ce jeu de l'historique ne peut pas être rejoué : %1.").arg(QString::fromStdString(raison)));
+        return;
+    }
+    rejouer_(*jeu);
 }
 
 std::optional<QString> TfrmHistorique::ExporterVers(const QString& chemin) const
@@ -564,7 +580,7 @@ TfrmHistorique* OuvrirFenetreHistorique(QPointer<TfrmHistorique>& ouverte, QWidg
     ouverte = fenetre;
     DireAvisHistorique(parent, historique);
     if (!historique.Ouvrir())
-        AfficherMessage(parent, QStringLiteral("Historique illisible"),
+        AfficherMessage(parent, TitreEchecHistorique(historique.DernierEchec()),
                         QStringLiteral("L'historique \"%1\" ne peut pas être lu : %2.")
                             .arg(QDir::toNativeSeparators(historique.Chemin()), historique.Raison()));
     fenetre->show();

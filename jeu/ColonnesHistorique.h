@@ -10,8 +10,9 @@
 #include <variant>
 #include <vector>
 
-// une case de l'historique telle qu'elle s'enregistre : rien, un entier ou un texte
-using ValeurCase = std::variant<std::monostate, int64_t, std::string>;
+// une case de l'historique telle qu'elle s'enregistre : rien, un entier, un réel (le temps médian d'une
+// série) ou un texte
+using ValeurCase = std::variant<std::monostate, int64_t, double, std::string>;
 
 // la clé qui range une case du tableau : par groupe, puis par valeur ; « rien » vient après tout le reste
 // dans l'ordre croissant

@@ -5,7 +5,6 @@
 #include "Mediane.h"
 #include "Points.h"
 
-#include <algorithm>
 
 Serie::Serie(Partie& partie, NiveauSerie niveau, std::optional<BilanSerie> record, std::optional<int64_t> numero)
     : partie_(partie), niveau_(niveau), record_(std::move(record)), numero_(numero),
@@ -56,31 +55,24 @@ void Serie::Abandonner()
     jeuEnCours_ = false;
 }
 
-int Serie::Points() const
+BilanSerie BilanDesJeux(NiveauSerie niveau, const std::vector<JeuDeSerie>& jeux)
 {
-    int total = 0;
-    for (const JeuDeSerie& j : jeux_)
-        total += j.Points;
-    return total;
-}
-
-int Serie::Trouves() const
-{
-    return static_cast<int>(std::count_if(jeux_.begin(), jeux_.end(), [](const JeuDeSerie& j) { return j.Trouve(); }));
-}
-
-std::optional<double> Serie::TempsMedian() const
-{
+    BilanSerie bilan{niveau, static_cast<int>(jeux.size()), 0, 0, std::nullopt, static_cast<int>(jeux.size()) >= JeuxParSerie};
     std::vector<int32_t> temps;
-    for (const JeuDeSerie& j : jeux_)
-        if (j.Trouve())
+    for (const JeuDeSerie& j : jeux) {
+        bilan.Points += j.Points;
+        if (j.Trouve()) {
+            ++bilan.Trouves;
             temps.push_back(j.TempsJoueur);
-    return Mediane(std::move(temps));
+        }
+    }
+    bilan.TempsMedian = Mediane(std::move(temps));
+    return bilan;
 }
 
-BilanSerie Serie::Bilan() const
+JeuDeSerie JeuDeSerieDeLaLigne(const LigneHistorique& ligne)
 {
-    return {niveau_, static_cast<int>(jeux_.size()), Points(), Trouves(), TempsMedian(), etat_ == EtatSerie::Finie};
+    return {ligne.But, ligne.ResultatJoueur.value_or(Aucun), ligne.TempsJoueur, ligne.Points.value_or(0)};
 }
 
 bool BatLeRecord(const BilanSerie& serie, const std::optional<BilanSerie>& record)
@@ -92,7 +84,7 @@ bool Serie::BatLeRecord() const { return ::BatLeRecord(Bilan(), record_); }
 
 std::string Serie::TexteEtat() const
 {
-    const int points = Points();
+    const int points = Bilan().Points;
     // en français, 0 et 1 point restent au singulier
     return "Série : jeu " + std::to_string(NumeroJeu()) + "/" + std::to_string(JeuxParSerie) + " — " +
            std::to_string(points) + (points > 1 ? " points" : " point");

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Historique.h"
 #include "Niveau.h"
 #include "Partie.h"
 #include "TempsLimitesPermis.h"
@@ -45,6 +46,13 @@ struct BilanSerie {
     bool operator==(const BilanSerie&) const = default;
 };
 
+// le bilan d'une série de ce niveau faite de ces jeux : leurs points, les comptes trouvés, le temps médian des
+// comptes trouvés ; finie au dixième. La même règle pour la série qu'on joue et pour celle que l'historique
+// garde, refaite de ses jeux
+BilanSerie BilanDesJeux(NiveauSerie niveau, const std::vector<JeuDeSerie>& jeux);
+// le jeu d'une série tel que sa ligne de l'historique le garde
+JeuDeSerie JeuDeSerieDeLaLigne(const LigneHistorique& ligne);
+
 // la série, finie, a plus de points que le record de son niveau (la première finie le bat d'office) ;
 // jamais en cours ni abandonnée
 bool BatLeRecord(const BilanSerie& serie, const std::optional<BilanSerie>& record);
@@ -86,10 +94,7 @@ public:
     // le jeu en cours ou le dernier joué, de 1 à JeuxParSerie ; 0 avant le premier
     int NumeroJeu() const { return static_cast<int>(jeux_.size()) + (jeuEnCours_ ? 1 : 0); }
     const std::vector<JeuDeSerie>& Jeux() const { return jeux_; }
-    int Points() const;
-    int Trouves() const;
-    std::optional<double> TempsMedian() const;
-    BilanSerie Bilan() const;
+    BilanSerie Bilan() const { return BilanDesJeux(niveau_, jeux_); }
 
     const std::optional<BilanSerie>& Record() const { return record_; }
     // la série, finie, a plus de points que le record de son niveau (la première finie le bat d'office) ;

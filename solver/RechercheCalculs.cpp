@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <tuple>
 
@@ -251,27 +252,37 @@ void Recherche<Joueur>::Montrer(int32_t r, int operations, Complet&& complet)
         parcours_->Garder(complet());
 }
 
-// pas de zéro, pas de fraction, pas d'opération dont le résultat égale un opérande
+// pas de zéro, pas de fraction, pas d'opération dont le résultat égale un opérande. Le calcul se fait sur
+// 64 bits : la ligne de commande admet six plaques de 100, dont les produits dépassent 32 bits. Une valeur
+// au-delà de 2 147 483 647 n'est pas formée : il lui faut cinq plaques au moins (100^4 n'y arrive pas), et
+// la sixième ne la ramène jamais sous 21 millions ; elle ne mène donc à aucun compte ni à aucune approche
 template <int Op>
 bool Calculer(int32_t l, int32_t sm, int32_t& r)
 {
+    const int64_t a = l;
+    const int64_t b = sm;
+    int64_t v;
     if constexpr (Op == OpAddition) {
-        r = l + sm;
+        v = a + b;
     } else if constexpr (Op == OpSoustraction) {
-        if (l == sm || l == 2 * sm)
+        if (a == b || a == 2 * b)
             return false;
-        r = l - sm;
+        v = a - b;
     } else if constexpr (Op == OpMultiplication) {
-        if (sm == 1)
+        if (b == 1)
             return false;
-        r = l * sm;
+        v = a * b;
     } else {
-        if (sm == 1 || l % sm != 0)
+        if (b == 1 || a % b != 0)
             return false;
-        r = l / sm;
-        if (r == sm)
+        v = a / b;
+        if (v == b)
             return false;
     }
+    if constexpr (Op == OpAddition || Op == OpMultiplication)
+        if (v > std::numeric_limits<int32_t>::max())
+            return false;
+    r = static_cast<int32_t>(v);
     return true;
 }
 

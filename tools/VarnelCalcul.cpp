@@ -98,7 +98,9 @@ constexpr const char* Aide =
 
 // après les parties de l'aide écrites à côté de leur option
 constexpr const char* AideFin =
-    "Plaques : 1 à 10, 25, 50, 75 ou 100. Compte : de 101 à 999.\n"
+    "Plaques : 1 à 10, 25, 50, 75 ou 100, la réserve n'étant pas vérifiée (six 100 sont admis).\n"
+    "Compte : de 101 à 999. Les calculs se font sur 64 bits ; une valeur au-delà de 2 147 483 647,\n"
+    "qui ne peut plus mener à un compte, n'est pas formée.\n"
     "Codes de sortie : 0 bon, 1 fichier ou sortie impossible à écrire, 2 arguments incorrects.\n";
 
 struct Options {

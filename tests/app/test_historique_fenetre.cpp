@@ -261,6 +261,23 @@ private slots:
         QCOMPARE(rejoues.size(), size_t{2});
     }
 
+    // une ligne retouchée hors du programme (plaque 0) se montre, mais « Rejouer » dit qu'elle ne se rejoue
+    // pas au lieu de la rendre à la recherche
+    void ligneAbimee()
+    {
+        QTemporaryDir dossier;
+        THistoriqueJeux historique(dossier.path());
+        LigneHistorique abimee = JeuxConnus().front();
+        abimee.Plaques[0] = 0;
+        QCOMPARE(historique.Ajouter(abimee), std::nullopt);
+        std::vector<JeuARejouer> rejoues;
+        TfrmHistorique w(historique, [&](const JeuARejouer& j) { rejoues.push_back(j); });
+        QCOMPARE(Textes(w.Tableau(), "Plaques"), QStringList({"0 3 7 1 100 9"}));
+        auto* bouton = w.findChild<QPushButton*>(QStringLiteral("BoutonRejouer"));
+        QCOMPARE(BoitesPendant([&] { bouton->click(); }), QStringList({"Jeu non rejouable"}));
+        QVERIFY(rejoues.empty());
+    }
+
     // l'onglet des records : le compte Difficile trouvé le plus vite, choisi, se rejoue par « Rejouer »
     void records()
     {

@@ -58,7 +58,7 @@ private slots:
             // avant que la fenêtre n'ouvre l'historique : une seule connexion à la fois
             THistoriqueJeux avant(e.dossier.path());
             LigneSerie record{0, "2026-12-01T10:00:00Z", {NiveauJeu::Facile, 10, 40, 4, 20000.0, true}};
-            QCOMPARE(avant.GarderSerie(record), std::nullopt);
+            QCOMPARE(avant.AjouterSerie(record), std::nullopt);
         }
         e.Action("RubriqueTempsLimite30")->trigger();
         QCOMPARE(e.Action("RubriqueTempsSerie")->text(), QStringLiteral("30 s par jeu"));

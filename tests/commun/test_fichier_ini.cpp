@@ -508,17 +508,21 @@ private slots:
         QCOMPARE(TFichierIni(chemin).LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")), 6);
     }
 
-    // au démarrage, les restes d'enregistrements tués (nom de QSaveFile, plus d'une minute) disparaissent ;
-    // un fichier récent, un nom choisi par quelqu'un, un dossier ou un lien restent
+    // au démarrage, les restes d'enregistrements tués (plus d'une minute ; le nom d'aujourd'hui, quelles que
+    // soient ses lettres, et celui de QSaveFile d'avant) disparaissent ; un fichier récent, un nom choisi par
+    // quelqu'un, un dossier ou un lien restent
     void restesSupprimesAuDemarrage()
     {
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
         EcrireFichier(chemin, "[Statistiques]\nRecherchesM=5\n");
-        const QStringList restes = {QStringLiteral("varnel.ini.JIXRFp"), QStringLiteral("varnel.ini.cDzfEc")};
+        const QStringList restes = {QStringLiteral("varnel.ini.JIXRFp"), QStringLiteral("varnel.ini.cDzfEc"),
+                                    QStringLiteral("varnel.ini.provisoire-0f3c9a2e"),
+                                    QStringLiteral("varnel.ini.provisoire-abcdefab")};
         const QStringList gardes = {QStringLiteral("varnel.ini.backup"), QStringLiteral("varnel.ini.ANCIEN"),
                                     QStringLiteral("varnel.ini.AbCdEf.old"), QStringLiteral("autre.ini.AbCdEf"),
                                     QStringLiteral("varnel.ini.AbCdE"), QStringLiteral("varnel.ini.AbCd3f"),
+                                    QStringLiteral("varnel.ini.provisoire-copie"),
                                     QStringLiteral("varnel.ini~")};
         for (const QString& nom : restes + gardes) {
             EcrireFichier(dossier.filePath(nom), "[Statistiques]\nRecherchesM=4\n");

@@ -154,9 +154,10 @@ private slots:
             QVERIFY2(historique.Ouvrir(), qPrintable(historique.Raison()));
             QVERIFY(!historique.Avis());
             QCOMPARE(historique.Ajouter(LigneEssai(5)), std::nullopt);
-            int64_t numero = 0;
-            QCOMPARE(historique.Ajouter(l, &numero), std::nullopt);
-            QCOMPARE(numero, 2);
+            AjoutJeu ajout;
+            QCOMPARE(historique.Ajouter(l, &ajout), std::nullopt);
+            QCOMPARE(ajout.Numero, 2);
+            QCOMPARE(ajout.Origine, l.Origine);
         }
         THistoriqueJeux relu(dossier.path());
         const std::vector<LigneHistorique> lignes = relu.Lire();
@@ -213,16 +214,22 @@ private slots:
         QVERIFY(!lignes[0].JourDuJeu);
         QCOMPARE(Sqlite3(chemin, QStringLiteral("PRAGMA user_version; SELECT count(*) FROM reglages")),
                  QByteArray::number(THistoriqueJeux::VersionSchema) + "\n3\n");
-        // les séries de dix jeux : une ajoutée (son numéro posé), puis son bilan réécrit, sa date gardée
-        LigneSerie serie{0, "2026-12-08T04:36:04Z", {NiveauJeu::Expert, 1, 7, 0, std::nullopt, false}};
-        QCOMPARE(historique.GarderSerie(serie), std::nullopt);
+        // une série de dix jeux ajoutée (son numéro posé), puis son bilan refait à chacun de ses jeux : un compte
+        // trouvé en 1,5 s (10 points), un autre manqué de 3 (7 points)
+        LigneSerie serie{0, "2026-12-08T04:36:04Z", {NiveauJeu::Expert, 0, 0, 0, std::nullopt, false}};
+        QCOMPARE(historique.AjouterSerie(serie), std::nullopt);
         QCOMPARE(serie.Numero, 1);
-        LigneSerie reecrite{1, "autre date", {NiveauJeu::Expert, 10, 62, 5, 17250.5, true}};
-        QCOMPARE(historique.GarderSerie(reecrite), std::nullopt);
-        serie.Bilan = reecrite.Bilan;
+        for (int n : {500, 501}) {
+            LigneHistorique l = LigneEssai(n);
+            l.Serie = 1;
+            l.Points = n == 500 ? 10 : 7;
+            l.ResultatJoueur = l.But + (n == 500 ? 0 : 3);
+            QCOMPARE(historique.Ajouter(l), std::nullopt);
+        }
+        serie.Bilan = {NiveauJeu::Expert, 2, 17, 1, 1500.0, false};
         QVERIFY(historique.LireSeries() == std::vector<LigneSerie>{serie});
         QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT * FROM series")),
-                 QByteArray("1|2026-12-08T04:36:04Z|4|10|62|5|17250.5|1\n"));
+                 QByteArray("1|2026-12-08T04:36:04Z|4|2|17|1|1500.0|0\n"));
     }
 
     // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
@@ -281,6 +288,98 @@ private slots:
         QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT count(*), count(DISTINCT numero) FROM jeux; PRAGMA integrity_check")),
                  QByteArray("420|420\nok\n"));
         QVERIFY(LignesEntieres(THistoriqueJeux(dossier.path()).Lire()));
+    }
+
+    // un autre programme écrit et reporte son journal dans le fichier pendant que celui-ci vérifie l'historique
+    // à l'ouverture : la vérification, sous son verrou de lecture, le trouve sain ; rien n'est mis de côté
+    void verificationPendantUneEcriture()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        {
+            THistoriqueJeux historique(dossier.path());
+            for (int n = 0; n < 300; ++n)
+                QCOMPARE(historique.Ajouter(LigneEssai(n)), std::nullopt);
+        }
+        QProcess lecteur;
+        lecteur.start(Enregistreur, {QStringLiteral("lire"), dossier.path(), QStringLiteral("crochet=verification:attendre")});
+        QVERIFY(lecteur.waitForReadyRead(30000));
+        QCOMPARE(lecteur.readLine(), QByteArray("verification\n"));
+        const QString colonnes = QStringLiteral("date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, compte, "
+                                                "grandes, ordre, solutions, calculs, temps_joueur");
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("INSERT INTO jeux (%1) SELECT %1 FROM jeux; INSERT INTO jeux (%1) SELECT %1 "
+                                                "FROM jeux; PRAGMA wal_checkpoint(PASSIVE);").arg(colonnes)).count('|'), 2);
+        lecteur.write("\n");
+        QVERIFY(lecteur.waitForFinished(30000));
+        QCOMPARE(lecteur.readAllStandardOutput(), QByteArray("1200 jeux, écriture\n\najout fait\n"));
+        QCOMPARE(Fichiers(dossier.path()).filter(QStringLiteral("illisible")), QStringList());
+    }
+
+    // deux exemplaires finissent ensemble le jeu du jour : le second attend le verrou d'écriture que le premier
+    // tient, sa ligne écrite, puis trouve la date jouée et compte comme proposé
+    void jeuDuJourFiniEnsemble()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        QProcess premier, second;
+        premier.start(Enregistreur, {QStringLiteral("jour"), dossier.path(), QStringLiteral("crochet=ligne:attendre")});
+        QVERIFY(premier.waitForReadyRead(30000));
+        QCOMPARE(premier.readLine(), QByteArray("ligne\n"));
+        second.start(Enregistreur, {QStringLiteral("jour"), dossier.path()});
+        QThread::msleep(300);
+        premier.write("\n");
+        for (QProcess* p : {&premier, &second})
+            QVERIFY2(p->waitForFinished(30000) && p->exitCode() == 0, p->readAllStandardError().constData());
+        QCOMPARE(premier.readAllStandardOutput() + second.readAllStandardOutput(), QByteArray("jour\nproposé\n"));
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT origine, jour FROM jeux")), QByteArray("3|20261208\n2|\n"));
+    }
+
+    void serieArreteeAuDixiemeJeu_data()
+    {
+        QTest::addColumn<QString>("crochet");
+        QTest::addColumn<QByteArray>("serie");  // jeux, points, trouvés, finie ; puis les jeux qui la nomment
+        QTest::newRow("tuée entre la ligne et le bilan") << "crochet=ligne:tuer" << QByteArray("9|90|9|0|9\n");
+        QTest::newRow("menée au bout") << "" << QByteArray("10|100|10|1|10\n");
+    }
+
+    // une série dont le dixième jeu est arrêté net entre sa ligne et le bilan de la série : au redémarrage, la
+    // série et ses jeux disent la même chose
+    void serieArreteeAuDixiemeJeu()
+    {
+        QFETCH(QString, crochet);
+        QFETCH(QByteArray, serie);
+        QTemporaryDir dossier;
+        QProcess enfant;
+        // l'enregistreur ne pose le crochet qu'au dernier jeu de la série
+        enfant.start(Enregistreur, QStringList{QStringLiteral("serie"), dossier.path(), QStringLiteral("10"), crochet});
+        QVERIFY(enfant.waitForFinished(30000));
+        QCOMPARE(THistoriqueJeux(dossier.path()).LireSeries().size(), size_t{1});
+        QCOMPARE(Sqlite3(THistoriqueJeux::CheminDansLeDossier(dossier.path()),
+                         QStringLiteral("SELECT jeux, points, trouves, finie, (SELECT count(*) FROM jeux WHERE serie = 1) "
+                                        "FROM series")),
+                 serie);
+    }
+
+    // un fichier de la version 6, où la série et ses jeux s'écrivaient à part : la série restée en retard sur
+    // ses jeux est refaite d'eux à la mise à jour ; celle qui en compte plus que les jeux gardés reste telle quelle
+    void seriesEnRetardRattrapees()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier.path());
+        QVERIFY(THistoriqueJeux(dossier.path()).Ouvrir());
+        // la première série dit 9 jeux et dix jeux trouvés la nomment (10 points, 1000 à 1009 ms) ; la
+        // seconde en dit 10 et neuf la nomment
+        QCOMPARE(Sqlite3(chemin, QStringLiteral(
+                                     "INSERT INTO series VALUES (1, 'd', 2, 9, 90, 9, 1004.0, 0), (2, 'd', NULL, 10, 62, 5, 1002.0, 1);"
+                                     "WITH RECURSIVE c(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM c WHERE n < 18) INSERT INTO jeux "
+                                     "(date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, compte, grandes, ordre,"
+                                     " solutions, calculs, joueur, temps_joueur, points, serie) SELECT 'd', 1, 25, 3, 7, 1, 100, 9,"
+                                     " 101, 2, 1, 17, 123456, 101, 1000 + n % 10, 10, 1 + n / 10 FROM c;"
+                                     "DROP INDEX jeux_jour; DROP INDEX jeux_serie; PRAGMA user_version = 6;")),
+                 QByteArray());
+        QVERIFY(THistoriqueJeux(dossier.path()).Ouvrir());
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT numero, jeux, points, trouves, temps_median_ms, finie FROM series")),
+                 QByteArray("1|10|100|10|1004.5|1\n2|10|62|5|1002.0|1\n"));
     }
 
     // un enfant qui enregistre des jeux finis sans fin, tué net à des moments pris au hasard : la base passe
@@ -374,42 +473,65 @@ private slots:
 
     void lectureSeule_data()
     {
-        QTest::addColumn<bool>("dossierFerme");
-        QTest::newRow("fichier sans droit d'écriture") << false;
-        QTest::newRow("dossier fermé") << true;
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<QStringList>("fichiers");
+        const QStringList seul{QStringLiteral("historique.sqlite")};
+        QTest::newRow("fichier sans droit d'écriture") << 0 << seul;
+        QTest::newRow("dossier fermé") << 1 << seul;
+        QTest::newRow("dossier sans droit d'écriture, même pour root") << 2 << seul;
+        QTest::newRow("journal sans son index dans un dossier fermé") << 3 << (seul + QStringList{QStringLiteral("historique.sqlite-wal")});
     }
 
     // un historique qu'on ne peut pas écrire se lit quand même : ses jeux sont là, on le dit, rien n'y est
-    // ajouté, et aucun journal ne reste à côté. Le fichier sans droit d'écriture vaut aussi pour root ; le
-    // dossier fermé se lit par un utilisateur d'essai
+    // ajouté, et aucun journal ne reste à côté. Le fichier ou le dossier sans droit d'écriture vaut aussi pour
+    // root ; le dossier fermé se lit par un utilisateur d'essai, sauf un journal laissé sans son index, qu'on
+    // ne peut pas lire sans écrire à côté : on dit pourquoi
     void lectureSeule()
     {
-        QFETCH(bool, dossierFerme);
-        QTemporaryDir racine;
+        QFETCH(int, cas);
+        QFETCH(QStringList, fichiers);
+        QTemporaryDir racine, source;
         const QString dossier = racine.filePath(QStringLiteral("varnel"));
         const QString chemin = THistoriqueJeux::CheminDansLeDossier(dossier);
-        QCOMPARE(THistoriqueJeux(dossier).Ajouter(LigneEssai(0)), std::nullopt);
+        if (cas == 3) {
+            // les deux fichiers copiés pendant que la connexion tient le journal
+            THistoriqueJeux ouvert(source.path());
+            QCOMPARE(ouvert.Ajouter(LigneEssai(0)), std::nullopt);
+            QVERIFY(QDir().mkpath(dossier));
+            for (const char* nom : {"", "-wal"})
+                QVERIFY(QFile::copy(ouvert.Chemin() + QLatin1String(nom), chemin + QLatin1String(nom)));
+        } else {
+            QCOMPARE(THistoriqueJeux(dossier).Ajouter(LigneEssai(0)), std::nullopt);
+        }
         const QByteArray avant = ContenuFichier(chemin);
-        if (dossierFerme) {
+        if (cas == 1 || cas == 3) {
             QVERIFY(QFile::setPermissions(dossier, Lecture));
             QProcess p;
             const bool lance = LancerSansDroits(p, racine, {QStringLiteral("lire"), dossier});
             QFile::setPermissions(dossier, Lecture | QFileDevice::WriteOwner);
             if (!lance)
                 QSKIP("pas d'utilisateur d'essai (useradd)");
-            QCOMPARE(p.readAllStandardOutput(), QByteArray("1 jeux, lecture seule\nHistorique en lecture seule\najout refusé\n"));
+            QCOMPARE(p.readAllStandardOutput(),
+                     cas == 1 ? QByteArray("1 jeux, lecture seule\nHistorique en lecture seule\najout refusé\n")
+                              : "0 jeux, non ouvert\nHistorique inaccessible : son journal \"historique.sqlite-wal\" est là "
+                                "sans son index \"historique.sqlite-shm\", que ce programme ne peut pas refaire dans le "
+                                "dossier \"" + dossier.toUtf8() + "\", fermé à l'écriture ; ouvert une fois par un programme "
+                                "qui peut écrire dans ce dossier, l'historique se lira de nouveau\najout refusé\n");
         } else {
-            QVERIFY(QFile::setPermissions(chemin, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+            const auto lectureSeule = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+            QVERIFY(QFile::setPermissions(cas == 0 ? chemin : dossier, cas == 0 ? lectureSeule : Lecture));
             THistoriqueJeux historique(dossier);
             QCOMPARE(historique.Lire().size(), size_t{1});
             QVERIFY(historique.LectureSeule());
-            QVERIFY2(historique.AvisADire()->Texte.contains(QStringLiteral("le fichier est en lecture seule")),
-                     qPrintable(historique.Avis()->Texte));
+            const QString raison = cas == 0 ? QStringLiteral("le fichier est en lecture seule")
+                                            : QStringLiteral("le dossier \"%1\" ne peut pas être écrit").arg(dossier);
+            QVERIFY2(historique.AvisADire()->Texte.contains(raison), qPrintable(historique.Avis()->Texte));
             QVERIFY(historique.Ajouter(LigneEssai(1)));
             QVERIFY(historique.EcrireReglage(QStringLiteral("fenetre"), "abc"));
+            QFile::setPermissions(dossier, Lecture | QFileDevice::WriteOwner);
         }
         QCOMPARE(ContenuFichier(chemin), avant);
-        QCOMPARE(Fichiers(dossier), QStringList{QStringLiteral("historique.sqlite")});
+        QCOMPARE(Fichiers(dossier), fichiers);
     }
 
     // un dossier où l'on ne peut pas écrire et pas d'historique : la raison est dite et rien n'est créé ; un
@@ -478,6 +600,7 @@ private slots:
                 raison = historique.Ajouter(LigneEssai(n));
         }
         QVERIFY(raison);
+        QCOMPARE(TitreEchecHistorique(historique.DernierEchec()), QStringLiteral("Disque plein"));
         QVERIFY2(raison->startsWith(QStringLiteral("le disque est plein")) ||
                      raison->startsWith(QStringLiteral("erreur d'écriture sur le disque")),
                  qPrintable(*raison));
@@ -540,7 +663,8 @@ private slots:
         QCOMPARE(historique.Lire().size(), size_t{1});
         QCOMPARE(ContenuFichier(aCote), octets);
         QCOMPARE(ContenuFichier(aCote + QStringLiteral("-wal")), wal);
-        QCOMPARE(QFileInfo::exists(aCote + QStringLiteral("-shm")), cas == 2);
+        // l'index d'une base en WAL part avec elle (la vérification sous verrou le refait au besoin)
+        QCOMPARE(QFileInfo::exists(aCote + QStringLiteral("-shm")), cas > 0);
     }
 };
 

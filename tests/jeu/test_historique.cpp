@@ -5,6 +5,7 @@
 #include "ColonnesHistorique.h"
 #include "Historique.h"
 #include "InfoSolutions.h"
+#include "JeuRejouable.h"
 
 #include <gtest/gtest.h>
 
@@ -400,4 +401,24 @@ TEST(Csv, EnTeteEtLignes)
                   lignePropose +
                   "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;101;12345;2;40;;3;9;2;;10;3\n");
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}, {OrigineJeu::Propose, {}}), entete + lignePropose);
+}
+
+// une ligne retouchée hors du programme ne se rejoue pas, et l'on dit pourquoi : plaques d'abord
+TEST(JeuRejouable, LignesAbimees)
+{
+    struct Cas {
+        SixEntiers plaques;
+        int32_t but;
+        const char* raison;
+    };
+    const Cas cas[] = {
+        {{25, 3, 7, 1, 100, 9}, 500, ""},
+        {{0, 3, 7, 1, 100, 9}, 500, "la plaque 0 n'en est pas une (de 1 à 10, 25, 50, 75 ou 100)"},
+        {{25, 3, 7, 1, 100, 2147483647}, 0, "la plaque 2147483647 n'en est pas une (de 1 à 10, 25, 50, 75 ou 100)"},
+        {{7, 3, 7, 1, 7, 9}, 500, "3 plaques de 7, quand la réserve n'en a que deux"},
+        {{100, 100, 100, 100, 100, 100}, 999, "6 plaques de 100, quand la réserve n'en a qu'une"},
+        {{25, 3, 7, 1, 100, 9}, 1000, "le compte 1000 n'est pas de 101 à 999"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(RaisonNonRejouable(c.plaques, c.but), c.raison);
 }

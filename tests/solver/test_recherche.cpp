@@ -3,6 +3,7 @@
 
 // recherche exhaustive : comptes de référence, élagage, meilleures approches, classement du joueur
 #include "EnregistrementSolution.h"
+#include "ForceBrute.h"
 #include "Outils.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,24 @@ TEST(Recherche, MeilleuresApprochesDesDeuxCotes)
     const DonneesRecherche approche = Resoudre({2, 3, 3, 4, 4, 6}, 500);
     EXPECT_EQ(approche.ListeSolutions.Nombre(), 3);
     EXPECT_EQ(TexteStatut(approche).substr(0, 11), "3 compte(s)");
+}
+
+// la ligne de commande admet six plaques égales : les produits de six 100 dépassent 32 bits sans déborder
+// (la passe sous UndefinedBehaviorSanitizer le vérifie), et l'approche est celle de la force brute :
+// 600 = (100+100)*((100+100+100)/100), aucune valeur de 601 à 1398 ne se formant
+TEST(Recherche, SixPlaquesDeCent)
+{
+    const std::set<int64_t> valeurs = ValeursForceBrute({100, 100, 100, 100, 100, 100});
+    EXPECT_EQ(*valeurs.rbegin(), 1000000000000);
+    EXPECT_EQ(valeurs.count(600), 1u);
+    EXPECT_EQ(valeurs.lower_bound(601), valeurs.lower_bound(1399));
+    for (int ordre : {1, 2}) {
+        const DonneesRecherche d = Resoudre({100, 100, 100, 100, 100, 100}, 999, ordre);
+        EXPECT_FALSE(d.ButAtteint);
+        EXPECT_EQ(d.MeilleurResultat, 600);
+        EXPECT_EQ(d.MeilleurBas, 600);
+        EXPECT_EQ(d.MeilleurHaut, 600);
+    }
 }
 
 // corrections : les plaques égales, les comptes atteignables
