@@ -3,6 +3,7 @@
 #include "HistoriqueJeux.h"
 
 #include "ColonnesHistorique.h"
+#include "ColonnesMatchs.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -44,6 +45,9 @@ constexpr std::array<const char*, THistoriqueJeux::VersionSchema> EtapesSchema =
     // une série est gardée dès son premier jeu, puis après chacun : une série arrêtée reste non finie
     "CREATE TABLE series (numero INTEGER PRIMARY KEY, date TEXT NOT NULL, niveau INTEGER, jeux INTEGER NOT NULL,"
     " points INTEGER NOT NULL, trouves INTEGER NOT NULL, temps_median_ms REAL, finie INTEGER NOT NULL)",
+    // la table des matchs, faite de ses colonnes (ColonnesMatchs) ; comme une série, un match est gardé dès son
+    // début, puis après chaque tirage
+    nullptr,
 };
 
 // codes primaires de SQLite
@@ -426,6 +430,8 @@ bool THistoriqueJeux::MettreAJour()
                     requetes << QStringLiteral("ALTER TABLE jeux ADD COLUMN ") + colonne;
             if (const char* plus = EtapesSchema[static_cast<size_t>(etape - 1)])
                 requetes << QLatin1String(plus);
+            if (etape == EtapeMatchs)
+                requetes << QString::fromStdString(CreationTableMatchs());
             for (const QString& requete : requetes)
                 if (!q.exec(requete))
                     return false;
@@ -672,6 +678,84 @@ std::vector<LigneSerie> THistoriqueJeux::LireSeries(QString* erreur)
         s.Bilan.Finie = q.value(7).toInt() != 0;
     }
     return series;
+}
+
+namespace {
+
+// les colonnes des matchs qu'on écrit (sans le numéro, que la base donne), et celles qu'un bilan change
+std::vector<const ColonneMatch*> ColonnesMatchEcrites(bool bilanSeul)
+{
+    std::vector<const ColonneMatch*> colonnes;
+    for (const ColonneMatch& c : ColonnesMatchs())
+        if (!c.DonneeParLaBase && !(bilanSeul && QLatin1String(c.Sql) == QLatin1String("date")))
+            colonnes.push_back(&c);
+    return colonnes;
+}
+
+}  // namespace
+
+std::optional<QString> THistoriqueJeux::AjouterMatch(LigneMatch& match)
+{
+    const std::vector<const ColonneMatch*> colonnes = ColonnesMatchEcrites(false);
+    return Transaction([&](QSqlQuery& q) {
+        QStringList noms, valeurs;
+        for (const ColonneMatch* c : colonnes) {
+            noms << QLatin1String(c->Sql);
+            valeurs << QLatin1Char(':') + QLatin1String(c->Sql);
+        }
+        q.prepare(QStringLiteral("INSERT INTO matchs (%1) VALUES (%2)")
+                      .arg(noms.join(QStringLiteral(", ")), valeurs.join(QStringLiteral(", "))));
+        for (const ColonneMatch* c : colonnes)
+            q.bindValue(QLatin1Char(':') + QLatin1String(c->Sql), EnVariant(c->Valeur(match)));
+        if (!q.exec())
+            return false;
+        match.Numero = q.lastInsertId().toLongLong();
+        return true;
+    });
+}
+
+std::optional<QString> THistoriqueJeux::GarderMatch(const LigneMatch& match)
+{
+    const std::vector<const ColonneMatch*> colonnes = ColonnesMatchEcrites(true);
+    return Transaction([&](QSqlQuery& q) {
+        QStringList affectations;
+        for (const ColonneMatch* c : colonnes)
+            affectations << QStringLiteral("%1 = :%1").arg(QLatin1String(c->Sql));
+        q.prepare(QStringLiteral("UPDATE matchs SET %1 WHERE numero = :numero").arg(affectations.join(QStringLiteral(", "))));
+        for (const ColonneMatch* c : colonnes)
+            q.bindValue(QLatin1Char(':') + QLatin1String(c->Sql), EnVariant(c->Valeur(match)));
+        q.bindValue(QStringLiteral(":numero"), static_cast<qlonglong>(match.Numero));
+        return q.exec();
+    });
+}
+
+std::vector<LigneMatch> THistoriqueJeux::LireMatchs(QString* erreur)
+{
+    std::vector<LigneMatch> matchs;
+    if (!Ouvrir() || versionFichier_ < EtapeMatchs) {
+        if (erreur)
+            *erreur = raison_;
+        return matchs;
+    }
+    QStringList noms;
+    for (const ColonneMatch& c : ColonnesMatchs())
+        noms << QLatin1String(c.Sql);
+    QSqlQuery q(base_);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM matchs ORDER BY numero").arg(noms.join(QStringLiteral(", "))))) {
+        if (erreur)
+            *erreur = RaisonDe(q.lastError());
+        return matchs;
+    }
+    while (q.next()) {
+        LigneMatch m;
+        int i = 0;
+        for (const ColonneMatch& c : ColonnesMatchs())
+            c.Affecter(m, EnCase(q.value(i++)));
+        if (!MatchInconnu(m))
+            matchs.push_back(std::move(m));
+    }
+    return matchs;
 }
 
 std::optional<QByteArray> THistoriqueJeux::LireReglage(const QString& cle)

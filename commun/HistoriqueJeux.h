@@ -4,6 +4,7 @@
 
 #include "Historique.h"
 #include "Records.h"
+#include "RecordsMatchs.h"
 
 #include <QByteArray>
 #include <QSqlDatabase>
@@ -35,8 +36,8 @@ public:
     // 1 : la table des jeux ; 2 : la table des réglages (place de la fenêtre) ; 3 : ce qu'un jeu ajoute aux
     // statistiques, l'identifiant du fichier et le dernier jeu que les statistiques comptaient déjà ; 4 : le
     // niveau de chaque jeu ; 5 : la date d'un jeu du jour ; 6 : les points de chaque jeu, et les séries de dix
-    // jeux, chaque jeu lié à la sienne
-    static constexpr int VersionSchema = 6;
+    // jeux, chaque jeu lié à la sienne ; 7 : les matchs, chaque jeu d'un match lié au sien
+    static constexpr int VersionSchema = 7;
     static QString CheminDansLeDossier(const QString& dossier);
 
     // rien n'est ouvert avant le premier besoin
@@ -86,6 +87,14 @@ public:
     std::optional<QString> GarderSerie(LigneSerie& serie);
     // toutes les séries, les plus anciennes d'abord ; erreur : la raison d'un échec
     std::vector<LigneSerie> LireSeries(QString* erreur = nullptr);
+
+    // un match qui commence, son numéro posé ; puis son bilan après chaque tirage (sa date reste celle de son
+    // début) ; chacun en une transaction. La raison d'un échec, rien quand il est enregistré
+    std::optional<QString> AjouterMatch(LigneMatch& match);
+    std::optional<QString> GarderMatch(const LigneMatch& match);
+    // tous les matchs, les plus anciens d'abord, sans ceux qu'une autre version décrirait autrement ; erreur :
+    // la raison d'un échec
+    std::vector<LigneMatch> LireMatchs(QString* erreur = nullptr);
 
     // petits réglages de la fenêtre de l'historique, gardés dans l'historique même
     std::optional<QByteArray> LireReglage(const QString& cle);

@@ -40,6 +40,9 @@ public:
     // le temps limite est atteint : la saisie se ferme d'elle-même, avec un signal sonore, comme par sa
     // case de fermeture ; une boîte encore ouverte sur elle se ferme avec elle
     void FermerAuTempsEcoule();
+    // une ligne de plus sous les boutons, qui dit au joueur ce que la saisie attend de lui (« Alice prouve son
+    // annonce : 952 »)
+    void AjouterConsigne(const QString& texte);
 
     const SaisieCalcul& Modele() const { return saisie_; }
     QPushButton* BoutonNombre(int indice) const { return nombres_[static_cast<size_t>(indice)]; }

@@ -18,6 +18,8 @@ SaisieChronometree::SaisieChronometree(Seance& seance, BarreEtat& barre, std::fu
 ApresJeu SaisieChronometree::Ouvrir()
 {
     TfrmSaisieCalcul saisie(seance_.Jeu().Donnees(), repeindre_, &fenetre_);
+    if (const std::string consigne = seance_.ConsigneSaisie(); !consigne.empty())
+        saisie.AjouterConsigne(QString::fromStdString(consigne));
     seance_.SaisieOuverte();
     barre_.Montrer(seance_.Etat());
     decompte_.Commencer([&saisie] { saisie.FermerAuTempsEcoule(); });

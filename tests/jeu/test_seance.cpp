@@ -35,6 +35,15 @@ struct DepotEssai : DepotJeux {
     }
     std::vector<ResultatJour> JeuxDuJour() override { return JeuxDuJourEnregistres(lignes); }
     DebutSerie CommencerSerie(NiveauSerie) override { return {++series, record}; }
+    std::optional<int64_t> CommencerMatch(const BilanMatch& bilan) override
+    {
+        matchs.push_back(bilan);
+        return static_cast<int64_t>(matchs.size());
+    }
+    void GarderMatch(int64_t numero, const BilanMatch& bilan) override { matchs[static_cast<size_t>(numero - 1)] = bilan; }
+    std::vector<LigneHistorique> Jeux() override { return lignes; }
+
+    std::vector<BilanMatch> matchs;
 };
 
 struct Essai {
