@@ -89,7 +89,6 @@ void TfrmAnnoncesMatch::showEvent(QShowEvent* evenement)
     if (evenement->spontaneous() || commence_)
         return;
     commence_ = true;
-    PlacerADroiteDuParent(*this);
     // la montre du tirage part quand les joueurs voient la fenêtre
     seance_.ReflexionOuverte();
     barre_.Montrer(seance_.Etat());

@@ -143,6 +143,8 @@ void TfrmSaisieCalcul::AjouterConsigne(const QString& texte)
     auto* consigne = new QLabel(texte, this);
     consigne->setObjectName(QStringLiteral("LabelConsigne"));
     consigne->setWordWrap(true);
+    // la police de la légende du calcul tapé, pas celle des boutons
+    consigne->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 13, true));
     consigne->setContentsMargins(8, 4, 8, 4);
     consigne->setFixedWidth(width());
     AjouterEnBas(*consigne);

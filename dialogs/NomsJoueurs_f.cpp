@@ -50,6 +50,7 @@ TfrmNomsJoueurs::TfrmNomsJoueurs(const std::array<QString, 2>& noms, QWidget* pa
     LabelErreur = new QLabel(this);
     LabelErreur->setObjectName(QStringLiteral("LabelErreur"));
     LabelErreur->setStyleSheet(QStringLiteral("color: #d00000;"));
+    LabelErreur->hide();
     colonne->addWidget(LabelErreur);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* commencer = boutons->addButton(QStringLiteral("&Commencer"), QDialogButtonBox::AcceptRole);
@@ -81,6 +82,7 @@ void TfrmNomsJoueurs::ButtonCommencerClick()
     // les annonces et le bilan doivent dire qui est qui
     if (noms[0].compare(noms[1], Qt::CaseInsensitive) == 0) {
         LabelErreur->setText(QStringLiteral("Les deux joueurs ont le même nom."));
+        LabelErreur->show();
         EditNom[1]->setFocus();
         return;
     }

@@ -6,6 +6,7 @@
 #include "Seance.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -35,13 +36,19 @@ std::optional<int32_t> ResultatDuJoueur(const DonneesRecherche& d)
     return d.MeilleurJoueur;
 }
 
-// une annonce est prouvée quand l'une des opérations du calcul y arrive, même si une autre va plus près
-std::optional<int32_t> Preuve(const std::vector<std::string>& calcul, std::optional<int32_t> meilleur, int32_t annonce)
+// une annonce est prouvée quand l'une des opérations du calcul y arrive, ou que le calcul va au moins aussi près
+// du compte (la saisie s'arrête au compte : qui annonce moins bien qu'il ne trouve ne peut pas toujours montrer
+// son annonce) ; ses points restent ceux de l'annonce. Sinon, le meilleur résultat du calcul, qui ne la vaut pas
+std::optional<int32_t> Preuve(const std::vector<std::string>& calcul, std::optional<int32_t> meilleur, int32_t annonce,
+                              int32_t but)
 {
     const std::string fin = "=" + std::to_string(annonce);
     for (const std::string& ligne : calcul)
         if (ligne.size() >= fin.size() && ligne.compare(ligne.size() - fin.size(), fin.size(), fin) == 0)
             return annonce;
+    const auto ecart = [but](int32_t v) { return std::llabs(static_cast<long long>(v) - but); };
+    if (meilleur && ecart(*meilleur) <= ecart(annonce))
+        return annonce;
     return meilleur;
 }
 
@@ -112,7 +119,7 @@ ApresJeu SorteDeMatch::SaisieFinie(Seance& seance)
             return {};
         const std::optional<int32_t> annonce = match_->Tirages().back().Camps[static_cast<size_t>(*camp)].Annonce;
         calculs_[static_cast<size_t>(*camp)] = calcul;
-        match_->Prouver(Preuve(calcul, ResultatDuJoueur(d), annonce.value_or(0)));
+        match_->Prouver(Preuve(calcul, ResultatDuJoueur(d), annonce.value_or(0), d.But));
     }
     return Poursuivre(seance);
 }

@@ -223,6 +223,17 @@ private slots:
         QVERIFY(historique.LireSeries() == std::vector<LigneSerie>{serie});
         QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT * FROM series")),
                  QByteArray("1|2026-12-08T04:36:04Z|4|10|62|5|17250.5|1\n"));
+        // les matchs de même : ajouté, puis son bilan réécrit, sa date gardée
+        LigneMatch match{0, "2026-12-08T05:00:00Z", {SorteMatch::ADeuxJoueurs, std::nullopt, {"Alice", "Bruno"}, {}, 0, false}};
+        QCOMPARE(historique.AjouterMatch(match), std::nullopt);
+        QCOMPARE(match.Numero, 1);
+        match.Bilan.Totaux = {17, 24};
+        match.Bilan.JeuxJoues = 5;
+        match.Bilan.Fini = true;
+        QCOMPARE(historique.GarderMatch(LigneMatch{1, "autre date", match.Bilan}), std::nullopt);
+        QVERIFY(historique.LireMatchs() == std::vector<LigneMatch>{match});
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT * FROM matchs")),
+                 QByteArray("1|2026-12-08T05:00:00Z|2||Alice|Bruno|17|24|5|1\n"));
     }
 
     // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
