@@ -43,6 +43,8 @@ TfrmAnnoncesMatch::TfrmAnnoncesMatch(Seance& seance, BarreEtat& barre, QWidget* 
     colonne->addWidget(LabelConsigne);
     LabelReste = new QLabel(this);
     LabelReste->setObjectName(QStringLiteral("LabelReste"));
+    // sa place dès avant son premier texte, qui vient au premier pas du décompte
+    LabelReste->setMinimumHeight(LabelReste->fontMetrics().height());
     colonne->addWidget(LabelReste);
 
     EditAnnonce = new QLineEdit(this);
@@ -92,7 +94,8 @@ void TfrmAnnoncesMatch::showEvent(QShowEvent* evenement)
     // la montre du tirage part quand les joueurs voient la fenêtre
     seance_.ReflexionOuverte();
     barre_.Montrer(seance_.Etat());
-    LabelReste->setText(QString::fromStdString(seance_.Etat().Texte));
+    // le reste du temps s'écrit au premier pas du décompte : changée pendant son affichage, la fenêtre serait
+    // placée par sa zone cliente, non par son cadre
     decompte_.Commencer([this] {
         QApplication::beep();
         FinirReflexion();
@@ -112,7 +115,7 @@ void TfrmAnnoncesMatch::FinirReflexion()
     barre_.Montrer(seance_.Etat());
     ButtonPrets->hide();
     LabelReste->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{EditAnnonce, LabelErreur, ButtonAnnoncer, ButtonSansAnnonce})
+    for (QWidget* w : std::initializer_list<QWidget*>{EditAnnonce, ButtonAnnoncer, ButtonSansAnnonce})
         w->show();
     ButtonAnnoncer->setDefault(true);
     MontrerTour();
@@ -129,7 +132,7 @@ void TfrmAnnoncesMatch::MontrerTour()
                                .arg(QString::fromStdString(noms[static_cast<size_t>(*tour)]),
                                     QString::fromStdString(noms[static_cast<size_t>(1 - *tour)])));
     EditAnnonce->clear();
-    LabelErreur->clear();
+    LabelErreur->hide();
     EditAnnonce->setFocus();
 }
 
@@ -142,6 +145,7 @@ void TfrmAnnoncesMatch::ButtonAnnoncerClick()
     if (!nombre || valeur < 1) {
         // rien n'est perdu : le champ garde ce qui est tapé
         LabelErreur->setText(QStringLiteral("Tapez un nombre entier positif, ou choisissez « Pas d'annonce »."));
+        LabelErreur->show();
         EditAnnonce->setFocus();
         return;
     }
