@@ -22,9 +22,9 @@ constexpr SorteMatch SorteInconnue = static_cast<SorteMatch>(0);
 void AffecterSorte(LigneMatch& m, const ValeurCase& v)
 {
     const int64_t n = Entier(v);
-    m.Bilan.Sorte = n == static_cast<int64_t>(SorteMatch::ContreOrdinateur) || n == static_cast<int64_t>(SorteMatch::ADeuxJoueurs)
-                        ? static_cast<SorteMatch>(n)
-                        : SorteInconnue;
+    const bool connue =
+        n == static_cast<int64_t>(SorteMatch::ContreOrdinateur) || n == static_cast<int64_t>(SorteMatch::ADeuxJoueurs);
+    m.Bilan.Sorte = connue ? static_cast<SorteMatch>(n) : SorteInconnue;
 }
 
 void AffecterForce(LigneMatch& m, const ValeurCase& v)

@@ -25,11 +25,12 @@ struct LigneEtat {
 };
 
 // la séance de jeu : la partie en cours et la sorte de jeu qui la mène (tirage, tirage de niveau, compte
-// proposé ou rejoué, jeu de la ligne de commande, jeu de série, jeu du jour, tirage d'un match). Elle décide de tout le cours d'un
-// jeu : quand il peut commencer et ce qu'il faut demander avant, comment il est choisi, contre quelle montre,
-// ce qui suit la saisie (résolu aussitôt ou non, enregistré, série, résumé du jour), ce que dit la barre
-// d'état et quelles commandes sont permises. La fenêtre lui transmet chaque commande, fait l'étape rendue
-// (animation, pavé, saisie, boîte) et montre son état.
+// proposé ou rejoué, jeu de la ligne de commande, jeu de série, jeu du jour, tirage d'un match). Elle décide de
+// tout le cours d'un jeu : quand il peut commencer et ce qu'il faut demander avant, comment il est choisi,
+// contre quelle montre, ce qui suit l'animation et la saisie (résolu aussitôt ou non, enregistré, série, résumé
+// du jour, annonces et preuves d'un match), ce que dit la barre d'état et quelles commandes sont permises. La
+// fenêtre lui transmet chaque commande, fait l'étape rendue (animation, pavé, saisie, annonces, boîte) et
+// montre son état.
 class Seance {
 public:
     // depot : statistiques et historique ; montrer : la fenêtre montre l'état de la séance (appelé pendant les
