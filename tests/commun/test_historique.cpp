@@ -234,6 +234,11 @@ private slots:
         QVERIFY(historique.LireMatchs() == std::vector<LigneMatch>{match});
         QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT * FROM matchs")),
                  QByteArray("1|2026-12-08T05:00:00Z|2||Alice|Bruno|17|24|5|1\n"));
+        // une sorte ou une force qu'une autre version aurait ajoutée ne se relit pas
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("INSERT INTO matchs VALUES (2, 'd', 3, NULL, 'a', 'b', 0, 0, 0, 0),"
+                                                " (3, 'd', 1, 9, 'Vous', 'Ordinateur', 0, 0, 0, 0)")),
+                 QByteArray());
+        QVERIFY(historique.LireMatchs() == std::vector<LigneMatch>{match});
     }
 
     // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
