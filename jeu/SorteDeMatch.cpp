@@ -42,7 +42,9 @@ std::optional<int32_t> ResultatDuJoueur(const DonneesRecherche& d)
 std::optional<int32_t> Preuve(const std::vector<std::string>& calcul, std::optional<int32_t> meilleur, int32_t annonce,
                               int32_t but)
 {
-    const std::string fin = "=" + std::to_string(annonce);
+    // écrit par ajout : « "=" + ... » fait croire à g++ 12 à un recouvrement de mémoire (-Wrestrict)
+    std::string fin = "=";
+    fin += std::to_string(annonce);
     for (const std::string& ligne : calcul)
         if (ligne.size() >= fin.size() && ligne.compare(ligne.size() - fin.size(), fin.size(), fin) == 0)
             return annonce;
