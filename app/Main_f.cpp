@@ -4,11 +4,13 @@
 #include "Main_f.h"
 
 #include "Aide_f.h"
+#include "AnnoncesMatch_f.h"
 #include "Apropos_f.h"
 #include "BoiteApresJeu.h"
 #include "Comment_f.h"
 #include "Histo_f.h"
 #include "Infosol_f.h"
+#include "NomsJoueurs_f.h"
 #include "Pavnum_f.h"
 #include "SaisieChronometree.h"
 #include "Sltscpt_f.h"
@@ -70,6 +72,8 @@ void TfrmMain::CreerMenus()
         [this](NiveauJeu niveau) { RubriqueTireAuSortDeNiveauClick(niveau); },
         [this](NiveauSerie niveau) { RubriqueSerieClick(niveau); });
     AjouterRubriquesMethodes(menus_, *ui->MenuSolutions, ui->RubriqueDerniereSolution, *this);
+    AjouterMenuMatch(menus_, *ui->MainMenu, *ui->MenuCompte, [this](const DemandeJeu& demande) { Demander(demande); },
+                     [this] { return DemanderNomsJoueurs(depot_.Fichier(), this); });
     choixTempsLimite_ = std::make_unique<ChoixTempsLimite>(*ui->MenuTempsLimite, *this, [this](int secondes) {
         seance_.ChoisirTempsLimite(secondes);
         menus_.TempsSerie->setText(QString::fromStdString(seance_.TexteTempsSerie()));
@@ -140,15 +144,6 @@ std::array<QAction*, 5> TfrmMain::RubriquesTireAuSortAvec() const
 {
     return {ui->RubriqueTireAuSortAvec0, ui->RubriqueTireAuSortAvec1, ui->RubriqueTireAuSortAvec2,
             ui->RubriqueTireAuSortAvec3, ui->RubriqueTireAuSortAvec4};
-}
-
-QList<QAction*> TfrmMain::Raccourcis() const
-{
-    QList<QAction*> raccourcis;
-    for (QAction* rubrique : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!rubrique->shortcut().isEmpty())
-            raccourcis << rubrique;
-    return raccourcis;
 }
 
 // ----- cycle de vie -----
@@ -268,7 +263,7 @@ void TfrmMain::MajCommandes()
     const std::array<QAction*, 5> utilisant = RubriquesUtilisant();
     const std::pair<QObject*, bool> commandes[] = {
         {ui->RubriqueCompteTireAuSort, c.Compte}, {ui->MenuTireAuSortAvec, c.Compte}, {menus_.Niveaux, c.Compte},
-        {menus_.Series, c.Compte}, {ui->MenuTempsLimite, c.Compte}, {ui->RubriqueComptePropose, c.Compte},
+        {menus_.Series, c.Compte}, {menus_.Match, c.Compte}, {ui->MenuTempsLimite, c.Compte}, {ui->RubriqueComptePropose, c.Compte},
         {ui->RubriqueJeuDuJour, c.Compte}, {menus_.JeuSuivant, c.JeuSuivant}, {ui->MenuSolutions, c.Solutions},
         {outils_->SpeedButtonCalc, c.Solutions}, {utilisant[0], c.Utilisant}, {utilisant[1], c.Utilisant},
         {utilisant[2], c.Utilisant}, {utilisant[3], c.Utilisant}, {utilisant[4], c.Utilisant}, {menus_.PasAPas, c.Utilisant},
@@ -317,14 +312,16 @@ void TfrmMain::Suivre(Etape etape)
     else if (etape == Etape::Proposer)
         Suivre(ProposerJeu(seance_.Jeu(), [this] { Actualiser(); }, this) ? Etape::Saisir : Etape::Rien);
     else if (etape == Etape::Saisir)
-        OuvrirSaisie();
+        Conclure(saisieJoueur_->Ouvrir());
+    else if (etape == Etape::Annoncer)
+        Conclure(MenerAnnonces(seance_, *barreEtat_, this));
 }
 
-void TfrmMain::OuvrirSaisie()
+void TfrmMain::Conclure(const ApresJeu& apres)
 {
-    const ApresJeu apres = saisieJoueur_->Ouvrir();
     Actualiser();
     MontrerApresJeu(apres, this);
+    Suivre(apres.Suite);
 }
 
 void TfrmMain::TimerAnimationTimer()
@@ -335,7 +332,7 @@ void TfrmMain::TimerAnimationTimer()
     if (!pas.Termine)
         return;
     TimerAnimation.stop();
-    Suivre(Etape::Saisir);
+    Suivre(seance_.TirageTermine());
 }
 
 void TfrmMain::RubriqueCompteTireAuSortClick() { Demander(DemandeJeu(SorteDemandee::Tirage)); }
@@ -432,7 +429,7 @@ void TfrmMain::RubriqueHistoriqueClick()
     OuvrirFenetreHistorique(
         fenetreHistorique_, this, depot_.Historique(),
         [this](const JeuARejouer& jeu) { RejouerJeu(jeu.Plaques, jeu.But); }, [this] { return Aujourdhui(); },
-        Raccourcis());
+        RubriquesARaccourci(*this));
 }
 
 void TfrmMain::RubriqueSolutionsTousComptesClick()

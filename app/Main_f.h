@@ -112,8 +112,6 @@ private:
     void RelierBascule(QAction* rubrique, QToolButton* bouton);
     std::array<QAction*, 5> RubriquesUtilisant() const;
     std::array<QAction*, 5> RubriquesTireAuSortAvec() const;
-    // les commandes à raccourci, qui agissent aussi depuis la fenêtre de l'historique
-    QList<QAction*> Raccourcis() const;
 
     // après tout changement de la séance : chaque commande permise ou non, barre d'état, jeu repeint
     void MajCommandes();
@@ -124,7 +122,8 @@ private:
     // oui à la question, ou pas de question ; l'animation attend la réponse
     bool Accorder(const std::optional<QuestionSeance>& question);
     void Suivre(Etape etape);
-    void OuvrirSaisie();
+    // la boîte de la sorte de jeu après la saisie (ou les annonces), puis ce qui suit
+    void Conclure(const ApresJeu& apres);
     void Parcourir(void (Partie::*aller)());
     // un jeu de l'historique repris comme un compte proposé, puis la saisie du calcul
     void RejouerJeu(const SixEntiers& plaques, int32_t but);

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DepotJeuxFenetre.h"
 
+#include "CurseurAttente.h"
 #include "EnregistrementJeu.h"
+#include "EnregistrementMatch.h"
 #include "EnregistrementSerie.h"
 #include "ResumeJour.h"
 
@@ -48,4 +50,21 @@ DebutSerie DepotJeuxFenetre::CommencerSerie(NiveauSerie niveau)
 {
     const SerieCommencee commencee = CommencerSerieOuDire(&fenetre_, *historique_, niveau);
     return {commencee.Numero, commencee.Record};
+}
+
+std::optional<int64_t> DepotJeuxFenetre::CommencerMatch(const BilanMatch& bilan)
+{
+    return CommencerMatchOuDire(&fenetre_, *historique_, bilan);
+}
+
+void DepotJeuxFenetre::GarderMatch(int64_t numero, const BilanMatch& bilan)
+{
+    GarderMatchOuDire(&fenetre_, *historique_, numero, bilan);
+    if (jeuxAjoutes_)
+        jeuxAjoutes_();
+}
+
+std::vector<LigneHistorique> DepotJeuxFenetre::Jeux()
+{
+    return SousCurseurAttente([this] { return historique_->Lire(); });
 }

@@ -14,7 +14,8 @@
 class QWidget;
 
 // les statistiques (varnel.ini) et l'historique du programme à fenêtres, que la séance remplit : chaque écriture
-// sous le curseur d'attente, chaque échec dit dans sa boîte (EnregistrementJeu, EnregistrementSerie)
+// sous le curseur d'attente, chaque échec dit dans sa boîte (EnregistrementJeu, EnregistrementSerie,
+// EnregistrementMatch)
 class DepotJeuxFenetre : public DepotJeux {
 public:
     // fenetre : parent des boîtes ; jeuxAjoutes : appelé après chaque jeu écrit
@@ -34,6 +35,9 @@ public:
     OrigineJeu EnregistrerJeu(const JeuFini& jeu, const Serie* serie) override;
     std::vector<ResultatJour> JeuxDuJour() override;
     DebutSerie CommencerSerie(NiveauSerie niveau) override;
+    std::optional<int64_t> CommencerMatch(const BilanMatch& bilan) override;
+    void GarderMatch(int64_t numero, const BilanMatch& bilan) override;
+    std::vector<LigneHistorique> Jeux() override;
 
 private:
     QWidget& fenetre_;

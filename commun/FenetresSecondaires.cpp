@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FenetresSecondaires.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QWidget>
 
@@ -15,4 +16,13 @@ void FermerFenetresSecondaires(QWidget& principale)
     for (const QPointer<QWidget>& fenetre : fenetres)
         if (fenetre && fenetre->isVisible())
             fenetre->close();
+}
+
+QList<QAction*> RubriquesARaccourci(const QWidget& principale)
+{
+    QList<QAction*> raccourcis;
+    for (QAction* rubrique : principale.findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!rubrique->shortcut().isEmpty())
+            raccourcis << rubrique;
+    return raccourcis;
 }

@@ -447,8 +447,31 @@ int64_t TFichierIni::LireEntier(const QString& section, const QString& cle, int6
 
 void TFichierIni::EcrireEntier(const QString& section, const QString& cle, int64_t valeur)
 {
+    EcrireValeur(section, cle, QByteArray::number(static_cast<qlonglong>(valeur)));
+}
+
+std::optional<QString> TFichierIni::LireTexte(const QString& section, const QString& cle) const
+{
+    const int s = TrouverSection(section.toUtf8());
+    const int c = s < 0 ? -1 : TrouverCle(s, cle.toUtf8());
+    if (c < 0)
+        return std::nullopt;
+    QByteArray nom, texte;
+    CleValeur(lignes_[c], nom, texte);
+    return QString::fromUtf8(texte);
+}
+
+bool TFichierIni::EcrireTexte(const QString& section, const QString& cle, const QString& texte, QString* raison)
+{
+    QString ligne = texte;
+    ligne.replace(QRegularExpression(QStringLiteral("[\\r\\n]+")), QStringLiteral(" "));
+    return ModifierSousVerrou([&] { EcrireValeur(section, cle, ligne.trimmed().toUtf8()); }, raison);
+}
+
+void TFichierIni::EcrireValeur(const QString& section, const QString& cle, const QByteArray& valeur)
+{
     const QByteArray fin = crlf_ ? QByteArray("\r") : QByteArray();
-    const QByteArray texteValeur = '=' + QByteArray::number(static_cast<qlonglong>(valeur)) + fin;
+    const QByteArray texteValeur = '=' + valeur + fin;
     int s = TrouverSection(section.toUtf8());
     if (s < 0) {
         // la section manquante va à la fin, après une ligne vide s'il y a déjà quelque chose

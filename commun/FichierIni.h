@@ -82,6 +82,10 @@ public:
     // écrit une option comme les statistiques : relue, changée et réécrite sous le verrou, tout le reste
     // du fichier gardé ; faux avec la raison si le fichier n'a pas pu être lu ou écrit (il est alors intact)
     bool EcrireOption(const QString& section, const QString& cle, int64_t valeur, QString* raison = nullptr);
+    // une option de texte du contenu lu (UTF-8, sans les blancs autour) ; absente : rien
+    std::optional<QString> LireTexte(const QString& section, const QString& cle) const;
+    // l'écrit comme EcrireOption ; le texte tient sur une ligne (les retours à la ligne deviennent des blancs)
+    bool EcrireTexte(const QString& section, const QString& cle, const QString& texte, QString* raison = nullptr);
     // le temps limite du joueur, en secondes ; 0 (sans limite) pour une valeur absente, illisible ou
     // qui n'est pas l'un des choix permis
     int TempsLimite() const;
@@ -99,6 +103,8 @@ public:
 
 private:
     bool ModifierSousVerrou(const std::function<void()>& modification, QString* raison);
+    // remplace la valeur (texte déjà écrit), ou ajoute la clé et la section qui manquent
+    void EcrireValeur(const QString& section, const QString& cle, const QByteArray& valeur);
     int TrouverSection(const QByteArray& section) const;
     int TrouverCle(int section, const QByteArray& cle) const;
     int FinSection(int section) const;
@@ -116,6 +122,9 @@ private:
 inline const QString SectionStatistiques = QStringLiteral("Statistiques");
 inline const QString SectionOptions = QStringLiteral("Options");
 inline const QString CleTempsLimite = QStringLiteral("TempsLimite");
+// les noms des deux joueurs du dernier match à deux, dans l'ordre des annonces
+inline const QString CleNomJoueur1 = QStringLiteral("NomJoueur1");
+inline const QString CleNomJoueur2 = QStringLiteral("NomJoueur2");
 inline const QString SectionHistorique = QStringLiteral("Historique");
 
 // supprime, à côté du fichier, les fichiers provisoires que des enregistrements tués ont laissés

@@ -5,6 +5,7 @@
 #include "ColonnesHistorique.h"
 #include "ColonnesSeries.h"
 #include "ResumeJour.h"
+#include "ColonnesMatchs.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -60,6 +61,9 @@ const std::array<EtapeSchema, THistoriqueJeux::VersionSchema> EtapesSchema = {{
     {{"CREATE INDEX jeux_jour ON jeux (jour) WHERE jour IS NOT NULL",
       "CREATE INDEX jeux_serie ON jeux (serie) WHERE serie IS NOT NULL"},
      true},
+    // la table des matchs, faite de ses colonnes (ColonnesMatchs), et la colonne qui y lie chaque jeu ; comme une
+    // série, un match est gardé dès son début, puis après chaque tirage
+    {},
 }};
 
 // ce qu'une étape ajoute à une table décrite par ses colonnes : la table entière à sa première étape, puis
@@ -572,8 +576,10 @@ bool THistoriqueJeux::MettreAJour()
         bool rattraper = false;
         for (int etape = depart + 1; etape <= VersionSchema; ++etape) {
             const EtapeSchema& e = EtapesSchema[static_cast<size_t>(etape - 1)];
-            const QStringList requetes = RequetesDeLaTable("jeux", ColonnesHistorique(), etape) +
-                                         RequetesDeLaTable("series", ColonnesSeries(), etape);
+            QStringList requetes = RequetesDeLaTable("jeux", ColonnesHistorique(), etape) +
+                                   RequetesDeLaTable("series", ColonnesSeries(), etape);
+            if (etape == EtapeMatchs)
+                requetes << QString::fromStdString(CreationTableMatchs());
             for (const QString& requete : requetes)
                 if (!q.exec(requete))
                     return false;
@@ -904,6 +910,84 @@ std::vector<LigneSerie> THistoriqueJeux::LireSeries(QString* erreur)
     }
     AccesReussi();
     return series;
+}
+
+namespace {
+
+// les colonnes des matchs qu'on écrit (sans le numéro, que la base donne), et celles qu'un bilan change
+std::vector<const ColonneMatch*> ColonnesMatchEcrites(bool bilanSeul)
+{
+    std::vector<const ColonneMatch*> colonnes;
+    for (const ColonneMatch& c : ColonnesMatchs())
+        if (!c.DonneeParLaBase && !(bilanSeul && QLatin1String(c.Sql) == QLatin1String("date")))
+            colonnes.push_back(&c);
+    return colonnes;
+}
+
+}  // namespace
+
+std::optional<QString> THistoriqueJeux::AjouterMatch(LigneMatch& match)
+{
+    const std::vector<const ColonneMatch*> colonnes = ColonnesMatchEcrites(false);
+    return Transaction([&](QSqlQuery& q) {
+        QStringList noms, valeurs;
+        for (const ColonneMatch* c : colonnes) {
+            noms << QLatin1String(c->Sql);
+            valeurs << QLatin1Char(':') + QLatin1String(c->Sql);
+        }
+        q.prepare(QStringLiteral("INSERT INTO matchs (%1) VALUES (%2)")
+                      .arg(noms.join(QStringLiteral(", ")), valeurs.join(QStringLiteral(", "))));
+        for (const ColonneMatch* c : colonnes)
+            q.bindValue(QLatin1Char(':') + QLatin1String(c->Sql), EnVariant(c->Valeur(match)));
+        if (!q.exec())
+            return false;
+        match.Numero = q.lastInsertId().toLongLong();
+        return true;
+    });
+}
+
+std::optional<QString> THistoriqueJeux::GarderMatch(const LigneMatch& match)
+{
+    const std::vector<const ColonneMatch*> colonnes = ColonnesMatchEcrites(true);
+    return Transaction([&](QSqlQuery& q) {
+        QStringList affectations;
+        for (const ColonneMatch* c : colonnes)
+            affectations << QStringLiteral("%1 = :%1").arg(QLatin1String(c->Sql));
+        q.prepare(QStringLiteral("UPDATE matchs SET %1 WHERE numero = :numero").arg(affectations.join(QStringLiteral(", "))));
+        for (const ColonneMatch* c : colonnes)
+            q.bindValue(QLatin1Char(':') + QLatin1String(c->Sql), EnVariant(c->Valeur(match)));
+        q.bindValue(QStringLiteral(":numero"), static_cast<qlonglong>(match.Numero));
+        return q.exec();
+    });
+}
+
+std::vector<LigneMatch> THistoriqueJeux::LireMatchs(QString* erreur)
+{
+    std::vector<LigneMatch> matchs;
+    if (!Ouvrir() || versionFichier_ < EtapeMatchs) {
+        if (erreur)
+            *erreur = raison_;
+        return matchs;
+    }
+    QStringList noms;
+    for (const ColonneMatch& c : ColonnesMatchs())
+        noms << QLatin1String(c.Sql);
+    QSqlQuery q(base_);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM matchs ORDER BY numero").arg(noms.join(QStringLiteral(", "))))) {
+        if (erreur)
+            *erreur = RaisonDe(q.lastError());
+        return matchs;
+    }
+    while (q.next()) {
+        LigneMatch m;
+        int i = 0;
+        for (const ColonneMatch& c : ColonnesMatchs())
+            c.Affecter(m, EnCase(q.value(i++)));
+        if (!MatchInconnu(m))
+            matchs.push_back(std::move(m));
+    }
+    return matchs;
 }
 
 std::optional<QByteArray> THistoriqueJeux::LireReglage(const QString& cle)

@@ -4,6 +4,7 @@
 
 #include "Historique.h"
 #include "Records.h"
+#include "RecordsMatchs.h"
 
 #include <QByteArray>
 #include <QSqlDatabase>
@@ -61,7 +62,8 @@ public:
     // niveau de chaque jeu ; 5 : la date d'un jeu du jour ; 6 : les points de chaque jeu, et les séries de dix
     // jeux, chaque jeu lié à la sienne ; 7 : le jeu du jour d'une date et les jeux d'une série trouvés sans
     // tout lire (index), et les séries restées en retard sur leurs jeux refaites de ceux-ci
-    static constexpr int VersionSchema = 7;
+    // 8 : les matchs, chaque jeu d'un match lié au sien
+    static constexpr int VersionSchema = 8;
     static QString CheminDansLeDossier(const QString& dossier);
 
     // rien n'est ouvert avant le premier besoin
@@ -116,6 +118,13 @@ public:
     // erreur : la raison d'un échec
     std::vector<LigneSerie> LireSeries(QString* erreur = nullptr);
 
+    // un match qui commence, son numéro posé ; puis son bilan après chaque tirage (sa date reste celle de son
+    // début) ; chacun en une transaction. La raison d'un échec, rien quand il est enregistré
+    std::optional<QString> AjouterMatch(LigneMatch& match);
+    std::optional<QString> GarderMatch(const LigneMatch& match);
+    // tous les matchs, les plus anciens d'abord, sans ceux qu'une autre version décrirait autrement ; erreur :
+    // la raison d'un échec
+    std::vector<LigneMatch> LireMatchs(QString* erreur = nullptr);
     // pour les essais : appelé là où un arrêt net ou un autre programme doit tomber juste, avec le nom du
     // moment : « ligne » (la ligne d'un jeu écrite, sa transaction pas encore finie), « verification » (le
     // verrou de lecture de la vérification d'intégrité pris, la vérification pas encore faite)

@@ -5,6 +5,7 @@
 #include "ChoixSerie.h"
 
 #include <QMenu>
+#include <QMenuBar>
 
 MenusDeJeu CreerMenusDeJeu(QMenu& compte, QAction* avantNiveaux, QAction* apresPropose,
                            const std::function<void(NiveauJeu)>& tirer, const std::function<void(NiveauSerie)>& commencer)
@@ -50,4 +51,28 @@ void AjouterRubriquesMethodes(MenusDeJeu& menus, QMenu& solutions, QAction* apre
     menus.Comment->setObjectName(QStringLiteral("RubriqueComment"));
     const QList<QAction*> rubriques = solutions.actions();
     solutions.insertActions(rubriques.value(rubriques.indexOf(apres) + 1), {menus.PasAPas, menus.Comment});
+}
+
+void AjouterMenuMatch(MenusDeJeu& menus, QMenuBar& barre, QMenu& apres, const std::function<void(const DemandeJeu&)>& demander,
+                      const std::function<std::optional<std::array<std::string, 2>>()>& noms)
+{
+    menus.Match = new QMenu(QStringLiteral("&Match"), &barre);
+    menus.Match->setObjectName(QStringLiteral("MenuMatch"));
+    QMenu* ordinateur = menus.Match->addMenu(QStringLiteral("&Contre l'ordinateur"));
+    ordinateur->setObjectName(QStringLiteral("MenuMatchContreOrdinateur"));
+    for (const DescriptionForce& force : Forces) {
+        QAction* rubrique = ordinateur->addAction(QString::fromUtf8(force.Rubrique));
+        const QString mot = QString::fromUtf8(force.MotCle);
+        rubrique->setObjectName(QStringLiteral("RubriqueMatch") + mot.left(1).toUpper() + mot.mid(1));
+        QObject::connect(rubrique, &QAction::triggered, menus.Match,
+                         [demander, f = force.Force] { demander(DemandeJeu::MatchContre(f)); });
+    }
+    QAction* deux = menus.Match->addAction(QStringLiteral("À &deux joueurs..."));
+    deux->setObjectName(QStringLiteral("RubriqueMatchADeux"));
+    QObject::connect(deux, &QAction::triggered, menus.Match, [demander, noms] {
+        if (const std::optional<std::array<std::string, 2>> lus = noms())
+            demander(DemandeJeu::MatchADeux(*lus));
+    });
+    const QList<QAction*> titres = barre.actions();
+    barre.insertMenu(titres.value(titres.indexOf(apres.menuAction()) + 1), menus.Match);
 }

@@ -2,12 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DemandeJeu.h"
 #include "Serie.h"
 
+#include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QObject;
 
 // les rubriques du menu « Compte » faites des tables de jeu/ : le sous-menu « Tiré au sort de niveau » (une
@@ -20,6 +25,7 @@ struct MenusDeJeu {
     QAction* JeuSuivant = nullptr;
     QAction* PasAPas = nullptr;
     QAction* Comment = nullptr;
+    QMenu* Match = nullptr;
 };
 
 // les niveaux avant la rubrique avantNiveaux, les séries et le jeu suivant avant apresPropose ; chaque rubrique
@@ -30,3 +36,9 @@ MenusDeJeu CreerMenusDeJeu(QMenu& compte, QAction* avantNiveaux, QAction* apresP
 // « Pas à pas » (F8) et « Comment l'aurais-je trouvé ? » dans le menu Solutions, juste après la rubrique apres ;
 // rattachées au proprietaire, dont les rubriques à raccourci agissent aussi depuis la fenêtre de l'historique
 void AjouterRubriquesMethodes(MenusDeJeu& menus, QMenu& solutions, QAction* apres, QObject& proprietaire);
+
+// le menu « Match » juste après apres dans la barre : « Contre l'ordinateur › » (une rubrique par force, dans
+// l'ordre de la table des forces), puis « À deux joueurs... », qui demande d'abord les noms (rien : le joueur
+// renonce) ; chaque rubrique appelle demander avec son match
+void AjouterMenuMatch(MenusDeJeu& menus, QMenuBar& barre, QMenu& apres, const std::function<void(const DemandeJeu&)>& demander,
+                      const std::function<std::optional<std::array<std::string, 2>>()>& noms);

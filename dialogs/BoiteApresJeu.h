@@ -6,6 +6,7 @@
 
 class QWidget;
 
-// la boîte qu'une sorte de jeu montre après la saisie (« Jeu du jour », « Fin de la série »), modale ; rien
-// quand elle n'en a pas. Une boîte nouvelle s'ajoute ici
+// la boîte qu'une sorte de jeu montre après la saisie (« Jeu du jour », « Fin de la série », celle d'un tirage
+// de match, suivie de « Fin du match » après le dernier), modale ; rien quand elle n'en a pas. Une boîte
+// nouvelle s'ajoute ici
 void MontrerApresJeu(const ApresJeu& apres, QWidget* parent);

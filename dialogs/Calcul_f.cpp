@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -136,6 +137,18 @@ void TfrmSaisieCalcul::AjouterEnBas(QWidget& controle)
     controle.setGeometry(0, bas_, width(), hauteur);
     bas_ += hauteur;
     setFixedSize(width(), bas_);
+}
+
+void TfrmSaisieCalcul::AjouterConsigne(const QString& texte)
+{
+    auto* consigne = new QLabel(texte, this);
+    consigne->setObjectName(QStringLiteral("LabelConsigne"));
+    consigne->setWordWrap(true);
+    // la police de la légende du calcul tapé, pas celle des boutons
+    consigne->setFont(PolicePixels(QStringLiteral("Comic Sans MS"), 13, true));
+    consigne->setContentsMargins(8, 4, 8, 4);
+    consigne->setFixedWidth(width());
+    AjouterEnBas(*consigne);
 }
 
 void TfrmSaisieCalcul::CreerLigneCalculTape()

@@ -48,6 +48,9 @@ public:
     QString LectureEtat() const;
     QString LectureDuTemps() const;
     void AvertirDuTemps();
+    // une ligne de plus sous les boutons, qui dit au joueur ce que la saisie attend de lui (« Alice prouve son
+    // annonce : 952 »)
+    void AjouterConsigne(const QString& texte);
 
     const SaisieCalcul& Modele() const { return saisie_; }
     QPushButton* BoutonNombre(int indice) const { return nombres_[static_cast<size_t>(indice)]; }

@@ -369,8 +369,8 @@ void TfrmHistorique::done(int resultat)
     QDialog::done(resultat);
 }
 
-// les jeux gardés depuis la dernière lecture (tous à l'ouverture) ; une série se réécrit après chacun de ses
-// jeux : toutes sont relues (elles sont peu nombreuses)
+// les jeux gardés depuis la dernière lecture (tous à l'ouverture) ; une série ou un match se réécrit après chacun
+// de ses jeux : tous sont relus (ils sont peu nombreux)
 void TfrmHistorique::JeuxAjoutes()
 {
     QString erreur;
@@ -378,6 +378,7 @@ void TfrmHistorique::JeuxAjoutes()
         const CurseurAttente attente;
         modele_.Ajouter(historique_.Lire(modele_.DernierNumero(), &erreur));
         series_ = historique_.LireSeries();
+        matchs_ = historique_.LireMatchs();
     }
     MajSansFiltre();
     MajSelonFiltre();
@@ -443,6 +444,8 @@ void TfrmHistorique::MajRejouer()
 void TfrmHistorique::MajRecords()
 {
     records_ = Records(series_, modele_.Lignes());
+    for (LigneRecord& r : RecordsMatchs(matchs_))
+        records_.push_back(std::move(r));
     const int choisie = tableauRecords_->currentRow();
     tableauRecords_->setRowCount(static_cast<int>(records_.size()));
     for (size_t i = 0; i < records_.size(); ++i) {

@@ -118,6 +118,7 @@ private:
     QTabWidget* onglets_ = nullptr;
     QTableWidget* tableauRecords_ = nullptr;
     std::vector<LigneSerie> series_;
+    std::vector<LigneMatch> matchs_;
     std::vector<LigneRecord> records_;
     QTableWidget* tableauNiveaux_ = nullptr;
     QLabel* LabelResume = nullptr;

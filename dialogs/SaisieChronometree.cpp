@@ -19,6 +19,8 @@ ApresJeu SaisieChronometree::Ouvrir()
 {
     TfrmSaisieCalcul saisie(seance_.Jeu().Donnees(), repeindre_, &fenetre_);
     saisie.DonnerLimite(seance_.Jeu().Limite());
+    if (const std::string consigne = seance_.ConsigneSaisie(); !consigne.empty())
+        saisie.AjouterConsigne(QString::fromStdString(consigne));
     seance_.SaisieOuverte();
     barre_.Montrer(seance_.Etat());
     decompte_.Commencer([&saisie] { saisie.FermerAuTempsEcoule(); }, [&saisie] { saisie.AvertirDuTemps(); });

@@ -247,6 +247,8 @@ std::vector<ColonneHistorique> Colonnes()
         // étape 6 : les points du joueur, et la série de dix jeux dont le jeu fait partie
         Montree(Champ<&L::Points>("points", "INTEGER", 6), "Points", 6, TextePoints),
         Champ<&L::Serie>("serie", "INTEGER", 6),
+        // étape 8 (EtapeMatchs) : le match dont le jeu est un tirage
+        Champ<&L::Match>("match", "INTEGER", 8),
     };
 }
 

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ForceAdversaire.h"
 #include "Niveau.h"
 #include "Plaques.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // les jeux qu'on peut demander à la séance, par les menus ou la ligne de commande
 enum class SorteDemandee : uint8_t {
@@ -19,6 +22,7 @@ enum class SorteDemandee : uint8_t {
     Serie,           // « Série de 10 jeux » de Niveau (rien : tirages ordinaires)
     JeuSuivant,      // de la série en cours
     Jour,            // « Jeu du jour »
+    Match,           // un match contre l'ordinateur de force Force, ou sans force à deux, les Noms dans l'ordre
 };
 
 struct DemandeJeu {
@@ -27,6 +31,8 @@ struct DemandeJeu {
     std::optional<NiveauJeu> Niveau;
     SixEntiers Plaques{};
     int32_t But = 0;
+    std::optional<ForceAdversaire> Force;
+    std::array<std::string, 2> Noms;
 
     explicit DemandeJeu(SorteDemandee sorte = SorteDemandee::Tirage) : Sorte(sorte) {}
     DemandeJeu(SorteDemandee sorte, std::optional<NiveauJeu> niveau) : Sorte(sorte), Niveau(niveau) {}
@@ -35,6 +41,18 @@ struct DemandeJeu {
     {
         DemandeJeu demande(SorteDemandee::TirageAvec);
         demande.NbGrandes = nbGrandes;
+        return demande;
+    }
+    static DemandeJeu MatchContre(ForceAdversaire force)
+    {
+        DemandeJeu demande(SorteDemandee::Match);
+        demande.Force = force;
+        return demande;
+    }
+    static DemandeJeu MatchADeux(std::array<std::string, 2> noms)
+    {
+        DemandeJeu demande(SorteDemandee::Match);
+        demande.Noms = std::move(noms);
         return demande;
     }
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "JeuFini.h"
+#include "Match.h"
 #include "Serie.h"
 #include "TextePartage.h"
 
@@ -29,4 +30,10 @@ public:
     virtual std::vector<ResultatJour> JeuxDuJour() = 0;
     // une série de ce niveau commence : gardée aussitôt, non finie
     virtual DebutSerie CommencerSerie(NiveauSerie niveau) = 0;
+    // un match commence : gardé aussitôt, non fini ; son numéro dans l'historique (rien s'il n'a pas pu l'écrire)
+    virtual std::optional<int64_t> CommencerMatch(const BilanMatch& bilan) = 0;
+    // son bilan après un tirage
+    virtual void GarderMatch(int64_t numero, const BilanMatch& bilan) = 0;
+    // tous les jeux enregistrés, les plus anciens d'abord (« À ma mesure » y mesure le joueur)
+    virtual std::vector<LigneHistorique> Jeux() = 0;
 };

@@ -44,6 +44,7 @@ struct LigneHistorique {
     std::optional<int32_t> JourDuJeu;   // AAAAMMJJ, la date du jeu du jour (origine jour) ; la série se compte par elle
     std::optional<int32_t> Points;      // les points du joueur (PointsDuJeu) ; rien pour les jeux gardés avant eux
     std::optional<int64_t> Serie;       // le numéro de la série de dix jeux dont le jeu fait partie
+    std::optional<int64_t> Match;       // le numéro du match dont le jeu est un tirage (origine match)
 
     bool operator==(const LigneHistorique&) const = default;
 

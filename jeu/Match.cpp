@@ -189,9 +189,9 @@ BilanMatch Match::Bilan() const
     return {Sorte(), Force(), noms_, Totaux(), joues, etat_ == EtatMatch::Fini};
 }
 
-std::string Match::TexteEtat() const
+std::string Match::TexteEtatAuJeu(int numero) const
 {
     const std::array<int, 2> totaux = Totaux();
-    return "Match : jeu " + std::to_string(NumeroJeu()) + "/" + std::to_string(JeuxParMatch) + " — " + noms_[0] + " " +
+    return "Match : jeu " + std::to_string(numero) + "/" + std::to_string(JeuxParMatch) + " — " + noms_[0] + " " +
            std::to_string(totaux[0]) + ", " + noms_[1] + " " + std::to_string(totaux[1]);
 }

@@ -15,9 +15,10 @@
 
 inline constexpr int JeuxParMatch = 5;
 
+// la valeur est celle que garde l'historique
 enum class SorteMatch : uint8_t {
-    ContreOrdinateur,
-    ADeuxJoueurs,  // sur un seul écran
+    ContreOrdinateur = 1,
+    ADeuxJoueurs = 2,  // sur un seul écran
 };
 
 enum class EtatMatch : uint8_t {
@@ -131,11 +132,14 @@ public:
     BilanMatch Bilan() const;
 
     // « Match : jeu 2/5 — Vous 17, Ordinateur 10 »
-    std::string TexteEtat() const;
+    std::string TexteEtat() const { return TexteEtatAuJeu(NumeroJeu()); }
+    // le même pendant l'animation du tirage suivant, qui n'est pas encore posé : son numéro
+    std::string TexteEtatAvantTirage() const { return TexteEtatAuJeu(NumeroJeu() + 1); }
 
 private:
     Match(std::optional<AdversaireOrdinateur> adversaire, std::array<std::string, 2> noms, int tempsLimiteChoisi);
     TirageMatch& Courant() { return tirages_.back(); }
+    std::string TexteEtatAuJeu(int numero) const;
     // les points comptés, le tirage fini ; au cinquième, le match aussi
     void FinirTirage();
 

@@ -12,6 +12,7 @@ enum class OrigineJeu : uint8_t {
     TireAuSort = 1,
     Propose = 2,
     Jour = 3,  // le jeu du jour, son premier essai fini ce jour-là (les suivants sont des jeux proposés)
+    Match = 4,  // un tirage d'un match contre l'ordinateur, la saisie du joueur
 };
 
 // une origine enregistrée : son nom dans l'export CSV et son choix dans le filtre de l'historique
@@ -22,10 +23,11 @@ struct DescriptionOrigine {
 };
 
 // les origines enregistrées, dans l'ordre du filtre ; une origine nouvelle s'ajoute ici
-inline constexpr std::array<DescriptionOrigine, 3> OriginesEnregistrees{{
+inline constexpr std::array<DescriptionOrigine, 4> OriginesEnregistrees{{
     {OrigineJeu::TireAuSort, "tiré au sort", "tirés au sort"},
     {OrigineJeu::Propose, "proposé", "proposés"},
     {OrigineJeu::Jour, "jour", "jeux du jour"},
+    {OrigineJeu::Match, "match", "jeux de match"},
 }};
 
 // le nom d'une origine enregistrée ; vide pour les autres

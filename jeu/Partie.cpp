@@ -51,6 +51,7 @@ void Partie::CommencerNouveauJeu(PhaseJeu phase)
     phase_ = phase;
     limite_ = LimiteTemps(tempsLimiteChoisi_);
     serie_.reset();
+    match_.reset();
 }
 
 void Partie::NouveauJeuTire(std::optional<int> nbGrandes)
@@ -210,7 +211,17 @@ std::optional<JeuFini> Partie::MarquerEnregistre(std::string dateHeure)
     if (origine_ == OrigineJeu::Jour && jeuDuJour_)
         ligne.JourDuJeu = NombreDate(jeuDuJour_->Date);
     ligne.Serie = serie_;
+    ligne.Match = match_;
     return JeuFini(std::move(ligne));
+}
+
+void Partie::LierAMatch(std::optional<int64_t> numero, bool enregistre)
+{
+    if (origine_ != OrigineJeu::TireAuSort || !AnimationEnCours())
+        return;
+    origine_ = OrigineJeu::Match;
+    match_ = numero;
+    statsAEnregistrer_ = enregistre;
 }
 
 // ----- parcours -----

@@ -101,6 +101,8 @@ public:
     const LimiteTemps& Limite() const { return limite_; }
     // la saisie du joueur s'ouvre : le temps limite du jeu court depuis sa première ouverture
     void SaisieOuverte(int32_t maintenant) { limite_.Demarrer(maintenant); }
+    // la montre s'arrête pour le reste du jeu : à deux, la preuve d'une annonce se fait sans elle
+    void ArreterMontre() { limite_ = LimiteTemps(); }
     // la saisie du joueur est finie à cet instant. Le temps limite atteint, elle finit comme fermée par sa
     // case (le calcul tel qu'il est, son meilleur résultat tel qu'il a été trouvé), mais son temps est la
     // limite ; sans aucune opération faite, le joueur n'a pas joué, comme avec « Annuler ». Avant la
@@ -120,6 +122,10 @@ public:
     // le jeu qui vient de commencer fait partie de cette série (son numéro dans l'historique), que sa ligne
     // gardera ; un nouveau jeu en est détaché
     void LierASerie(std::optional<int64_t> numero) { serie_ = numero; }
+    // le jeu tiré qui vient de commencer est un tirage de ce match (son numéro dans l'historique) : d'origine
+    // « match », que sa ligne gardera ; enregistre : la saisie est celle du joueur seul (contre l'ordinateur),
+    // sinon (à deux) le jeu ne laisse rien aux statistiques ni à l'historique
+    void LierAMatch(std::optional<int64_t> numero, bool enregistre);
 
     // ----- parcours des solutions -----
     int32_t SolutionCourante() const { return donnees_.SolutionCourante; }
@@ -153,4 +159,5 @@ private:
     int tempsLimiteChoisi_ = 0;
     LimiteTemps limite_;
     std::optional<int64_t> serie_;
+    std::optional<int64_t> match_;
 };

@@ -47,6 +47,12 @@ const Serie* Seance::SerieEnCours() const
     return serie && serie->Modele().EnCours() ? &serie->Modele() : nullptr;
 }
 
+const Match* Seance::MatchEnCours() const
+{
+    const auto* match = dynamic_cast<const SorteDeMatch*>(sorte_.get());
+    return match ? &match->Modele() : nullptr;
+}
+
 EtatCommandes Seance::Commandes() const
 {
     EtatCommandes c = partie_.Commandes();
@@ -132,6 +138,21 @@ PasDecompte Seance::Decompter()
     statut_ = "Reste : " + std::to_string(limite.ResteSecondes(maintenant)) + " s";
     alerte_ = limite.EnAlerte(maintenant);
     return {limite.Avertir(maintenant), limite.Ecoule(maintenant)};
+}
+
+Etape Seance::TirageTermine() { return sorte_ ? sorte_->TirageTermine(*this) : Etape::Saisir; }
+
+void Seance::ReflexionFinie()
+{
+    alerte_ = false;
+    if (auto* match = dynamic_cast<SorteDeMatch*>(sorte_.get()))
+        match->TerminerReflexion(*this);
+}
+
+ApresJeu Seance::Annoncer(std::optional<int32_t> valeur)
+{
+    auto* match = dynamic_cast<SorteDeMatch*>(sorte_.get());
+    return match ? match->Annoncer(*this, valeur) : ApresJeu{};
 }
 
 ApresJeu Seance::SaisieFinie()

@@ -4,6 +4,7 @@
 
 #include "DemandeJeu.h"
 #include "DepotJeux.h"
+#include "Match.h"
 #include "Partie.h"
 #include "Serie.h"
 #include "SorteDeJeu.h"
@@ -30,11 +31,12 @@ struct PasDecompte {
 };
 
 // la séance de jeu : la partie en cours et la sorte de jeu qui la mène (tirage, tirage de niveau, compte
-// proposé ou rejoué, jeu de la ligne de commande, jeu de série, jeu du jour). Elle décide de tout le cours d'un
-// jeu : quand il peut commencer et ce qu'il faut demander avant, comment il est choisi, contre quelle montre,
-// ce qui suit la saisie (résolu aussitôt ou non, enregistré, série, résumé du jour), ce que dit la barre
-// d'état et quelles commandes sont permises. La fenêtre lui transmet chaque commande, fait l'étape rendue
-// (animation, pavé, saisie, boîte) et montre son état.
+// proposé ou rejoué, jeu de la ligne de commande, jeu de série, jeu du jour, tirage d'un match). Elle décide de
+// tout le cours d'un jeu : quand il peut commencer et ce qu'il faut demander avant, comment il est choisi,
+// contre quelle montre, ce qui suit l'animation et la saisie (résolu aussitôt ou non, enregistré, série, résumé
+// du jour, annonces et preuves d'un match), ce que dit la barre d'état et quelles commandes sont permises. La
+// fenêtre lui transmet chaque commande, fait l'étape rendue (animation, pavé, saisie, annonces, boîte) et
+// montre son état.
 class Seance {
 public:
     // depot : statistiques et historique ; montrer : la fenêtre montre l'état de la séance (appelé pendant les
@@ -54,6 +56,8 @@ public:
     DepotJeux& Depot() { return depot_; }
     // la série de dix jeux tant qu'elle est en cours, nulle sinon
     const Serie* SerieEnCours() const;
+    // le match en cours (ou qui vient de finir, jusqu'au jeu suivant), nul sinon
+    const Match* MatchEnCours() const;
     // toutes les commandes de la fenêtre principale qui dépendent du jeu
     EtatCommandes Commandes() const;
     LigneEtat Etat() const;
@@ -75,11 +79,24 @@ public:
 
     // ----- le cours du jeu -----
     PasTirage AvancerTirage() { return partie_.AvancerTirage(); }
+    // l'animation du tirage est finie : ce qui suit (d'ordinaire la saisie)
+    Etape TirageTermine();
     // la saisie du joueur s'ouvre ; puis chaque pas du décompte, qui dit quand le temps limite est atteint
     void SaisieOuverte();
     PasDecompte Decompter();
     // la saisie est finie : ce que la sorte de jeu en fait, et la boîte à montrer
     ApresJeu SaisieFinie();
+    // ce que la saisie dit au joueur sous ses boutons (vide d'ordinaire), et si elle peut donner des indices
+    std::string ConsigneSaisie() const { return sorte_ ? sorte_->ConsigneSaisie() : std::string(); }
+    bool IndicesPermis() const { return !sorte_ || sorte_->IndicesPermis(); }
+
+    // ----- les annonces d'un match à deux (Etape::Annoncer) -----
+    // la réflexion commence : la montre du tirage part, comme pour une saisie, et Decompter la suit
+    void ReflexionOuverte() { SaisieOuverte(); }
+    // la réflexion est finie, temps écoulé ou joueurs prêts : la montre s'arrête, place aux annonces
+    void ReflexionFinie();
+    // l'annonce de celui dont c'est le tour (rien : il n'annonce pas) ; après la dernière, ce qui suit
+    ApresJeu Annoncer(std::optional<int32_t> valeur);
     // résout le jeu dans cet ordre, et l'enregistre s'il est temps : l'origine écrite, rien sans écriture
     std::optional<OrigineJeu> Resoudre(uint8_t ordre);
     // l'inventaire de tous les comptes des six plaques

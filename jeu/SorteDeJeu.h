@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FinSerie.h"
+#include "IssueTirage.h"
 #include "ResumeJour.h"
 
 #include <cstdint>
@@ -18,6 +19,7 @@ enum class Etape : uint8_t {
     Animer,    // l'animation du tirage, puis la saisie
     Proposer,  // le pavé du compte proposé, puis la saisie
     Saisir,    // la saisie du calcul du joueur
+    Annoncer,  // à deux : la réflexion contre la montre, puis l'annonce de chacun à son tour
 };
 
 // une question à poser au joueur avant d'aller plus loin : oui continue, non laisse tout comme avant
@@ -26,9 +28,11 @@ struct QuestionSeance {
     std::string Texte;
 };
 
-// ce que la fenêtre montre quand la saisie d'un jeu est finie : rien, ou la boîte de la sorte de jeu
+// ce que la fenêtre montre quand la saisie d'un jeu est finie : rien, ou la boîte de la sorte de jeu ; puis ce
+// qu'elle fait ensuite (à deux, une autre preuve à saisir)
 struct ApresJeu {
-    std::variant<std::monostate, ResumeJour, FinDeSerie> Boite;
+    std::variant<std::monostate, ResumeJour, FinDeSerie, IssueTirage> Boite;
+    Etape Suite = Etape::Rien;
 };
 
 // une sorte de jeu : comment son jeu est choisi, ce qui suit la saisie du joueur, ce qu'il faut demander avant
@@ -40,6 +44,8 @@ public:
 
     // le jeu commence sur la partie de la séance (déjà permis, l'ancienne sorte partie)
     virtual Etape Commencer(Seance& seance) = 0;
+    // l'animation du tirage est finie : ce qui suit
+    virtual Etape TirageTermine(Seance&) { return Etape::Saisir; }
     // la saisie du joueur est finie, la partie le sait
     virtual ApresJeu SaisieFinie(Seance& seance);
     // le jeu suivant de la même sorte peut commencer (« Jeu suivant », ou « Tiré au sort »)
@@ -51,4 +57,8 @@ public:
     virtual void Abandonner() {}
     // ce que la barre d'état dit d'elle ne vaut plus quand une autre sorte commence
     virtual bool ParleDansLaBarre() const { return false; }
+    // la saisie peut donner des indices
+    virtual bool IndicesPermis() const { return true; }
+    // ce que la saisie dit au joueur sous ses boutons ; vide d'ordinaire
+    virtual std::string ConsigneSaisie() const { return {}; }
 };

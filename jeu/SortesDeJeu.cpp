@@ -16,6 +16,10 @@ std::unique_ptr<SorteDeJeu> CreerSorte(const DemandeJeu& d)
     case SorteDemandee::LigneCommande: return std::make_unique<SorteLigneCommande>(d.Plaques, d.But);
     case SorteDemandee::Serie: return std::make_unique<SorteSerie>(d.Niveau);
     case SorteDemandee::Jour: return std::make_unique<SorteJour>();
+    case SorteDemandee::Match:
+        if (d.Force)
+            return std::make_unique<SorteDeMatch>(*d.Force);
+        return std::make_unique<SorteDeMatch>(d.Noms);
     }
     return nullptr;
 }

@@ -5,6 +5,7 @@
 #include "DemandeJeu.h"
 #include "SorteDeJeu.h"
 #include "SorteJour.h"
+#include "SorteDeMatch.h"
 #include "SorteSerie.h"
 
 #include <memory>

@@ -26,8 +26,9 @@ CumulsStat MontantsJeu(const LigneHistorique& l)
     m[ApprochesM] = !trouveM;
     m[ApprochesH] = joueur && !l.TrouveParLeJoueur();
     m[Proposes] = l.Origine == OrigineJeu::Propose;
-    // les statistiques n'ont que deux origines : le jeu du jour est tiré, par sa date
-    m[TiresAuSort] = l.Origine == OrigineJeu::TireAuSort || l.Origine == OrigineJeu::Jour;
+    // les statistiques n'ont que deux origines : le jeu du jour est tiré, par sa date, et un jeu de match au sort
+    m[TiresAuSort] =
+        l.Origine == OrigineJeu::TireAuSort || l.Origine == OrigineJeu::Jour || l.Origine == OrigineJeu::Match;
     m[SolutionsM] = l.NbSolutions;
     m[PossibilitesM] = l.NbPossibilites;
     if (joueur) {

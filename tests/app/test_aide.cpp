@@ -185,6 +185,9 @@ private slots:
         QTest::newRow("série") << QStringList{"--serie"} << 0;
         QTest::newRow("série Expert") << QStringList{"--serie", "expert"} << 0;
         QTest::newRow("série d'un niveau inconnu") << QStringList{"--serie", "Dur"} << 2;
+        QTest::newRow("match") << QStringList{"--match"} << 0;
+        QTest::newRow("match Champion") << QStringList{"--match", "CHAMPION"} << 0;
+        QTest::newRow("match d'une force inconnue") << QStringList{"--match", "expert"} << 2;
     }
     void codeDeSortie()
     {

@@ -684,6 +684,22 @@ private slots:
         QCOMPARE(TFichierIni(chemin).TempsLimite(), 45);
         QCOMPARE(TFichierIni(chemin).LireEntier(SectionStatistiques, QStringLiteral("RecherchesM")), 6);
     }
+
+    // une option de texte (les noms des joueurs d'un match à deux) : sur une ligne, sans blancs autour, relue
+    // telle quelle ; le reste du fichier gardé
+    void texteEcrit()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("varnel.ini"));
+        EcrireFichier(chemin, "[Options]\nTempsLimite=30\n");
+        TFichierIni fichier(chemin);
+        QVERIFY(fichier.EcrireTexte(SectionOptions, CleNomJoueur1, QStringLiteral("  Élise\nde Là = ici ")));
+        QVERIFY(fichier.EcrireTexte(SectionOptions, CleNomJoueur2, QStringLiteral("Bruno")));
+        QCOMPARE(ContenuFichier(chemin), QByteArray("[Options]\nTempsLimite=30\nNomJoueur1=Élise de Là = ici\n"
+                                                    "NomJoueur2=Bruno\n"));
+        QCOMPARE(TFichierIni(chemin).LireTexte(SectionOptions, CleNomJoueur1), QStringLiteral("Élise de Là = ici"));
+        QCOMPARE(TFichierIni(chemin).LireTexte(SectionOptions, QStringLiteral("Absente")), std::nullopt);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFichierIni)

@@ -230,6 +230,22 @@ private slots:
         QVERIFY(historique.LireSeries() == std::vector<LigneSerie>{serie});
         QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT * FROM series")),
                  QByteArray("1|2026-12-08T04:36:04Z|4|2|17|1|1500.0|0\n"));
+        // les matchs de même : ajouté, puis son bilan réécrit, sa date gardée
+        LigneMatch match{0, "2026-12-08T05:00:00Z", {SorteMatch::ADeuxJoueurs, std::nullopt, {"Alice", "Bruno"}, {}, 0, false}};
+        QCOMPARE(historique.AjouterMatch(match), std::nullopt);
+        QCOMPARE(match.Numero, 1);
+        match.Bilan.Totaux = {17, 24};
+        match.Bilan.JeuxJoues = 5;
+        match.Bilan.Fini = true;
+        QCOMPARE(historique.GarderMatch(LigneMatch{1, "autre date", match.Bilan}), std::nullopt);
+        QVERIFY(historique.LireMatchs() == std::vector<LigneMatch>{match});
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT * FROM matchs")),
+                 QByteArray("1|2026-12-08T05:00:00Z|2||Alice|Bruno|17|24|5|1\n"));
+        // une sorte ou une force qu'une autre version aurait ajoutée ne se relit pas
+        QCOMPARE(Sqlite3(chemin, QStringLiteral("INSERT INTO matchs VALUES (2, 'd', 3, NULL, 'a', 'b', 0, 0, 0, 0),"
+                                                " (3, 'd', 1, 9, 'Vous', 'Ordinateur', 0, 0, 0, 0)")),
+                 QByteArray());
+        QVERIFY(historique.LireMatchs() == std::vector<LigneMatch>{match});
     }
 
     // un historique d'une version plus récente se lit, mais rien n'y est écrit et on le dit une fois
@@ -375,7 +391,8 @@ private slots:
                                      "(date, origine, plaque1, plaque2, plaque3, plaque4, plaque5, plaque6, compte, grandes, ordre,"
                                      " solutions, calculs, joueur, temps_joueur, points, serie) SELECT 'd', 1, 25, 3, 7, 1, 100, 9,"
                                      " 101, 2, 1, 17, 123456, 101, 1000 + n % 10, 10, 1 + n / 10 FROM c;"
-                                     "DROP INDEX jeux_jour; DROP INDEX jeux_serie; PRAGMA user_version = 6;")),
+                                     "DROP INDEX jeux_jour; DROP INDEX jeux_serie; DROP TABLE matchs; ALTER TABLE jeux DROP COLUMN match;"
+                                     "PRAGMA user_version = 6;")),
                  QByteArray());
         QVERIFY(THistoriqueJeux(dossier.path()).Ouvrir());
         QCOMPARE(Sqlite3(chemin, QStringLiteral("SELECT numero, jeux, points, trouves, temps_median_ms, finie FROM series")),

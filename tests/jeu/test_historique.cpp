@@ -232,7 +232,7 @@ TEST(Filtre, ChoixDesListes)
         origines += texte + "=" + (origine ? std::to_string(static_cast<int>(*origine)) : "") + ";";
     for (const auto& [texte, n] : ChoixFiltreGrandes())
         grandes += texte + "=" + (n ? std::to_string(*n) : "") + ";";
-    EXPECT_EQ(origines, "tous=;tirés au sort=1;proposés=2;jeux du jour=3;");
+    EXPECT_EQ(origines, "tous=;tirés au sort=1;proposés=2;jeux du jour=3;jeux de match=4;");
     EXPECT_EQ(grandes, "toutes=;0=0;1=1;2=2;3=3;4=4;");
 }
 
@@ -394,12 +394,12 @@ TEST(Csv, EnTeteEtLignes)
     const std::string entete =
         "date;origine;plaque1;plaque2;plaque3;plaque4;plaque5;plaque6;compte;grandes;niveau;ordre;solutions;meilleur;"
         "meilleur_bas;meilleur_haut;calculs;joueur;temps_joueur_ms;place_solutions;place_calculs;limite_temps_s;"
-        "temps_premiere_solution_ms;temps_toutes_solutions_ms;rang_joueur;jour;points;serie\n";
-    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;;2;0;720;720;720;4321;;;;;45;;;;;;\n";
+        "temps_premiere_solution_ms;temps_toutes_solutions_ms;rang_joueur;jour;points;serie;match\n";
+    const std::string lignePropose = "2026-12-09T10:00:00Z;proposé;1;1;2;2;3;3;999;0;;2;0;720;720;720;4321;;;;;45;;;;;;;\n";
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}),
-              entete + "2026-12-10T10:00:00Z;jour;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;100;;;40;;3;9;0;2026-12-10;7;\n" +
+              entete + "2026-12-10T10:00:00Z;jour;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;100;;;40;;3;9;0;2026-12-10;7;;\n" +
                   lignePropose +
-                  "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;101;12345;2;40;;3;9;2;;10;3\n");
+                  "2026-12-08T04:36:04Z;tiré au sort;25;3;7;1;100;9;101;2;Difficile;1;17;101;;;123456;101;12345;2;40;;3;9;2;;10;3;\n");
     EXPECT_EQ(TexteCsv({trouve, approche, ferme}, {OrigineJeu::Propose, {}}), entete + lignePropose);
 }
 

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs du Varnel
 // SPDX-License-Identifier: GPL-3.0-or-later
 // le match : les points au plus proche des deux à distances égales, meilleure, pire et sans jeu ; cinq tirages
-// contre l'ordinateur puis à deux (annonces, preuves), la barre d'état et le bilan de fin ; l'abandon
+// contre l'ordinateur puis à deux (annonces, preuves), la barre d'état et le bilan de fin ; l'abandon ; la
+// ligne de commande
 #include "FinMatch.h"
+#include "Lancement.h"
 #include "Match.h"
 #include "PointsMatch.h"
 
@@ -126,4 +128,23 @@ TEST(Match, AbandonSansLeTirageEnCours)
     EXPECT_FALSE(match.QuestionAvantAbandon());
     EXPECT_EQ(match.Bilan(), (BilanMatch{SorteMatch::ContreOrdinateur, ForceAdversaire::Champion,
                                          {"Vous", "Ordinateur"}, {0, 10}, 1, false}));
+}
+
+// « varnel --match [FORCE] » : la force sans égard aux accents ni aux majuscules, Amateur sans force
+TEST(Match, LigneDeCommande)
+{
+    const std::pair<std::vector<std::string>, std::string> cas[] = {
+        {{"--match"}, "Amateur"},
+        {{"--match", "CONFIRMÉ"}, "Confirmé"},
+        {{"--match", "à ma mesure"}, "À ma mesure"},
+        {{"--match", "expert"}, "Force \"expert\" incorrecte (debutant, amateur, confirme, champion ou mesure). / "
+                                "Syntaxe : varnel --match [debutant|amateur|confirme|champion|mesure]"},
+        {{"--match", "debutant", "x"}, "Nombre incorrect d'arguments. / "
+                                       "Syntaxe : varnel --match [debutant|amateur|confirme|champion|mesure]"},
+    };
+    for (const auto& [arguments, attendu] : cas) {
+        const Lancement l = LireLancement(arguments);
+        const bool match = l.Demande && l.Demande->Sorte == SorteDemandee::Match && l.Demande->Force;
+        EXPECT_EQ(match ? std::string(NomForce(*l.Demande->Force)) : l.Erreur + " / " + l.Syntaxe, attendu);
+    }
 }

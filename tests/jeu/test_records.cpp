@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // les records sur un historique fait à la main : meilleure série finie de chaque niveau (à égalité la plus
 // ancienne, jamais une série arrêtée), plus longue suite de comptes trouvés, compte trouvé le plus vite à chaque
-// niveau, avec son jeu (à égalité le plus ancien) ; les comptes proposés n'y comptent pas
+// niveau, avec son jeu (à égalité le plus ancien) ; les comptes proposés n'y comptent pas. Les matchs finis contre
+// l'ordinateur, gagnés, nuls et perdus par force
 #include "Records.h"
+#include "RecordsMatchs.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +53,37 @@ TEST(Records, SeriesEtSuiteTrouves)
                   "Compte trouvé le plus vite | Moyen | 15,0 s — 25 50 75 100 3 6 : 500 | 06/12/2026 10:00 | jeu\n"
                   "Compte trouvé le plus vite | Difficile | - | \n"
                   "Compte trouvé le plus vite | Expert | 30,0 s — 25 50 75 100 3 6 : 500 | 04/12/2026 10:00 | jeu\n");
+    setenv("TZ", ancien.c_str(), 1);
+    tzset();
+}
+
+// ni un match arrêté, ni un match à deux ; la date est celle du dernier match fini de la force
+TEST(Records, MatchsParForce)
+{
+    const std::string ancien = std::getenv("TZ") ? std::getenv("TZ") : "UTC";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    std::vector<LigneMatch> matchs;
+    const auto match = [&](std::optional<ForceAdversaire> force, int vous, int autre, bool fini) {
+        const auto n = static_cast<int64_t>(matchs.size() + 1);
+        matchs.push_back({n, "2026-12-0" + std::to_string(n) + "T10:00:00Z",
+                          {force ? SorteMatch::ContreOrdinateur : SorteMatch::ADeuxJoueurs, force, {"Vous", "Ordinateur"},
+                           {vous, autre}, fini ? JeuxParMatch : 2, fini}});
+    };
+    match(ForceAdversaire::Debutant, 30, 20, true);
+    match(ForceAdversaire::Debutant, 20, 20, true);
+    match(ForceAdversaire::Debutant, 0, 10, false);
+    match(ForceAdversaire::Champion, 10, 40, true);
+    match(std::nullopt, 17, 10, true);
+    match(ForceAdversaire::Champion, 25, 20, true);
+    std::string lu;
+    for (const LigneRecord& r : RecordsMatchs(matchs))
+        lu += r.Record + " | " + r.Niveau + " | " + r.Valeur + " | " + r.Date + "\n";
+    EXPECT_EQ(lu, "Matchs contre l'ordinateur | Débutant | 1 gagné, 1 nul, 0 perdu | 02/12/2026 10:00\n"
+                  "Matchs contre l'ordinateur | Amateur | - | \n"
+                  "Matchs contre l'ordinateur | Confirmé | - | \n"
+                  "Matchs contre l'ordinateur | Champion | 1 gagné, 0 nul, 1 perdu | 06/12/2026 10:00\n"
+                  "Matchs contre l'ordinateur | À ma mesure | - | \n");
     setenv("TZ", ancien.c_str(), 1);
     tzset();
 }

@@ -30,11 +30,35 @@ struct DepotEssai : DepotJeux {
         if (serie)
             o << ", série " << jeu.Ligne.Serie.value_or(0) << " : " << serie->Bilan().JeuxJoues << "/10"
               << (serie->Bilan().Finie ? " finie" : "");
+        if (jeu.Ligne.Match)
+            o << ", match " << *jeu.Ligne.Match;
         dernier = o.str();
         return jeu.Ligne.Origine;
     }
     std::vector<ResultatJour> JeuxDuJour() override { return JeuxDuJourEnregistres(lignes); }
     DebutSerie CommencerSerie(NiveauSerie) override { return {++series, record}; }
+    std::optional<int64_t> CommencerMatch(const BilanMatch& bilan) override
+    {
+        matchs.push_back(bilan);
+        return static_cast<int64_t>(matchs.size());
+    }
+    void GarderMatch(int64_t numero, const BilanMatch& bilan) override { matchs[static_cast<size_t>(numero - 1)] = bilan; }
+    std::vector<LigneHistorique> Jeux() override { return mesure; }
+
+    std::vector<BilanMatch> matchs;
+    // ce que « À ma mesure » lit : le joueur trouve tout, en 10 s, à chaque niveau
+    std::vector<LigneHistorique> mesure = [] {
+        std::vector<LigneHistorique> jeux;
+        for (const NiveauJeu niveau : {NiveauJeu::Facile, NiveauJeu::Moyen, NiveauJeu::Difficile, NiveauJeu::Expert})
+            for (int k = 0; k < 10; ++k) {
+                LigneHistorique& l = jeux.emplace_back();
+                l.Niveau = niveau;
+                l.But = 500;
+                l.ResultatJoueur = 500;
+                l.TempsJoueur = 10000;
+            }
+        return jeux;
+    }();
 };
 
 struct Essai {
@@ -92,7 +116,15 @@ std::string Boite(const ApresJeu& apres)
     }
     if (const auto* fin = std::get_if<FinDeSerie>(&apres.Boite))
         return "fin de série : " + std::to_string(fin->Bilan.Points) + " points";
-    return "-";
+    if (const auto* issue = std::get_if<IssueTirage>(&apres.Boite)) {
+        std::string texte = issue->Titre;
+        for (const CampMontre& camp : issue->Camps)
+            texte += " / " + camp.Nom + " " + camp.Resultat;
+        // l'annonce de l'ordinateur vient à un instant tiré au hasard
+        return std::regex_replace(texte, std::regex(", en [0-9]+,[0-9] s"), ", en … s") +
+               (apres.Suite == Etape::Saisir ? " | preuve" : "");
+    }
+    return apres.Suite == Etape::Saisir ? "preuve" : "-";
 }
 
 }  // namespace
@@ -157,6 +189,17 @@ TEST(Seance, ChaqueSorteDeJeuDuDebutALEnregistrement)
          "- | animé « compte rendu » 30 s | résolu « compte rendu » résumé / Jeu du 12 décembre 2026 (Difficile) / "
          "Résultat du premier essai : trouvé en 10,0 s / Jours de suite : 2 / Le plus de jours de suite : 2 / Déjà "
          "joué ce jour-là : cet essai compte comme un jeu proposé. | proposé, 30 s"},
+        // la graine fixe tire toujours 50 8 10 10 9 8, 218 = 50 + 8 × (10 + 10 + 9 − 8) ; « À ma mesure » contre un
+        // joueur qui trouve tout le trouve aussi (vers 10 s, dans les 30 s)
+        {DemandeJeu::MatchContre(ForceAdversaire::AMaMesure), nullptr, "annule", {},
+         "- | animé « Match : jeu 1/5 — Vous 0, Ordinateur 0 » 30 s | résolu « Match : jeu 1/5 — Vous 0, Ordinateur 10 » "
+         "Match : jeu 1/5 / Vous pas de calcul : 0 point / Ordinateur « À ma mesure » 218, le compte, en … s : 10 points"
+         " | match, 30 s, match 1 | jeu suivant | sans indices"},
+        // « Tiré au sort » donne son tirage suivant au match ; 50 + 8
+        {DemandeJeu(SorteDemandee::Tirage), nullptr, "0+1 ok", {},
+         "- | animé « Match : jeu 2/5 — Vous 0, Ordinateur 10 » 30 s | résolu « Match : jeu 2/5 — Vous 0, Ordinateur 20 » "
+         "Match : jeu 2/5 / Vous 58, à 160 du compte : 0 point / Ordinateur « À ma mesure » 218, le compte, en … s : "
+         "10 points | match, 30 s, match 1 | jeu suivant | sans indices"},
     };
     for (const Cas& c : cas) {
         if (c.date)
@@ -171,9 +214,11 @@ TEST(Seance, ChaqueSorteDeJeuDuDebutALEnregistrement)
               : etape == Etape::Proposer ? " | pavé"
               : etape == Etape::Saisir   ? " | saisie"
                                          : " | résolu";
-        if (etape == Etape::Animer)
+        if (etape == Etape::Animer) {
             while (!e.seance.AvancerTirage().Termine) {
             }
+            EXPECT_EQ(e.seance.TirageTermine(), Etape::Saisir);
+        }
         if (etape == Etape::Proposer) {
             // 1 2 3 4 5 6, puis 7 8 9 pour le compte
             PropositionJeu pave;
@@ -194,9 +239,17 @@ TEST(Seance, ChaqueSorteDeJeuDuDebutALEnregistrement)
         lu += " | " + e.depot.dernier;
         if (e.seance.Commandes().JeuSuivant)
             lu += " | jeu suivant";
+        if (!e.seance.IndicesPermis())
+            lu += " | sans indices";
         EXPECT_EQ(lu, c.attendu);
     }
-    EXPECT_EQ(e.seance.QuestionAvantFermeture(), std::nullopt);
+    // le match, gardé dès son début puis après chaque tirage ; le quitter demande d'abord
+    EXPECT_EQ(e.depot.matchs, (std::vector<BilanMatch>{
+                                  {SorteMatch::ContreOrdinateur, ForceAdversaire::AMaMesure, {"Vous", "Ordinateur"}, {0, 20}, 2, false}}));
+    const std::optional<QuestionSeance> question = e.seance.QuestionAvantFermeture();
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->Titre + " : " + question->Texte, "Match en cours : Match : jeu 2/5 — Vous 0, Ordinateur 20.\n"
+                                                         "Abandonner le match ? Il ne comptera pas dans les records.");
 }
 
 // une série Facile jouée jusqu'au bout, sans aucun calcul : après le dixième jeu, sa fenêtre de fin avec le record
@@ -224,4 +277,42 @@ TEST(Seance, SerieJusquAuBilan)
     EXPECT_EQ(e.seance.QuestionAvant(DemandeJeu(SorteDemandee::Tirage)), std::nullopt);
     EXPECT_EQ(e.seance.Commencer(DemandeJeu(SorteDemandee::Tirage)), Etape::Animer);
     EXPECT_EQ(e.Statut(), "«»");
+}
+
+// un tirage d'un match à deux : la réflexion contre la montre du match (45 s sans limite choisie), les deux
+// annonces, la preuve manquée d'Alice puis celle de Bruno, sans montre, qui va plus loin que son annonce ; rien
+// n'est enregistré comme jeu du joueur, le match l'est. 50 8 10 10 9 8, 218 (les boutons dans cet ordre)
+TEST(Seance, MatchADeuxAnnoncesEtPreuves)
+{
+    Essai e;
+    std::string lu;
+    const auto noter = [&](const std::string& quoi) { lu += quoi + " | "; };
+    ASSERT_EQ(e.seance.Commencer(DemandeJeu::MatchADeux({"Alice", "Bruno"})), Etape::Animer);
+    while (!e.seance.AvancerTirage().Termine) {
+    }
+    ASSERT_EQ(e.seance.TirageTermine(), Etape::Annoncer);
+    e.maintenant = 100000;
+    e.seance.ReflexionOuverte();
+    for (const int32_t pas : {44000, 1000}) {
+        e.maintenant += pas;
+        const bool ecoule = e.seance.Decompter().Ecoule;
+        noter(std::to_string(ecoule) + " " + e.Statut());
+    }
+    e.seance.ReflexionFinie();
+    noter(e.Statut() + " " + std::to_string(e.seance.Jeu().TempsLimite()) + " s");
+    noter(Boite(e.seance.Annoncer(218)));
+    noter(Boite(e.seance.Annoncer(217)));
+    noter(e.seance.ConsigneSaisie());
+    noter(Boite(e.Saisir("annule")));
+    noter(e.seance.ConsigneSaisie());
+    // 10 + 10 + 9 − 8 = 21, 8 × 21 = 168, 50 + 168 = 218
+    noter(Boite(e.Saisir("2+3 2+4 2-5 1*2 0+1")));
+    noter(e.Statut());
+    EXPECT_EQ(lu, "0 « Reste : 1 s » | 1 « Reste : 0 s » | « Match : jeu 1/5 — Alice 0, Bruno 0 » 0 s | - | preuve | "
+                  "Alice prouve son annonce : 218 (sans montre). | preuve | Bruno prouve son annonce : 217 (sans montre). | "
+                  "Match : jeu 1/5 / Alice 218, le compte, non prouvé : 0 point / Bruno 217, à 1 du compte, prouvé : "
+                  "7 points | « Match : jeu 1/5 — Alice 0, Bruno 7 » | ");
+    EXPECT_TRUE(e.depot.lignes.empty());
+    EXPECT_EQ(e.depot.matchs,
+              (std::vector<BilanMatch>{{SorteMatch::ADeuxJoueurs, std::nullopt, {"Alice", "Bruno"}, {0, 7}, 1, false}}));
 }

@@ -88,6 +88,10 @@ TEST(Statistiques, MontantsDunJeu)
         {"jeu du jour, joueur qui abandonne", Recherche(Aucun), OrigineJeu::Jour, -1,
          Attendu({{RecherchesM, 1}, {TrouvesM, 1}, {TiresAuSort, 1}, {SolutionsM, 2}, {PossibilitesM, 99746},
                   {Temps1ereSolM, 7}, {TempsToutesSolM, 85}})},
+        // et un tirage de match l'est aussi
+        {"tirage de match, joueur qui abandonne", Recherche(Aucun), OrigineJeu::Match, -1,
+         Attendu({{RecherchesM, 1}, {TrouvesM, 1}, {TiresAuSort, 1}, {SolutionsM, 2}, {PossibilitesM, 99746},
+                  {Temps1ereSolM, 7}, {TempsToutesSolM, 85}})},
         {"ligne de commande", Recherche(Aucun), OrigineJeu::Aucune, -1,
          Attendu({{RecherchesM, 1}, {TrouvesM, 1}, {SolutionsM, 2}, {PossibilitesM, 99746}, {Temps1ereSolM, 7},
                   {TempsToutesSolM, 85}})},
